@@ -1,0 +1,48 @@
+// Lap record files (set1.dat, set2.dat, set3.dat): 16 circuit records of 20
+// fields each, one per line, in circuit order.
+#pragma once
+
+#include "store/FieldLine.h"
+#include "store/FileOps.h"
+#include "store/Result.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace velomark {
+
+constexpr int kCircuitsPerSet = 16;
+constexpr int kFieldsPerRecord = 20;
+
+// QuickRace, Practice, Qualifying, Race: lap time, 1st split, +2nd split,
+// 3rd split, setup file each.
+using CircuitRecord = std::array<Field, kFieldsPerRecord>;
+using LapRecordSet = std::array<CircuitRecord, kCircuitsPerSet>;
+
+// The record of circuit `circuitNumber` (1 to 16): records 1 to that number are
+// read in turn and the last is kept. Below 1 gives a record of 20 fields that
+// hold nothing, without touching the file.
+Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumber,
+                                        FileOps& ops = realFileOps());
+
+// The first 16 records from bytes already read; anything after them is ignored.
+Result<LapRecordSet> parseLapRecords(std::string_view bytes, const std::string& path);
+Result<LapRecordSet> readLapRecordFile(const std::string& path, FileOps& ops = realFileOps());
+
+// Rewrites the file with the record whose circuit-number text (exactly "1" to
+// "16") matches replaced; any other text copies all 16 records. The file always
+// ends up with exactly 16 lines. The new bytes go to temp.dat beside the file,
+// are flushed to disk and renamed over it, so a failure leaves the old file whole.
+Status saveCircuitRecord(const std::string& path, std::string_view circuitNumberText,
+                         const CircuitRecord& record, FileOps& ops = realFileOps());
+
+// The bytes of the rewritten file, or an error when a field cannot be stored.
+Result<std::string> composeLapRecordFile(const LapRecordSet& records);
+
+// 16 lines of 20 empty texts, as a reset writes them.
+std::string blankLapRecordFile();
+
+inline const char* kScratchFileName = "temp.dat";
+
+} // namespace velomark

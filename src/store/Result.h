@@ -1,0 +1,47 @@
+// Small value types for results that can fail with a message for the user.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <variant>
+
+namespace velomark {
+
+enum class ErrorKind {
+    Missing,      // the file does not exist or cannot be opened
+    Short,        // the file ends before the fields the reader needs
+    Unstorable,   // text the field-line format cannot hold
+    WriteFailed,  // creating, writing or flushing the new file failed
+    RenameFailed, // the new file could not replace the old one
+};
+
+struct Error {
+    ErrorKind kind;
+    std::string message; // plain words, names the file
+};
+
+// Either a value or an Error.
+template <class T> class Result {
+public:
+    Result(T value) : m_v(std::move(value)) {}
+    Result(Error error) : m_v(std::move(error)) {}
+
+    bool ok() const { return std::holds_alternative<T>(m_v); }
+    explicit operator bool() const { return ok(); }
+    const T& value() const& { return std::get<T>(m_v); }
+    T& value() & { return std::get<T>(m_v); }
+    T&& value() && { return std::get<T>(std::move(m_v)); }
+    const T& operator*() const& { return value(); }
+    const T* operator->() const { return &value(); }
+    const Error& error() const { return std::get<Error>(m_v); }
+
+private:
+    std::variant<T, Error> m_v;
+};
+
+// Success carries nothing.
+struct Done {};
+using Status = Result<Done>;
+inline Status success() { return Done{}; }
+
+} // namespace velomark

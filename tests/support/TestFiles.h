@@ -1,0 +1,47 @@
+// Helpers for tests that read and write files in a fresh temporary directory.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <string>
+
+namespace velomark::test {
+
+inline std::string readBytes(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return "<missing " + path.toStdString() + ">";
+    const QByteArray b = f.readAll();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+inline void writeBytes(const QString& path, const std::string& bytes)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+inline std::string fixture(const char* name)
+{
+    return readBytes(QStringLiteral(VELOMARK_TEST_DATA "/") + QString::fromLatin1(name));
+}
+
+// Makes a temporary directory the working directory for one test.
+class ScopedWorkDir {
+public:
+    ScopedWorkDir() : m_old(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
+    ~ScopedWorkDir() { QDir::setCurrent(m_old); }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+    std::string file(const char* name) const { return path(QString::fromLatin1(name)).toStdString(); }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_old;
+};
+
+} // namespace velomark::test
