@@ -1,0 +1,369 @@
+#include "app/MainWindow.h"
+
+#include "platform/Messages.h"
+#include "platform/TextCodec.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace velomark {
+
+namespace {
+
+// Positions come in twips; at 96 dpi one pixel is 15 twips.
+constexpr int px(int twips) { return twips / 15; }
+QRect twipRect(int left, int top, int width, int height)
+{
+    return {px(left), px(top), px(width), px(height)};
+}
+
+const QColor kBlue(0, 0, 255);
+const QColor kBlack(0, 0, 0);
+
+// The windows that the main window closes whenever it becomes active, in order.
+constexpr const char* kTransientWindows[] = {"frmhof", "frmtimes", "frminit", "frmqr", "frmwait"};
+
+void setTextColour(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    p.setColor(QPalette::ButtonText, c);
+    w->setPalette(p);
+}
+
+// The About picture: a chequered flag with the program's name.
+QPixmap aboutPicture()
+{
+    QPixmap pm(101, 62);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    const int cell = 10;
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 10; ++x)
+            if ((x + y) % 2 == 0)
+                p.fillRect(x * cell + 1, y * cell + 1, cell, cell, Qt::black);
+    p.setPen(QColor(0, 0, 192));
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(14);
+    p.setFont(f);
+    p.drawText(QRect(0, 42, 101, 20), Qt::AlignCenter, QStringLiteral("VELOMARK"));
+    p.setPen(Qt::gray);
+    p.drawRect(0, 0, 100, 61);
+    return pm;
+}
+
+// The acknowledgements picture: a stopwatch.
+QPixmap stopwatchPicture()
+{
+    QPixmap pm(100, 87);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 3));
+    p.setBrush(QColor(240, 240, 240));
+    p.drawEllipse(QPoint(50, 48), 34, 34);
+    p.fillRect(44, 4, 12, 9, Qt::black);
+    p.setPen(QPen(Qt::red, 3));
+    p.drawLine(QPoint(50, 48), QPoint(68, 30));
+    p.setPen(QPen(Qt::black, 2));
+    for (int i = 0; i < 12; ++i) {
+        p.save();
+        p.translate(50, 48);
+        p.rotate(30.0 * i);
+        p.drawLine(0, -30, 0, -25);
+        p.restore();
+    }
+    return pm;
+}
+
+// Shrinks w's font, down to 6 points, until every line of text fits into width
+// pixels: the system's sans serif is often wider than the one the layout was drawn for.
+void fitFont(QWidget* w, const QString& text, int width)
+{
+    QFont f = w->font();
+    f.setPointSizeF(w->parentWidget() ? w->parentWidget()->font().pointSizeF() : 8.0);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    auto widest = [&](const QFont& font) {
+        const QFontMetrics m(font);
+        int most = 0;
+        for (const QString& line : lines)
+            most = std::max(most, m.horizontalAdvance(line));
+        return most;
+    };
+    while (f.pointSizeF() > 6.0 && widest(f) > width)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    w->setFont(f);
+}
+
+} // namespace
+
+QString MainWindow::title()
+{
+    return QStringLiteral("GP2 Velomark V%1.%2      by Velomark Developers")
+        .arg(VELOMARK_VERSION_MAJOR)
+        .arg(VELOMARK_VERSION_MINOR);
+}
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(px(5910), px(5745));
+    // The layout was drawn for an 8-point sans serif; wider system fonts must not clip captions.
+    QFont base = font();
+    base.setPointSizeF(8.0);
+    setFont(base);
+
+    labset = new QLabel(this);
+    labset->setObjectName(QStringLiteral("labset"));
+    labset->setGeometry(twipRect(1680, 120, 4095, 375));
+    labset->setAlignment(Qt::AlignCenter);
+    QFont headingFont = labset->font();
+    headingFont.setPointSizeF(11.25);
+    labset->setFont(headingFont);
+    setTextColour(labset, kBlue);
+
+    Image2 = new QLabel(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setGeometry(twipRect(120, 120, 1515, 930));
+    Image2->setPixmap(aboutPicture());
+    Image2->setToolTip(QStringLiteral("About Velomark"));
+    Image2->setCursor(Qt::PointingHandCursor);
+    Image2->installEventFilter(this);
+
+    auto* Frame1 = new QGroupBox(QStringLiteral("Trackset"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipRect(120, 1320, 1455, 1455));
+    Frame1->setToolTip(QStringLiteral("Select Trackset"));
+    QFont frameFont = Frame1->font();
+    frameFont.setBold(true);
+    Frame1->setFont(frameFont);
+
+    auto makeOption = [&](const char* name, Trackset set, int top) {
+        auto* option = new QRadioButton(QString::fromLatin1(optionCaption(set).data()), Frame1);
+        option->setObjectName(QString::fromLatin1(name));
+        option->setGeometry(twipRect(120, top, 1335, 255));
+        QFont f = option->font();
+        f.setBold(false);
+        option->setFont(f);
+        return option;
+    };
+    set1 = makeOption("set1", Trackset::Standard, 360);
+    set2 = makeOption("set2", Trackset::TrackPack, 720);
+    set3 = makeOption("set3", Trackset::Custom, 1080);
+    set3->setFixedWidth(px(1080 - 120));
+    fitFont(set3, set3->text(), set3->width() - 22); // the "?" button stands right beside it
+    auto* group = new QButtonGroup(this);
+    group->addButton(set1);
+    group->addButton(set2);
+    group->addButton(set3);
+    set1->setChecked(true);
+    connect(set1, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showStandard();
+    });
+    connect(set2, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showTrackPack();
+    });
+    connect(set3, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            showCustom();
+    });
+
+    cmdcustom = new QPushButton(QStringLiteral("?"), Frame1);
+    cmdcustom->setObjectName(QStringLiteral("cmdcustom"));
+    cmdcustom->setGeometry(twipRect(1080, 1110, 195, 195));
+    QFont smallFont = cmdcustom->font();
+    smallFont.setPointSizeF(6.75);
+    cmdcustom->setFont(smallFont);
+    cmdcustom->setAccessibleName(QStringLiteral("Set up custom circuits"));
+    connect(cmdcustom, &QPushButton::clicked, this,
+            [this] { notBuiltYet(QStringLiteral("Setting up custom circuits")); });
+
+    const QString grey = QStringLiteral("background-color: rgb(172, 172, 172);");
+    for (int k = 1; k <= 16; ++k) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QStringLiteral("t%1").arg(k));
+        const int column = k <= 8 ? 1800 : 3840;
+        const int row = (k - 1) % 8;
+        b->setGeometry(twipRect(column, 720 + 600 * row, 1695, 495));
+        b->setStyleSheet(grey);
+        b->setMouseTracking(true);
+        b->installEventFilter(this);
+        connect(b, &QPushButton::clicked, this, [this, k] { openCircuit(k); });
+        t[static_cast<size_t>(k - 1)] = b;
+    }
+
+    cmdinit = new QPushButton(QStringLiteral("INITIALISE !"), this);
+    cmdinit->setObjectName(QStringLiteral("cmdinit"));
+    cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
+    cmdinit->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
+    cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
+    connect(cmdinit, &QPushButton::clicked, this,
+            [this] { notBuiltYet(QStringLiteral("Initialising the datafiles")); });
+
+    auto* Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipRect(120, 3480, 1320, 1320));
+    Image1->setPixmap(stopwatchPicture());
+    Image1->setToolTip(QStringLiteral("Acknowledgements"));
+
+    Command1 = new QPushButton(QStringLiteral("Export"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipRect(360, 4920, 855, 375));
+    Command1->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
+    Command1->setToolTip(QStringLiteral("Print Lap Times"));
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { notBuiltYet(QStringLiteral("Exporting lap times")); });
+
+    auto* Label1 = new QLabel(
+        QStringLiteral("\"The meek may inherit the Earth.  They just better stay the hell off "
+                       "the track\""),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(twipRect(240, 5520, 5415, 255));
+    setTextColour(Label1, QColor(0, 128, 128));
+    fitFont(Label1, Label1->text(), Label1->width());
+
+    m_fn = new QLineEdit(this);
+    m_fn->setObjectName(QStringLiteral("fn"));
+    m_fn->hide();
+    m_tno2 = new QLineEdit(this);
+    m_tno2->setObjectName(QStringLiteral("tno2"));
+    m_tno2->hide();
+
+    showStandard();
+}
+
+QString MainWindow::fn() const { return m_fn->text(); }
+QString MainWindow::tno2() const { return m_tno2->text(); }
+
+Trackset MainWindow::selectedTrackset() const
+{
+    if (set3->isChecked())
+        return Trackset::Custom;
+    if (set2->isChecked())
+        return Trackset::TrackPack;
+    return Trackset::Standard;
+}
+
+void MainWindow::selectTrackset(Trackset set)
+{
+    QRadioButton* option = set == Trackset::Standard ? set1 : set == Trackset::TrackPack ? set2 : set3;
+    if (!option->isChecked()) {
+        option->setChecked(true); // runs the option's operation
+        return;
+    }
+    switch (set) {
+    case Trackset::Standard: showStandard(); break;
+    case Trackset::TrackPack: showTrackPack(); break;
+    case Trackset::Custom: showCustom(); break;
+    }
+}
+
+void MainWindow::colourOptions(Trackset selected)
+{
+    setTextColour(set1, selected == Trackset::Standard ? kBlue : kBlack);
+    setTextColour(set2, selected == Trackset::TrackPack ? kBlue : kBlack);
+    setTextColour(set3, selected == Trackset::Custom ? kBlue : kBlack);
+}
+
+void MainWindow::setFixedCaptions(Trackset set)
+{
+    const auto& circuits = fixedCircuits(set);
+    for (size_t i = 0; i < t.size(); ++i)
+        setCaption(t[i], QString::fromStdString(buttonCaption(circuits[i])));
+}
+
+void MainWindow::setCaption(QPushButton* button, const QString& caption)
+{
+    button->setText(caption);
+    fitFont(button, caption, button->width() - 6);
+}
+
+void MainWindow::showStandard()
+{
+    colourOptions(Trackset::Standard);
+    setWindowTitle(title());
+    setFixedCaptions(Trackset::Standard);
+    labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::Standard).data()));
+}
+
+void MainWindow::showTrackPack()
+{
+    colourOptions(Trackset::TrackPack);
+    setFixedCaptions(Trackset::TrackPack);
+    labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::TrackPack).data()));
+}
+
+void MainWindow::showCustom()
+{
+    colourOptions(Trackset::Custom);
+    const auto captions = readCustomCaptions();
+    if (!captions) {
+        showMessage(this, {QStringLiteral("Ooops!"),
+                           QStringLiteral("You need to set up some circuits first. Press the `?` "
+                                          "button to do this"),
+                           MessageButtons::Ok, MessageIcon::Stop});
+        set1->setChecked(true); // runs the Standard operation
+        return;
+    }
+    for (size_t i = 0; i < t.size(); ++i)
+        setCaption(t[i], fromFileText((*captions)[i]));
+    labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::Custom).data()));
+}
+
+void MainWindow::openCircuit(int k)
+{
+    m_tno2->setText(QString::number(k));
+    m_fn->setText(QString::fromLatin1(lapRecordFileName(selectedTrackset()).data()));
+    if (m_openEditor)
+        m_openEditor(*this, t[static_cast<size_t>(k - 1)]->text(), k);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        for (size_t i = 0; i < t.size(); ++i) {
+            if (watched == t[i])
+                m_tno2->setText(QString::number(i + 1));
+        }
+    } else if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
+        notBuiltYet(QStringLiteral("The About box"));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        closeTransientWindows();
+}
+
+void MainWindow::closeTransientWindows()
+{
+    for (const char* name : kTransientWindows) {
+        const QString wanted = QString::fromLatin1(name);
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != this && w->objectName() == wanted)
+                w->close();
+        }
+    }
+}
+
+void MainWindow::notBuiltYet(const QString& what)
+{
+    showMessage(this, {QString(), what + QStringLiteral(" is not part of this version of Velomark yet."),
+                       MessageButtons::Ok, MessageIcon::None});
+}
+
+} // namespace velomark

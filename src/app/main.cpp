@@ -1,0 +1,21 @@
+// Velomark: personal-best lap times for GP2, kept in the working directory.
+#include "app/InstanceLock.h"
+#include "app/MainWindow.h"
+#include "app/CircuitPlaceholder.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velomark"));
+
+    velomark::InstanceLock lock;
+    if (!velomark::CheckPrevInstance(lock))
+        return 0;
+
+    velomark::MainWindow window;
+    window.setEditorOpener(velomark::openCircuitPlaceholder);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,41 @@
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace velomark {
+
+namespace {
+
+class RealMessages final : public MessageSink {
+public:
+    MessageAnswer show(QWidget* parent, const Message& m) override
+    {
+        QMessageBox box(m.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
+                        m.title.isEmpty() ? applicationTitle() : m.title, m.text,
+                        m.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                           : QMessageBox::Ok,
+                        parent);
+        if (m.systemModal)
+            box.setWindowModality(Qt::ApplicationModal);
+        switch (box.exec()) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        default: return MessageAnswer::Ok;
+        }
+    }
+    void beep() override { QApplication::beep(); }
+};
+
+RealMessages g_real;
+MessageSink* g_sink = &g_real;
+
+} // namespace
+
+MessageSink& messages() { return *g_sink; }
+
+void setMessageSink(MessageSink* sink) { g_sink = sink ? sink : &g_real; }
+
+QString applicationTitle() { return QStringLiteral("Velomark"); }
+
+} // namespace velomark

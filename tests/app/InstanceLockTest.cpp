@@ -1,0 +1,78 @@
+// One instance at a time, and a lock left by a killed instance does not block.
+#include "app/InstanceLock.h"
+
+#include "support/FakeMessages.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace velomark;
+using namespace velomark::test;
+
+class InstanceLockTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_runtime.isValid());
+        QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
+    }
+
+    void secondInstanceIsRefused()
+    {
+        FakeMessages msgs;
+        InstanceLock first;
+        QVERIFY(CheckPrevInstance(first));
+        QVERIFY(msgs.shown.isEmpty());
+
+        msgs.expect(MessageAnswer::Ok);
+        InstanceLock second;
+        QVERIFY(!CheckPrevInstance(second));
+        QCOMPARE(msgs.shown.size(), 1);
+        QCOMPARE(msgs.shown[0].title, QStringLiteral("Velomark"));
+        QCOMPARE(msgs.shown[0].text, QStringLiteral("I`m already running! "));
+        QCOMPARE(msgs.shown[0].icon, MessageIcon::Stop);
+        QVERIFY(msgs.shown[0].systemModal);
+        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
+    }
+
+    void lockOfKilledInstanceIsTakenOver()
+    {
+        // A real Velomark holds the lock, then dies without cleaning up.
+        QTemporaryDir work;
+        QProcess running;
+        running.setWorkingDirectory(work.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        running.setProcessEnvironment(env);
+        running.start(QStringLiteral(VELOMARK_EXE), {});
+        QVERIFY(running.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(InstanceLock::defaultPath()), 10000);
+
+        FakeMessages msgs;
+        msgs.expect(MessageAnswer::Ok);
+        {
+            InstanceLock whileRunning;
+            QVERIFY(!CheckPrevInstance(whileRunning));
+        }
+        QCOMPARE(msgs.shown.size(), 1);
+
+        running.kill(); // SIGKILL: no chance to remove the lock file
+        QVERIFY(running.waitForFinished());
+        QVERIFY(QFile::exists(InstanceLock::defaultPath()));
+
+        InstanceLock next;
+        QVERIFY(CheckPrevInstance(next));
+        QCOMPARE(msgs.shown.size(), 1);
+        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
+    }
+
+private:
+    QTemporaryDir m_runtime;
+};
+
+QTEST_MAIN(InstanceLockTest)
+#include "InstanceLockTest.moc"
