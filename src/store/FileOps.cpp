@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32
@@ -43,11 +41,17 @@ std::string directoryOf(const std::string& path)
 
 Result<std::string> FileOps::readAll(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
         return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    std::string bytes;
+    char buffer[8192];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
+    const bool failed = std::ferror(f) != 0; // a directory, a device error
+    std::fclose(f);
+    if (failed)
         return Error{ErrorKind::Missing, "The file " + path + " cannot be read."};
     return bytes;
 }
