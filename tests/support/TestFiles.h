@@ -10,6 +10,14 @@
 
 namespace velomark::test {
 
+inline QStringList strings(std::initializer_list<const char*> texts)
+{
+    QStringList out;
+    for (const char* t : texts)
+        out << QString::fromUtf8(t);
+    return out;
+}
+
 inline std::string readBytes(const QString& path)
 {
     QFile f(path);

@@ -1,0 +1,40 @@
+// Practice against Qualifying, split by split, and the ideal lap built from
+// the best sectors of the two sessions.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace velomark {
+
+// A session's three split fields as typed: 1st, accumulated +2nd, 3rd.
+struct SplitTexts {
+    std::string split1, split2, split3;
+};
+
+// Whether the differences can be asked for: each session has a split whose
+// leading value adds up to more than 0.
+bool differencesAvailable(const SplitTexts& practice, const SplitTexts& qualifying);
+
+enum class DifferenceSide {
+    PracticeMinusQualifying, // left button, shown beside the Practice row
+    QualifyingMinusPractice, // right button, shown beside the Qualifying row
+};
+
+struct DifferenceDisplay {
+    // Under 1st Split, +2nd Split, 3rd Split and Lap Time; empty where a
+    // session lacks that split.
+    std::array<std::string, 4> labels;
+    std::string idealLap; // "Ideal Lap Time: 1.29.824"
+};
+
+// Nothing when a split the comparison needs is empty or not a number.
+std::optional<DifferenceDisplay> timeDifferences(const SplitTexts& practice,
+                                                 const SplitTexts& qualifying, DifferenceSide side);
+
+// The ideal lap of I seconds as m.ss.sss; seconds that round to 60 carry into
+// the minutes.
+std::string idealLapText(double seconds);
+
+} // namespace velomark
