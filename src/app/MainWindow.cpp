@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "catalogue/InitWindow.h"
+#include "editor/LapTimeEditor.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 
@@ -207,8 +209,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
     cmdinit->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
     cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
-    connect(cmdinit, &QPushButton::clicked, this,
-            [this] { notBuiltYet(QStringLiteral("Initialising the datafiles")); });
+    connect(cmdinit, &QPushButton::clicked, this, [] { (new InitWindow)->show(); });
 
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -325,8 +326,11 @@ void MainWindow::openCircuit(int k)
 {
     m_tno2->setText(QString::number(k));
     m_fn->setText(QString::fromLatin1(lapRecordFileName(selectedTrackset()).data()));
+    const QString caption = t[static_cast<size_t>(k - 1)]->text();
     if (m_openEditor)
-        m_openEditor(*this, t[static_cast<size_t>(k - 1)]->text(), k);
+        m_openEditor(*this, caption, k);
+    else
+        LapTimeEditor::open(*this, caption, k);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -345,7 +349,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    // An activation that arrives after the window was hidden again (the editor
+    // opened meanwhile) must not close the editor.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
         closeTransientWindows();
 }
 

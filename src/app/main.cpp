@@ -1,7 +1,6 @@
 // Velomark: personal-best lap times for GP2, kept in the working directory.
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
-#include "app/CircuitPlaceholder.h"
 
 #include <QApplication>
 
@@ -15,7 +14,6 @@ int main(int argc, char* argv[])
         return 0;
 
     velomark::MainWindow window;
-    window.setEditorOpener(velomark::openCircuitPlaceholder);
     window.show();
     return QApplication::exec();
 }

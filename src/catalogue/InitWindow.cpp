@@ -1,0 +1,130 @@
+#include "catalogue/InitWindow.h"
+
+#include "catalogue/DataFiles.h"
+#include "platform/Messages.h"
+#include "platform/StorableText.h"
+#include "platform/TextCodec.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace velomark {
+
+namespace {
+constexpr int px(int twips) { return twips / 15; }
+
+void colourText(QWidget* w, const QColor& c)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, c);
+    w->setPalette(p);
+}
+} // namespace
+
+InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frminit"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Initialise Datafiles"));
+    setFixedSize(px(4200), px(2760));
+
+    Check1 = new QCheckBox(QStringLiteral("Standard GP2 Circuits"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(px(240), px(240), px(2300), px(300));
+    Check2 = new QCheckBox(QStringLiteral("IA Track Pack Circuits"), this);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2->setGeometry(px(240), px(600), px(2300), px(300));
+    colourText(Check2, QColor(255, 0, 0));
+    Check3 = new QCheckBox(QStringLiteral("Custom Circuits"), this);
+    Check3->setObjectName(QStringLiteral("Check3"));
+    Check3->setGeometry(px(240), px(960), px(2300), px(300));
+    colourText(Check3, QColor(0, 0, 192));
+
+    Command1 = new QPushButton(QStringLiteral("Do it !"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(px(2640), px(600), px(1335), px(375));
+    Command1->setStyleSheet(QStringLiteral("background-color: rgb(255, 128, 128);"));
+    connect(Command1, &QPushButton::clicked, this, &InitWindow::doIt);
+
+    auto* Label1 = new QLabel(
+        QStringLiteral("This will erase all your lap records for selected Tracksets. Use with care."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(px(120), px(1320), px(3960), px(520));
+    Label1->setWordWrap(true);
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+
+    auto* Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(0, px(1920), px(4200), 3);
+
+    gp2p = new QLineEdit(this);
+    gp2p->setObjectName(QStringLiteral("gp2p"));
+    gp2p->setAccessibleName(QStringLiteral("GP2 directory"));
+    gp2p->setGeometry(px(240), px(2160), px(2040), px(315));
+    auto* status = new QLabel(this);
+    status->setObjectName(QStringLiteral("status"));
+    status->setGeometry(px(240), px(2460), px(3900), px(285));
+    colourText(status, QColor(160, 0, 0));
+    gp2p->setValidator(new StorableTextValidator([status](const QString& why) { status->setText(why); }, gp2p));
+
+    Command2 = new QPushButton(QStringLiteral("Set GP2 path"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(px(2400), px(2160), px(1575), px(315));
+    Command2->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
+    connect(Command2, &QPushButton::clicked, this, &InitWindow::setGp2Path);
+
+    // Load: the stored directory, or an empty field when there is none yet.
+    if (const Result<std::string> dir = readGp2Path())
+        gp2p->setText(fromFileText(*dir));
+}
+
+void InitWindow::doIt()
+{
+    const MessageAnswer answer =
+        showMessage(this, {QStringLiteral("Datafile Initialisation"),
+                           QStringLiteral("Are you sure you want to initialise your lap times ?"),
+                           MessageButtons::YesNo, MessageIcon::None});
+    if (answer == MessageAnswer::Yes) {
+        const Status done = initialiseDatafiles(
+            {Check1->isChecked(), Check2->isChecked(), Check3->isChecked()});
+        if (done) {
+            showMessage(this, {QStringLiteral("Datafile Initialised"), QStringLiteral("Its all gone."),
+                               MessageButtons::Ok, MessageIcon::None});
+            beep();
+        } else {
+            showMessage(this, {QStringLiteral("Datafile Initialisation"),
+                               QString::fromStdString(done.error().message),
+                               MessageButtons::Ok, MessageIcon::Stop});
+        }
+    }
+    close();
+}
+
+void InitWindow::setGp2Path()
+{
+    // The validator keeps such characters out; text set another way is still checked.
+    const QString why = unstorableReason(gp2p->text());
+    const std::string dir = withoutTrailingBackslash(toFileText(gp2p->text()).value_or(std::string()));
+    const Status saved = why.isEmpty() ? writeGp2Path(dir)
+                                       : Status(Error{ErrorKind::Unstorable, why.toStdString()});
+    if (!saved) {
+        // The window stays open with the typed directory, so nothing is lost.
+        showMessage(this, {QStringLiteral("GP2 directory not saved"),
+                           QString::fromStdString(saved.error().message), MessageButtons::Ok,
+                           MessageIcon::Stop});
+        return;
+    }
+    gp2p->setText(fromFileText(dir));
+    beep();
+    close();
+}
+
+} // namespace velomark
