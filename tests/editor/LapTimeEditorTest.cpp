@@ -8,6 +8,7 @@
 #include "support/TestFiles.h"
 #include "support/Windows.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,10 +38,12 @@ struct Desk {
     FakeMessages msgs;
     MainWindow main;
 
-    explicit Desk(bool withGp2Path = true)
+    enum Start { Ready, NoGp2Path, Empty };
+    explicit Desk(Start start = Ready)
     {
-        writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile());
-        if (withGp2Path)
+        if (start != Empty)
+            writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile());
+        if (start == Ready)
             writeBytes(QStringLiteral("gp2path"), "\"C:\\GP2\"\r\n");
         main.show();
         QVERIFY(QTest::qWaitForWindowExposed(&main));
@@ -89,7 +92,25 @@ class LapTimeEditorTest : public QObject {
 private slots:
     void typeSaveCloseReopen()
     {
-        Desk desk;
+        // A first start: initialise the Standard trackset, set the GP2 directory.
+        Desk desk(Desk::Empty);
+        auto* cmdinit = desk.main.findChild<QPushButton*>(QStringLiteral("cmdinit"));
+        QTest::mouseClick(cmdinit, Qt::LeftButton);
+        QWidget* init = window("frminit");
+        QVERIFY(init);
+        child<QCheckBox>(init, "Check1")->setChecked(true);
+        desk.msgs.expect(MessageAnswer::Yes);
+        desk.msgs.expect(MessageAnswer::Ok);
+        QTest::mouseClick(child<QPushButton>(init, "Command1"), Qt::LeftButton);
+        QCOMPARE(readBytes(QStringLiteral("set1.dat")), blankLapRecordFile());
+        QTest::mouseClick(cmdinit, Qt::LeftButton);
+        init = window("frminit");
+        QTest::keyClicks(child<QLineEdit>(init, "gp2p"), QStringLiteral("C:\\GP2\\"));
+        QTest::mouseClick(child<QPushButton>(init, "Command2"), Qt::LeftButton);
+        QCOMPARE(readBytes(QStringLiteral("gp2path")), std::string("\"C:\\GP2\"\r\n"));
+        QCOMPARE(desk.msgs.beeps, 2);
+        desk.msgs.beeps = 0;
+
         LapTimeEditor* editor = desk.open(5);
         QVERIFY(editor);
         QVERIFY(!desk.main.isVisible());
@@ -346,7 +367,7 @@ private slots:
 
     void withoutGp2DirectoryTheEditorCloses()
     {
-        Desk desk(false);
+        Desk desk(Desk::NoGp2Path);
         desk.msgs.expect(MessageAnswer::Ok);
         desk.open(11);
         QTRY_VERIFY(!window("frmtimes"));
