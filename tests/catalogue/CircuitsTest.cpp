@@ -20,9 +20,6 @@ private slots:
         QCOMPARE(reportHeading(pack[0]), std::string("Brands Hatch - Ireland"));
         QCOMPARE(buttonCaption(standard[1]), std::string("TI Circuit Aida\nPacific"));
         QCOMPARE(buttonCaption(pack[13]), std::string("Donnington Park\nEurope"));
-        QCOMPARE(buttonCaption(pack[12]), std::string("Nurburgring\nLuxembourg"));
-        QCOMPARE(buttonCaption(standard[15]), std::string("Adelaide\nAustralia"));
-        QCOMPARE(buttonCaption(pack[15]), std::string("Melbourne\nAustralia"));
 
         // The eight shared circuits keep their numbers in both lists.
         for (int k : {3, 4, 5, 6, 8, 9, 11, 15})
@@ -38,7 +35,6 @@ private slots:
     {
         QCOMPARE(customHeading("Brno\nCzechia"), std::string("Brno - Czechia"));
         QCOMPARE(customHeading("a\nb\nc"), std::string("a - b - c"));
-        QCOMPARE(customHeading(""), std::string());
         QCOMPARE(customHeading("\n"), std::string(" - "));
         QCOMPARE(customHeading("No break"), std::string("No break"));
     }

@@ -222,17 +222,6 @@ private slots:
         QCOMPARE(fileBytes(path), before);
         QVERIFY(!exists(dir.file("temp.dat")));
     }
-
-    void saveIntoUnwritableDirectoryFails()
-    {
-        // A directory where temp.dat cannot be created: a path under a plain file.
-        ScopedWorkDir dir;
-        velomark::test::writeBytes(dir.path(QStringLiteral("blocker")), "x");
-        const Status s = replaceFileSafely(realFileOps(), dir.file("blocker") + "/set1.dat",
-                                           blankLapRecordFile(), kScratchFileName);
-        QVERIFY(!s.ok());
-        QCOMPARE(s.error().kind, ErrorKind::WriteFailed);
-    }
 };
 
 QTEST_APPLESS_MAIN(LapRecordFileTest)
