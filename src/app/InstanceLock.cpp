@@ -8,8 +8,7 @@
 
 namespace velomark {
 
-InstanceLock::InstanceLock(QString lockPath) : m_lock(std::make_unique<QLockFile>(lockPath))
-{
+InstanceLock::InstanceLock(QString lockPath) : m_lock(std::make_unique<QLockFile>(lockPath)) {
     // Never treat a live holder's lock as stale by its age; a dead holder's
     // lock is detected by its process id and removed by tryLock.
     m_lock->setStaleLockTime(0);
@@ -17,23 +16,20 @@ InstanceLock::InstanceLock(QString lockPath) : m_lock(std::make_unique<QLockFile
 
 InstanceLock::~InstanceLock() = default;
 
-bool InstanceLock::tryAcquire()
-{
+bool InstanceLock::tryAcquire() {
     if (!m_held)
         m_held = m_lock->tryLock(0);
     return m_held;
 }
 
-QString InstanceLock::defaultPath()
-{
+QString InstanceLock::defaultPath() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
     return dir + QStringLiteral("/velomark.lock");
 }
 
-bool CheckPrevInstance(InstanceLock& lock)
-{
+bool CheckPrevInstance(InstanceLock& lock) {
     if (lock.tryAcquire())
         return true;
     showMessage(nullptr, {applicationTitle(), QStringLiteral("I`m already running! "),

@@ -11,7 +11,7 @@ class QLockFile;
 namespace velomark {
 
 class InstanceLock {
-public:
+  public:
     explicit InstanceLock(QString lockPath = defaultPath());
     ~InstanceLock();
 
@@ -21,7 +21,7 @@ public:
 
     static QString defaultPath();
 
-private:
+  private:
     std::unique_ptr<QLockFile> m_lock;
     bool m_held = false;
 };

@@ -20,9 +20,10 @@ namespace velomark {
 namespace {
 
 // Positions come in twips; at 96 dpi one pixel is 15 twips.
-constexpr int px(int twips) { return twips / 15; }
-QRect twipRect(int left, int top, int width, int height)
-{
+constexpr int px(int twips) {
+    return twips / 15;
+}
+QRect twipRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
@@ -32,8 +33,7 @@ const QColor kBlack(0, 0, 0);
 // The windows that the main window closes whenever it becomes active, in order.
 constexpr const char* kTransientWindows[] = {"frmhof", "frmtimes", "frminit", "frmqr", "frmwait"};
 
-void setTextColour(QWidget* w, const QColor& c)
-{
+void setTextColour(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
     p.setColor(QPalette::ButtonText, c);
@@ -41,8 +41,7 @@ void setTextColour(QWidget* w, const QColor& c)
 }
 
 // The About picture: a chequered flag with the program's name.
-QPixmap aboutPicture()
-{
+QPixmap aboutPicture() {
     QPixmap pm(101, 62);
     pm.fill(Qt::white);
     QPainter p(&pm);
@@ -63,8 +62,7 @@ QPixmap aboutPicture()
 }
 
 // The acknowledgements picture: a stopwatch.
-QPixmap stopwatchPicture()
-{
+QPixmap stopwatchPicture() {
     QPixmap pm(100, 87);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -88,8 +86,7 @@ QPixmap stopwatchPicture()
 
 // Shrinks w's font, down to 6 points, until every line of text fits into width
 // pixels: the system's sans serif is often wider than the one the layout was drawn for.
-void fitFont(QWidget* w, const QString& text, int width)
-{
+void fitFont(QWidget* w, const QString& text, int width) {
     QFont f = w->font();
     f.setPointSizeF(w->parentWidget() ? w->parentWidget()->font().pointSizeF() : 8.0);
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -107,15 +104,13 @@ void fitFont(QWidget* w, const QString& text, int width)
 
 } // namespace
 
-QString MainWindow::title()
-{
+QString MainWindow::title() {
     return QStringLiteral("GP2 Velomark V%1.%2      by Velomark Developers")
         .arg(VELOMARK_VERSION_MAJOR)
         .arg(VELOMARK_VERSION_MINOR);
 }
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
-{
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setFixedSize(px(5910), px(5745));
     // The layout was drawn for an 8-point sans serif; wider system fonts must not clip captions.
@@ -244,11 +239,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent)
     showStandard();
 }
 
-QString MainWindow::fn() const { return m_fn->text(); }
-QString MainWindow::tno2() const { return m_tno2->text(); }
+QString MainWindow::fn() const {
+    return m_fn->text();
+}
+QString MainWindow::tno2() const {
+    return m_tno2->text();
+}
 
-Trackset MainWindow::selectedTrackset() const
-{
+Trackset MainWindow::selectedTrackset() const {
     if (set3->isChecked())
         return Trackset::Custom;
     if (set2->isChecked())
@@ -256,57 +254,58 @@ Trackset MainWindow::selectedTrackset() const
     return Trackset::Standard;
 }
 
-void MainWindow::selectTrackset(Trackset set)
-{
-    QRadioButton* option = set == Trackset::Standard ? set1 : set == Trackset::TrackPack ? set2 : set3;
+void MainWindow::selectTrackset(Trackset set) {
+    QRadioButton* option = set == Trackset::Standard    ? set1
+                           : set == Trackset::TrackPack ? set2
+                                                        : set3;
     if (!option->isChecked()) {
         option->setChecked(true); // runs the option's operation
         return;
     }
     switch (set) {
-    case Trackset::Standard: showStandard(); break;
-    case Trackset::TrackPack: showTrackPack(); break;
-    case Trackset::Custom: showCustom(); break;
+    case Trackset::Standard:
+        showStandard();
+        break;
+    case Trackset::TrackPack:
+        showTrackPack();
+        break;
+    case Trackset::Custom:
+        showCustom();
+        break;
     }
 }
 
-void MainWindow::colourOptions(Trackset selected)
-{
+void MainWindow::colourOptions(Trackset selected) {
     setTextColour(set1, selected == Trackset::Standard ? kBlue : kBlack);
     setTextColour(set2, selected == Trackset::TrackPack ? kBlue : kBlack);
     setTextColour(set3, selected == Trackset::Custom ? kBlue : kBlack);
 }
 
-void MainWindow::setFixedCaptions(Trackset set)
-{
+void MainWindow::setFixedCaptions(Trackset set) {
     const auto& circuits = fixedCircuits(set);
     for (size_t i = 0; i < t.size(); ++i)
         setCaption(t[i], QString::fromStdString(buttonCaption(circuits[i])));
 }
 
-void MainWindow::setCaption(QPushButton* button, const QString& caption)
-{
+void MainWindow::setCaption(QPushButton* button, const QString& caption) {
     button->setText(caption);
     fitFont(button, caption, button->width() - 6);
 }
 
-void MainWindow::showStandard()
-{
+void MainWindow::showStandard() {
     colourOptions(Trackset::Standard);
     setWindowTitle(title());
     setFixedCaptions(Trackset::Standard);
     labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::Standard).data()));
 }
 
-void MainWindow::showTrackPack()
-{
+void MainWindow::showTrackPack() {
     colourOptions(Trackset::TrackPack);
     setFixedCaptions(Trackset::TrackPack);
     labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::TrackPack).data()));
 }
 
-void MainWindow::showCustom()
-{
+void MainWindow::showCustom() {
     colourOptions(Trackset::Custom);
     const auto captions = readCustomCaptions();
     if (!captions) {
@@ -322,8 +321,7 @@ void MainWindow::showCustom()
     labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::Custom).data()));
 }
 
-void MainWindow::openCircuit(int k)
-{
+void MainWindow::openCircuit(int k) {
     m_tno2->setText(QString::number(k));
     m_fn->setText(QString::fromLatin1(lapRecordFileName(selectedTrackset()).data()));
     const QString caption = t[static_cast<size_t>(k - 1)]->text();
@@ -333,8 +331,7 @@ void MainWindow::openCircuit(int k)
         LapTimeEditor::open(*this, caption, k);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         for (size_t i = 0; i < t.size(); ++i) {
             if (watched == t[i])
@@ -346,8 +343,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::changeEvent(QEvent* event)
-{
+void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     // An activation that arrives after the window was hidden again (the editor
     // opened meanwhile) must not close the editor.
@@ -355,8 +351,7 @@ void MainWindow::changeEvent(QEvent* event)
         closeTransientWindows();
 }
 
-void MainWindow::closeTransientWindows()
-{
+void MainWindow::closeTransientWindows() {
     for (const char* name : kTransientWindows) {
         const QString wanted = QString::fromLatin1(name);
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -366,10 +361,10 @@ void MainWindow::closeTransientWindows()
     }
 }
 
-void MainWindow::notBuiltYet(const QString& what)
-{
-    showMessage(this, {QString(), what + QStringLiteral(" is not part of this version of Velomark yet."),
-                       MessageButtons::Ok, MessageIcon::None});
+void MainWindow::notBuiltYet(const QString& what) {
+    showMessage(this,
+                {QString(), what + QStringLiteral(" is not part of this version of Velomark yet."),
+                 MessageButtons::Ok, MessageIcon::None});
 }
 
 } // namespace velomark

@@ -18,7 +18,7 @@ namespace velomark {
 
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Opens the lap-time editor on the circuit just handed over.
     using EditorOpener = std::function<void(MainWindow& main, const QString& caption, int circuit)>;
 
@@ -41,11 +41,11 @@ public:
 
     static QString title();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void showStandard();
     void showTrackPack();
     void showCustom();

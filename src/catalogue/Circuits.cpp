@@ -47,23 +47,19 @@ constexpr std::array<Circuit, 16> kTrackPack{{
 
 } // namespace
 
-const std::array<Circuit, 16>& fixedCircuits(Trackset set)
-{
+const std::array<Circuit, 16>& fixedCircuits(Trackset set) {
     return set == Trackset::TrackPack ? kTrackPack : kStandard;
 }
 
-std::string buttonCaption(const Circuit& c)
-{
+std::string buttonCaption(const Circuit& c) {
     return std::string(c.name) + '\n' + std::string(c.country);
 }
 
-std::string reportHeading(const Circuit& c)
-{
+std::string reportHeading(const Circuit& c) {
     return std::string(c.name) + " - " + std::string(c.country);
 }
 
-std::string customHeading(std::string_view caption)
-{
+std::string customHeading(std::string_view caption) {
     std::string heading;
     for (char c : caption) {
         if (c == '\n')
@@ -74,38 +70,43 @@ std::string customHeading(std::string_view caption)
     return heading;
 }
 
-std::string_view lapRecordFileName(Trackset set)
-{
+std::string_view lapRecordFileName(Trackset set) {
     switch (set) {
-    case Trackset::Standard: return "set1.dat";
-    case Trackset::TrackPack: return "set2.dat";
-    case Trackset::Custom: return "set3.dat";
+    case Trackset::Standard:
+        return "set1.dat";
+    case Trackset::TrackPack:
+        return "set2.dat";
+    case Trackset::Custom:
+        return "set3.dat";
     }
     return "set1.dat";
 }
 
-std::string_view mainWindowHeading(Trackset set)
-{
+std::string_view mainWindowHeading(Trackset set) {
     switch (set) {
-    case Trackset::Standard: return "Standard GP2 Circuits";
-    case Trackset::TrackPack: return "IA Track Pack Circuits";
-    case Trackset::Custom: return "User-defined Custom Circuits";
+    case Trackset::Standard:
+        return "Standard GP2 Circuits";
+    case Trackset::TrackPack:
+        return "IA Track Pack Circuits";
+    case Trackset::Custom:
+        return "User-defined Custom Circuits";
     }
     return {};
 }
 
-std::string_view optionCaption(Trackset set)
-{
+std::string_view optionCaption(Trackset set) {
     switch (set) {
-    case Trackset::Standard: return "Standard";
-    case Trackset::TrackPack: return "TrackPack";
-    case Trackset::Custom: return "Custom";
+    case Trackset::Standard:
+        return "Standard";
+    case Trackset::TrackPack:
+        return "TrackPack";
+    case Trackset::Custom:
+        return "Custom";
     }
     return {};
 }
 
-Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path)
-{
+Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) {
     Result<std::string> bytes = realFileOps().readAll(path);
     if (!bytes)
         return Error{ErrorKind::Missing, "The custom circuit file " + path + " cannot be read."};

@@ -20,15 +20,15 @@ struct Circuit {
 // The 16 circuits of a fixed list (Standard or TrackPack), in circuit order.
 const std::array<Circuit, 16>& fixedCircuits(Trackset set);
 
-std::string buttonCaption(const Circuit& c);  // "Interlagos\nBrazil"
-std::string reportHeading(const Circuit& c);  // "Interlagos - Brazil"
+std::string buttonCaption(const Circuit& c); // "Interlagos\nBrazil"
+std::string reportHeading(const Circuit& c); // "Interlagos - Brazil"
 
 // A Custom caption as a heading: every line feed becomes " - ".
 std::string customHeading(std::string_view caption);
 
-std::string_view lapRecordFileName(Trackset set);  // set1.dat, set2.dat, set3.dat
-std::string_view mainWindowHeading(Trackset set);  // "Standard GP2 Circuits", ...
-std::string_view optionCaption(Trackset set);      // "Standard", "TrackPack", "Custom"
+std::string_view lapRecordFileName(Trackset set); // set1.dat, set2.dat, set3.dat
+std::string_view mainWindowHeading(Trackset set); // "Standard GP2 Circuits", ...
+std::string_view optionCaption(Trackset set);     // "Standard", "TrackPack", "Custom"
 
 inline constexpr const char* kCustomFileName = "custom";
 

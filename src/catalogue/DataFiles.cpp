@@ -6,8 +6,7 @@
 
 namespace velomark {
 
-Result<std::string> readGp2Path(const std::string& path)
-{
+Result<std::string> readGp2Path(const std::string& path) {
     Result<std::string> bytes = realFileOps().readAll(path);
     if (!bytes)
         return bytes.error();
@@ -18,8 +17,7 @@ Result<std::string> readGp2Path(const std::string& path)
     return textOf(*first);
 }
 
-Status writeGp2Path(const std::string& dir, FileOps& ops, const std::string& path)
-{
+Status writeGp2Path(const std::string& dir, FileOps& ops, const std::string& path) {
     const std::vector<Field> fields{dir};
     if (std::optional<std::string> why = unwritableReason(fields))
         return Error{ErrorKind::Unstorable, "The GP2 directory cannot be saved: " + *why + "."};
@@ -28,22 +26,19 @@ Status writeGp2Path(const std::string& dir, FileOps& ops, const std::string& pat
     return replaceFileSafely(ops, path, line, kScratchFileName);
 }
 
-std::string withoutTrailingBackslash(std::string dir)
-{
+std::string withoutTrailingBackslash(std::string dir) {
     if (!dir.empty() && dir.back() == '\\')
         dir.pop_back();
     return dir;
 }
 
-std::string blankCustomFile()
-{
+std::string blankCustomFile() {
     std::string line;
     appendLine(line, std::vector<Field>(16));
     return line;
 }
 
-Status initialiseDatafiles(const TracksetChoice& choice, FileOps& ops)
-{
+Status initialiseDatafiles(const TracksetChoice& choice, FileOps& ops) {
     const std::string blank = blankLapRecordFile();
     struct Step {
         bool chosen;

@@ -14,18 +14,18 @@
 namespace velomark {
 
 namespace {
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips) {
+    return twips / 15;
+}
 
-void colourText(QWidget* w, const QColor& c)
-{
+void colourText(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::WindowText, c);
     w->setPalette(p);
 }
 } // namespace
 
-InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frminit"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Initialise Datafiles"));
@@ -50,7 +50,8 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(Command1, &QPushButton::clicked, this, &InitWindow::doIt);
 
     auto* Label1 = new QLabel(
-        QStringLiteral("This will erase all your lap records for selected Tracksets. Use with care."),
+        QStringLiteral(
+            "This will erase all your lap records for selected Tracksets. Use with care."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(px(120), px(1320), px(3960), px(520));
@@ -73,7 +74,8 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     status->setObjectName(QStringLiteral("status"));
     status->setGeometry(px(240), px(2460), px(3900), px(285));
     colourText(status, QColor(160, 0, 0));
-    gp2p->setValidator(new StorableTextValidator([status](const QString& why) { status->setText(why); }, gp2p));
+    gp2p->setValidator(
+        new StorableTextValidator([status](const QString& why) { status->setText(why); }, gp2p));
 
     Command2 = new QPushButton(QStringLiteral("Set GP2 path"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -86,35 +88,35 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window)
         gp2p->setText(fromFileText(*dir));
 }
 
-void InitWindow::doIt()
-{
+void InitWindow::doIt() {
     const MessageAnswer answer =
         showMessage(this, {QStringLiteral("Datafile Initialisation"),
                            QStringLiteral("Are you sure you want to initialise your lap times ?"),
                            MessageButtons::YesNo, MessageIcon::None});
     if (answer == MessageAnswer::Yes) {
-        const Status done = initialiseDatafiles(
-            {Check1->isChecked(), Check2->isChecked(), Check3->isChecked()});
+        const Status done =
+            initialiseDatafiles({Check1->isChecked(), Check2->isChecked(), Check3->isChecked()});
         if (done) {
-            showMessage(this, {QStringLiteral("Datafile Initialised"), QStringLiteral("Its all gone."),
-                               MessageButtons::Ok, MessageIcon::None});
+            showMessage(this,
+                        {QStringLiteral("Datafile Initialised"), QStringLiteral("Its all gone."),
+                         MessageButtons::Ok, MessageIcon::None});
             beep();
         } else {
             showMessage(this, {QStringLiteral("Datafile Initialisation"),
-                               QString::fromStdString(done.error().message),
-                               MessageButtons::Ok, MessageIcon::Stop});
+                               QString::fromStdString(done.error().message), MessageButtons::Ok,
+                               MessageIcon::Stop});
         }
     }
     close();
 }
 
-void InitWindow::setGp2Path()
-{
+void InitWindow::setGp2Path() {
     // The validator keeps such characters out; text set another way is still checked.
     const QString why = unstorableReason(gp2p->text());
-    const std::string dir = withoutTrailingBackslash(toFileText(gp2p->text()).value_or(std::string()));
-    const Status saved = why.isEmpty() ? writeGp2Path(dir)
-                                       : Status(Error{ErrorKind::Unstorable, why.toStdString()});
+    const std::string dir =
+        withoutTrailingBackslash(toFileText(gp2p->text()).value_or(std::string()));
+    const Status saved =
+        why.isEmpty() ? writeGp2Path(dir) : Status(Error{ErrorKind::Unstorable, why.toStdString()});
     if (!saved) {
         // The window stays open with the typed directory, so nothing is lost.
         showMessage(this, {QStringLiteral("GP2 directory not saved"),

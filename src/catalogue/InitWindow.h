@@ -12,13 +12,13 @@ namespace velomark {
 
 class InitWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit InitWindow(QWidget* parent = nullptr);
 
     void doIt();       // "Do it !"
     void setGp2Path(); // "Set GP2 path"
 
-private:
+  private:
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
     QCheckBox* Check3 = nullptr;

@@ -28,37 +28,36 @@ struct FieldSpec {
 
 // In the order the load step fills them: a session's lap time before its splits.
 constexpr FieldSpec kFields[] = {
-    {"qrlap", 0, "Quickrace Lap Time", 8},     {"qrset", 4, "Quickrace Notes", 0},
-    {"plap", 5, "Practice Lap Time", 8},       {"ps1", 6, "Practice 1st Split", 6},
-    {"ps2", 7, "Practice +2nd Split", 8},      {"ps3", 8, "Practice 3rd Split", 0},
-    {"prset", 9, "Practice Notes", 0},         {"qlap", 10, "Qualifying Lap Time", 8},
-    {"qs1", 11, "Qualifying 1st Split", 6},    {"qs2", 12, "Qualifying +2nd Split", 8},
-    {"qs3", 13, "Qualifying 3rd Split", 0},    {"qset", 14, "Qualifying Notes", 0},
-    {"rlap", 15, "Race Lap Time", 8},          {"raset", 19, "Race Notes", 0},
+    {"qrlap", 0, "Quickrace Lap Time", 8},  {"qrset", 4, "Quickrace Notes", 0},
+    {"plap", 5, "Practice Lap Time", 8},    {"ps1", 6, "Practice 1st Split", 6},
+    {"ps2", 7, "Practice +2nd Split", 8},   {"ps3", 8, "Practice 3rd Split", 0},
+    {"prset", 9, "Practice Notes", 0},      {"qlap", 10, "Qualifying Lap Time", 8},
+    {"qs1", 11, "Qualifying 1st Split", 6}, {"qs2", 12, "Qualifying +2nd Split", 8},
+    {"qs3", 13, "Qualifying 3rd Split", 0}, {"qset", 14, "Qualifying Notes", 0},
+    {"rlap", 15, "Race Lap Time", 8},       {"raset", 19, "Race Notes", 0},
 };
 
-QLineEdit* hiddenField(QWidget* parent, const char* name)
-{
+QLineEdit* hiddenField(QWidget* parent, const char* name) {
     auto* f = new QLineEdit(parent);
     f->setObjectName(QString::fromLatin1(name));
     f->hide();
     return f;
 }
 
-QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr)
-{
+QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr) {
     auto* l = new QLabel(text, parent);
     if (name)
         l->setObjectName(QString::fromLatin1(name));
     return l;
 }
 
-std::string bytesOf(const QString& text) { return toFileText(text).value_or(std::string()); }
+std::string bytesOf(const QString& text) {
+    return toFileText(text).value_or(std::string());
+}
 
 } // namespace
 
-LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m_main(&main)
-{
+LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m_main(&main) {
     setObjectName(QStringLiteral("frmtimes"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Lap Time Data"));
@@ -103,7 +102,8 @@ LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m
 
     // Rows: Quickrace, Practice differences, Practice, "+/-", Qualifying,
     // Qualifying differences, Race.
-    auto placeRow = [&](int row, const QString& name, std::initializer_list<std::pair<Slot, int>> cells) {
+    auto placeRow = [&](int row, const QString& name,
+                        std::initializer_list<std::pair<Slot, int>> cells) {
         grid->addWidget(label(this, name), row, 0);
         for (auto [slot, column] : cells)
             grid->addWidget(field(slot), row, column);
@@ -130,7 +130,8 @@ LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m
     }
 
     diff1 = label(this, QStringLiteral("+/-"), "diff1");
-    diff1->setToolTip(QStringLiteral("Click with Left or Right mouse button to see time differences."));
+    diff1->setToolTip(
+        QStringLiteral("Click with Left or Right mouse button to see time differences."));
     diff1->setAlignment(Qt::AlignCenter);
     diff1->setEnabled(false);
     diff1->installEventFilter(this);
@@ -199,8 +200,7 @@ LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m
         setTabOrder(order[i - 1], order[i]);
 }
 
-LapTimeEditor* LapTimeEditor::open(MainWindow& main, const QString& caption, int circuit)
-{
+LapTimeEditor* LapTimeEditor::open(MainWindow& main, const QString& caption, int circuit) {
     auto* editor = new LapTimeEditor(main);
     editor->track->setText(caption);
     if (!editor->loadRecord()) {
@@ -214,8 +214,7 @@ LapTimeEditor* LapTimeEditor::open(MainWindow& main, const QString& caption, int
     return editor;
 }
 
-bool LapTimeEditor::loadRecord()
-{
+bool LapTimeEditor::loadRecord() {
     if (m_main)
         m_main->hide();
     modd->setText(QStringLiteral("0"));
@@ -223,13 +222,15 @@ bool LapTimeEditor::loadRecord()
     tno->setText(m_main ? m_main->tno2() : QString());
 
     const std::string file = bytesOf(tname->text());
-    const auto record = readCircuitRecord(file, static_cast<int>(leadingValue(bytesOf(tno->text()))));
+    const auto record =
+        readCircuitRecord(file, static_cast<int>(leadingValue(bytesOf(tno->text()))));
     if (!record) {
-        showMessage(this, {QStringLiteral("Lap times not found"),
-                           QString::fromStdString(record.error().message) +
-                               QStringLiteral(" Press INITIALISE ! on the main screen to create the "
-                                              "lap record files."),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        showMessage(this,
+                    {QStringLiteral("Lap times not found"),
+                     QString::fromStdString(record.error().message) +
+                         QStringLiteral(" Press INITIALISE ! on the main screen to create the "
+                                        "lap record files."),
+                     MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
     m_held = *record;
@@ -239,25 +240,26 @@ bool LapTimeEditor::loadRecord()
     return true;
 }
 
-QString LapTimeEditor::text(Slot s) const { return field(s)->text(); }
+QString LapTimeEditor::text(Slot s) const {
+    return field(s)->text();
+}
 
-TimeSheet LapTimeEditor::timeSheet() const
-{
+TimeSheet LapTimeEditor::timeSheet() const {
     TimeSheet t;
     t.quickRaceLap = bytesOf(text(QrLap));
     t.practice = {bytesOf(text(PLap)), bytesOf(text(PS1)), bytesOf(text(PS2)), bytesOf(text(PS3))};
-    t.qualifying = {bytesOf(text(QLap)), bytesOf(text(QS1)), bytesOf(text(QS2)), bytesOf(text(QS3))};
+    t.qualifying = {bytesOf(text(QLap)), bytesOf(text(QS1)), bytesOf(text(QS2)),
+                    bytesOf(text(QS3))};
     t.raceLap = bytesOf(text(RLap));
     return t;
 }
 
 // Writes back only what changed, in field order, so that no change rule runs needlessly.
-void LapTimeEditor::showTimeSheet(const TimeSheet& t)
-{
+void LapTimeEditor::showTimeSheet(const TimeSheet& t) {
     const std::pair<Slot, const std::string*> cells[] = {
-        {QrLap, &t.quickRaceLap},       {PLap, &t.practice.lap},       {PS1, &t.practice.split1},
-        {PS2, &t.practice.split2},      {PS3, &t.practice.split3},     {QLap, &t.qualifying.lap},
-        {QS1, &t.qualifying.split1},    {QS2, &t.qualifying.split2},   {QS3, &t.qualifying.split3},
+        {QrLap, &t.quickRaceLap},    {PLap, &t.practice.lap},     {PS1, &t.practice.split1},
+        {PS2, &t.practice.split2},   {PS3, &t.practice.split3},   {QLap, &t.qualifying.lap},
+        {QS1, &t.qualifying.split1}, {QS2, &t.qualifying.split2}, {QS3, &t.qualifying.split3},
         {RLap, &t.raceLap}};
     for (auto [slot, value] : cells) {
         const QString shown = fromFileText(*value);
@@ -266,15 +268,13 @@ void LapTimeEditor::showTimeSheet(const TimeSheet& t)
     }
 }
 
-SplitTexts LapTimeEditor::splitTexts(Session s) const
-{
+SplitTexts LapTimeEditor::splitTexts(Session s) const {
     if (s == Session::Practice)
         return {bytesOf(text(PS1)), bytesOf(text(PS2)), bytesOf(text(PS3))};
     return {bytesOf(text(QS1)), bytesOf(text(QS2)), bytesOf(text(QS3))};
 }
 
-void LapTimeEditor::completeSession(Session s)
-{
+void LapTimeEditor::completeSession(Session s) {
     TimeSheet sheet = timeSheet();
     const Completion result = completeSplits(sheet, s);
     if (result == Completion::LengthFailure) {
@@ -286,22 +286,20 @@ void LapTimeEditor::completeSession(Session s)
     showTimeSheet(sheet); // a conversion failure keeps what the normalisation did
 }
 
-void LapTimeEditor::diffcheck()
-{
-    diff1->setEnabled(differencesAvailable(splitTexts(Session::Practice),
-                                           splitTexts(Session::Qualifying)));
+void LapTimeEditor::diffcheck() {
+    diff1->setEnabled(
+        differencesAvailable(splitTexts(Session::Practice), splitTexts(Session::Qualifying)));
 }
 
-void LapTimeEditor::pressDifferences(Qt::MouseButton button)
-{
+void LapTimeEditor::pressDifferences(Qt::MouseButton button) {
     if (!diff1->isEnabled())
         return;
     const bool left = button == Qt::LeftButton;
     if (!left && button != Qt::RightButton)
         return; // other buttons show nothing
-    const auto shown = timeDifferences(splitTexts(Session::Practice), splitTexts(Session::Qualifying),
-                                       left ? DifferenceSide::PracticeMinusQualifying
-                                            : DifferenceSide::QualifyingMinusPractice);
+    const auto shown = timeDifferences(
+        splitTexts(Session::Practice), splitTexts(Session::Qualifying),
+        left ? DifferenceSide::PracticeMinusQualifying : DifferenceSide::QualifyingMinusPractice);
     if (!shown) {
         showStatus(QStringLiteral("The differences need the 1st and +2nd splits of both sessions, "
                                   "written as times (and the 3rd splits, where both are filled)."));
@@ -314,8 +312,7 @@ void LapTimeEditor::pressDifferences(Qt::MouseButton button)
     ideal->show();
 }
 
-void LapTimeEditor::releaseDifferences()
-{
+void LapTimeEditor::releaseDifferences() {
     for (QLabel* l : xps)
         l->clear();
     for (QLabel* l : yps)
@@ -324,8 +321,7 @@ void LapTimeEditor::releaseDifferences()
     showStatus(QString());
 }
 
-void LapTimeEditor::pressSecondSplitHeader()
-{
+void LapTimeEditor::pressSecondSplitHeader() {
     m_headerHeld = true;
     Label6->setText(QStringLiteral("2nd Split"));
     ptime->setText(text(PS2));
@@ -343,8 +339,7 @@ void LapTimeEditor::pressSecondSplitHeader()
         field(QS2)->setText(QString::fromStdString(decimalText(q.seconds)));
 }
 
-void LapTimeEditor::releaseSecondSplitHeader()
-{
+void LapTimeEditor::releaseSecondSplitHeader() {
     if (!m_headerHeld)
         return;
     m_headerHeld = false;
@@ -354,8 +349,7 @@ void LapTimeEditor::releaseSecondSplitHeader()
     showStatus(QString());
 }
 
-bool LapTimeEditor::save()
-{
+bool LapTimeEditor::save() {
     modd->setText(QStringLiteral("1"));
     TimeSheet sheet = timeSheet();
     saveNormalise(sheet);
@@ -386,8 +380,7 @@ bool LapTimeEditor::save()
     return true;
 }
 
-void LapTimeEditor::clearAll()
-{
+void LapTimeEditor::clearAll() {
     const MessageAnswer answer = showMessage(
         this, {QStringLiteral("Clear all Entries"),
                QStringLiteral("This will clear your times for this track, but this will only be "
@@ -399,8 +392,7 @@ void LapTimeEditor::clearAll()
         f->clear();
 }
 
-HotlapImportWindow* LapTimeEditor::importWindow()
-{
+HotlapImportWindow* LapTimeEditor::importWindow() {
     if (m_import)
         return m_import;
     m_import = new HotlapImportWindow;
@@ -414,8 +406,7 @@ HotlapImportWindow* LapTimeEditor::importWindow()
     return m_import;
 }
 
-void LapTimeEditor::onActivated()
-{
+void LapTimeEditor::onActivated() {
     if (m_closing)
         return;
     HotlapImportWindow* import = importWindow();
@@ -423,30 +414,30 @@ void LapTimeEditor::onActivated()
         return;
     const QString session = import->session();
     if (session == QLatin1String("Qualifying") || session == QLatin1String("Practice")) {
-        completeSession(session == QLatin1String("Practice") ? Session::Practice : Session::Qualifying);
+        completeSession(session == QLatin1String("Practice") ? Session::Practice
+                                                             : Session::Qualifying);
         import->close();
     }
 }
 
-void LapTimeEditor::openImport()
-{
+void LapTimeEditor::openImport() {
     if (HotlapImportWindow* import = importWindow()) {
         import->show();
         import->raise();
     }
 }
 
-void LapTimeEditor::showStatus(const QString& text) { m_status->setText(text); }
+void LapTimeEditor::showStatus(const QString& text) {
+    m_status->setText(text);
+}
 
-void LapTimeEditor::closeEditor()
-{
+void LapTimeEditor::closeEditor() {
     if (m_closing)
         return;
     close();
 }
 
-bool LapTimeEditor::eventFilter(QObject* watched, QEvent* event)
-{
+bool LapTimeEditor::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == diff1) {
         if (type == QEvent::MouseButtonPress)
@@ -468,15 +459,13 @@ bool LapTimeEditor::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void LapTimeEditor::changeEvent(QEvent* event)
-{
+void LapTimeEditor::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         onActivated();
 }
 
-void LapTimeEditor::closeEvent(QCloseEvent* event)
-{
+void LapTimeEditor::closeEvent(QCloseEvent* event) {
     m_closing = true;
     if (m_import)
         m_import->close();

@@ -23,7 +23,7 @@ class MainWindow;
 
 class LapTimeEditor : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit LapTimeEditor(MainWindow& main);
 
     // The main window's hand-over: sets the caption, which runs the load
@@ -42,13 +42,29 @@ public:
     void clearAll();
     void completeSession(Session s);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
-    enum Slot { QrLap, QrSet, PLap, PS1, PS2, PS3, PrSet, QLap, QS1, QS2, QS3, QSet, RLap, RaSet, SlotCount };
+  private:
+    enum Slot {
+        QrLap,
+        QrSet,
+        PLap,
+        PS1,
+        PS2,
+        PS3,
+        PrSet,
+        QLap,
+        QS1,
+        QS2,
+        QS3,
+        QSet,
+        RLap,
+        RaSet,
+        SlotCount
+    };
 
     QLineEdit* field(Slot s) const { return m_fields[s]; }
     QString text(Slot s) const;

@@ -10,48 +10,43 @@ namespace {
 
 struct SessionSplits {
     const SplitTexts& texts;
-    double accumulated = 0;  // the +2nd split as seconds
+    double accumulated = 0; // the +2nd split as seconds
     double leadingAccumulated = 0;
-    double first = 0;        // strict number of the 1st split
+    double first = 0; // strict number of the 1st split
     double secondSector() const { return accumulated - first; }
 };
 
-std::optional<SessionSplits> readSession(const SplitTexts& t)
-{
+std::optional<SessionSplits> readSession(const SplitTexts& t) {
     const auto accumulated = accumulatedSeconds(t.split2);
     const auto first = strictNumber(t.split1);
     if (!accumulated || !first)
         return std::nullopt;
     SessionSplits s{t, *accumulated, 0, *first};
     // An 8-character +2nd split stands for its seconds; any other for its text.
-    s.leadingAccumulated = t.split2.size() == 8 ? leadingValue(decimalText(*accumulated))
-                                                : leadingValue(t.split2);
+    s.leadingAccumulated =
+        t.split2.size() == 8 ? leadingValue(decimalText(*accumulated)) : leadingValue(t.split2);
     return s;
 }
 
-bool bothAbove0(const std::string& a, const std::string& b)
-{
+bool bothAbove0(const std::string& a, const std::string& b) {
     return leadingValue(a) > 0 && leadingValue(b) > 0;
 }
 
-std::string signedText(double difference)
-{
+std::string signedText(double difference) {
     std::string text = threeDecimalFormat(difference);
     return leadingValue(text) > 0 ? "+" + text : text;
 }
 
 } // namespace
 
-bool differencesAvailable(const SplitTexts& p, const SplitTexts& q)
-{
+bool differencesAvailable(const SplitTexts& p, const SplitTexts& q) {
     const double pSum = leadingValue(p.split1) + leadingValue(p.split2) + leadingValue(p.split3);
     const double qSum = leadingValue(q.split1) + leadingValue(q.split2) + leadingValue(q.split3);
     return pSum > 0 && qSum > 0;
 }
 
-std::optional<DifferenceDisplay> timeDifferences(const SplitTexts& practice,
-                                                 const SplitTexts& qualifying, DifferenceSide side)
-{
+std::optional<DifferenceDisplay>
+timeDifferences(const SplitTexts& practice, const SplitTexts& qualifying, DifferenceSide side) {
     const auto p = readSession(practice);
     const auto q = readSession(qualifying);
     if (!p || !q)
@@ -80,17 +75,18 @@ std::optional<DifferenceDisplay> timeDifferences(const SplitTexts& practice,
     const std::string& best1 = leadingValue(qualifying.split1) < leadingValue(practice.split1)
                                    ? qualifying.split1
                                    : practice.split1;
-    const double best2 = p->secondSector() > q->secondSector() ? q->secondSector() : p->secondSector();
+    const double best2 =
+        p->secondSector() > q->secondSector() ? q->secondSector() : p->secondSector();
     const std::string& best3 = leadingValue(qualifying.split3) < leadingValue(practice.split3)
                                    ? qualifying.split3
                                    : practice.split3;
-    const double ideal = leadingValue(best1) + leadingValue(decimalText(best2)) + leadingValue(best3);
+    const double ideal =
+        leadingValue(best1) + leadingValue(decimalText(best2)) + leadingValue(best3);
     d.idealLap = "Ideal Lap Time: " + idealLapText(ideal);
     return d;
 }
 
-std::string idealLapText(double seconds)
-{
+std::string idealLapText(double seconds) {
     const double whole = std::floor(seconds);
     double minutes = std::floor(whole / 60);
     const double rest = whole - 60 * minutes;

@@ -11,8 +11,7 @@
 
 namespace velomark {
 
-HotlapImportWindow::HotlapImportWindow(QWidget* parent) : QWidget(parent, Qt::Window)
-{
+HotlapImportWindow::HotlapImportWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmhof"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Import Hotlap from GP2"));
@@ -36,8 +35,7 @@ HotlapImportWindow::HotlapImportWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 }
 
-bool HotlapImportWindow::load()
-{
+bool HotlapImportWindow::load() {
     m_session->clear();
     const Result<std::string> dir = readGp2Path();
     if (!dir) {
@@ -52,7 +50,11 @@ bool HotlapImportWindow::load()
     return true;
 }
 
-QString HotlapImportWindow::session() const { return m_session->text(); }
-QString HotlapImportWindow::gp2p() const { return m_gp2p->text(); }
+QString HotlapImportWindow::session() const {
+    return m_session->text();
+}
+QString HotlapImportWindow::gp2p() const {
+    return m_gp2p->text();
+}
 
 } // namespace velomark

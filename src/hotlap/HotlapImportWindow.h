@@ -10,7 +10,7 @@ namespace velomark {
 
 class HotlapImportWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HotlapImportWindow(QWidget* parent = nullptr);
 
     // Reads gp2path. When it cannot be read, tells the user to set the GP2
@@ -20,7 +20,7 @@ public:
     QString session() const;
     QString gp2p() const;
 
-private:
+  private:
     QLineEdit* m_gp2p = nullptr;
     QLineEdit* m_session = nullptr;
 };

@@ -8,9 +8,8 @@ namespace velomark {
 namespace {
 
 class RealMessages final : public MessageSink {
-public:
-    MessageAnswer show(QWidget* parent, const Message& m) override
-    {
+  public:
+    MessageAnswer show(QWidget* parent, const Message& m) override {
         QMessageBox box(m.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
                         m.title.isEmpty() ? applicationTitle() : m.title, m.text,
                         m.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
@@ -19,9 +18,12 @@ public:
         if (m.systemModal)
             box.setWindowModality(Qt::ApplicationModal);
         switch (box.exec()) {
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        default: return MessageAnswer::Ok;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            return MessageAnswer::Ok;
         }
     }
     void beep() override { QApplication::beep(); }
@@ -32,10 +34,16 @@ MessageSink* g_sink = &g_real;
 
 } // namespace
 
-MessageSink& messages() { return *g_sink; }
+MessageSink& messages() {
+    return *g_sink;
+}
 
-void setMessageSink(MessageSink* sink) { g_sink = sink ? sink : &g_real; }
+void setMessageSink(MessageSink* sink) {
+    g_sink = sink ? sink : &g_real;
+}
 
-QString applicationTitle() { return QStringLiteral("Velomark"); }
+QString applicationTitle() {
+    return QStringLiteral("Velomark");
+}
 
 } // namespace velomark

@@ -21,7 +21,7 @@ struct Message {
 };
 
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual MessageAnswer show(QWidget* parent, const Message& message) = 0;
     virtual void beep() = 0;
@@ -32,11 +32,12 @@ MessageSink& messages();
 // Installs sink (not owned); nullptr puts the real message boxes back.
 void setMessageSink(MessageSink* sink);
 
-inline MessageAnswer showMessage(QWidget* parent, const Message& m)
-{
+inline MessageAnswer showMessage(QWidget* parent, const Message& m) {
     return messages().show(parent, m);
 }
-inline void beep() { messages().beep(); }
+inline void beep() {
+    messages().beep();
+}
 
 QString applicationTitle(); // "Velomark"
 

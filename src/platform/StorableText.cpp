@@ -4,8 +4,7 @@
 
 namespace velomark {
 
-QString unstorableReason(const QString& text)
-{
+QString unstorableReason(const QString& text) {
     for (const char32_t c : text.toUcs4()) {
         if (c == U'"')
             return QStringLiteral("A double quote (\") cannot be stored in Velomark's files.");
@@ -16,8 +15,7 @@ QString unstorableReason(const QString& text)
     return QString();
 }
 
-QValidator::State StorableTextValidator::validate(QString& input, int&) const
-{
+QValidator::State StorableTextValidator::validate(QString& input, int&) const {
     const QString why = unstorableReason(input);
     if (why.isEmpty())
         return Acceptable;

@@ -9,15 +9,13 @@
 namespace velomark {
 
 class StorableTextValidator : public QValidator {
-public:
+  public:
     // refused is told, in plain words, why a character was not accepted.
     explicit StorableTextValidator(std::function<void(const QString&)> refused, QObject* parent)
-        : QValidator(parent), m_refused(std::move(refused))
-    {
-    }
+        : QValidator(parent), m_refused(std::move(refused)) {}
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     std::function<void(const QString&)> m_refused;
 };
 

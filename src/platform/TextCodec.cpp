@@ -6,14 +6,12 @@
 
 namespace velomark {
 
-QString fromFileText(const std::string& bytes)
-{
+QString fromFileText(const std::string& bytes) {
     const std::u32string text = decodeCp1252(bytes);
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::optional<std::string> toFileText(const QString& text)
-{
+std::optional<std::string> toFileText(const QString& text) {
     const QList<uint> ucs4 = text.toUcs4();
     std::u32string chars(ucs4.begin(), ucs4.end());
     return encodeCp1252(chars);

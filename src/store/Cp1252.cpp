@@ -6,20 +6,17 @@ namespace {
 // 0x80 to 0x9F; the five unassigned bytes keep their C1 code points so that
 // they survive a round trip.
 constexpr char32_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 } // namespace
 
-char32_t decodeCp1252(unsigned char byte)
-{
+char32_t decodeCp1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : char32_t(byte);
 }
 
-std::optional<char> encodeCp1252(char32_t c)
-{
+std::optional<char> encodeCp1252(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(static_cast<unsigned char>(c));
     for (unsigned i = 0; i < 32; ++i) {
@@ -29,8 +26,7 @@ std::optional<char> encodeCp1252(char32_t c)
     return std::nullopt;
 }
 
-std::u32string decodeCp1252(std::string_view bytes)
-{
+std::u32string decodeCp1252(std::string_view bytes) {
     std::u32string out;
     out.reserve(bytes.size());
     for (char b : bytes)
@@ -38,8 +34,7 @@ std::u32string decodeCp1252(std::string_view bytes)
     return out;
 }
 
-std::optional<std::string> encodeCp1252(std::u32string_view text)
-{
+std::optional<std::string> encodeCp1252(std::u32string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char32_t c : text) {

@@ -3,12 +3,15 @@
 namespace velomark {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 } // namespace
 
-std::optional<Field> FieldReader::next()
-{
+std::optional<Field> FieldReader::next() {
     while (m_pos < m_data.size() && isBlank(m_data[m_pos]))
         ++m_pos;
     if (m_pos >= m_data.size()) {
@@ -40,14 +43,12 @@ std::optional<Field> FieldReader::next()
     return field;
 }
 
-void FieldReader::skipToDelimiter()
-{
+void FieldReader::skipToDelimiter() {
     while (m_pos < m_data.size() && m_data[m_pos] != ',' && !isLineEnd(m_data[m_pos]))
         ++m_pos;
 }
 
-void FieldReader::consumeDelimiter()
-{
+void FieldReader::consumeDelimiter() {
     if (m_pos >= m_data.size())
         return;
     if (m_data[m_pos] == ',') {
@@ -62,8 +63,7 @@ void FieldReader::consumeDelimiter()
         ++m_pos;
 }
 
-std::optional<std::string> unwritableReason(const std::vector<Field>& fields)
-{
+std::optional<std::string> unwritableReason(const std::vector<Field>& fields) {
     for (const Field& f : fields) {
         if (f && f->find('"') != std::string::npos)
             return std::string("a double quote (\") cannot be stored in a field: \"") + *f + "\"";
@@ -71,8 +71,7 @@ std::optional<std::string> unwritableReason(const std::vector<Field>& fields)
     return std::nullopt;
 }
 
-void appendLine(std::string& out, const std::vector<Field>& fields)
-{
+void appendLine(std::string& out, const std::vector<Field>& fields) {
     bool first = true;
     for (const Field& f : fields) {
         if (!first)

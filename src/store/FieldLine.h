@@ -16,18 +16,20 @@ namespace velomark {
 
 using Field = std::optional<std::string>; // nullopt: the field holds nothing
 
-inline std::string textOf(const Field& f) { return f ? *f : std::string(); }
+inline std::string textOf(const Field& f) {
+    return f ? *f : std::string();
+}
 
 // Reads fields one after another, across lines, as the data files are read.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view data) : m_data(data) {}
 
     // The next field, or nothing when the data ends before a field starts.
     std::optional<Field> next();
     bool atEnd() const { return m_pos >= m_data.size() && !m_fieldPromised; }
 
-private:
+  private:
     void skipToDelimiter();
     void consumeDelimiter();
 

@@ -17,12 +17,13 @@ namespace velomark {
 
 namespace {
 
-std::string reason(int err) { return std::strerror(err); }
+std::string reason(int err) {
+    return std::strerror(err);
+}
 
 #ifndef _WIN32
 // Flushes a directory so that a rename inside it survives a power cut.
-void syncDirectory(const std::string& dir)
-{
+void syncDirectory(const std::string& dir) {
     const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd < 0)
         return;
@@ -33,14 +34,12 @@ void syncDirectory(const std::string& dir)
 
 } // namespace
 
-std::string directoryOf(const std::string& path)
-{
+std::string directoryOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-Result<std::string> FileOps::readAll(const std::string& path)
-{
+Result<std::string> FileOps::readAll(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
@@ -56,11 +55,11 @@ Result<std::string> FileOps::readAll(const std::string& path)
     return bytes;
 }
 
-Status FileOps::writeDurably(const std::string& path, const std::string& bytes)
-{
+Status FileOps::writeDurably(const std::string& path, const std::string& bytes) {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
-        return Error{ErrorKind::WriteFailed, "The file " + path + " cannot be created: " + reason(errno) + "."};
+        return Error{ErrorKind::WriteFailed,
+                     "The file " + path + " cannot be created: " + reason(errno) + "."};
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     int err = ok ? 0 : errno;
     if (ok && std::fflush(f) != 0) {
@@ -80,12 +79,12 @@ Status FileOps::writeDurably(const std::string& path, const std::string& bytes)
         err = errno;
     }
     if (!ok)
-        return Error{ErrorKind::WriteFailed, "The file " + path + " cannot be written: " + reason(err) + "."};
+        return Error{ErrorKind::WriteFailed,
+                     "The file " + path + " cannot be written: " + reason(err) + "."};
     return success();
 }
 
-Status FileOps::replace(const std::string& from, const std::string& to)
-{
+Status FileOps::replace(const std::string& from, const std::string& to) {
     std::error_code ec;
     std::filesystem::rename(from, to, ec); // rename(2) / MoveFileEx: replaces in one step
     if (ec)
@@ -97,26 +96,24 @@ Status FileOps::replace(const std::string& from, const std::string& to)
     return success();
 }
 
-void FileOps::discard(const std::string& path)
-{
+void FileOps::discard(const std::string& path) {
     std::error_code ec;
     std::filesystem::remove(path, ec);
 }
 
-FileOps& realFileOps()
-{
+FileOps& realFileOps() {
     static FileOps ops;
     return ops;
 }
 
 Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
-                         const std::string& scratchName)
-{
+                         const std::string& scratchName) {
     const std::string scratch = directoryOf(path) + scratchName;
     Status written = ops.writeDurably(scratch, bytes);
     if (!written) {
         ops.discard(scratch);
-        return Error{written.error().kind, written.error().message + " " + path + " was left unchanged."};
+        return Error{written.error().kind,
+                     written.error().message + " " + path + " was left unchanged."};
     }
     Status replaced = ops.replace(scratch, path);
     if (!replaced) {

@@ -13,7 +13,7 @@
 namespace velomark {
 
 class FileOps {
-public:
+  public:
     virtual ~FileOps() = default;
 
     // The whole file; Missing when it cannot be opened or read.

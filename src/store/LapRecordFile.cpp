@@ -6,21 +6,18 @@ namespace velomark {
 
 namespace {
 
-Error shortFile(const std::string& path, int records)
-{
+Error shortFile(const std::string& path, int records) {
     return Error{ErrorKind::Short, "The lap record file " + path + " holds only " +
                                        std::to_string(records) + " of its " +
                                        std::to_string(kCircuitsPerSet) + " circuit records."};
 }
 
-Error missingFile(const std::string& path)
-{
+Error missingFile(const std::string& path) {
     return Error{ErrorKind::Missing, "The lap record file " + path + " cannot be read."};
 }
 
 // Reads the next whole record; false when the data ends inside it.
-bool readRecord(FieldReader& reader, CircuitRecord& record)
-{
+bool readRecord(FieldReader& reader, CircuitRecord& record) {
     for (Field& field : record) {
         std::optional<Field> f = reader.next();
         if (!f)
@@ -30,8 +27,7 @@ bool readRecord(FieldReader& reader, CircuitRecord& record)
     return true;
 }
 
-int circuitNumberOf(std::string_view text)
-{
+int circuitNumberOf(std::string_view text) {
     for (int i = 1; i <= kCircuitsPerSet; ++i) {
         if (text == std::to_string(i))
             return i;
@@ -39,12 +35,13 @@ int circuitNumberOf(std::string_view text)
     return 0;
 }
 
-std::vector<Field> asFields(const CircuitRecord& r) { return {r.begin(), r.end()}; }
+std::vector<Field> asFields(const CircuitRecord& r) {
+    return {r.begin(), r.end()};
+}
 
 } // namespace
 
-Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumber, FileOps& ops)
-{
+Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumber, FileOps& ops) {
     CircuitRecord record{};
     if (circuitNumber < 1)
         return record;
@@ -59,8 +56,7 @@ Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumb
     return record;
 }
 
-Result<LapRecordSet> parseLapRecords(std::string_view bytes, const std::string& path)
-{
+Result<LapRecordSet> parseLapRecords(std::string_view bytes, const std::string& path) {
     LapRecordSet set{};
     FieldReader reader(bytes);
     for (int i = 0; i < kCircuitsPerSet; ++i) {
@@ -70,16 +66,14 @@ Result<LapRecordSet> parseLapRecords(std::string_view bytes, const std::string& 
     return set;
 }
 
-Result<LapRecordSet> readLapRecordFile(const std::string& path, FileOps& ops)
-{
+Result<LapRecordSet> readLapRecordFile(const std::string& path, FileOps& ops) {
     Result<std::string> bytes = ops.readAll(path);
     if (!bytes)
         return missingFile(path);
     return parseLapRecords(*bytes, path);
 }
 
-Result<std::string> composeLapRecordFile(const LapRecordSet& records)
-{
+Result<std::string> composeLapRecordFile(const LapRecordSet& records) {
     std::string out;
     out.reserve(kCircuitsPerSet * 256);
     for (const CircuitRecord& r : records) {
@@ -92,8 +86,7 @@ Result<std::string> composeLapRecordFile(const LapRecordSet& records)
 }
 
 Status saveCircuitRecord(const std::string& path, std::string_view circuitNumberText,
-                         const CircuitRecord& record, FileOps& ops)
-{
+                         const CircuitRecord& record, FileOps& ops) {
     // Check the new record before anything is read or written.
     if (std::optional<std::string> why = unwritableReason(asFields(record)))
         return Error{ErrorKind::Unstorable, "The times cannot be saved: " + *why + "."};
@@ -111,8 +104,7 @@ Status saveCircuitRecord(const std::string& path, std::string_view circuitNumber
     return replaceFileSafely(ops, path, *bytes, kScratchFileName);
 }
 
-std::string blankLapRecordFile()
-{
+std::string blankLapRecordFile() {
     CircuitRecord blank;
     blank.fill(std::string());
     const std::vector<Field> fields = asFields(blank);

@@ -22,7 +22,7 @@ struct Error {
 
 // Either a value or an Error.
 template <class T> class Result {
-public:
+  public:
     Result(T value) : m_v(std::move(value)) {}
     Result(Error error) : m_v(std::move(error)) {}
 
@@ -35,13 +35,15 @@ public:
     const T* operator->() const { return &value(); }
     const Error& error() const { return std::get<Error>(m_v); }
 
-private:
+  private:
     std::variant<T, Error> m_v;
 };
 
 // Success carries nothing.
 struct Done {};
 using Status = Result<Done>;
-inline Status success() { return Done{}; }
+inline Status success() {
+    return Done{};
+}
 
 } // namespace velomark

@@ -8,26 +8,27 @@ namespace velomark {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Parses sign, digits and at most one period already checked by the caller.
-double parseChecked(std::string_view number)
-{
+double parseChecked(std::string_view number) {
     bool negative = false;
     if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
         negative = number.front() == '-';
         number.remove_prefix(1);
     }
     double value = 0;
-    std::from_chars(number.data(), number.data() + number.size(), value,
-                    std::chars_format::fixed);
+    std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
     return negative ? -value : value;
 }
 
 // Length of the longest prefix of text that is sign, digits, at most one period.
-size_t numberPrefix(std::string_view text, bool& sawDigit)
-{
+size_t numberPrefix(std::string_view text, bool& sawDigit) {
     size_t i = 0;
     sawDigit = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -45,8 +46,7 @@ size_t numberPrefix(std::string_view text, bool& sawDigit)
     return i;
 }
 
-std::string_view trimBlanks(std::string_view t)
-{
+std::string_view trimBlanks(std::string_view t) {
     while (!t.empty() && isBlank(t.front()))
         t.remove_prefix(1);
     while (!t.empty() && isBlank(t.back()))
@@ -61,8 +61,7 @@ struct Decimal {
     std::string fraction;
 };
 
-Decimal toDecimal(double value)
-{
+Decimal toDecimal(double value) {
     const std::string text = decimalText(value);
     Decimal d;
     std::string_view t = text;
@@ -78,8 +77,7 @@ Decimal toDecimal(double value)
 }
 
 // Rounds to three decimals, halves away from zero, and pads the whole part.
-std::string patternFormat(double value, size_t minWholeDigits)
-{
+std::string patternFormat(double value, size_t minWholeDigits) {
     if (!std::isfinite(value))
         return decimalText(value);
     Decimal d = toDecimal(value);
@@ -113,8 +111,7 @@ std::string patternFormat(double value, size_t minWholeDigits)
 // The two periods of a time text by the two-state switch: the first period
 // met in state one becomes d1, the next in state two becomes d2, and so on.
 // Positions count from 1; a period never found counts as 0.
-void periodPositions(std::string_view text, int& d1, int& d2)
-{
+void periodPositions(std::string_view text, int& d1, int& d2) {
     d1 = 0;
     d2 = 0;
     bool first = true;
@@ -133,8 +130,7 @@ struct MinutesForm {
     std::optional<double> minutes, seconds, fraction;
 };
 
-MinutesForm cutAtPeriods(std::string_view text)
-{
+MinutesForm cutAtPeriods(std::string_view text) {
     MinutesForm m;
     int d1 = 0;
     int d2 = 0;
@@ -156,8 +152,7 @@ MinutesForm cutAtPeriods(std::string_view text)
 
 } // namespace
 
-double leadingValue(std::string_view text)
-{
+double leadingValue(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     bool sawDigit = false;
@@ -165,8 +160,7 @@ double leadingValue(std::string_view text)
     return sawDigit ? parseChecked(text.substr(0, n)) : 0.0;
 }
 
-std::optional<double> strictNumber(std::string_view text)
-{
+std::optional<double> strictNumber(std::string_view text) {
     text = trimBlanks(text);
     bool sawDigit = false;
     const size_t n = numberPrefix(text, sawDigit);
@@ -175,8 +169,7 @@ std::optional<double> strictNumber(std::string_view text)
     return parseChecked(text);
 }
 
-std::string decimalText(double value)
-{
+std::string decimalText(double value) {
     if (value == 0)
         return "0";
     char buf[64];
@@ -213,11 +206,14 @@ std::string decimalText(double value)
     return out;
 }
 
-std::string threeDecimalFormat(double value) { return patternFormat(value, 1); }
-std::string secondsFormat(double value) { return patternFormat(value, 2); }
+std::string threeDecimalFormat(double value) {
+    return patternFormat(value, 1);
+}
+std::string secondsFormat(double value) {
+    return patternFormat(value, 2);
+}
 
-std::optional<double> fixedPositionSeconds(std::string_view text)
-{
+std::optional<double> fixedPositionSeconds(std::string_view text) {
     if (text.size() != 8)
         return std::nullopt;
     const auto minutes = strictNumber(text.substr(0, 1));
@@ -230,8 +226,7 @@ std::optional<double> fixedPositionSeconds(std::string_view text)
 
 namespace {
 
-void appendIf(std::string& field, bool test, const char* tail)
-{
+void appendIf(std::string& field, bool test, const char* tail) {
     if (test)
         field += tail;
 }
@@ -243,8 +238,7 @@ bool periodAt(const std::string& s, size_t position) // position counts from 1
 
 } // namespace
 
-void saveNormalise(TimeSheet& sheet)
-{
+void saveNormalise(TimeSheet& sheet) {
     std::string* laps[] = {&sheet.quickRaceLap, &sheet.practice.lap, &sheet.qualifying.lap,
                            &sheet.raceLap};
     std::string* splits[] = {&sheet.practice.split1,   &sheet.practice.split2,
@@ -265,8 +259,7 @@ void saveNormalise(TimeSheet& sheet)
     secondSplitNormalise(sheet.practice.split2, sheet.qualifying.split2);
 }
 
-void secondSplitNormalise(std::string& practiceSplit2, std::string& qualifyingSplit2)
-{
+void secondSplitNormalise(std::string& practiceSplit2, std::string& qualifyingSplit2) {
     for (std::string* s : {&practiceSplit2, &qualifyingSplit2}) {
         appendIf(*s, s->size() == 7 && periodAt(*s, 2), "0");
         appendIf(*s, s->size() == 6 && periodAt(*s, 2), "00");
@@ -274,8 +267,7 @@ void secondSplitNormalise(std::string& practiceSplit2, std::string& qualifyingSp
     }
 }
 
-Completion completeSplits(TimeSheet& sheet, Session s)
-{
+Completion completeSplits(TimeSheet& sheet, Session s) {
     SessionTimes& times = s == Session::Practice ? sheet.practice : sheet.qualifying;
     const MinutesForm lap = cutAtPeriods(times.lap);
     if (!lap.lengthOk)
@@ -303,13 +295,11 @@ Completion completeSplits(TimeSheet& sheet, Session s)
     return Completion::Completed;
 }
 
-std::optional<double> accumulatedSeconds(std::string_view split2)
-{
+std::optional<double> accumulatedSeconds(std::string_view split2) {
     return split2.size() == 8 ? fixedPositionSeconds(split2) : strictNumber(split2);
 }
 
-PlainSplit plainSecondSplit(std::string_view split1, std::string_view split2)
-{
+PlainSplit plainSecondSplit(std::string_view split1, std::string_view split2) {
     if (split2.empty())
         return {PlainSplitKind::Empty};
     const auto accumulated = accumulatedSeconds(split2);

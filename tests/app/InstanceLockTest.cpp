@@ -13,16 +13,15 @@ using namespace velomark::test;
 
 class InstanceLockTest : public QObject {
     Q_OBJECT
-private slots:
-    void initTestCase()
-    {
+  private slots:
+    void initTestCase() {
         QVERIFY(m_runtime.isValid());
-        QFile::setPermissions(m_runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
     }
 
-    void secondInstanceIsRefused()
-    {
+    void secondInstanceIsRefused() {
         FakeMessages msgs;
         InstanceLock first;
         QVERIFY(CheckPrevInstance(first));
@@ -39,8 +38,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void lockOfKilledInstanceIsTakenOver()
-    {
+    void lockOfKilledInstanceIsTakenOver() {
         // A real Velomark holds the lock, then dies without cleaning up.
         QTemporaryDir work;
         QProcess running;
@@ -70,7 +68,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-private:
+  private:
     QTemporaryDir m_runtime;
 };
 

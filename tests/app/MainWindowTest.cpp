@@ -15,31 +15,30 @@ using namespace velomark::test;
 
 namespace {
 
-QStringList captions(MainWindow& w)
-{
+QStringList captions(MainWindow& w) {
     QStringList out;
     for (int k = 1; k <= 16; ++k)
         out << w.findChild<QPushButton*>(QStringLiteral("t%1").arg(k))->text();
     return out;
 }
 
-QStringList fixedCaptions(Trackset set)
-{
+QStringList fixedCaptions(Trackset set) {
     QStringList out;
     for (const Circuit& c : fixedCircuits(set))
         out << QString::fromStdString(buttonCaption(c));
     return out;
 }
 
-QColor textColour(QWidget* w) { return w->palette().color(QPalette::WindowText); }
+QColor textColour(QWidget* w) {
+    return w->palette().color(QPalette::WindowText);
+}
 
 } // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
-    void freshStartReadsNoFile()
-    {
+  private slots:
+    void freshStartReadsNoFile() {
         ScopedWorkDir dir; // empty: no data file at all
         FakeMessages msgs;
         MainWindow w;
@@ -62,8 +61,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void trackPackAndBack()
-    {
+    void trackPackAndBack() {
         ScopedWorkDir dir;
         FakeMessages msgs;
         MainWindow w;
@@ -80,8 +78,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void customWithFileShowsItsCaptions()
-    {
+    void customWithFileShowsItsCaptions() {
         ScopedWorkDir dir;
         FakeMessages msgs;
         writeBytes(QStringLiteral("custom"), fixture("custom_two_lines"));
@@ -102,8 +99,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void customWithoutFileSaysOoopsOnce()
-    {
+    void customWithoutFileSaysOoopsOnce() {
         ScopedWorkDir dir;
         FakeMessages msgs;
         msgs.expect(MessageAnswer::Ok);
@@ -114,7 +110,8 @@ private slots:
         QCOMPARE(msgs.shown.size(), 1);
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Ooops!"));
         QCOMPARE(msgs.shown[0].text,
-                 QStringLiteral("You need to set up some circuits first. Press the `?` button to do this"));
+                 QStringLiteral(
+                     "You need to set up some circuits first. Press the `?` button to do this"));
         QCOMPARE(msgs.shown[0].icon, MessageIcon::Stop);
         QCOMPARE(w.selectedTrackset(), Trackset::Standard);
         QCOMPARE(captions(w), fixedCaptions(Trackset::Standard));
@@ -124,8 +121,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void clickHandsOverTheClickedCircuit()
-    {
+    void clickHandsOverTheClickedCircuit() {
         ScopedWorkDir dir;
         FakeMessages msgs;
         MainWindow w;

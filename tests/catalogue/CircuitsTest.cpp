@@ -9,9 +9,8 @@ using namespace velomark;
 
 class CircuitsTest : public QObject {
     Q_OBJECT
-private slots:
-    void fixedLists()
-    {
+  private slots:
+    void fixedLists() {
         const auto& standard = fixedCircuits(Trackset::Standard);
         const auto& pack = fixedCircuits(Trackset::TrackPack);
         QCOMPARE(reportHeading(standard[2]), std::string("Imola - San Marino"));
@@ -28,19 +27,18 @@ private slots:
             QVERIFY(reportHeading(pack[k - 1]) != reportHeading(standard[k - 1]));
 
         QCOMPARE(lapRecordFileName(Trackset::Custom), std::string_view("set3.dat"));
-        QCOMPARE(mainWindowHeading(Trackset::TrackPack), std::string_view("IA Track Pack Circuits"));
+        QCOMPARE(mainWindowHeading(Trackset::TrackPack),
+                 std::string_view("IA Track Pack Circuits"));
     }
 
-    void customHeadings()
-    {
+    void customHeadings() {
         QCOMPARE(customHeading("Brno\nCzechia"), std::string("Brno - Czechia"));
         QCOMPARE(customHeading("a\nb\nc"), std::string("a - b - c"));
         QCOMPARE(customHeading("\n"), std::string(" - "));
         QCOMPARE(customHeading("No break"), std::string("No break"));
     }
 
-    void customFile()
-    {
+    void customFile() {
         test::ScopedWorkDir dir;
         QVERIFY(!readCustomCaptions().ok()); // no file yet
 
@@ -48,7 +46,8 @@ private slots:
         auto captions = readCustomCaptions();
         QVERIFY(captions.ok());
         QCOMPARE((*captions)[0], std::string("Interlagos\nBrazil"));
-        QCOMPARE((*captions)[8], std::string("\n")); // line breaks between the two halves don't matter
+        QCOMPARE((*captions)[8],
+                 std::string("\n")); // line breaks between the two halves don't matter
         QCOMPARE((*captions)[15], std::string("Last\nOne"));
 
         test::writeBytes(QStringLiteral("custom"), test::fixture("custom_initialised"));

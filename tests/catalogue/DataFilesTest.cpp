@@ -12,11 +12,10 @@ using namespace velomark::test;
 namespace {
 // Records the order in which files are replaced; fails on a chosen file.
 class RecordingOps : public FileOps {
-public:
+  public:
     std::vector<std::string> replaced;
     std::string failOn;
-    Status replace(const std::string& from, const std::string& to) override
-    {
+    Status replace(const std::string& from, const std::string& to) override {
         if (to == failOn)
             return Error{ErrorKind::RenameFailed, "The file " + to + " cannot be replaced."};
         replaced.push_back(to);
@@ -27,9 +26,8 @@ public:
 
 class DataFilesTest : public QObject {
     Q_OBJECT
-private slots:
-    void gp2Path()
-    {
+  private slots:
+    void gp2Path() {
         ScopedWorkDir dir;
         QVERIFY(!readGp2Path().ok());
         QVERIFY(writeGp2Path("C:\\GP2").ok());
@@ -45,8 +43,7 @@ private slots:
         QCOMPARE(withoutTrailingBackslash(""), std::string());
     }
 
-    void initialisationOrderAndContent()
-    {
+    void initialisationOrderAndContent() {
         ScopedWorkDir dir;
         RecordingOps ops;
         QVERIFY(initialiseDatafiles({true, false, true}, ops).ok());
@@ -62,8 +59,7 @@ private slots:
         QVERIFY(none.replaced.empty());
     }
 
-    void initialisationStopsAtFirstFailure()
-    {
+    void initialisationStopsAtFirstFailure() {
         ScopedWorkDir dir;
         writeBytes(QStringLiteral("set3.dat"), "old times");
         RecordingOps ops;

@@ -1,6 +1,6 @@
 // The initialisation window: resetting tracksets and storing the GP2 directory.
-#include "app/MainWindow.h"
 #include "catalogue/InitWindow.h"
+#include "app/MainWindow.h"
 
 #include "support/FakeMessages.h"
 #include "support/TestFiles.h"
@@ -15,8 +15,7 @@ using namespace velomark;
 using namespace velomark::test;
 
 namespace {
-InitWindow* openFrom(MainWindow& main)
-{
+InitWindow* openFrom(MainWindow& main) {
     QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdinit")), Qt::LeftButton);
     return window<InitWindow>("frminit");
 }
@@ -24,9 +23,8 @@ InitWindow* openFrom(MainWindow& main)
 
 class InitWindowTest : public QObject {
     Q_OBJECT
-private slots:
-    void nothingTickedIsStillAllGone()
-    {
+  private slots:
+    void nothingTickedIsStillAllGone() {
         ScopedWorkDir dir;
         FakeMessages msgs;
         MainWindow main;
@@ -37,7 +35,8 @@ private slots:
         QTest::mouseClick(child<QPushButton>(init, "Command1"), Qt::LeftButton);
         QCOMPARE(msgs.shown.size(), 2);
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Datafile Initialisation"));
-        QCOMPARE(msgs.shown[0].text, QStringLiteral("Are you sure you want to initialise your lap times ?"));
+        QCOMPARE(msgs.shown[0].text,
+                 QStringLiteral("Are you sure you want to initialise your lap times ?"));
         QCOMPARE(msgs.shown[0].buttons, MessageButtons::YesNo);
         QCOMPARE(msgs.shown[1].title, QStringLiteral("Datafile Initialised"));
         QCOMPARE(msgs.shown[1].text, QStringLiteral("Its all gone."));
@@ -47,8 +46,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void answerNoWritesNothing()
-    {
+    void answerNoWritesNothing() {
         ScopedWorkDir dir;
         FakeMessages msgs;
         MainWindow main;
@@ -65,17 +63,16 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void gp2PathLosesOneTrailingBackslash_data()
-    {
+    void gp2PathLosesOneTrailingBackslash_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("two backslashes") << QStringLiteral("C:\\GP2\\\\") << QByteArray("\"C:\\GP2\\\"\r\n")
-                                         << QStringLiteral("C:\\GP2\\");
+        QTest::newRow("two backslashes")
+            << QStringLiteral("C:\\GP2\\\\") << QByteArray("\"C:\\GP2\\\"\r\n")
+            << QStringLiteral("C:\\GP2\\");
         QTest::newRow("empty") << QString() << QByteArray("\"\"\r\n") << QString();
     }
-    void gp2PathLosesOneTrailingBackslash()
-    {
+    void gp2PathLosesOneTrailingBackslash() {
         QFETCH(QString, typed);
         QFETCH(QByteArray, stored);
         QFETCH(QString, shown);
@@ -96,8 +93,7 @@ private slots:
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
-    void failedGp2PathSaveKeepsTheWindow()
-    {
+    void failedGp2PathSaveKeepsTheWindow() {
         ScopedWorkDir dir;
         QDir().mkdir(QStringLiteral("gp2path")); // a directory stands where the file must go
         FakeMessages msgs;

@@ -1,6 +1,6 @@
 // The lap-time editor, driven from the main window as a player would.
-#include "app/MainWindow.h"
 #include "editor/LapTimeEditor.h"
+#include "app/MainWindow.h"
 
 #include "catalogue/DataFiles.h"
 #include "store/LapRecordFile.h"
@@ -21,10 +21,10 @@ using namespace velomark::test;
 
 namespace {
 
-const char* kBlankLine = "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+const char* kBlankLine = "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
+                         "\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
 
-std::string fileWithLine(int k, const std::string& line)
-{
+std::string fileWithLine(int k, const std::string& line) {
     std::string bytes;
     for (int i = 1; i <= 16; ++i)
         bytes += i == k ? line : std::string(kBlankLine);
@@ -39,8 +39,7 @@ struct Desk {
     MainWindow main;
 
     enum Start { Ready, NoGp2Path, Empty };
-    explicit Desk(Start start = Ready)
-    {
+    explicit Desk(Start start = Ready) {
         if (start != Empty)
             writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile());
         if (start == Ready)
@@ -49,9 +48,9 @@ struct Desk {
         QVERIFY(QTest::qWaitForWindowExposed(&main));
     }
 
-    LapTimeEditor* open(int k)
-    {
-        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("t%1").arg(k)), Qt::LeftButton);
+    LapTimeEditor* open(int k) {
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("t%1").arg(k)),
+                          Qt::LeftButton);
         QPointer<LapTimeEditor> editor = window<LapTimeEditor>("frmtimes");
         if (editor && editor->isVisible()) {
             QApplication::setActiveWindow(editor);
@@ -62,36 +61,39 @@ struct Desk {
     }
 };
 
-QLineEdit* f(QWidget* editor, const char* name) { return child<QLineEdit>(editor, name); }
-void click(QWidget* editor, const char* button)
-{
+QLineEdit* f(QWidget* editor, const char* name) {
+    return child<QLineEdit>(editor, name);
+}
+void click(QWidget* editor, const char* button) {
     QTest::mouseClick(child<QPushButton>(editor, button), Qt::LeftButton);
 }
-void type(QWidget* editor, const char* field, const QString& text)
-{
+void type(QWidget* editor, const char* field, const QString& text) {
     QLineEdit* e = f(editor, field);
     e->setFocus(Qt::MouseFocusReason);
     e->selectAll(); // typing replaces what the field held
     QTest::keyClicks(e, text);
 }
-void leave(QWidget* editor) { QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : editor, Qt::Key_Tab); }
-QString line(int k)
-{
+void leave(QWidget* editor) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : editor,
+                    Qt::Key_Tab);
+}
+QString line(int k) {
     const std::string bytes = readBytes(QStringLiteral("set1.dat"));
     size_t start = 0;
     for (int i = 1; i < k; ++i)
         start = bytes.find("\r\n", start) + 2;
     return QString::fromStdString(bytes.substr(start, bytes.find("\r\n", start) + 2 - start));
 }
-QString labelText(QWidget* editor, const char* name) { return child<QLabel>(editor, name)->text(); }
+QString labelText(QWidget* editor, const char* name) {
+    return child<QLabel>(editor, name)->text();
+}
 
 } // namespace
 
 class LapTimeEditorTest : public QObject {
     Q_OBJECT
-private slots:
-    void typeSaveCloseReopen()
-    {
+  private slots:
+    void typeSaveCloseReopen() {
         // A first start: initialise the Standard trackset, set the GP2 directory.
         Desk desk(Desk::Empty);
         auto* cmdinit = desk.main.findChild<QPushButton*>(QStringLiteral("cmdinit"));
@@ -128,8 +130,10 @@ private slots:
 
         click(editor, "cmdsave");
         QCOMPARE(desk.msgs.beeps, 1);
-        QCOMPARE(line(5), QStringLiteral("\"\",\"\",\"\",\"\",\"\",\"1.23.400\",\"29.100\",\"1.02.300\",\"21.100\","
-                                         "\"dry, low.set\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
+        QCOMPARE(line(5),
+                 QStringLiteral(
+                     "\"\",\"\",\"\",\"\",\"\",\"1.23.400\",\"29.100\",\"1.02.300\",\"21.100\","
+                     "\"dry, low.set\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"));
         QCOMPARE(line(4), QString::fromLatin1(kBlankLine));
         QCOMPARE(f(editor, "plap")->text(), QStringLiteral("1.23.400"));
         QCOMPARE(f(editor, "ps1")->text(), QStringLiteral("29.100"));
@@ -150,20 +154,24 @@ private slots:
         QVERIFY2(desk.msgs.allAnswered(), qPrintable(desk.msgs.report()));
     }
 
-    void lapTimeTypingClearsSplitsLoadingAndSaveDoNot()
-    {
+    void lapTimeTypingClearsSplitsLoadingAndSaveDoNot() {
         Desk desk;
-        const std::string stored = "\"1.31.2\",\"a\",\"b\",\"c\",\"qr.set\",\"1.30.95\",\"29.1\",\"1.02.3\",\"28.65\","
-                                   "\"p.set\",\"1.29.8\",\"28.9\",\"1.01.5\",\"28.3\",\"q.set\",\"1.32.4\",,,,\"r.set\"\r\n";
+        const std::string stored =
+            "\"1.31.2\",\"a\",\"b\",\"c\",\"qr.set\",\"1.30.95\",\"29.1\",\"1.02.3\",\"28.65\","
+            "\"p.set\",\"1.29.8\",\"28.9\",\"1.01.5\",\"28.3\",\"q.set\",\"1.32.4\",,,,\"r."
+            "set\"\r\n";
         writeBytes(QStringLiteral("set1.dat"), fileWithLine(9, stored));
         LapTimeEditor* editor = desk.open(9);
         QCOMPARE(f(editor, "ps1")->text(), QStringLiteral("29.1"));
         QCOMPARE(f(editor, "qs3")->text(), QStringLiteral("28.3"));
 
         click(editor, "cmdsave"); // filling out the lap times clears no split
-        QCOMPARE(line(9), QStringLiteral("\"1.31.200\",\"a\",\"b\",\"c\",\"qr.set\",\"1.30.950\",\"29.100\",\"1.02.300\","
-                                         "\"28.650\",\"p.set\",\"1.29.800\",\"28.900\",\"1.01.500\",\"28.300\",\"q.set\","
-                                         "\"1.32.400\",,,,\"r.set\"\r\n"));
+        QCOMPARE(
+            line(9),
+            QStringLiteral(
+                "\"1.31.200\",\"a\",\"b\",\"c\",\"qr.set\",\"1.30.950\",\"29.100\",\"1.02.300\","
+                "\"28.650\",\"p.set\",\"1.29.800\",\"28.900\",\"1.01.500\",\"28.300\",\"q.set\","
+                "\"1.32.400\",,,,\"r.set\"\r\n"));
 
         type(editor, "qlap", QStringLiteral("9"));
         QCOMPARE(f(editor, "qs1")->text(), QString());
@@ -175,11 +183,11 @@ private slots:
         editor->close();
     }
 
-    void clearThenCloseOrSave()
-    {
+    void clearThenCloseOrSave() {
         Desk desk;
-        const std::string stored = "\"1.31.200\",\"x\",,\"\",\"qr.set\",\"1.30.950\",\"29.100\",\"1.02.300\",\"28.650\","
-                                   "\"p.set\",\"\",\"\",\"\",\"\",\"\",\"1.32.400\",\"y\",\"\",,\"r.set\"\r\n";
+        const std::string stored =
+            "\"1.31.200\",\"x\",,\"\",\"qr.set\",\"1.30.950\",\"29.100\",\"1.02.300\",\"28.650\","
+            "\"p.set\",\"\",\"\",\"\",\"\",\"\",\"1.32.400\",\"y\",\"\",,\"r.set\"\r\n";
         writeBytes(QStringLiteral("set1.dat"), fileWithLine(2, stored));
         const std::string before = readBytes(QStringLiteral("set1.dat"));
 
@@ -190,7 +198,8 @@ private slots:
         desk.msgs.expect(MessageAnswer::Yes);
         click(editor, "cmdclear");
         QCOMPARE(desk.msgs.shown.last().title, QStringLiteral("Clear all Entries"));
-        for (const char* name : {"qrlap", "qrset", "plap", "ps1", "ps2", "ps3", "prset", "rlap", "raset"})
+        for (const char* name :
+             {"qrlap", "qrset", "plap", "ps1", "ps2", "ps3", "prset", "rlap", "raset"})
             QCOMPARE(f(editor, name)->text(), QString());
         click(editor, "cmdclose");
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), before);
@@ -200,14 +209,15 @@ private slots:
         click(editor, "cmdclear");
         click(editor, "cmdsave");
         // Empty texts, and the six fields the window does not show kept as read.
-        QCOMPARE(line(2), QStringLiteral("\"\",\"x\",,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
-                                         "\"y\",\"\",,\"\"\r\n"));
+        QCOMPARE(line(2),
+                 QStringLiteral(
+                     "\"\",\"x\",,\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
+                     "\"y\",\"\",,\"\"\r\n"));
         editor->close();
         QVERIFY2(desk.msgs.allAnswered(), qPrintable(desk.msgs.report()));
     }
 
-    void leavingEmptySecondSplitBesideEmptyLap()
-    {
+    void leavingEmptySecondSplitBesideEmptyLap() {
         Desk desk;
         LapTimeEditor* editor = desk.open(1);
         desk.msgs.expect(MessageAnswer::Ok);
@@ -222,8 +232,7 @@ private slots:
         QVERIFY2(desk.msgs.allAnswered(), qPrintable(desk.msgs.report()));
     }
 
-    void saveFromSecondSplitCompletesFirst()
-    {
+    void saveFromSecondSplitCompletesFirst() {
         Desk desk;
         LapTimeEditor* editor = desk.open(3);
         type(editor, "qlap", QStringLiteral("1.30.950"));
@@ -232,13 +241,13 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), f(editor, "qs2"));
         click(editor, "cmdsave");
         QCOMPARE(f(editor, "qs3")->text(), QStringLiteral("28.650"));
-        QVERIFY(line(3).contains(QStringLiteral("\"1.30.950\",\"29.100\",\"1.02.300\",\"28.650\"")));
+        QVERIFY(
+            line(3).contains(QStringLiteral("\"1.30.950\",\"29.100\",\"1.02.300\",\"28.650\"")));
         QCOMPARE(desk.msgs.beeps, 1);
         editor->close();
     }
 
-    void secondSplitHeader()
-    {
+    void secondSplitHeader() {
         Desk desk;
         LapTimeEditor* editor = desk.open(4);
         type(editor, "ps1", QStringLiteral("29.100"));
@@ -264,11 +273,11 @@ private slots:
         editor->close();
     }
 
-    void differencesWhileHeld()
-    {
+    void differencesWhileHeld() {
         Desk desk;
-        const std::string stored = "\"\",\"\",\"\",\"\",\"\",\"1.30.1\",\"29.112\",\"1.02.347\",\"28.654\",\"\","
-                                   "\"1.29.8\",\"28.905\",\"1.01.523\",\"28.301\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        const std::string stored =
+            "\"\",\"\",\"\",\"\",\"\",\"1.30.1\",\"29.112\",\"1.02.347\",\"28.654\",\"\","
+            "\"1.29.8\",\"28.905\",\"1.01.523\",\"28.301\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
         writeBytes(QStringLiteral("set1.dat"), fileWithLine(6, stored));
         LapTimeEditor* editor = desk.open(6);
         QLabel* diff1 = child<QLabel>(editor, "diff1");
@@ -276,7 +285,8 @@ private slots:
         auto labels = [&](char row) {
             QStringList out;
             for (int i = 1; i <= 4; ++i)
-                out << labelText(editor, QStringLiteral("%1ps%2").arg(row).arg(i).toLatin1().constData());
+                out << labelText(editor,
+                                 QStringLiteral("%1ps%2").arg(row).arg(i).toLatin1().constData());
             return out;
         };
         QLabel* ideal = child<QLabel>(editor, "ideal");
@@ -307,8 +317,7 @@ private slots:
         editor->close();
     }
 
-    void differencesThatCannotBeWorkedOut()
-    {
+    void differencesThatCannotBeWorkedOut() {
         Desk desk;
         LapTimeEditor* editor = desk.open(7);
         type(editor, "ps1", QStringLiteral("29.1"));
@@ -325,8 +334,7 @@ private slots:
         editor->close();
     }
 
-    void missingLapRecordFile()
-    {
+    void missingLapRecordFile() {
         Desk desk;
         QFile::remove(QStringLiteral("set1.dat"));
         desk.msgs.expect(MessageAnswer::Ok);
@@ -340,8 +348,7 @@ private slots:
         QVERIFY2(desk.msgs.allAnswered(), qPrintable(desk.msgs.report()));
     }
 
-    void failedSaveKeepsTheTypedTimes()
-    {
+    void failedSaveKeepsTheTypedTimes() {
         Desk desk;
         LapTimeEditor* editor = desk.open(10);
         type(editor, "rlap", QStringLiteral("1.40.5"));
@@ -365,8 +372,7 @@ private slots:
         QVERIFY2(desk.msgs.allAnswered(), qPrintable(desk.msgs.report()));
     }
 
-    void withoutGp2DirectoryTheEditorCloses()
-    {
+    void withoutGp2DirectoryTheEditorCloses() {
         Desk desk(Desk::NoGp2Path);
         desk.msgs.expect(MessageAnswer::Ok);
         desk.open(11);
@@ -378,18 +384,17 @@ private slots:
         QVERIFY2(desk.msgs.allAnswered(), qPrintable(desk.msgs.report()));
     }
 
-    void fieldsAreNamedAndRefuseQuotes()
-    {
+    void fieldsAreNamedAndRefuseQuotes() {
         Desk desk;
         LapTimeEditor* editor = desk.open(12);
         const std::pair<const char*, const char*> names[] = {
-            {"qrlap", "Quickrace Lap Time"},   {"qrset", "Quickrace Notes"},
-            {"plap", "Practice Lap Time"},     {"ps1", "Practice 1st Split"},
-            {"ps2", "Practice +2nd Split"},    {"ps3", "Practice 3rd Split"},
-            {"prset", "Practice Notes"},       {"qlap", "Qualifying Lap Time"},
-            {"qs1", "Qualifying 1st Split"},   {"qs2", "Qualifying +2nd Split"},
-            {"qs3", "Qualifying 3rd Split"},   {"qset", "Qualifying Notes"},
-            {"rlap", "Race Lap Time"},         {"raset", "Race Notes"}};
+            {"qrlap", "Quickrace Lap Time"}, {"qrset", "Quickrace Notes"},
+            {"plap", "Practice Lap Time"},   {"ps1", "Practice 1st Split"},
+            {"ps2", "Practice +2nd Split"},  {"ps3", "Practice 3rd Split"},
+            {"prset", "Practice Notes"},     {"qlap", "Qualifying Lap Time"},
+            {"qs1", "Qualifying 1st Split"}, {"qs2", "Qualifying +2nd Split"},
+            {"qs3", "Qualifying 3rd Split"}, {"qset", "Qualifying Notes"},
+            {"rlap", "Race Lap Time"},       {"raset", "Race Notes"}};
         for (auto [name, accessible] : names)
             QCOMPARE(f(editor, name)->accessibleName(), QString::fromLatin1(accessible));
         QCOMPARE(f(editor, "plap")->maxLength(), 8);
@@ -406,9 +411,12 @@ private slots:
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
             QApplication::sendEvent(f(editor, "qset"), &press);
         }
-        QCOMPARE(f(editor, "qset")->text(), QStringLiteral("my fast set\u20ac")); // euro fits, the other does not
+        QCOMPARE(f(editor, "qset")->text(),
+                 QStringLiteral("my fast set\u20ac")); // euro fits, the other does not
         click(editor, "cmdsave");
-        QCOMPARE(QByteArray::fromStdString(readBytes(QStringLiteral("set1.dat"))).count("my fast set\x80"), 1);
+        QCOMPARE(QByteArray::fromStdString(readBytes(QStringLiteral("set1.dat")))
+                     .count("my fast set\x80"),
+                 1);
         editor->close();
     }
 };

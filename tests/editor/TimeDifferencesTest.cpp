@@ -13,8 +13,7 @@ Q_DECLARE_METATYPE(std::string)
 namespace {
 const SplitTexts kQualifying{"28.905", "1.01.523", "28.301"};
 
-QStringList labels(const DifferenceDisplay& d)
-{
+QStringList labels(const DifferenceDisplay& d) {
     QStringList out;
     for (const std::string& l : d.labels)
         out << QString::fromStdString(l);
@@ -24,33 +23,33 @@ QStringList labels(const DifferenceDisplay& d)
 
 class TimeDifferencesTest : public QObject {
     Q_OBJECT
-private slots:
-    void bothSidesAndTheIdealLap()
-    {
+  private slots:
+    void bothSidesAndTheIdealLap() {
         const SplitTexts practice{"29.112", "1.02.347", "28.654"};
-        const auto left = timeDifferences(practice, kQualifying, DifferenceSide::PracticeMinusQualifying);
+        const auto left =
+            timeDifferences(practice, kQualifying, DifferenceSide::PracticeMinusQualifying);
         QVERIFY(left);
         QCOMPARE(labels(*left), strings({"+0.207", "+0.824", "+0.353", "+1.177"}));
         QCOMPARE(left->idealLap, std::string("Ideal Lap Time: 1.29.824"));
 
-        const auto right = timeDifferences(practice, kQualifying, DifferenceSide::QualifyingMinusPractice);
+        const auto right =
+            timeDifferences(practice, kQualifying, DifferenceSide::QualifyingMinusPractice);
         QVERIFY(right);
         QCOMPARE(labels(*right), strings({"-0.207", "-0.824", "-0.353", "-1.177"}));
         QCOMPARE(right->idealLap, left->idealLap);
     }
 
-    void idealLapMixesTheBestSectors()
-    {
+    void idealLapMixesTheBestSectors() {
         // Practice's 1st split, Qualifying's second sector and 3rd split.
         const SplitTexts practice{"28.801", "1.01.950", "28.654"};
-        const auto d = timeDifferences(practice, kQualifying, DifferenceSide::PracticeMinusQualifying);
+        const auto d =
+            timeDifferences(practice, kQualifying, DifferenceSide::PracticeMinusQualifying);
         QVERIFY(d);
         QCOMPARE(d->idealLap, std::string("Ideal Lap Time: 1.29.720"));
         QCOMPARE(d->labels[0], std::string("-0.104"));
     }
 
-    void missingThirdSplitAndEqualTimes()
-    {
+    void missingThirdSplitAndEqualTimes() {
         const SplitTexts practice{"28.905", "1.01.523", "28.654"};
         const SplitTexts noThird{"28.905", "1.01.523", ""};
         const auto d = timeDifferences(practice, noThird, DifferenceSide::PracticeMinusQualifying);
@@ -62,8 +61,7 @@ private slots:
         QCOMPARE(d->idealLap, std::string("Ideal Lap Time: 1.01.523"));
     }
 
-    void splitsThatAreNotNumbers()
-    {
+    void splitsThatAreNotNumbers() {
         const SplitTexts onlyFirst{"29.1", "", ""};
         QVERIFY(differencesAvailable(onlyFirst, kQualifying));
         QVERIFY(!timeDifferences(onlyFirst, kQualifying, DifferenceSide::PracticeMinusQualifying));
@@ -71,15 +69,13 @@ private slots:
         QVERIFY(!timeDifferences(badThird, kQualifying, DifferenceSide::QualifyingMinusPractice));
     }
 
-    void availability()
-    {
+    void availability() {
         QVERIFY(differencesAvailable({"", "1.02.300", ""}, {"", "", "28.3"}));
         QVERIFY(!differencesAvailable({"", "", ""}, kQualifying));
         QVERIFY(!differencesAvailable(kQualifying, {"0", "abc", "-1"}));
     }
 
-    void idealLapText_data()
-    {
+    void idealLapText_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<std::string>("text");
         QTest::newRow("under a minute") << 45.512 << std::string("0.45.512");
@@ -88,8 +84,7 @@ private slots:
         QTest::newRow("rounds up to a minute") << 59.9996 << std::string("1.00.000");
         QTest::newRow("rounds up to two minutes") << 119.99951 << std::string("2.00.000");
     }
-    void idealLapText()
-    {
+    void idealLapText() {
         QFETCH(double, seconds);
         QFETCH(std::string, text);
         QCOMPARE(velomark::idealLapText(seconds), text);

@@ -11,8 +11,7 @@ using velomark::test::ScopedWorkDir;
 
 namespace {
 
-CircuitRecord filledRecord()
-{
+CircuitRecord filledRecord() {
     const char* texts[20] = {"1.31.200", "",       "",         "",       "race.set",
                              "1.30.950", "29.100", "1.02.300", "28.650", "prac.set",
                              "1.29.800", "28.900", "1.01.500", "28.300", "qual.set",
@@ -23,35 +22,34 @@ CircuitRecord filledRecord()
     return r;
 }
 
-std::string fileBytes(const std::string& path)
-{
+std::string fileBytes(const std::string& path) {
     return velomark::test::readBytes(QString::fromStdString(path));
 }
 
-bool exists(const std::string& path) { return QFile::exists(QString::fromStdString(path)); }
+bool exists(const std::string& path) {
+    return QFile::exists(QString::fromStdString(path));
+}
 
 // Fails one chosen step of a save; with writePartly it first leaves half the
 // bytes in the scratch file, as a full disk would.
 class FailingOps : public FileOps {
-public:
+  public:
     enum Step { Write, WritePartly, Replace };
     explicit FailingOps(Step s) : m_step(s) {}
-    Status writeDurably(const std::string& path, const std::string& bytes) override
-    {
+    Status writeDurably(const std::string& path, const std::string& bytes) override {
         if (m_step == Replace)
             return FileOps::writeDurably(path, bytes);
         if (m_step == WritePartly)
             FileOps::writeDurably(path, bytes.substr(0, bytes.size() / 2));
         return Error{ErrorKind::WriteFailed, "The file " + path + " cannot be written: disk full."};
     }
-    Status replace(const std::string& from, const std::string& to) override
-    {
+    Status replace(const std::string& from, const std::string& to) override {
         if (m_step == Replace)
             return Error{ErrorKind::RenameFailed, "The file " + to + " cannot be replaced."};
         return FileOps::replace(from, to);
     }
 
-private:
+  private:
     Step m_step;
 };
 
@@ -59,14 +57,12 @@ private:
 
 class LapRecordFileTest : public QObject {
     Q_OBJECT
-private slots:
-    void blankFileIsSixteenLinesOfEmptyTexts()
-    {
+  private slots:
+    void blankFileIsSixteenLinesOfEmptyTexts() {
         QCOMPARE(blankLapRecordFile(), fixture("blank.dat"));
     }
 
-    void saveIntoBlankFileChangesOnlyThatLine()
-    {
+    void saveIntoBlankFileChangesOnlyThatLine() {
         ScopedWorkDir dir;
         const std::string path = dir.file("set1.dat");
         velomark::test::writeBytes(dir.path(QStringLiteral("set1.dat")), blankLapRecordFile());
@@ -81,16 +77,16 @@ private slots:
         QCOMPARE(*back, filledRecord());
     }
 
-    void fieldsOfNothingKeepTheirForm()
-    {
+    void fieldsOfNothingKeepTheirForm() {
         ScopedWorkDir dir;
         const std::string path = dir.file("set2.dat");
-        velomark::test::writeBytes(dir.path(QStringLiteral("set2.dat")), fixture("nothing_fields.dat"));
+        velomark::test::writeBytes(dir.path(QStringLiteral("set2.dat")),
+                                   fixture("nothing_fields.dat"));
 
         auto record = readCircuitRecord(path, 5);
         QVERIFY(record.ok());
         CircuitRecord r = *record;
-        QCOMPARE(r[1], Field{});                    // QuickRace splits read as nothing
+        QCOMPARE(r[1], Field{});                              // QuickRace splits read as nothing
         QCOMPARE(r[19], Field(std::string("wet, slow.set"))); // commas inside text
         r[0] = std::string("1.30.000");
         r[5] = std::string("1.29.500");
@@ -102,8 +98,7 @@ private slots:
         QCOMPARE(fileBytes(path), fixture("nothing_fields_saved.dat"));
     }
 
-    void circuitNumberTextMustMatchExactly_data()
-    {
+    void circuitNumberTextMustMatchExactly_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("blank before") << QStringLiteral(" 3");
         QTest::newRow("leading zero") << QStringLiteral("03");
@@ -111,8 +106,7 @@ private slots:
         QTest::newRow("zero") << QStringLiteral("0");
         QTest::newRow("empty") << QString();
     }
-    void circuitNumberTextMustMatchExactly()
-    {
+    void circuitNumberTextMustMatchExactly() {
         QFETCH(QString, text);
         ScopedWorkDir dir;
         const std::string path = dir.file("set1.dat");
@@ -122,8 +116,7 @@ private slots:
         QCOMPARE(fileBytes(path), before);
     }
 
-    void recordsBeyondSixteenAreDroppedOnSave()
-    {
+    void recordsBeyondSixteenAreDroppedOnSave() {
         ScopedWorkDir dir;
         const std::string path = dir.file("set1.dat");
         velomark::test::writeBytes(dir.path(QStringLiteral("set1.dat")), fixture("seventeen.dat"));
@@ -132,8 +125,7 @@ private slots:
         QCOMPARE(fileBytes(path), fixture("blank.dat"));
     }
 
-    void readingWalksEveryEarlierRecord()
-    {
+    void readingWalksEveryEarlierRecord() {
         ScopedWorkDir dir;
         const std::string path = dir.file("set1.dat");
         std::string bytes;
@@ -156,8 +148,7 @@ private slots:
             QCOMPARE(f, Field{});
     }
 
-    void missingOrShortFileIsAnErrorNamingIt()
-    {
+    void missingOrShortFileIsAnErrorNamingIt() {
         ScopedWorkDir dir;
         const auto missing = readCircuitRecord(dir.file("set3.dat"), 4);
         QVERIFY(!missing.ok());
@@ -183,8 +174,7 @@ private slots:
         QCOMPARE(fileBytes(path), fixture("short.dat"));
     }
 
-    void doubleQuoteIsRefusedBeforeAnythingIsWritten()
-    {
+    void doubleQuoteIsRefusedBeforeAnythingIsWritten() {
         ScopedWorkDir dir;
         const std::string path = dir.file("set1.dat");
         velomark::test::writeBytes(dir.path(QStringLiteral("set1.dat")), blankLapRecordFile());
@@ -197,16 +187,16 @@ private slots:
         QVERIFY(!exists(dir.file("temp.dat")));
     }
 
-    void failedStepLeavesOldFileWhole_data()
-    {
+    void failedStepLeavesOldFileWhole_data() {
         QTest::addColumn<int>("step");
         QTest::addColumn<int>("kind");
-        QTest::newRow("scratch cannot be written") << int(FailingOps::Write) << int(ErrorKind::WriteFailed);
-        QTest::newRow("disk fills half-way") << int(FailingOps::WritePartly) << int(ErrorKind::WriteFailed);
+        QTest::newRow("scratch cannot be written")
+            << int(FailingOps::Write) << int(ErrorKind::WriteFailed);
+        QTest::newRow("disk fills half-way")
+            << int(FailingOps::WritePartly) << int(ErrorKind::WriteFailed);
         QTest::newRow("rename fails") << int(FailingOps::Replace) << int(ErrorKind::RenameFailed);
     }
-    void failedStepLeavesOldFileWhole()
-    {
+    void failedStepLeavesOldFileWhole() {
         QFETCH(int, step);
         QFETCH(int, kind);
         ScopedWorkDir dir;

@@ -8,14 +8,15 @@ using namespace velomark;
 Q_DECLARE_METATYPE(std::string)
 
 namespace {
-std::string s(const char* t) { return t; }
+std::string s(const char* t) {
+    return t;
+}
 } // namespace
 
 class TimeTextTest : public QObject {
     Q_OBJECT
-private slots:
-    void conversions()
-    {
+  private slots:
+    void conversions() {
         QCOMPARE(leadingValue("1.23.456"), 1.23);
         QCOMPARE(leadingValue("  28.123"), 28.123);
         QCOMPARE(leadingValue(""), 0.0);
@@ -39,8 +40,7 @@ private slots:
         QVERIFY(!fixedPositionSeconds("62.300"));
     }
 
-    void decimalTextOfNumbers_data()
-    {
+    void decimalTextOfNumbers_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<std::string>("text");
         QTest::newRow("difference") << 90.95 - 62.3 << s("28.65");
@@ -55,15 +55,13 @@ private slots:
         QTest::newRow("large") << 123456789012.5 << s("123456789012.5");
         QTest::newRow("plain 2nd split") << 62.3 - 29.1 << s("33.2");
     }
-    void decimalTextOfNumbers()
-    {
+    void decimalTextOfNumbers() {
         QFETCH(double, value);
         QFETCH(std::string, text);
         QCOMPARE(decimalText(value), text);
     }
 
-    void numberPatterns_data()
-    {
+    void numberPatterns_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<std::string>("threeDecimals");
         QTest::addColumn<std::string>("seconds");
@@ -79,8 +77,7 @@ private slots:
         QTest::newRow("rounds to zero") << -0.0004 << s("0.000") << s("00.000");
         QTest::newRow("carry") << 59.9996 << s("60.000") << s("60.000");
     }
-    void numberPatterns()
-    {
+    void numberPatterns() {
         QFETCH(double, value);
         QFETCH(std::string, threeDecimals);
         QFETCH(std::string, seconds);
@@ -88,29 +85,27 @@ private slots:
         QCOMPARE(secondsFormat(value), seconds);
     }
 
-    void saveNormalisation_data()
-    {
+    void saveNormalisation_data() {
         QTest::addColumn<std::string>("lap");
         QTest::addColumn<std::string>("split");
         QTest::addColumn<std::string>("split2");
         QTest::addColumn<std::string>("lapAfter");
         QTest::addColumn<std::string>("splitAfter");
         QTest::addColumn<std::string>("split2After");
-        QTest::newRow("one digit short") << s("1.23.45") << s("28.1") << s("45.67")
-                                         << s("1.23.450") << s("28.100") << s("45.670");
-        QTest::newRow("two short") << s("1.23.4") << s("28.") << s("1.02.34")
-                                   << s("1.23.400") << s("28.") << s("1.02.340");
-        QTest::newRow("no thousandths") << s("1.23") << s("28") << s("1.02")
-                                        << s("1.23.000") << s("28.000") << s("1.02.000");
-        QTest::newRow("left alone") << s("83.456") << s("8.5") << s("1.02.3")
-                                    << s("83.456") << s("8.5") << s("1.02.300");
-        QTest::newRow("colon and empty") << s("1:23.456") << s("") << s("")
-                                         << s("1:23.456") << s("") << s("");
+        QTest::newRow("one digit short") << s("1.23.45") << s("28.1") << s("45.67") << s("1.23.450")
+                                         << s("28.100") << s("45.670");
+        QTest::newRow("two short") << s("1.23.4") << s("28.") << s("1.02.34") << s("1.23.400")
+                                   << s("28.") << s("1.02.340");
+        QTest::newRow("no thousandths")
+            << s("1.23") << s("28") << s("1.02") << s("1.23.000") << s("28.000") << s("1.02.000");
+        QTest::newRow("left alone")
+            << s("83.456") << s("8.5") << s("1.02.3") << s("83.456") << s("8.5") << s("1.02.300");
+        QTest::newRow("colon and empty")
+            << s("1:23.456") << s("") << s("") << s("1:23.456") << s("") << s("");
         QTest::newRow("full length") << s("1.23.456") << s("28.123") << s("1.02.300")
                                      << s("1.23.456") << s("28.123") << s("1.02.300");
     }
-    void saveNormalisation()
-    {
+    void saveNormalisation() {
         QFETCH(std::string, lap);
         QFETCH(std::string, split);
         QFETCH(std::string, split2);
@@ -121,8 +116,8 @@ private slots:
         // Every lap field and every split field follows the same rule.
         TimeSheet sheet{lap, {lap, split, split2, split}, {lap, split, split2, split}, lap};
         saveNormalise(sheet);
-        for (const std::string* l : {&sheet.quickRaceLap, &sheet.practice.lap, &sheet.qualifying.lap,
-                                     &sheet.raceLap})
+        for (const std::string* l :
+             {&sheet.quickRaceLap, &sheet.practice.lap, &sheet.qualifying.lap, &sheet.raceLap})
             QCOMPARE(*l, lapAfter);
         for (const SessionTimes* t : {&sheet.practice, &sheet.qualifying}) {
             QCOMPARE(t->split1, splitAfter);
@@ -131,40 +126,41 @@ private slots:
         }
     }
 
-    void splitCompletion_data()
-    {
+    void splitCompletion_data() {
         QTest::addColumn<std::string>("lap");
         QTest::addColumn<std::string>("split2");
         QTest::addColumn<int>("result");
         QTest::addColumn<std::string>("split2After");
         QTest::addColumn<std::string>("split3After");
         const int done = int(Completion::Completed);
-        QTest::newRow("minutes split filled out") << s("1.30.950") << s("1.02.3") << done
-                                                  << s("1.02.300") << s("28.65");
-        QTest::newRow("seconds split") << s("1.30.950") << s("45.1") << done << s("45.1") << s("45.85");
-        QTest::newRow("lap shorter than split") << s("0.30.000") << s("33.5") << done << s("33.5")
-                                                << s("-3.5");
-        QTest::newRow("short lap read by its periods") << s("1.33.45") << s("1.02.3") << done
-                                                       << s("1.02.300") << s("31.15");
-        QTest::newRow("ten-minute lap") << s("10.02.31") << s("5.01.3") << done << s("5.01.300")
-                                        << s("301.01");
-        QTest::newRow("split cut at its own periods") << s("10.02.31") << s("1.02.300") << done
-                                                      << s("1.02.300") << s("540.01");
-        QTest::newRow("empty lap") << s("") << s("28.1") << int(Completion::LengthFailure) << s("28.1")
-                                   << s("old");
-        QTest::newRow("empty lap, empty split") << s("") << s("") << int(Completion::LengthFailure)
-                                                << s("") << s("old");
-        QTest::newRow("one period") << s("83.456") << s("45.1") << int(Completion::LengthFailure)
-                                    << s("45.1") << s("old");
-        QTest::newRow("empty split") << s("1.30.950") << s("") << int(Completion::NoSecondSplit) << s("")
-                                     << s("old");
-        QTest::newRow("minutes not a number") << s(".30.950") << s("45.1")
-                                              << int(Completion::ConversionFailure) << s("45.1") << s("old");
-        QTest::newRow("split not a number") << s("1.30.950") << s("1.02.3x")
-                                            << int(Completion::ConversionFailure) << s("1.02.3x0") << s("old");
+        QTest::newRow("minutes split filled out")
+            << s("1.30.950") << s("1.02.3") << done << s("1.02.300") << s("28.65");
+        QTest::newRow("seconds split")
+            << s("1.30.950") << s("45.1") << done << s("45.1") << s("45.85");
+        QTest::newRow("lap shorter than split")
+            << s("0.30.000") << s("33.5") << done << s("33.5") << s("-3.5");
+        QTest::newRow("short lap read by its periods")
+            << s("1.33.45") << s("1.02.3") << done << s("1.02.300") << s("31.15");
+        QTest::newRow("ten-minute lap")
+            << s("10.02.31") << s("5.01.3") << done << s("5.01.300") << s("301.01");
+        QTest::newRow("split cut at its own periods")
+            << s("10.02.31") << s("1.02.300") << done << s("1.02.300") << s("540.01");
+        QTest::newRow("empty lap")
+            << s("") << s("28.1") << int(Completion::LengthFailure) << s("28.1") << s("old");
+        QTest::newRow("empty lap, empty split")
+            << s("") << s("") << int(Completion::LengthFailure) << s("") << s("old");
+        QTest::newRow("one period")
+            << s("83.456") << s("45.1") << int(Completion::LengthFailure) << s("45.1") << s("old");
+        QTest::newRow("empty split")
+            << s("1.30.950") << s("") << int(Completion::NoSecondSplit) << s("") << s("old");
+        QTest::newRow("minutes not a number")
+            << s(".30.950") << s("45.1") << int(Completion::ConversionFailure) << s("45.1")
+            << s("old");
+        QTest::newRow("split not a number")
+            << s("1.30.950") << s("1.02.3x") << int(Completion::ConversionFailure) << s("1.02.3x0")
+            << s("old");
     }
-    void splitCompletion()
-    {
+    void splitCompletion() {
         QFETCH(std::string, lap);
         QFETCH(std::string, split2);
         QFETCH(int, result);
@@ -181,8 +177,7 @@ private slots:
         }
     }
 
-    void completionNormalisesBothSecondSplits()
-    {
+    void completionNormalisesBothSecondSplits() {
         TimeSheet sheet;
         sheet.practice = {"1.30.950", "29.100", "1.02.3", ""};
         sheet.qualifying = {"1.29.800", "28.900", "1.01.5", "keep"};
@@ -191,8 +186,7 @@ private slots:
         QCOMPARE(sheet.qualifying.split3, s("keep"));
     }
 
-    void plainSecondSplit()
-    {
+    void plainSecondSplit() {
         const PlainSplit p = velomark::plainSecondSplit("29.100", "1.02.300");
         QCOMPARE(p.kind, PlainSplitKind::Value);
         QCOMPARE(decimalText(p.seconds), s("33.2"));

@@ -11,14 +11,13 @@
 namespace velomark::test {
 
 class FakeMessages : public MessageSink {
-public:
+  public:
     FakeMessages() { setMessageSink(this); }
     ~FakeMessages() override { setMessageSink(nullptr); }
 
     void expect(MessageAnswer answer) { m_answers.append(answer); }
 
-    MessageAnswer show(QWidget*, const Message& m) override
-    {
+    MessageAnswer show(QWidget*, const Message& m) override {
         shown.append(m);
         if (m_answers.isEmpty()) {
             unexpected.append(m.title + QStringLiteral(": ") + m.text);
@@ -36,7 +35,7 @@ public:
     QStringList unexpected;
     int beeps = 0;
 
-private:
+  private:
     QList<MessageAnswer> m_answers;
 };
 

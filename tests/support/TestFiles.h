@@ -10,16 +10,14 @@
 
 namespace velomark::test {
 
-inline QStringList strings(std::initializer_list<const char*> texts)
-{
+inline QStringList strings(std::initializer_list<const char*> texts) {
     QStringList out;
     for (const char* t : texts)
         out << QString::fromUtf8(t);
     return out;
 }
 
-inline std::string readBytes(const QString& path)
-{
+inline std::string readBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return "<missing " + path.toStdString() + ">";
@@ -27,27 +25,27 @@ inline std::string readBytes(const QString& path)
     return std::string(b.constData(), static_cast<size_t>(b.size()));
 }
 
-inline void writeBytes(const QString& path, const std::string& bytes)
-{
+inline void writeBytes(const QString& path, const std::string& bytes) {
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-inline std::string fixture(const char* name)
-{
+inline std::string fixture(const char* name) {
     return readBytes(QStringLiteral(VELOMARK_TEST_DATA "/") + QString::fromLatin1(name));
 }
 
 // Makes a temporary directory the working directory for one test.
 class ScopedWorkDir {
-public:
+  public:
     ScopedWorkDir() : m_old(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
     ~ScopedWorkDir() { QDir::setCurrent(m_old); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    std::string file(const char* name) const { return path(QString::fromLatin1(name)).toStdString(); }
+    std::string file(const char* name) const {
+        return path(QString::fromLatin1(name)).toStdString();
+    }
 
-private:
+  private:
     QTemporaryDir m_dir;
     QString m_old;
 };

@@ -7,8 +7,7 @@
 namespace velomark::test {
 
 // The open top-level window with this objectName, after pending deletions ran.
-template <class T = QWidget> T* window(const char* name)
-{
+template <class T = QWidget> T* window(const char* name) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->objectName() == QLatin1String(name))
@@ -17,8 +16,7 @@ template <class T = QWidget> T* window(const char* name)
     return nullptr;
 }
 
-template <class T> T* child(QWidget* parent, const char* name)
-{
+template <class T> T* child(QWidget* parent, const char* name) {
     return parent ? parent->findChild<T*>(QLatin1String(name)) : nullptr;
 }
 
