@@ -1,0 +1,118 @@
+// Times what a player feels in the editor: a click on a circuit button until
+// the editor is on screen, and SAVE until the beep. Runs headless; prints the
+// median and the 90th percentile of each over many rounds.
+#include "app/MainWindow.h"
+#include "editor/LapTimeEditor.h"
+#include "platform/Messages.h"
+#include "store/LapRecordFile.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace velomark;
+
+namespace {
+
+// Answers nothing (no message is expected) and notes the time of each beep.
+class BeepClock : public MessageSink {
+public:
+    MessageAnswer show(QWidget*, const Message& m) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
+        return MessageAnswer::Ok;
+    }
+    void beep() override { beeped = true; }
+    bool beeped = false;
+};
+
+void writeFile(const QString& name, const std::string& bytes)
+{
+    QFile f(name);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string fullFile()
+{
+    std::string line = "\"1.31.200\",\"\",\"\",\"\",\"race.set\",\"1.30.950\",\"29.112\",\"1.02.347\","
+                       "\"28.654\",\"prac.set\",\"1.29.800\",\"28.905\",\"1.01.523\",\"28.301\","
+                       "\"qual.set\",\"1.32.400\",\"\",\"\",\"\",\"race.set\"\r\n";
+    std::string bytes;
+    for (int i = 0; i < kCircuitsPerSet; ++i)
+        bytes += line;
+    return bytes;
+}
+
+void report(const char* what, std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-28s median %.3f ms   p90 %.3f ms   (%zu rounds)\n", what, ms[ms.size() / 2],
+                ms[ms.size() * 9 / 10], ms.size());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The offscreen platform warns on every window it shows; only the numbers matter here.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    writeFile(QStringLiteral("set1.dat"), fullFile());
+    writeFile(QStringLiteral("gp2path"), "\"C:\\GP2\"\r\n");
+
+    BeepClock clock;
+    setMessageSink(&clock);
+    MainWindow main;
+    main.show();
+    (void)QTest::qWaitForWindowExposed(&main);
+
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 100;
+    std::vector<double> openMs, saveMs;
+    for (int i = 0; i < rounds; ++i) {
+        auto* button = main.findChild<QPushButton*>(QStringLiteral("t%1").arg(i % 16 + 1));
+        QElapsedTimer t;
+        t.start();
+        QTest::mouseClick(button, Qt::LeftButton);
+        LapTimeEditor* editor = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmtimes") && w->isVisible())
+                editor = qobject_cast<LapTimeEditor*>(w);
+        while (editor && !editor->windowHandle()->isExposed())
+            QCoreApplication::processEvents();
+        openMs.push_back(t.nsecsElapsed() / 1e6);
+        if (!editor)
+            return 1;
+
+        // A changed time, as a player saves it.
+        auto* plap = editor->findChild<QLineEdit*>(QStringLiteral("plap"));
+        plap->setText(QStringLiteral("1.30.9%1").arg(i % 10));
+        auto* save = editor->findChild<QPushButton*>(QStringLiteral("cmdsave"));
+        clock.beeped = false;
+        t.restart();
+        QTest::mouseClick(save, Qt::LeftButton);
+        saveMs.push_back(t.nsecsElapsed() / 1e6);
+        if (!clock.beeped)
+            return 1;
+
+        editor->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        (void)QTest::qWaitForWindowActive(&main);
+    }
+    report("circuit click to editor shown", openMs);
+    report("SAVE to beep (fsync included)", saveMs);
+    setMessageSink(nullptr);
+    return 0;
+}
