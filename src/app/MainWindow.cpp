@@ -4,6 +4,7 @@
 #include "editor/LapTimeEditor.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -19,26 +20,11 @@ namespace velomark {
 
 namespace {
 
-// Positions come in twips; at 96 dpi one pixel is 15 twips.
-constexpr int px(int twips) {
-    return twips / 15;
-}
-QRect twipRect(int left, int top, int width, int height) {
-    return {px(left), px(top), px(width), px(height)};
-}
-
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
 // The windows that the main window closes whenever it becomes active, in order.
 constexpr const char* kTransientWindows[] = {"frmhof", "frmtimes", "frminit", "frmqr", "frmwait"};
-
-void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    w->setPalette(p);
-}
 
 // The About picture: a chequered flag with the program's name.
 QPixmap aboutPicture() {

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -12,18 +13,6 @@
 #include <QPushButton>
 
 namespace velomark {
-
-namespace {
-constexpr int px(int twips) {
-    return twips / 15;
-}
-
-void colourText(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    w->setPalette(p);
-}
-} // namespace
 
 InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frminit"));
@@ -37,11 +26,11 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Check2 = new QCheckBox(QStringLiteral("IA Track Pack Circuits"), this);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(px(240), px(600), px(2300), px(300));
-    colourText(Check2, QColor(255, 0, 0));
+    setTextColour(Check2, QColor(255, 0, 0));
     Check3 = new QCheckBox(QStringLiteral("Custom Circuits"), this);
     Check3->setObjectName(QStringLiteral("Check3"));
     Check3->setGeometry(px(240), px(960), px(2300), px(300));
-    colourText(Check3, QColor(0, 0, 192));
+    setTextColour(Check3, QColor(0, 0, 192));
 
     Command1 = new QPushButton(QStringLiteral("Do it !"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -73,7 +62,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* status = new QLabel(this);
     status->setObjectName(QStringLiteral("status"));
     status->setGeometry(px(240), px(2460), px(3900), px(285));
-    colourText(status, QColor(160, 0, 0));
+    setTextColour(status, QColor(160, 0, 0));
     gp2p->setValidator(
         new StorableTextValidator([status](const QString& why) { status->setText(why); }, gp2p));
 

@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -121,9 +122,7 @@ LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m
         yps[static_cast<size_t>(i)]->setObjectName(QStringLiteral("yps%1").arg(i + 1));
         for (QLabel* l : {xps[static_cast<size_t>(i)], yps[static_cast<size_t>(i)]}) {
             l->setAlignment(Qt::AlignCenter);
-            QPalette p = l->palette();
-            p.setColor(QPalette::WindowText, QColor(0, 0, 192));
-            l->setPalette(p);
+            setTextColour(l, QColor(0, 0, 192));
         }
         grid->addWidget(xps[static_cast<size_t>(i)], 3, differenceColumns[i]);
         grid->addWidget(yps[static_cast<size_t>(i)], 7, differenceColumns[i]);
@@ -162,9 +161,7 @@ LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m
     connect(cmdsave, &QPushButton::clicked, this, [this] { save(); });
 
     m_status = label(this, QString(), "status");
-    QPalette statusPalette = m_status->palette();
-    statusPalette.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    m_status->setPalette(statusPalette);
+    setTextColour(m_status, QColor(160, 0, 0));
     m_status->setWordWrap(true);
 
     tname = hiddenField(this, "tname");
