@@ -3,9 +3,11 @@
 
 #include "support/FakeMessages.h"
 #include "support/TestFiles.h"
+#include "support/Windows.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -117,6 +119,22 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("labset"))->text(),
                  QStringLiteral("Standard GP2 Circuits"));
         QCOMPARE(textColour(w.findChild<QRadioButton*>(QStringLiteral("set3"))), QColor(0, 0, 0));
+        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
+    }
+
+    void activationClosesTheInitialisationWindow() {
+        ScopedWorkDir dir;
+        FakeMessages msgs;
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("cmdinit")), Qt::LeftButton);
+        QPointer<QWidget> init = window("frminit");
+        QVERIFY(init);
+        QApplication::setActiveWindow(init);
+        QVERIFY(QTest::qWaitForWindowActive(init));
+        QApplication::setActiveWindow(&w); // the player clicks on the main window
+        QTRY_VERIFY(!init);
         QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
