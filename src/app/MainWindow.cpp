@@ -129,37 +129,30 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     frameFont.setBold(true);
     Frame1->setFont(frameFont);
 
-    auto makeOption = [&](const char* name, Trackset set, int top) {
+    auto makeOption = [&](const QString& name, Trackset set, int top) {
         auto* option = new QRadioButton(QString::fromLatin1(optionCaption(set).data()), Frame1);
-        option->setObjectName(QString::fromLatin1(name));
+        option->setObjectName(name);
         option->setGeometry(twipRect(120, top, 1335, 255));
         QFont f = option->font();
         f.setBold(false);
         option->setFont(f);
         return option;
     };
-    set1 = makeOption("set1", Trackset::Standard, 360);
-    set2 = makeOption("set2", Trackset::TrackPack, 720);
-    set3 = makeOption("set3", Trackset::Custom, 1080);
+    auto* group = new QButtonGroup(this);
+    for (Trackset set : {Trackset::Standard, Trackset::TrackPack, Trackset::Custom}) {
+        const int i = static_cast<int>(set);
+        QRadioButton* option = makeOption(QStringLiteral("set%1").arg(i + 1), set, 360 + 360 * i);
+        group->addButton(option);
+        option->setChecked(set == Trackset::Standard); // the initial state, not an operation
+        connect(option, &QRadioButton::toggled, this, [this, set](bool on) {
+            if (on)
+                showTrackset(set);
+        });
+        m_options[static_cast<size_t>(i)] = option;
+    }
+    QRadioButton* set3 = m_options[2];
     set3->setFixedWidth(px(1080 - 120));
     fitFont(set3, set3->text(), set3->width() - 22); // the "?" button stands right beside it
-    auto* group = new QButtonGroup(this);
-    group->addButton(set1);
-    group->addButton(set2);
-    group->addButton(set3);
-    set1->setChecked(true);
-    connect(set1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            showStandard();
-    });
-    connect(set2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            showTrackPack();
-    });
-    connect(set3, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            showCustom();
-    });
 
     cmdcustom = new QPushButton(QStringLiteral("?"), Frame1);
     cmdcustom->setObjectName(QStringLiteral("cmdcustom"));
@@ -222,7 +215,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     m_tno2->setObjectName(QStringLiteral("tno2"));
     m_tno2->hide();
 
-    showStandard();
+    setWindowTitle(title());
+    showTrackset(Trackset::Standard);
 }
 
 QString MainWindow::fn() const {
@@ -233,44 +227,18 @@ QString MainWindow::tno2() const {
 }
 
 Trackset MainWindow::selectedTrackset() const {
-    if (set3->isChecked())
-        return Trackset::Custom;
-    if (set2->isChecked())
-        return Trackset::TrackPack;
+    for (Trackset set : {Trackset::Custom, Trackset::TrackPack})
+        if (m_options[static_cast<size_t>(set)]->isChecked())
+            return set;
     return Trackset::Standard;
 }
 
 void MainWindow::selectTrackset(Trackset set) {
-    QRadioButton* option = set == Trackset::Standard    ? set1
-                           : set == Trackset::TrackPack ? set2
-                                                        : set3;
-    if (!option->isChecked()) {
+    QRadioButton* option = m_options[static_cast<size_t>(set)];
+    if (option->isChecked())
+        showTrackset(set); // Custom reads its file again
+    else
         option->setChecked(true); // runs the option's operation
-        return;
-    }
-    switch (set) {
-    case Trackset::Standard:
-        showStandard();
-        break;
-    case Trackset::TrackPack:
-        showTrackPack();
-        break;
-    case Trackset::Custom:
-        showCustom();
-        break;
-    }
-}
-
-void MainWindow::colourOptions(Trackset selected) {
-    setTextColour(set1, selected == Trackset::Standard ? kBlue : kBlack);
-    setTextColour(set2, selected == Trackset::TrackPack ? kBlue : kBlack);
-    setTextColour(set3, selected == Trackset::Custom ? kBlue : kBlack);
-}
-
-void MainWindow::setFixedCaptions(Trackset set) {
-    const auto& circuits = fixedCircuits(set);
-    for (size_t i = 0; i < t.size(); ++i)
-        setCaption(t[i], QString::fromStdString(buttonCaption(circuits[i])));
 }
 
 void MainWindow::setCaption(QPushButton* button, const QString& caption) {
@@ -278,33 +246,35 @@ void MainWindow::setCaption(QPushButton* button, const QString& caption) {
     fitFont(button, caption, button->width() - 6);
 }
 
-void MainWindow::showStandard() {
-    colourOptions(Trackset::Standard);
-    setWindowTitle(title());
-    setFixedCaptions(Trackset::Standard);
-    labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::Standard).data()));
+void MainWindow::showTrackset(Trackset set) {
+    for (size_t i = 0; i < m_options.size(); ++i)
+        setTextColour(m_options[i], i == static_cast<size_t>(set) ? kBlue : kBlack);
+    if (set == Trackset::Custom) {
+        if (!showCustomCaptions())
+            return;
+    } else {
+        const auto& circuits = fixedCircuits(set);
+        for (size_t i = 0; i < t.size(); ++i)
+            setCaption(t[i], QString::fromStdString(buttonCaption(circuits[i])));
+    }
+    labset->setText(QString::fromLatin1(mainWindowHeading(set).data()));
 }
 
-void MainWindow::showTrackPack() {
-    colourOptions(Trackset::TrackPack);
-    setFixedCaptions(Trackset::TrackPack);
-    labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::TrackPack).data()));
-}
-
-void MainWindow::showCustom() {
-    colourOptions(Trackset::Custom);
+// The Custom captions from the custom file; when it cannot be read, says what
+// to do and goes back to the Standard trackset.
+bool MainWindow::showCustomCaptions() {
     const auto captions = readCustomCaptions();
     if (!captions) {
         showMessage(this, {QStringLiteral("Ooops!"),
                            QStringLiteral("You need to set up some circuits first. Press the `?` "
                                           "button to do this"),
                            MessageButtons::Ok, MessageIcon::Stop});
-        set1->setChecked(true); // runs the Standard operation
-        return;
+        m_options[0]->setChecked(true); // runs the Standard operation
+        return false;
     }
     for (size_t i = 0; i < t.size(); ++i)
         setCaption(t[i], fromFileText((*captions)[i]));
-    labset->setText(QString::fromLatin1(mainWindowHeading(Trackset::Custom).data()));
+    return true;
 }
 
 void MainWindow::openCircuit(int k) {

@@ -46,20 +46,16 @@ class MainWindow : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
-    void showStandard();
-    void showTrackPack();
-    void showCustom();
-    void colourOptions(Trackset selected);
-    void setFixedCaptions(Trackset set);
+    // The operation of a trackset's option button: colours, captions, heading.
+    void showTrackset(Trackset set);
+    bool showCustomCaptions();
     void setCaption(QPushButton* button, const QString& caption);
     void closeTransientWindows();
     void notBuiltYet(const QString& what);
 
     QLabel* labset = nullptr;
     QLabel* Image2 = nullptr;
-    QRadioButton* set1 = nullptr;
-    QRadioButton* set2 = nullptr;
-    QRadioButton* set3 = nullptr;
+    std::array<QRadioButton*, 3> m_options{}; // set1, set2, set3, in Trackset order
     QPushButton* cmdcustom = nullptr;
     QPushButton* cmdinit = nullptr;
     QPushButton* Command1 = nullptr;

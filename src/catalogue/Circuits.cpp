@@ -70,40 +70,34 @@ std::string customHeading(std::string_view caption) {
     return heading;
 }
 
+namespace {
+
+// What each trackset is called where, in the order of the Trackset values.
+struct TracksetTexts {
+    std::string_view file, option, heading;
+};
+constexpr TracksetTexts kTracksets[] = {
+    {"set1.dat", "Standard", "Standard GP2 Circuits"},
+    {"set2.dat", "TrackPack", "IA Track Pack Circuits"},
+    {"set3.dat", "Custom", "User-defined Custom Circuits"},
+};
+
+const TracksetTexts& textsOf(Trackset set) {
+    return kTracksets[static_cast<size_t>(set)];
+}
+
+} // namespace
+
 std::string_view lapRecordFileName(Trackset set) {
-    switch (set) {
-    case Trackset::Standard:
-        return "set1.dat";
-    case Trackset::TrackPack:
-        return "set2.dat";
-    case Trackset::Custom:
-        return "set3.dat";
-    }
-    return "set1.dat";
+    return textsOf(set).file;
 }
 
 std::string_view mainWindowHeading(Trackset set) {
-    switch (set) {
-    case Trackset::Standard:
-        return "Standard GP2 Circuits";
-    case Trackset::TrackPack:
-        return "IA Track Pack Circuits";
-    case Trackset::Custom:
-        return "User-defined Custom Circuits";
-    }
-    return {};
+    return textsOf(set).heading;
 }
 
 std::string_view optionCaption(Trackset set) {
-    switch (set) {
-    case Trackset::Standard:
-        return "Standard";
-    case Trackset::TrackPack:
-        return "TrackPack";
-    case Trackset::Custom:
-        return "Custom";
-    }
-    return {};
+    return textsOf(set).option;
 }
 
 Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) {

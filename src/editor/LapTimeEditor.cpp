@@ -176,16 +176,14 @@ LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m
     outer->addWidget(m_status);
 
     // Typing a lap time clears its session's splits, except while SAVE fills out the texts.
-    connect(field(PLap), &QLineEdit::textChanged, this, [this] {
-        if (modd->text() == QLatin1String("0"))
-            for (Slot s : {PS1, PS2, PS3})
-                field(s)->clear();
-    });
-    connect(field(QLap), &QLineEdit::textChanged, this, [this] {
-        if (modd->text() == QLatin1String("0"))
-            for (Slot s : {QS1, QS2, QS3})
-                field(s)->clear();
-    });
+    const std::pair<Slot, std::array<Slot, 3>> sessions[] = {{PLap, {PS1, PS2, PS3}},
+                                                             {QLap, {QS1, QS2, QS3}}};
+    for (const auto& [lap, splits] : sessions)
+        connect(field(lap), &QLineEdit::textChanged, this, [this, splits] {
+            if (modd->text() == QLatin1String("0"))
+                for (Slot s : splits)
+                    field(s)->clear();
+        });
     for (Slot s : {PS1, PS2, PS3, QS1, QS2, QS3})
         connect(field(s), &QLineEdit::textChanged, this, &LapTimeEditor::diffcheck);
 
