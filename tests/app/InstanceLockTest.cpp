@@ -52,7 +52,6 @@ class InstanceLockTest : public QObject {
         InstanceLock next;
         QVERIFY(CheckPrevInstance(next));
         QCOMPARE(msgs.shown.size(), 1);
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
   private:

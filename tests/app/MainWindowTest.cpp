@@ -60,7 +60,6 @@ class MainWindowTest : public QObject {
         QVERIFY(w.fn().isEmpty());
         QVERIFY(w.tno2().isEmpty());
         QVERIFY(QDir(dir.path(QString())).isEmpty());
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
     void trackPackAndBack() {
@@ -76,7 +75,6 @@ class MainWindowTest : public QObject {
 
         QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set1")), Qt::LeftButton);
         QCOMPARE(captions(w), fixedCaptions(Trackset::Standard));
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
     void customWithFileShowsItsCaptions() {
@@ -97,7 +95,6 @@ class MainWindowTest : public QObject {
         writeBytes(QStringLiteral("custom"), fixture("custom_initialised"));
         w.selectTrackset(Trackset::Custom);
         QCOMPARE(captions(w), QStringList(16, QString()));
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
     void customWithoutFileSaysOoopsOnce() {
@@ -119,7 +116,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(w.findChild<QLabel*>(QStringLiteral("labset"))->text(),
                  QStringLiteral("Standard GP2 Circuits"));
         QCOMPARE(textColour(w.findChild<QRadioButton*>(QStringLiteral("set3"))), QColor(0, 0, 0));
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
     void activationClosesTheInitialisationWindow() {
@@ -135,7 +131,6 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(init));
         QApplication::setActiveWindow(&w); // the player clicks on the main window
         QTRY_VERIFY(!init);
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 
     void clickHandsOverTheClickedCircuit() {
@@ -174,7 +169,6 @@ class MainWindowTest : public QObject {
         QCOMPARE(circuit, 12);
         QCOMPARE(fnSeen, QStringLiteral("set1.dat"));
         QCOMPARE(caption, QStringLiteral("Monza\nItaly"));
-        QVERIFY2(msgs.allAnswered(), qPrintable(msgs.report()));
     }
 };
 

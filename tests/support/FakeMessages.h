@@ -1,6 +1,7 @@
 // A message sink for window tests: records every message and the beeps, and
-// answers from a queue. A message nobody queued an answer for is recorded as
-// unexpected and answered No/OK, so a test fails instead of hanging.
+// answers from a queue. A message nobody queued an answer for is answered
+// No/OK, so a test never hangs; it, or a queued answer never used, fails the
+// test when the sink goes out of scope.
 #pragma once
 
 #include "platform/Messages.h"
@@ -13,7 +14,13 @@ namespace velomark::test {
 class FakeMessages : public MessageSink {
   public:
     FakeMessages() { setMessageSink(this); }
-    ~FakeMessages() override { setMessageSink(nullptr); }
+    ~FakeMessages() override {
+        setMessageSink(nullptr);
+        if (!m_answers.isEmpty())
+            unexpected.append(QStringLiteral("%1 answer(s) never asked for").arg(m_answers.size()));
+        if (!unexpected.isEmpty() && !QTest::currentTestFailed())
+            QTest::qFail(qPrintable(unexpected.join(QStringLiteral("; "))), __FILE__, __LINE__);
+    }
 
     void expect(MessageAnswer answer) { m_answers.append(answer); }
 
@@ -26,10 +33,6 @@ class FakeMessages : public MessageSink {
         return m_answers.takeFirst();
     }
     void beep() override { ++beeps; }
-
-    // Call at the end of a test: every queued answer used, nothing unexpected.
-    bool allAnswered() const { return m_answers.isEmpty() && unexpected.isEmpty(); }
-    QString report() const { return unexpected.join(QStringLiteral("; ")); }
 
     QList<Message> shown;
     QStringList unexpected;
