@@ -4,7 +4,7 @@
 #
 # Usage: scripts/measure-startup.sh [RUNS] [PROGRAM]
 #   RUNS     measured runs (default 15); one unmeasured warm-up run goes first
-#   PROGRAM  the velomark binary (default build/default/src/velomark)
+#   PROGRAM  the velomark binary (default build/default/bin/velomark)
 # Environment: STARTUP_DISPLAY (default: the first free from :97 up),
 #              STARTUP_TIMEOUT seconds a run may take before it counts as failed (default 30).
 #
@@ -15,7 +15,7 @@ set -euo pipefail
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-15}
-program=${2:-$repo/build/default/src/velomark}
+program=${2:-$repo/build/default/bin/velomark}
 timeout_s=${STARTUP_TIMEOUT:-30}
 
 die() { echo "measure-startup: $*" >&2; exit 1; }

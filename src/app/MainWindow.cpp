@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "velomark/Version.h"
+
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
 #include "platform/Messages.h"
