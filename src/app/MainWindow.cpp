@@ -8,12 +8,10 @@
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 
-#include <QApplication>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,9 +22,6 @@ namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
-
-// The windows that the main window closes whenever it becomes active, in order.
-constexpr const char* kTransientWindows[] = {"frmhof", "frmtimes", "frminit", "frmqr", "frmwait"};
 
 // The About picture: a chequered flag with the program's name.
 QPixmap aboutPicture() {
@@ -106,6 +101,16 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     base.setPointSizeF(8.0);
     setFont(base);
 
+    buildHeading();
+    buildTracksetFrame();
+    buildCircuitButtons();
+    buildTools();
+
+    setWindowTitle(title());
+    showTrackset(Trackset::Standard);
+}
+
+void MainWindow::buildHeading() {
     labset = new QLabel(this);
     labset->setObjectName(QStringLiteral("labset"));
     labset->setGeometry(twipRect(1680, 120, 4095, 375));
@@ -120,9 +125,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     Image2->setGeometry(twipRect(120, 120, 1515, 930));
     Image2->setPixmap(aboutPicture());
     Image2->setToolTip(QStringLiteral("About Velomark"));
+    Image2->setAccessibleName(QStringLiteral("About Velomark"));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
+}
 
+void MainWindow::buildTracksetFrame() {
     auto* Frame1 = new QGroupBox(QStringLiteral("Trackset"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(120, 1320, 1455, 1455));
@@ -131,19 +139,15 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     frameFont.setBold(true);
     Frame1->setFont(frameFont);
 
-    auto makeOption = [&](const QString& name, Trackset set, int top) {
-        auto* option = new QRadioButton(QString::fromLatin1(optionCaption(set).data()), Frame1);
-        option->setObjectName(name);
-        option->setGeometry(twipRect(120, top, 1335, 255));
-        QFont f = option->font();
-        f.setBold(false);
-        option->setFont(f);
-        return option;
-    };
     auto* group = new QButtonGroup(this);
     for (Trackset set : {Trackset::Standard, Trackset::TrackPack, Trackset::Custom}) {
         const int i = static_cast<int>(set);
-        QRadioButton* option = makeOption(QStringLiteral("set%1").arg(i + 1), set, 360 + 360 * i);
+        auto* option = new QRadioButton(QString::fromLatin1(optionCaption(set).data()), Frame1);
+        option->setObjectName(QStringLiteral("set%1").arg(i + 1));
+        option->setGeometry(twipRect(120, 360 + 360 * i, 1335, 255));
+        QFont f = option->font();
+        f.setBold(false);
+        option->setFont(f);
         group->addButton(option);
         option->setChecked(set == Trackset::Standard); // the initial state, not an operation
         connect(option, &QRadioButton::toggled, this, [this, set](bool on) {
@@ -165,9 +169,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     cmdcustom->setAccessibleName(QStringLiteral("Set up custom circuits"));
     connect(cmdcustom, &QPushButton::clicked, this,
             [this] { notBuiltYet(QStringLiteral("Setting up custom circuits")); });
+}
 
+void MainWindow::buildCircuitButtons() {
     const QString grey = QStringLiteral("background-color: rgb(172, 172, 172);");
-    for (int k = 1; k <= 16; ++k) {
+    for (int k = 1; k <= kCircuitsPerSet; ++k) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("t%1").arg(k));
         const int column = k <= 8 ? 1800 : 3840;
@@ -179,19 +185,22 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
         connect(b, &QPushButton::clicked, this, [this, k] { openCircuit(k); });
         t[static_cast<size_t>(k - 1)] = b;
     }
+}
 
+void MainWindow::buildTools() {
     cmdinit = new QPushButton(QStringLiteral("INITIALISE !"), this);
     cmdinit->setObjectName(QStringLiteral("cmdinit"));
     cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
     cmdinit->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
     cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
-    connect(cmdinit, &QPushButton::clicked, this, [] { (new InitWindow)->show(); });
+    connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipRect(120, 3480, 1320, 1320));
     Image1->setPixmap(stopwatchPicture());
     Image1->setToolTip(QStringLiteral("Acknowledgements"));
+    Image1->setAccessibleName(QStringLiteral("Acknowledgements"));
 
     Command1 = new QPushButton(QStringLiteral("Export"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -209,23 +218,6 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     Label1->setGeometry(twipRect(240, 5520, 5415, 255));
     setTextColour(Label1, QColor(0, 128, 128));
     fitFont(Label1, Label1->text(), Label1->width());
-
-    m_fn = new QLineEdit(this);
-    m_fn->setObjectName(QStringLiteral("fn"));
-    m_fn->hide();
-    m_tno2 = new QLineEdit(this);
-    m_tno2->setObjectName(QStringLiteral("tno2"));
-    m_tno2->hide();
-
-    setWindowTitle(title());
-    showTrackset(Trackset::Standard);
-}
-
-QString MainWindow::fn() const {
-    return m_fn->text();
-}
-QString MainWindow::tno2() const {
-    return m_tno2->text();
 }
 
 Trackset MainWindow::selectedTrackset() const {
@@ -243,9 +235,9 @@ void MainWindow::selectTrackset(Trackset set) {
         option->setChecked(true); // runs the option's operation
 }
 
-void MainWindow::setCaption(QPushButton* button, const QString& caption) {
-    button->setText(caption);
-    fitFont(button, caption, button->width() - 6);
+void MainWindow::setCaption(QPushButton* b, const QString& caption) {
+    b->setText(caption);
+    fitFont(b, caption, b->width() - 6);
 }
 
 void MainWindow::showTrackset(Trackset set) {
@@ -267,33 +259,58 @@ void MainWindow::showTrackset(Trackset set) {
 bool MainWindow::showCustomCaptions() {
     const auto captions = readCustomCaptions();
     if (!captions) {
-        showMessage(this, {QStringLiteral("Ooops!"),
-                           QStringLiteral("You need to set up some circuits first. Press the `?` "
-                                          "button to do this"),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        const ErrorKind kind = captions.error().kind;
+        if (kind == ErrorKind::Missing || kind == ErrorKind::Short)
+            showMessage(this, {QStringLiteral("Ooops!"),
+                               QStringLiteral("You need to set up some circuits first. Press the "
+                                              "`?` button to do this"),
+                               MessageButtons::Ok, MessageIcon::Stop});
+        else // there is a file, but not one to read captions from
+            showMessage(this, {QStringLiteral("Ooops!"), messageText(captions.error()),
+                               MessageButtons::Ok, MessageIcon::Stop});
         m_options[0]->setChecked(true); // runs the Standard operation
         return false;
     }
+    m_customCaptions = *captions;
     for (size_t i = 0; i < t.size(); ++i)
         setCaption(t[i], fromFileText((*captions)[i]));
     return true;
 }
 
+CircuitChoice MainWindow::circuitAt(int k) const {
+    const Trackset set = selectedTrackset();
+    const size_t i = static_cast<size_t>(k - 1);
+    const std::string caption =
+        set == Trackset::Custom ? m_customCaptions[i] : buttonCaption(fixedCircuits(set)[i]);
+    return {set, k, caption};
+}
+
 void MainWindow::openCircuit(int k) {
-    m_tno2->setText(QString::number(k));
-    m_fn->setText(QString::fromLatin1(lapRecordFileName(selectedTrackset()).data()));
-    const QString caption = t[static_cast<size_t>(k - 1)]->text();
-    if (m_openEditor)
-        m_openEditor(*this, caption, k);
-    else
-        LapTimeEditor::open(*this, caption, k);
+    m_tno2 = k;
+    m_fn = std::string(lapRecordFileName(selectedTrackset()));
+    auto* editor = new LapTimeEditor(circuitAt(k));
+    if (!editor->load()) { // the player has been told why
+        delete editor;
+        return;
+    }
+    m_editor = editor;
+    connect(editor, &LapTimeEditor::closed, this, &QWidget::show);
+    hide();
+    editor->show();
+}
+
+void MainWindow::openInitialisation() {
+    if (!m_init)
+        m_init = new InitWindow;
+    m_init->show();
+    m_init->raise();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         for (size_t i = 0; i < t.size(); ++i) {
             if (watched == t[i])
-                m_tno2->setText(QString::number(i + 1));
+                m_tno2 = static_cast<int>(i) + 1;
         }
     } else if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
         notBuiltYet(QStringLiteral("The About box"));
@@ -309,14 +326,14 @@ void MainWindow::changeEvent(QEvent* event) {
         closeTransientWindows();
 }
 
+// The import window and its helpers, the editor and the initialisation window.
 void MainWindow::closeTransientWindows() {
-    for (const char* name : kTransientWindows) {
-        const QString wanted = QString::fromLatin1(name);
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w != this && w->objectName() == wanted)
-                w->close();
-        }
+    if (m_editor) {
+        m_editor->closeImport();
+        m_editor->close();
     }
+    if (m_init)
+        m_init->close();
 }
 
 void MainWindow::notBuiltYet(const QString& what) {

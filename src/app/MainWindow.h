@@ -4,39 +4,38 @@
 
 #include "catalogue/Circuits.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
-#include <functional>
+#include <string>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace velomark {
 
+class InitWindow;
+class LapTimeEditor;
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // Opens the lap-time editor on the circuit just handed over.
-    using EditorOpener = std::function<void(MainWindow& main, const QString& caption, int circuit)>;
-
     explicit MainWindow(QWidget* parent = nullptr);
 
-    void setEditorOpener(EditorOpener opener) { m_openEditor = std::move(opener); }
-
-    // The hand-over state the editor reads: the lap record file of the last
-    // circuit click and the number of the circuit last pointed at or clicked.
-    QString fn() const;
-    QString tno2() const;
+    // The hand-over state: the lap record file of the last circuit click and
+    // the number of the circuit last pointed at or clicked (0 before any).
+    const std::string& fn() const { return m_fn; }
+    int tno2() const { return m_tno2; }
 
     Trackset selectedTrackset() const;
     // Selects a trackset as the option buttons do; Custom reads the custom
     // file again even when it is already selected.
     void selectTrackset(Trackset set);
 
-    // The circuit hand-over of button tK (K = 1 to 16).
+    // The circuit hand-over of button tK (K = 1 to 16): opens the editor on
+    // it and hides this window until the editor closes.
     void openCircuit(int k);
 
     static QString title();
@@ -46,10 +45,17 @@ class MainWindow : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    void buildHeading();
+    void buildTracksetFrame();
+    void buildCircuitButtons();
+    void buildTools();
+
     // The operation of a trackset's option button: colours, captions, heading.
     void showTrackset(Trackset set);
     bool showCustomCaptions();
     void setCaption(QPushButton* button, const QString& caption);
+    CircuitChoice circuitAt(int k) const;
+    void openInitialisation();
     void closeTransientWindows();
     void notBuiltYet(const QString& what);
 
@@ -60,9 +66,12 @@ class MainWindow : public QWidget {
     QPushButton* cmdinit = nullptr;
     QPushButton* Command1 = nullptr;
     std::array<QPushButton*, 16> t{};
-    QLineEdit* m_fn = nullptr;
-    QLineEdit* m_tno2 = nullptr;
-    EditorOpener m_openEditor;
+    std::array<std::string, 16> m_customCaptions; // as last read from the custom file
+
+    std::string m_fn;
+    int m_tno2 = 0;
+    QPointer<LapTimeEditor> m_editor;
+    QPointer<InitWindow> m_init;
 };
 
 } // namespace velomark

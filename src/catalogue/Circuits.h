@@ -30,6 +30,13 @@ std::string_view lapRecordFileName(Trackset set); // set1.dat, set2.dat, set3.da
 std::string_view mainWindowHeading(Trackset set); // "Standard GP2 Circuits", ...
 std::string_view optionCaption(Trackset set);     // "Standard", "TrackPack", "Custom"
 
+// A circuit as the main window hands it to the editor and the import.
+struct CircuitChoice {
+    Trackset trackset = Trackset::Standard;
+    int number = 0;      // 1 to 16
+    std::string caption; // name, line feed, country, in the files' 8-bit text
+};
+
 inline constexpr const char* kCustomFileName = "custom";
 
 // The 16 Custom captions from the custom file, whatever its line breaks.

@@ -63,8 +63,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     status->setObjectName(QStringLiteral("status"));
     status->setGeometry(px(240), px(2460), px(3900), px(285));
     setTextColour(status, QColor(160, 0, 0));
-    gp2p->setValidator(
-        new StorableTextValidator([status](const QString& why) { status->setText(why); }, gp2p));
+    new StorableTextValidator(gp2p, 0, [status](const QString& why) { status->setText(why); });
 
     Command2 = new QPushButton(QStringLiteral("Set GP2 path"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
@@ -74,7 +73,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     // Load: the stored directory, or an empty field when there is none yet.
     if (const Result<std::string> dir = readGp2Path())
-        gp2p->setText(fromFileText(*dir));
+        setFieldText(gp2p, fromFileText(*dir));
 }
 
 void InitWindow::doIt() {
@@ -91,9 +90,8 @@ void InitWindow::doIt() {
                          MessageButtons::Ok, MessageIcon::None});
             beep();
         } else {
-            showMessage(this, {QStringLiteral("Datafile Initialisation"),
-                               QString::fromStdString(done.error().message), MessageButtons::Ok,
-                               MessageIcon::Stop});
+            showMessage(this, {QStringLiteral("Datafile Initialisation"), messageText(done.error()),
+                               MessageButtons::Ok, MessageIcon::Stop});
         }
     }
     close();
@@ -108,12 +106,11 @@ void InitWindow::setGp2Path() {
         why.isEmpty() ? writeGp2Path(dir) : Status(Error{ErrorKind::Unstorable, why.toStdString()});
     if (!saved) {
         // The window stays open with the typed directory, so nothing is lost.
-        showMessage(this, {QStringLiteral("GP2 directory not saved"),
-                           QString::fromStdString(saved.error().message), MessageButtons::Ok,
-                           MessageIcon::Stop});
+        showMessage(this, {QStringLiteral("GP2 directory not saved"), messageText(saved.error()),
+                           MessageButtons::Ok, MessageIcon::Stop});
         return;
     }
-    gp2p->setText(fromFileText(dir));
+    setFieldText(gp2p, fromFileText(dir));
     beep();
     close();
 }

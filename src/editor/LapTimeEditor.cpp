@@ -1,13 +1,11 @@
 #include "editor/LapTimeEditor.h"
 
-#include "app/MainWindow.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -20,260 +18,254 @@ namespace velomark {
 
 namespace {
 
-struct FieldSpec {
-    const char* name;
-    int record; // index in the CircuitRecord
-    const char* accessibleName;
-    int maxLength; // 0: no limit
-};
-
-// In the order the load step fills them: a session's lap time before its splits.
-constexpr FieldSpec kFields[] = {
-    {"qrlap", 0, "Quickrace Lap Time", 8},  {"qrset", 4, "Quickrace Notes", 0},
-    {"plap", 5, "Practice Lap Time", 8},    {"ps1", 6, "Practice 1st Split", 6},
-    {"ps2", 7, "Practice +2nd Split", 8},   {"ps3", 8, "Practice 3rd Split", 0},
-    {"prset", 9, "Practice Notes", 0},      {"qlap", 10, "Qualifying Lap Time", 8},
-    {"qs1", 11, "Qualifying 1st Split", 6}, {"qs2", 12, "Qualifying +2nd Split", 8},
-    {"qs3", 13, "Qualifying 3rd Split", 0}, {"qset", 14, "Qualifying Notes", 0},
-    {"rlap", 15, "Race Lap Time", 8},       {"raset", 19, "Race Notes", 0},
-};
-
-QLineEdit* hiddenField(QWidget* parent, const char* name) {
-    auto* f = new QLineEdit(parent);
-    f->setObjectName(QString::fromLatin1(name));
-    f->hide();
-    return f;
+QLabel* label(QWidget* parent, const QString& text, const QString& name = QString()) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    return l;
 }
 
-QLabel* label(QWidget* parent, const QString& text, const char* name = nullptr) {
-    auto* l = new QLabel(text, parent);
-    if (name)
-        l->setObjectName(QString::fromLatin1(name));
-    return l;
+QPushButton* button(QWidget* parent, const char* caption, const char* name) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
 }
 
 std::string bytesOf(const QString& text) {
     return toFileText(text).value_or(std::string());
 }
 
+// Grid rows: Quickrace, Practice differences, Practice, "+/-", Qualifying,
+// Qualifying differences, Race.
+constexpr int kGridRowOf[kRows] = {2, 4, 6, 8};
+constexpr int kPracticeDifferencesRow = 3;
+constexpr int kQualifyingDifferencesRow = 7;
+// Difference labels stand under 1st, +2nd and 3rd split, then under lap time.
+constexpr Column kDifferenceColumns[4] = {Column::Split1, Column::Split2, Column::Split3,
+                                          Column::Lap};
+
+int gridColumnOf(Column c) {
+    return static_cast<int>(c) + 1;
+}
+
 } // namespace
 
-LapTimeEditor::LapTimeEditor(MainWindow& main) : QWidget(nullptr, Qt::Window), m_main(&main) {
+LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_circuit(std::move(circuit)),
+      m_tname(lapRecordFileName(m_circuit.trackset)), m_tno(m_circuit.number) {
     setObjectName(QStringLiteral("frmtimes"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Lap Time Data"));
 
     auto* grid = new QGridLayout;
-    track = label(this, QString(), "track");
+    buildGrid(grid);
+    buildDifferenceLabels(grid);
+    m_status = label(this, QString(), QStringLiteral("status"));
+    setTextColour(m_status, QColor(160, 0, 0));
+    m_status->setWordWrap(true);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addLayout(buildButtons());
+    outer->addWidget(m_status);
+
+    wireChangeRules();
+    setTabOrder();
+}
+
+void LapTimeEditor::buildGrid(QGridLayout* grid) {
+    track = label(this, fromFileText(m_circuit.caption), QStringLiteral("track"));
     track->setAlignment(Qt::AlignCenter);
     QFont trackFont = track->font();
     trackFont.setBold(true);
     trackFont.setPointSizeF(trackFont.pointSizeF() * 1.2);
     track->setFont(trackFont);
-    grid->addWidget(track, 0, 0, 1, 6);
+    grid->addWidget(track, 0, 0, 1, kColumns + 1);
 
-    const QString headers[] = {QStringLiteral("Lap Time"), QStringLiteral("1st Split"),
-                               QStringLiteral("+2nd Split"), QStringLiteral("3rd Split"),
-                               QStringLiteral("Notes")};
-    for (int c = 0; c < 5; ++c) {
-        QLabel* h = label(this, headers[c], c == 2 ? "Label6" : nullptr);
+    for (int c = 0; c < kColumns; ++c) {
+        QLabel* h = label(this, QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)]));
         h->setAlignment(Qt::AlignCenter);
-        grid->addWidget(h, 1, c + 1);
-        if (c == 2)
+        grid->addWidget(h, 1, gridColumnOf(static_cast<Column>(c)));
+        if (static_cast<Column>(c) == Column::Split2)
             Label6 = h;
     }
+    Label6->setObjectName(QStringLiteral("Label6"));
     Label6->setToolTip(QStringLiteral("Hold a mouse button here to see the 2nd split alone."));
     Label6->installEventFilter(this);
 
     auto refused = [this](const QString& why) { showStatus(why); };
-    for (int s = 0; s < SlotCount; ++s) {
-        const FieldSpec& spec = kFields[s];
-        auto* f = new QLineEdit(this);
-        f->setObjectName(QString::fromLatin1(spec.name));
-        f->setAccessibleName(QString::fromLatin1(spec.accessibleName));
-        if (spec.maxLength)
-            f->setMaxLength(spec.maxLength);
-        f->setValidator(new StorableTextValidator(refused, f));
-        m_fields[static_cast<size_t>(s)] = f;
+    for (int r = 0; r < kRows; ++r) {
+        const RowSpec& spec = kRowSpecs[static_cast<size_t>(r)];
+        grid->addWidget(label(this, QString::fromLatin1(spec.label)), kGridRowOf[r], 0);
+        for (int c = 0; c < kColumns; ++c) {
+            const char* name = spec.cell[static_cast<size_t>(c)];
+            if (!name)
+                continue;
+            auto* f = new QLineEdit(this);
+            f->setObjectName(QString::fromLatin1(name));
+            f->setAccessibleName(QStringLiteral("%1 %2").arg(
+                QString::fromLatin1(spec.label),
+                QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)])));
+            new StorableTextValidator(f, kTypingLimits[static_cast<size_t>(c)], refused);
+            grid->addWidget(f, kGridRowOf[r], gridColumnOf(static_cast<Column>(c)));
+            m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = f;
+        }
     }
-    field(PS2)->setToolTip(QStringLiteral("This is an accumulated split time."));
-    field(QS2)->setToolTip(QStringLiteral("This is an accumulated split time."));
-    field(PS2)->installEventFilter(this);
-    field(QS2)->installEventFilter(this);
+    for (Session s : {Session::Practice, Session::Qualifying}) {
+        QLineEdit* split2 = cell(rowOf(s), Column::Split2);
+        split2->setToolTip(QStringLiteral("This is an accumulated split time."));
+        split2->installEventFilter(this);
+    }
+}
 
-    // Rows: Quickrace, Practice differences, Practice, "+/-", Qualifying,
-    // Qualifying differences, Race.
-    auto placeRow = [&](int row, const QString& name,
-                        std::initializer_list<std::pair<Slot, int>> cells) {
-        grid->addWidget(label(this, name), row, 0);
-        for (auto [slot, column] : cells)
-            grid->addWidget(field(slot), row, column);
-    };
-    placeRow(2, QStringLiteral("Quickrace"), {{QrLap, 1}, {QrSet, 5}});
-    placeRow(4, QStringLiteral("Practice"), {{PLap, 1}, {PS1, 2}, {PS2, 3}, {PS3, 4}, {PrSet, 5}});
-    placeRow(6, QStringLiteral("Qualifying"), {{QLap, 1}, {QS1, 2}, {QS2, 3}, {QS3, 4}, {QSet, 5}});
-    placeRow(8, QStringLiteral("Race"), {{RLap, 1}, {RaSet, 5}});
-
-    const int differenceColumns[4] = {2, 3, 4, 1}; // 1st, +2nd, 3rd split, then lap time
-    for (int i = 0; i < 4; ++i) {
-        xps[static_cast<size_t>(i)] = label(this, QString(), nullptr);
-        xps[static_cast<size_t>(i)]->setObjectName(QStringLiteral("xps%1").arg(i + 1));
-        yps[static_cast<size_t>(i)] = label(this, QString(), nullptr);
-        yps[static_cast<size_t>(i)]->setObjectName(QStringLiteral("yps%1").arg(i + 1));
-        for (QLabel* l : {xps[static_cast<size_t>(i)], yps[static_cast<size_t>(i)]}) {
+void LapTimeEditor::buildDifferenceLabels(QGridLayout* grid) {
+    for (size_t i = 0; i < xps.size(); ++i) {
+        xps[i] = label(this, QString(), QStringLiteral("xps%1").arg(i + 1));
+        yps[i] = label(this, QString(), QStringLiteral("yps%1").arg(i + 1));
+        for (QLabel* l : {xps[i], yps[i]}) {
             l->setAlignment(Qt::AlignCenter);
             setTextColour(l, QColor(0, 0, 192));
         }
-        grid->addWidget(xps[static_cast<size_t>(i)], 3, differenceColumns[i]);
-        grid->addWidget(yps[static_cast<size_t>(i)], 7, differenceColumns[i]);
+        grid->addWidget(xps[i], kPracticeDifferencesRow, gridColumnOf(kDifferenceColumns[i]));
+        grid->addWidget(yps[i], kQualifyingDifferencesRow, gridColumnOf(kDifferenceColumns[i]));
     }
 
-    diff1 = label(this, QStringLiteral("+/-"), "diff1");
+    diff1 = label(this, QStringLiteral("+/-"), QStringLiteral("diff1"));
     diff1->setToolTip(
         QStringLiteral("Click with Left or Right mouse button to see time differences."));
     diff1->setAlignment(Qt::AlignCenter);
     diff1->setEnabled(false);
     diff1->installEventFilter(this);
-    grid->addWidget(diff1, 5, 5);
+    grid->addWidget(diff1, (kGridRowOf[1] + kGridRowOf[2]) / 2, gridColumnOf(Column::Notes));
 
-    ideal = label(this, QString(), "ideal");
+    ideal = label(this, QString(), QStringLiteral("ideal"));
     ideal->setAlignment(Qt::AlignCenter);
     QSizePolicy keepPlace = ideal->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true); // the window keeps its size while a button is held
     ideal->setSizePolicy(keepPlace);
     ideal->hide();
-    grid->addWidget(ideal, 9, 0, 1, 6);
+    grid->addWidget(ideal, kGridRowOf[3] + 1, 0, 1, kColumns + 1);
+}
 
-    cmdimport = new QPushButton(QStringLiteral("IMPORT"), this);
-    cmdimport->setObjectName(QStringLiteral("cmdimport"));
-    cmdclear = new QPushButton(QStringLiteral("CLEAR"), this);
-    cmdclear->setObjectName(QStringLiteral("cmdclear"));
-    cmdclose = new QPushButton(QStringLiteral("CLOSE"), this);
-    cmdclose->setObjectName(QStringLiteral("cmdclose"));
-    cmdsave = new QPushButton(QStringLiteral("SAVE"), this);
-    cmdsave->setObjectName(QStringLiteral("cmdsave"));
+QLayout* LapTimeEditor::buildButtons() {
+    cmdimport = button(this, "IMPORT", "cmdimport");
+    cmdclear = button(this, "CLEAR", "cmdclear");
+    cmdclose = button(this, "CLOSE", "cmdclose");
+    cmdsave = button(this, "SAVE", "cmdsave");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdimport, cmdclear, cmdclose, cmdsave})
         buttons->addWidget(b);
     connect(cmdimport, &QPushButton::clicked, this, &LapTimeEditor::openImport);
     connect(cmdclear, &QPushButton::clicked, this, &LapTimeEditor::clearAll);
-    connect(cmdclose, &QPushButton::clicked, this, &LapTimeEditor::closeEditor);
+    connect(cmdclose, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdsave, &QPushButton::clicked, this, [this] { save(); });
+    return buttons;
+}
 
-    m_status = label(this, QString(), "status");
-    setTextColour(m_status, QColor(160, 0, 0));
-    m_status->setWordWrap(true);
-
-    tname = hiddenField(this, "tname");
-    tno = hiddenField(this, "tno");
-    modd = hiddenField(this, "modd");
-    ptime = hiddenField(this, "ptime");
-    qtime = hiddenField(this, "qtime");
-
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(grid);
-    outer->addLayout(buttons);
-    outer->addWidget(m_status);
-
+void LapTimeEditor::wireChangeRules() {
     // Typing a lap time clears its session's splits, except while SAVE fills out the texts.
-    const std::pair<Slot, std::array<Slot, 3>> sessions[] = {{PLap, {PS1, PS2, PS3}},
-                                                             {QLap, {QS1, QS2, QS3}}};
-    for (const auto& [lap, splits] : sessions)
-        connect(field(lap), &QLineEdit::textChanged, this, [this, splits] {
-            if (modd->text() == QLatin1String("0"))
-                for (Slot s : splits)
-                    field(s)->clear();
+    for (Session s : {Session::Practice, Session::Qualifying}) {
+        const Row row = rowOf(s);
+        connect(cell(row, Column::Lap), &QLineEdit::textChanged, this, [this, row] {
+            if (m_modd)
+                return;
+            for (Column c : {Column::Split1, Column::Split2, Column::Split3})
+                cell(row, c)->clear();
         });
-    for (Slot s : {PS1, PS2, PS3, QS1, QS2, QS3})
-        connect(field(s), &QLineEdit::textChanged, this, &LapTimeEditor::diffcheck);
-
-    QWidget* order[] = {field(QrLap), field(QrSet), field(PLap), field(PS1), field(PS2),
-                        field(PrSet), field(QLap),  field(QS1),  field(QS2), field(QSet),
-                        field(RLap),  field(RaSet), cmdsave,     cmdclose,   field(PS3),
-                        field(QS3),   cmdclear,     cmdimport};
-    for (size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
-
-LapTimeEditor* LapTimeEditor::open(MainWindow& main, const QString& caption, int circuit) {
-    auto* editor = new LapTimeEditor(main);
-    editor->track->setText(caption);
-    if (!editor->loadRecord()) {
-        editor->m_closing = true;
-        delete editor;
-        main.show();
-        return nullptr;
+        for (Column c : {Column::Split1, Column::Split2, Column::Split3})
+            connect(cell(row, c), &QLineEdit::textChanged, this, &LapTimeEditor::diffcheck);
     }
-    editor->tno->setText(QString::number(circuit));
-    editor->show();
-    return editor;
 }
 
-bool LapTimeEditor::loadRecord() {
-    if (m_main)
-        m_main->hide();
-    modd->setText(QStringLiteral("0"));
-    tname->setText(m_main ? m_main->fn() : QString());
-    tno->setText(m_main ? m_main->tno2() : QString());
+void LapTimeEditor::setTabOrder() {
+    // Each row's lap time, splits up to the +2nd and notes; then SAVE and
+    // CLOSE; then the two 3rd splits, CLEAR and IMPORT.
+    std::vector<QWidget*> order;
+    for (int r = 0; r < kRows; ++r)
+        for (Column c : {Column::Lap, Column::Split1, Column::Split2, Column::Notes})
+            if (QLineEdit* f = cell(static_cast<Row>(r), c))
+                order.push_back(f);
+    order.insert(order.end(), {cmdsave, cmdclose, cell(Row::Practice, Column::Split3),
+                               cell(Row::Qualifying, Column::Split3), cmdclear, cmdimport});
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
 
-    const std::string file = bytesOf(tname->text());
-    const auto record =
-        readCircuitRecord(file, static_cast<int>(leadingValue(bytesOf(tno->text()))));
+bool LapTimeEditor::load() {
+    m_modd = false;
+    const Result<CircuitRecord> record = readCircuitRecord(m_tname, m_tno);
     if (!record) {
+        const QString advice =
+            record.error().kind == ErrorKind::Missing
+                ? QStringLiteral(" Press INITIALISE ! on the main screen to create the lap "
+                                 "record files.")
+                : QStringLiteral(" The file was left as it is.");
         showMessage(this,
-                    {QStringLiteral("Lap times not found"),
-                     QString::fromStdString(record.error().message) +
-                         QStringLiteral(" Press INITIALISE ! on the main screen to create the "
-                                        "lap record files."),
+                    {QStringLiteral("Lap times not found"), messageText(record.error()) + advice,
                      MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
     m_held = *record;
-    for (int s = 0; s < SlotCount; ++s)
-        field(static_cast<Slot>(s))->setText(fromFileText(textOf((*record)[kFields[s].record])));
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (QLineEdit* f = cell(static_cast<Row>(r), static_cast<Column>(c)))
+                setFieldText(
+                    f, fromFileText(textOf(
+                           (*record)[recordIndex(static_cast<Row>(r), static_cast<Column>(c))])));
     diffcheck();
     return true;
 }
 
-QString LapTimeEditor::text(Slot s) const {
-    return field(s)->text();
+QLineEdit* LapTimeEditor::cell(Row r, Column c) const {
+    return m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)];
+}
+
+std::string LapTimeEditor::bytesIn(Row r, Column c) const {
+    return bytesOf(cell(r, c)->text());
 }
 
 TimeSheet LapTimeEditor::timeSheet() const {
-    TimeSheet t;
-    t.quickRaceLap = bytesOf(text(QrLap));
-    t.practice = {bytesOf(text(PLap)), bytesOf(text(PS1)), bytesOf(text(PS2)), bytesOf(text(PS3))};
-    t.qualifying = {bytesOf(text(QLap)), bytesOf(text(QS1)), bytesOf(text(QS2)),
-                    bytesOf(text(QS3))};
-    t.raceLap = bytesOf(text(RLap));
-    return t;
+    auto times = [this](Row r) {
+        return SessionTimes{bytesIn(r, Column::Lap), bytesIn(r, Column::Split1),
+                            bytesIn(r, Column::Split2), bytesIn(r, Column::Split3)};
+    };
+    return {bytesIn(Row::QuickRace, Column::Lap), times(Row::Practice), times(Row::Qualifying),
+            bytesIn(Row::Race, Column::Lap)};
 }
 
 // Writes back only what changed, in field order, so that no change rule runs needlessly.
 void LapTimeEditor::showTimeSheet(const TimeSheet& t) {
-    const std::pair<Slot, const std::string*> cells[] = {
-        {QrLap, &t.quickRaceLap},    {PLap, &t.practice.lap},     {PS1, &t.practice.split1},
-        {PS2, &t.practice.split2},   {PS3, &t.practice.split3},   {QLap, &t.qualifying.lap},
-        {QS1, &t.qualifying.split1}, {QS2, &t.qualifying.split2}, {QS3, &t.qualifying.split3},
-        {RLap, &t.raceLap}};
-    for (auto [slot, value] : cells) {
-        const QString shown = fromFileText(*value);
-        if (field(slot)->text() != shown)
-            field(slot)->setText(shown);
+    auto show = [this](Row r, Column c, const std::string& value) {
+        const QString shown = fromFileText(value);
+        if (cell(r, c)->text() != shown)
+            setFieldText(cell(r, c), shown);
+    };
+    show(Row::QuickRace, Column::Lap, t.quickRaceLap);
+    for (const auto& [row, times] :
+         {std::pair{Row::Practice, &t.practice}, std::pair{Row::Qualifying, &t.qualifying}}) {
+        show(row, Column::Lap, times->lap);
+        show(row, Column::Split1, times->split1);
+        show(row, Column::Split2, times->split2);
+        show(row, Column::Split3, times->split3);
     }
+    show(Row::Race, Column::Lap, t.raceLap);
 }
 
 SplitTexts LapTimeEditor::splitTexts(Session s) const {
-    if (s == Session::Practice)
-        return {bytesOf(text(PS1)), bytesOf(text(PS2)), bytesOf(text(PS3))};
-    return {bytesOf(text(QS1)), bytesOf(text(QS2)), bytesOf(text(QS3))};
+    const Row r = rowOf(s);
+    return {bytesIn(r, Column::Split1), bytesIn(r, Column::Split2), bytesIn(r, Column::Split3)};
+}
+
+std::optional<Session> LapTimeEditor::secondSplitSession(QObject* watched) const {
+    for (Session s : {Session::Practice, Session::Qualifying})
+        if (watched == cell(rowOf(s), Column::Split2))
+            return s;
+    return std::nullopt;
 }
 
 void LapTimeEditor::completeSession(Session s) {
     TimeSheet sheet = timeSheet();
-    const Completion result = completeSplits(sheet, s);
-    if (result == Completion::LengthFailure) {
-        field(s == Session::Practice ? PLap : QLap)->setFocus(Qt::OtherFocusReason);
+    if (completeSplits(sheet, s) == Completion::LengthFailure) {
+        cell(rowOf(s), Column::Lap)->setFocus(Qt::OtherFocusReason);
         showMessage(this, {QStringLiteral("Error !"), QStringLiteral("Correct Error under cursor"),
                            MessageButtons::Ok, MessageIcon::Stop});
         return;
@@ -286,11 +278,11 @@ void LapTimeEditor::diffcheck() {
         differencesAvailable(splitTexts(Session::Practice), splitTexts(Session::Qualifying)));
 }
 
-void LapTimeEditor::pressDifferences(Qt::MouseButton button) {
+void LapTimeEditor::pressDifferences(Qt::MouseButton mouseButton) {
     if (!diff1->isEnabled())
         return;
-    const bool left = button == Qt::LeftButton;
-    if (!left && button != Qt::RightButton)
+    const bool left = mouseButton == Qt::LeftButton;
+    if (!left && mouseButton != Qt::RightButton)
         return; // other buttons show nothing
     const auto shown = timeDifferences(
         splitTexts(Session::Practice), splitTexts(Session::Qualifying),
@@ -319,19 +311,23 @@ void LapTimeEditor::releaseDifferences() {
 void LapTimeEditor::pressSecondSplitHeader() {
     m_headerHeld = true;
     Label6->setText(QStringLiteral("2nd Split"));
-    ptime->setText(text(PS2));
-    qtime->setText(text(QS2));
-    const PlainSplit p = plainSecondSplit(bytesOf(text(PS1)), bytesOf(text(PS2)));
-    const PlainSplit q = plainSecondSplit(bytesOf(text(QS1)), bytesOf(text(QS2)));
-    if (p.kind == PlainSplitKind::Failure || q.kind == PlainSplitKind::Failure) {
+    QLineEdit* ps2 = cell(Row::Practice, Column::Split2);
+    QLineEdit* qs2 = cell(Row::Qualifying, Column::Split2);
+    m_ptime = ps2->text();
+    m_qtime = qs2->text();
+    const SplitTexts p = splitTexts(Session::Practice);
+    const SplitTexts q = splitTexts(Session::Qualifying);
+    const PlainSplit pPlain = plainSecondSplit(p.split1, p.split2);
+    const PlainSplit qPlain = plainSecondSplit(q.split1, q.split2);
+    if (pPlain.kind == PlainSplitKind::Failure || qPlain.kind == PlainSplitKind::Failure) {
         showStatus(QStringLiteral("The 2nd split alone needs the 1st split and the +2nd split "
                                   "written as times."));
         return; // no field changes
     }
-    if (p.kind == PlainSplitKind::Value)
-        field(PS2)->setText(QString::fromStdString(decimalText(p.seconds)));
-    if (q.kind == PlainSplitKind::Value)
-        field(QS2)->setText(QString::fromStdString(decimalText(q.seconds)));
+    if (pPlain.kind == PlainSplitKind::Value)
+        setFieldText(ps2, QString::fromStdString(decimalText(pPlain.seconds)));
+    if (qPlain.kind == PlainSplitKind::Value)
+        setFieldText(qs2, QString::fromStdString(decimalText(qPlain.seconds)));
 }
 
 void LapTimeEditor::releaseSecondSplitHeader() {
@@ -339,33 +335,41 @@ void LapTimeEditor::releaseSecondSplitHeader() {
         return;
     m_headerHeld = false;
     Label6->setText(QStringLiteral("+2nd Split"));
-    field(PS2)->setText(ptime->text());
-    field(QS2)->setText(qtime->text());
+    setFieldText(cell(Row::Practice, Column::Split2), m_ptime);
+    setFieldText(cell(Row::Qualifying, Column::Split2), m_qtime);
     showStatus(QString());
 }
 
 bool LapTimeEditor::save() {
-    modd->setText(QStringLiteral("1"));
+    m_modd = true;
     TimeSheet sheet = timeSheet();
     saveNormalise(sheet);
     showTimeSheet(sheet);
+    m_modd = false;
 
     CircuitRecord record = m_held;
-    QString refused;
-    for (int s = 0; s < SlotCount; ++s) {
-        const QString value = text(static_cast<Slot>(s));
-        const QString why = unstorableReason(value);
-        if (!why.isEmpty())
-            refused = QString::fromLatin1(kFields[s].accessibleName) + QStringLiteral(": ") + why;
-        record[kFields[s].record] = bytesOf(value);
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const Row row = static_cast<Row>(r);
+            const Column column = static_cast<Column>(c);
+            QLineEdit* f = cell(row, column);
+            if (!f)
+                continue;
+            const std::optional<std::string> bytes = toFileText(f->text());
+            if (!bytes) { // the fields refuse such characters as they are typed
+                showMessage(
+                    this, {QStringLiteral("Times not saved"),
+                           f->accessibleName() + QStringLiteral(": ") + unstorableReason(f->text()),
+                           MessageButtons::Ok, MessageIcon::Stop});
+                return false;
+            }
+            record[static_cast<size_t>(recordIndex(row, column))] = *bytes;
+        }
     }
-    Status saved = refused.isEmpty()
-                       ? saveCircuitRecord(bytesOf(tname->text()), bytesOf(tno->text()), record)
-                       : Status(Error{ErrorKind::Unstorable, refused.toStdString()});
-    modd->setText(QStringLiteral("0"));
+    const Status saved = saveCircuitRecord(m_tname, std::to_string(m_tno), record);
     if (!saved) {
         showMessage(this, {QStringLiteral("Times not saved"),
-                           QString::fromStdString(saved.error().message) +
+                           messageText(saved.error()) +
                                QStringLiteral(" Your times are still in the window; press SAVE "
                                               "again once this is put right."),
                            MessageButtons::Ok, MessageIcon::Stop});
@@ -383,53 +387,70 @@ void LapTimeEditor::clearAll() {
                MessageButtons::YesNo, MessageIcon::None});
     if (answer != MessageAnswer::Yes)
         return;
-    for (QLineEdit* f : m_fields)
-        f->clear();
+    for (const auto& row : m_cells)
+        for (QLineEdit* f : row)
+            if (f)
+                f->clear();
 }
 
-HotlapImportWindow* LapTimeEditor::importWindow() {
-    if (m_import)
-        return m_import;
-    m_import = new HotlapImportWindow;
-    if (!m_import->load()) {
-        QApplication::processEvents();
-        if (m_import)
-            m_import->close();
-        closeEditor();
-        return nullptr;
+void LapTimeEditor::insertImportedLap(const ImportedLap& lap) {
+    // A session's lap time goes in before its splits: writing it clears them.
+    auto put = [this](Row r, Column c, const std::string& text) {
+        setFieldText(cell(r, c), fromFileText(text));
+    };
+    switch (lap.slot) {
+    case ImportedLap::Slot::Practice:
+    case ImportedLap::Slot::Qualifying: {
+        const Session s =
+            lap.slot == ImportedLap::Slot::Practice ? Session::Practice : Session::Qualifying;
+        put(rowOf(s), Column::Lap, lap.lap);
+        put(rowOf(s), Column::Split1, lap.split1);
+        put(rowOf(s), Column::Split2, lap.split2);
+        m_pendingCompletion = s;
+        break;
     }
-    return m_import;
+    case ImportedLap::Slot::Race:
+        put(Row::Race, Column::Lap, lap.lap);
+        break;
+    case ImportedLap::Slot::QuickRace:
+        put(Row::QuickRace, Column::Lap, lap.lap);
+        break;
+    }
 }
 
+// An imported Practice or Qualifying lap gets its 3rd split once the editor
+// is active again, and the import window, its work done, closes.
 void LapTimeEditor::onActivated() {
-    if (m_closing)
+    if (m_closing || !m_pendingCompletion)
         return;
-    HotlapImportWindow* import = importWindow();
-    if (!import)
-        return;
-    const QString session = import->session();
-    if (session == QLatin1String("Qualifying") || session == QLatin1String("Practice")) {
-        completeSession(session == QLatin1String("Practice") ? Session::Practice
-                                                             : Session::Qualifying);
-        import->close();
-    }
+    const Session s = *m_pendingCompletion;
+    m_pendingCompletion.reset();
+    completeSession(s);
+    closeImport();
 }
 
 void LapTimeEditor::openImport() {
-    if (HotlapImportWindow* import = importWindow()) {
-        import->show();
-        import->raise();
+    if (!m_import) {
+        auto* import = new HotlapImportWindow(m_circuit);
+        if (!import->load()) { // the player was told to set the GP2 directory
+            delete import;
+            return;
+        }
+        connect(import, &HotlapImportWindow::lapChosen, this, &LapTimeEditor::insertImportedLap);
+        m_import = import;
     }
+    m_import->show();
+    m_import->raise();
+    m_import->activateWindow();
+}
+
+void LapTimeEditor::closeImport() {
+    if (m_import)
+        m_import->close();
 }
 
 void LapTimeEditor::showStatus(const QString& text) {
     m_status->setText(text);
-}
-
-void LapTimeEditor::closeEditor() {
-    if (m_closing)
-        return;
-    close();
 }
 
 bool LapTimeEditor::eventFilter(QObject* watched, QEvent* event) {
@@ -444,12 +465,14 @@ bool LapTimeEditor::eventFilter(QObject* watched, QEvent* event) {
             pressSecondSplitHeader();
         else if (type == QEvent::MouseButtonRelease)
             releaseSecondSplitHeader();
-    } else if ((watched == field(PS2) || watched == field(QS2)) && type == QEvent::FocusOut) {
+    } else if (type == QEvent::FocusOut) {
         // Leaving the field for another one of this window; switching to
         // another application or a message box does not count.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && !m_closing)
-            completeSession(watched == field(PS2) ? Session::Practice : Session::Qualifying);
+        const std::optional<Session> s = secondSplitSession(watched);
+        if (s && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            !m_closing)
+            completeSession(*s);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -462,11 +485,9 @@ void LapTimeEditor::changeEvent(QEvent* event) {
 
 void LapTimeEditor::closeEvent(QCloseEvent* event) {
     m_closing = true;
-    if (m_import)
-        m_import->close();
+    closeImport();
     QWidget::closeEvent(event);
-    if (m_main)
-        m_main->show();
+    emit closed();
 }
 
 } // namespace velomark

@@ -3,7 +3,9 @@
 // differences label.
 #pragma once
 
+#include "editor/SessionGrid.h"
 #include "editor/TimeDifferences.h"
+#include "hotlap/ImportedLap.h"
 #include "store/LapRecordFile.h"
 #include "store/TimeText.h"
 
@@ -11,7 +13,9 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,20 +23,18 @@ class QPushButton;
 namespace velomark {
 
 class HotlapImportWindow;
-class MainWindow;
 
 class LapTimeEditor : public QWidget {
     Q_OBJECT
   public:
-    explicit LapTimeEditor(MainWindow& main);
+    explicit LapTimeEditor(CircuitChoice circuit, QWidget* parent = nullptr);
 
-    // The main window's hand-over: sets the caption, which runs the load
-    // step, then the circuit number, then shows the editor. Returns the editor,
-    // or nullptr when the record could not be read (the user has been told).
-    static LapTimeEditor* open(MainWindow& main, const QString& caption, int circuit);
+    // The load step: reads the circuit's record into the fields. False when
+    // it cannot be read; the player has been told why and the editor should
+    // not be shown.
+    bool load();
 
-    // The steps behind the window's buttons and labels, for the hand-over and tests.
-    bool loadRecord();
+    // The steps behind the window's buttons and labels.
     void diffcheck();
     void pressDifferences(Qt::MouseButton button);
     void releaseDifferences();
@@ -41,6 +43,14 @@ class LapTimeEditor : public QWidget {
     bool save();
     void clearAll();
     void completeSession(Session s);
+    void closeImport();
+
+    // INSERT in the import window: the times go into their session's fields;
+    // a Practice or Qualifying lap is completed when the editor is active again.
+    void insertImportedLap(const ImportedLap& lap);
+
+  signals:
+    void closed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,40 +58,34 @@ class LapTimeEditor : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum Slot {
-        QrLap,
-        QrSet,
-        PLap,
-        PS1,
-        PS2,
-        PS3,
-        PrSet,
-        QLap,
-        QS1,
-        QS2,
-        QS3,
-        QSet,
-        RLap,
-        RaSet,
-        SlotCount
-    };
+    void buildGrid(QGridLayout* grid);
+    void buildDifferenceLabels(QGridLayout* grid);
+    QLayout* buildButtons();
+    void wireChangeRules();
+    void setTabOrder();
 
-    QLineEdit* field(Slot s) const { return m_fields[s]; }
-    QString text(Slot s) const;
+    QLineEdit* cell(Row r, Column c) const;
+    std::string bytesIn(Row r, Column c) const;
     TimeSheet timeSheet() const;
     void showTimeSheet(const TimeSheet& sheet);
     SplitTexts splitTexts(Session s) const;
+    std::optional<Session> secondSplitSession(QObject* watched) const;
     void onActivated();
-    HotlapImportWindow* importWindow();
-    void showStatus(const QString& text);
     void openImport();
-    void closeEditor();
+    void showStatus(const QString& text);
 
-    QPointer<MainWindow> m_main;
+    const CircuitChoice m_circuit;
+    const std::string m_tname; // the lap record file
+    const int m_tno;           // the circuit number, 1 to 16
+    bool m_modd = false;       // true while SAVE fills out the time texts
+    QString m_ptime, m_qtime;  // +2nd splits while the header shows the plain 2nd split
+    bool m_headerHeld = false;
+    bool m_closing = false;
+    std::optional<Session> m_pendingCompletion; // an imported lap awaiting its 3rd split
+    CircuitRecord m_held{};                     // the fields the window does not show, kept as read
     QPointer<HotlapImportWindow> m_import;
-    std::array<QLineEdit*, SlotCount> m_fields{};
-    CircuitRecord m_held{}; // fields 2-4 and 17-19, kept as read
 
+    std::array<std::array<QLineEdit*, kColumns>, kRows> m_cells{};
     QLabel* track = nullptr;
     QLabel* Label6 = nullptr;
     QLabel* diff1 = nullptr;
@@ -89,17 +93,10 @@ class LapTimeEditor : public QWidget {
     QLabel* m_status = nullptr;
     std::array<QLabel*, 4> xps{};
     std::array<QLabel*, 4> yps{};
-    QLineEdit* tname = nullptr;
-    QLineEdit* tno = nullptr;
-    QLineEdit* modd = nullptr;
-    QLineEdit* ptime = nullptr;
-    QLineEdit* qtime = nullptr;
     QPushButton* cmdimport = nullptr;
     QPushButton* cmdclear = nullptr;
     QPushButton* cmdclose = nullptr;
     QPushButton* cmdsave = nullptr;
-    bool m_closing = false;
-    bool m_headerHeld = false;
 };
 
 } // namespace velomark

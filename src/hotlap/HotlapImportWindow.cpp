@@ -2,16 +2,15 @@
 
 #include "catalogue/DataFiles.h"
 #include "platform/Messages.h"
-#include "platform/TextCodec.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velomark {
 
-HotlapImportWindow::HotlapImportWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HotlapImportWindow::HotlapImportWindow(CircuitChoice circuit, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_circuit(std::move(circuit)) {
     setObjectName(QStringLiteral("frmhof"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Import Hotlap from GP2"));
@@ -22,13 +21,6 @@ HotlapImportWindow::HotlapImportWindow(QWidget* parent) : QWidget(parent, Qt::Wi
                        "Type the times into the lap-time editor instead."),
         this);
     layout->addWidget(note);
-    m_gp2p = new QLineEdit(this);
-    m_gp2p->setObjectName(QStringLiteral("gp2p"));
-    m_gp2p->hide();
-    m_session = new QLineEdit(this);
-    m_session->setObjectName(QStringLiteral("session"));
-    m_session->setReadOnly(true);
-    m_session->hide();
     auto* close = new QPushButton(QStringLiteral("CLOSE"), this);
     close->setObjectName(QStringLiteral("Command1"));
     layout->addWidget(close);
@@ -36,7 +28,6 @@ HotlapImportWindow::HotlapImportWindow(QWidget* parent) : QWidget(parent, Qt::Wi
 }
 
 bool HotlapImportWindow::load() {
-    m_session->clear();
     const Result<std::string> dir = readGp2Path();
     if (!dir) {
         showMessage(this, {QStringLiteral("Cannot access GP2 directory."),
@@ -46,15 +37,8 @@ bool HotlapImportWindow::load() {
                            MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
-    m_gp2p->setText(fromFileText(*dir));
+    m_gp2p = *dir;
     return true;
-}
-
-QString HotlapImportWindow::session() const {
-    return m_session->text();
-}
-QString HotlapImportWindow::gp2p() const {
-    return m_gp2p->text();
 }
 
 } // namespace velomark

@@ -1,28 +1,31 @@
 // The hot-lap import window frmhof. Its load step reads the GP2 directory;
-// the editor consults its session each time the editor becomes active.
+// INSERT hands the chosen lap to the editor through lapChosen.
 #pragma once
+
+#include "catalogue/Circuits.h"
+#include "hotlap/ImportedLap.h"
 
 #include <QWidget>
 
-class QLineEdit;
+#include <string>
 
 namespace velomark {
 
 class HotlapImportWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit HotlapImportWindow(QWidget* parent = nullptr);
+    explicit HotlapImportWindow(CircuitChoice circuit, QWidget* parent = nullptr);
 
-    // Reads gp2path. When it cannot be read, tells the user to set the GP2
-    // directory and returns false; the caller then closes this window and the editor.
+    // Reads gp2path. When it cannot be read, tells the player to set the GP2
+    // directory and returns false; the window is then not shown.
     bool load();
 
-    QString session() const;
-    QString gp2p() const;
+  signals:
+    void lapChosen(const velomark::ImportedLap& lap);
 
   private:
-    QLineEdit* m_gp2p = nullptr;
-    QLineEdit* m_session = nullptr;
+    const CircuitChoice m_circuit;
+    std::string m_gp2p; // the GP2 directory, as stored
 };
 
 } // namespace velomark

@@ -1,25 +1,43 @@
-// Keeps characters out of text fields that the data files cannot hold: a
-// double quote would end a field early, and the files are 8-bit.
+// Keeps characters out of text fields that the data files cannot hold (a
+// double quote would end a field early, and the files are 8-bit), and limits
+// typing, never loading, to a field's length.
 #pragma once
 
 #include <QValidator>
 
 #include <functional>
 
+class QLineEdit;
+
 namespace velomark {
 
 class StorableTextValidator : public QValidator {
   public:
+    using Refused = std::function<void(const QString& why)>;
+
+    // Installs itself on field. typingLimit 0 means none; a longer text set
+    // by the program stays whole and may be shortened but not lengthened.
     // refused is told, in plain words, why a character was not accepted.
-    explicit StorableTextValidator(std::function<void(const QString&)> refused, QObject* parent)
-        : QValidator(parent), m_refused(std::move(refused)) {}
+    StorableTextValidator(QLineEdit* field, int typingLimit, Refused refused);
     State validate(QString& input, int& pos) const override;
 
+    // Accepts text the program is about to put into the field (a stored or
+    // computed text) as it is: the field validates it before it changes.
+    void expect(const QString& text);
+
   private:
-    std::function<void(const QString&)> m_refused;
+    int m_limit;
+    Refused m_refused;
+    qsizetype m_length = 0; // of the field's current text
+    qsizetype m_quotes = 0; // double quotes in it, which only a file can have put there
 };
 
-// Why text cannot be stored, or an empty string when it can.
+// Puts text into field as the program does (load, normalisation, import):
+// whole, even beyond the typing limit, without a refusal.
+void setFieldText(QLineEdit* field, const QString& text);
+
+// Why text cannot be stored in the files' 8-bit character set, or an empty
+// string when it can.
 QString unstorableReason(const QString& text);
 
 } // namespace velomark

@@ -18,3 +18,11 @@ std::optional<std::string> toFileText(const QString& text) {
 }
 
 } // namespace velomark
+
+namespace velomark {
+
+QString messageText(const Error& error) {
+    return fromFileText(error.message);
+}
+
+} // namespace velomark

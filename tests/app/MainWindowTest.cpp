@@ -1,6 +1,8 @@
-// The main window: tracksets, captions, the Custom selection and the hand-over.
+// The main window: tracksets, captions, the Custom selection, the hand-over
+// to the editor and the windows its activation closes.
 #include "app/MainWindow.h"
 
+#include "store/LapRecordFile.h"
 #include "support/FakeMessages.h"
 #include "support/TestFiles.h"
 #include "support/Windows.h"
@@ -17,18 +19,16 @@ using namespace velomark::test;
 
 namespace {
 
-QStringList captions(MainWindow& w) {
-    QStringList out;
-    for (int k = 1; k <= 16; ++k)
-        out << w.findChild<QPushButton*>(QStringLiteral("t%1").arg(k))->text();
-    return out;
+QString caption(MainWindow& w, int k) {
+    return w.findChild<QPushButton*>(QStringLiteral("t%1").arg(k))->text();
 }
 
-QStringList fixedCaptions(Trackset set) {
-    QStringList out;
-    for (const Circuit& c : fixedCircuits(set))
-        out << QString::fromStdString(buttonCaption(c));
-    return out;
+QString heading(MainWindow& w) {
+    return w.findChild<QLabel*>(QStringLiteral("labset"))->text();
+}
+
+QRadioButton* option(MainWindow& w, int i) {
+    return w.findChild<QRadioButton*>(QStringLiteral("set%1").arg(i));
 }
 
 QColor textColour(QWidget* w) {
@@ -49,52 +49,42 @@ class MainWindowTest : public QObject {
 
         QCOMPARE(w.objectName(), QStringLiteral("frmMain"));
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("GP2 Velomark V1.5      by ")));
-        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("labset"))->text(),
-                 QStringLiteral("Standard GP2 Circuits"));
-        QCOMPARE(captions(w), fixedCaptions(Trackset::Standard));
-        QCOMPARE(captions(w).at(0), QStringLiteral("Interlagos\nBrazil"));
-        auto* set1 = w.findChild<QRadioButton*>(QStringLiteral("set1"));
-        QVERIFY(set1->isChecked());
-        QCOMPARE(textColour(set1), QColor(0, 0, 255));
-        QCOMPARE(textColour(w.findChild<QRadioButton*>(QStringLiteral("set2"))), QColor(0, 0, 0));
-        QVERIFY(w.fn().isEmpty());
-        QVERIFY(w.tno2().isEmpty());
+        QCOMPARE(heading(w), QStringLiteral("Standard GP2 Circuits"));
+        QCOMPARE(caption(w, 1), QStringLiteral("Interlagos\nBrazil"));
+        QCOMPARE(caption(w, 16), QStringLiteral("Adelaide\nAustralia"));
+        QVERIFY(option(w, 1)->isChecked());
+        QCOMPARE(textColour(option(w, 1)), QColor(0, 0, 255));
+        QCOMPARE(textColour(option(w, 2)), QColor(0, 0, 0));
         QVERIFY(QDir(dir.path(QString())).isEmpty());
-    }
 
-    void trackPackAndBack() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
-        MainWindow w;
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set2")), Qt::LeftButton);
-        QCOMPARE(captions(w), fixedCaptions(Trackset::TrackPack));
-        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("labset"))->text(),
-                 QStringLiteral("IA Track Pack Circuits"));
-        QCOMPARE(textColour(w.findChild<QRadioButton*>(QStringLiteral("set2"))), QColor(0, 0, 255));
-        QCOMPARE(textColour(w.findChild<QRadioButton*>(QStringLiteral("set1"))), QColor(0, 0, 0));
-
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set1")), Qt::LeftButton);
-        QCOMPARE(captions(w), fixedCaptions(Trackset::Standard));
+        QTest::mouseClick(option(w, 2), Qt::LeftButton);
+        QCOMPARE(caption(w, 1), QStringLiteral("Brands Hatch\nIreland"));
+        QCOMPARE(caption(w, 3), QStringLiteral("Imola\nSan Marino"));
+        QCOMPARE(heading(w), QStringLiteral("IA Track Pack Circuits"));
+        QCOMPARE(textColour(option(w, 2)), QColor(0, 0, 255));
+        QCOMPARE(textColour(option(w, 1)), QColor(0, 0, 0));
+        QTest::mouseClick(option(w, 1), Qt::LeftButton);
+        QCOMPARE(caption(w, 1), QStringLiteral("Interlagos\nBrazil"));
     }
 
     void customWithFileShowsItsCaptions() {
         ScopedWorkDir dir;
         FakeMessages msgs;
-        writeBytes(QStringLiteral("custom"), fixture("custom_two_lines"));
+        QVERIFY(writeBytes(QStringLiteral("custom"), fixture("custom_two_lines")));
         MainWindow w;
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set3")), Qt::LeftButton);
+        QTest::mouseClick(option(w, 3), Qt::LeftButton);
         QCOMPARE(w.selectedTrackset(), Trackset::Custom);
-        QCOMPARE(captions(w).at(0), QStringLiteral("Interlagos\nBrazil"));
-        QCOMPARE(captions(w).at(1), QStringLiteral("A1 Ring\nAustria"));
-        QCOMPARE(captions(w).at(2), QStringLiteral("\n"));
-        QCOMPARE(captions(w).at(15), QStringLiteral("Last\nOne"));
-        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("labset"))->text(),
-                 QStringLiteral("User-defined Custom Circuits"));
+        QCOMPARE(caption(w, 1), QStringLiteral("Interlagos\nBrazil"));
+        QCOMPARE(caption(w, 2), QStringLiteral("A1 Ring\nAustria"));
+        QCOMPARE(caption(w, 3), QStringLiteral("\n"));
+        QCOMPARE(caption(w, 16), QStringLiteral("Last\nOne"));
+        QCOMPARE(heading(w), QStringLiteral("User-defined Custom Circuits"));
 
         // Selecting Custom again reads the file again.
-        writeBytes(QStringLiteral("custom"), fixture("custom_initialised"));
+        QVERIFY(writeBytes(QStringLiteral("custom"), fixture("custom_initialised")));
         w.selectTrackset(Trackset::Custom);
-        QCOMPARE(captions(w), QStringList(16, QString()));
+        QCOMPARE(caption(w, 1), QString());
+        QCOMPARE(caption(w, 16), QString());
     }
 
     void customWithoutFileSaysOoopsOnce() {
@@ -102,8 +92,8 @@ class MainWindowTest : public QObject {
         FakeMessages msgs;
         msgs.expect(MessageAnswer::Ok);
         MainWindow w;
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set2")), Qt::LeftButton);
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set3")), Qt::LeftButton);
+        QTest::mouseClick(option(w, 2), Qt::LeftButton);
+        QTest::mouseClick(option(w, 3), Qt::LeftButton);
 
         QCOMPARE(msgs.shown.size(), 1);
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Ooops!"));
@@ -112,15 +102,57 @@ class MainWindowTest : public QObject {
                      "You need to set up some circuits first. Press the `?` button to do this"));
         QCOMPARE(msgs.shown[0].icon, MessageIcon::Stop);
         QCOMPARE(w.selectedTrackset(), Trackset::Standard);
-        QCOMPARE(captions(w), fixedCaptions(Trackset::Standard));
-        QCOMPARE(w.findChild<QLabel*>(QStringLiteral("labset"))->text(),
-                 QStringLiteral("Standard GP2 Circuits"));
-        QCOMPARE(textColour(w.findChild<QRadioButton*>(QStringLiteral("set3"))), QColor(0, 0, 0));
+        QCOMPARE(caption(w, 1), QStringLiteral("Interlagos\nBrazil"));
+        QCOMPARE(heading(w), QStringLiteral("Standard GP2 Circuits"));
+        QCOMPARE(textColour(option(w, 3)), QColor(0, 0, 0));
+
+        // A custom file far larger than any real one is refused by name, at once.
+        QVERIFY(writeBytes(QStringLiteral("custom"), std::string(2 << 20, ',')));
+        msgs.expect(MessageAnswer::Ok);
+        QTest::mouseClick(option(w, 3), Qt::LeftButton);
+        QCOMPARE(msgs.shown.size(), 2);
+        QVERIFY(msgs.shown[1].text.contains(QStringLiteral("custom")));
+        QCOMPARE(w.selectedTrackset(), Trackset::Standard);
     }
 
-    void activationClosesTheInitialisationWindow() {
+    void keyboardPressOpensThatCircuit() {
         ScopedWorkDir dir;
         FakeMessages msgs;
+        QVERIFY(writeBytes(QStringLiteral("set2.dat"), blankLapRecordFile()));
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::mouseClick(option(w, 2), Qt::LeftButton);
+
+        auto* t12 = w.findChild<QPushButton*>(QStringLiteral("t12"));
+        QTest::mouseMove(t12);
+        QTRY_COMPARE(w.tno2(), 12);
+
+        // The pointer rests on t12, but t7 is pressed from the keyboard.
+        auto* t7 = w.findChild<QPushButton*>(QStringLiteral("t7"));
+        t7->setFocus();
+        QTest::keyClick(t7, Qt::Key_Space);
+        QWidget* editor = window("frmtimes");
+        QVERIFY(editor);
+        QVERIFY(!w.isVisible());
+        QCOMPARE(w.fn(), std::string("set2.dat"));
+        QCOMPARE(child<QLabel>(editor, "track")->text(), QStringLiteral("Paul Ricard\nFrance"));
+        QTest::keyClicks(child<QLineEdit>(editor, "rlap"), QStringLiteral("1.30.000"));
+        QTest::mouseClick(child<QPushButton>(editor, "cmdsave"), Qt::LeftButton);
+        QCOMPARE(msgs.beeps, 1);
+        const std::string saved = readBytes(QStringLiteral("set2.dat"));
+        // Line 7, field 16: after six blank lines of 61 bytes and 15 empty fields with their
+        // commas.
+        QCOMPARE(saved.find("\"1.30.000\""), size_t(6 * 61 + 15 * 3));
+
+        QTest::mouseClick(child<QPushButton>(editor, "cmdclose"), Qt::LeftButton);
+        QVERIFY(w.isVisible());
+    }
+
+    void activationClosesTheEditorAndTheInitialisationWindow() {
+        ScopedWorkDir dir;
+        FakeMessages msgs;
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile()));
         MainWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -131,44 +163,13 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(init));
         QApplication::setActiveWindow(&w); // the player clicks on the main window
         QTRY_VERIFY(!init);
-    }
 
-    void clickHandsOverTheClickedCircuit() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
-        MainWindow w;
-        QString caption;
-        int circuit = 0;
-        QString fnSeen;
-        QString tno2Seen;
-        w.setEditorOpener([&](MainWindow& main, const QString& c, int k) {
-            caption = c;
-            circuit = k;
-            fnSeen = main.fn();
-            tno2Seen = main.tno2();
-        });
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set2")), Qt::LeftButton);
-
-        auto* t12 = w.findChild<QPushButton*>(QStringLiteral("t12"));
-        QTest::mouseMove(t12);
-        QTRY_COMPARE(w.tno2(), QStringLiteral("12"));
-
-        // The pointer rested on t12, but t7 is pressed from the keyboard.
-        auto* t7 = w.findChild<QPushButton*>(QStringLiteral("t7"));
-        t7->setFocus();
-        QTest::keyClick(t7, Qt::Key_Space);
-        QCOMPARE(circuit, 7);
-        QCOMPARE(tno2Seen, QStringLiteral("7"));
-        QCOMPARE(fnSeen, QStringLiteral("set2.dat"));
-        QCOMPARE(caption, QStringLiteral("Paul Ricard\nFrance"));
-
-        QTest::mouseClick(w.findChild<QRadioButton*>(QStringLiteral("set1")), Qt::LeftButton);
-        QTest::mouseClick(t12, Qt::LeftButton);
-        QCOMPARE(circuit, 12);
-        QCOMPARE(fnSeen, QStringLiteral("set1.dat"));
-        QCOMPARE(caption, QStringLiteral("Monza\nItaly"));
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("t4")), Qt::LeftButton);
+        QPointer<QWidget> editor = window("frmtimes");
+        QVERIFY(editor);
+        w.show(); // the main window comes back while the editor is still open
+        QApplication::setActiveWindow(&w);
+        QTRY_VERIFY(!editor);
     }
 };
 

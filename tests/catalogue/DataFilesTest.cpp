@@ -61,7 +61,7 @@ class DataFilesTest : public QObject {
 
     void initialisationStopsAtFirstFailure() {
         ScopedWorkDir dir;
-        writeBytes(QStringLiteral("set3.dat"), "old times");
+        QVERIFY(writeBytes(QStringLiteral("set3.dat"), "old times"));
         RecordingOps ops;
         ops.failOn = "custom";
         const Status s = initialiseDatafiles({true, true, true}, ops);

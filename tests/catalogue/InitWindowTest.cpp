@@ -2,6 +2,7 @@
 #include "catalogue/InitWindow.h"
 #include "app/MainWindow.h"
 
+#include "store/LapRecordFile.h"
 #include "support/FakeMessages.h"
 #include "support/TestFiles.h"
 #include "support/Windows.h"
@@ -14,6 +15,8 @@
 using namespace velomark;
 using namespace velomark::test;
 
+Q_DECLARE_METATYPE(velomark::MessageAnswer)
+
 namespace {
 InitWindow* openFrom(MainWindow& main) {
     QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdinit")), Qt::LeftButton);
@@ -24,41 +27,49 @@ InitWindow* openFrom(MainWindow& main) {
 class InitWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void nothingTickedIsStillAllGone() {
+    void doIt_data() {
+        QTest::addColumn<bool>("standard");
+        QTest::addColumn<bool>("custom");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("nothing ticked is still all gone")
+            << false << false << MessageAnswer::Yes << QStringList();
+        QTest::newRow("answer no") << true << true << MessageAnswer::No << QStringList();
+        QTest::newRow("standard and custom")
+            << true << true << MessageAnswer::Yes << strings({"custom", "set1.dat", "set3.dat"});
+    }
+    void doIt() {
+        QFETCH(bool, standard);
+        QFETCH(bool, custom);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QStringList, written);
         ScopedWorkDir dir;
         FakeMessages msgs;
         MainWindow main;
         InitWindow* init = openFrom(main);
         QVERIFY(init);
-        msgs.expect(MessageAnswer::Yes);
-        msgs.expect(MessageAnswer::Ok);
+        child<QCheckBox>(init, "Check1")->setChecked(standard);
+        child<QCheckBox>(init, "Check3")->setChecked(custom);
+        msgs.expect(answer);
+        if (answer == MessageAnswer::Yes)
+            msgs.expect(MessageAnswer::Ok);
         QTest::mouseClick(child<QPushButton>(init, "Command1"), Qt::LeftButton);
-        QCOMPARE(msgs.shown.size(), 2);
+
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Datafile Initialisation"));
         QCOMPARE(msgs.shown[0].text,
                  QStringLiteral("Are you sure you want to initialise your lap times ?"));
         QCOMPARE(msgs.shown[0].buttons, MessageButtons::YesNo);
-        QCOMPARE(msgs.shown[1].title, QStringLiteral("Datafile Initialised"));
-        QCOMPARE(msgs.shown[1].text, QStringLiteral("Its all gone."));
-        QCOMPARE(msgs.beeps, 1);
+        if (answer == MessageAnswer::Yes) {
+            QCOMPARE(msgs.shown[1].title, QStringLiteral("Datafile Initialised"));
+            QCOMPARE(msgs.shown[1].text, QStringLiteral("Its all gone."));
+        }
+        QCOMPARE(msgs.beeps, answer == MessageAnswer::Yes ? 1 : 0);
         QVERIFY(!window("frminit"));
-        QVERIFY(QDir(dir.path(QString())).isEmpty());
-    }
-
-    void answerNoWritesNothing() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
-        MainWindow main;
-        InitWindow* init = openFrom(main);
-        child<QCheckBox>(init, "Check2")->setChecked(true);
-        msgs.expect(MessageAnswer::No);
-        QTest::mouseClick(child<QPushButton>(init, "Command1"), Qt::LeftButton);
-        QVERIFY(!window("frminit"));
-        QVERIFY(QDir(dir.path(QString())).isEmpty());
-        QCOMPARE(msgs.beeps, 0);
-        init = openFrom(main);
-        QVERIFY(!child<QCheckBox>(init, "Check2")->isChecked()); // each opening starts unticked
-        init->close();
+        QCOMPARE(QDir(dir.path(QString())).entryList(QDir::Files), written);
+        if (custom && answer == MessageAnswer::Yes) {
+            QCOMPARE(readBytes(QStringLiteral("custom")), std::string(",,,,,,,,,,,,,,,\r\n"));
+            QCOMPARE(readBytes(QStringLiteral("set3.dat")), blankLapRecordFile());
+        }
     }
 
     void gp2PathLosesOneTrailingBackslash_data() {
