@@ -8,7 +8,8 @@
 
 namespace velomark {
 
-InstanceLock::InstanceLock(QString lockPath) : m_lock(std::make_unique<QLockFile>(lockPath)) {
+InstanceLock::InstanceLock(QString lockPath, std::string dataFolder)
+    : m_lock(std::make_unique<QLockFile>(lockPath)), m_dataFolder(std::move(dataFolder)) {
     // Never treat a live holder's lock as stale by its age; a dead holder's
     // lock is detected by its process id and removed by tryLock.
     m_lock->setStaleLockTime(0);
@@ -17,9 +18,19 @@ InstanceLock::InstanceLock(QString lockPath) : m_lock(std::make_unique<QLockFile
 InstanceLock::~InstanceLock() = default;
 
 bool InstanceLock::tryAcquire() {
-    if (!m_held)
-        m_held = m_lock->tryLock(0);
-    return m_held;
+    if (m_held)
+        return true;
+    if (!m_lock->tryLock(0))
+        return false;
+    // Only another copy holding the folder keeps this one out; a folder that
+    // cannot be locked at all (an odd file system) does not stop the start.
+    const Status folder = m_folder.acquire(m_dataFolder);
+    if (!folder && folder.error().kind == ErrorKind::Busy) {
+        m_lock->unlock();
+        return false;
+    }
+    m_held = true;
+    return true;
 }
 
 QString InstanceLock::defaultPath() {

@@ -1,6 +1,11 @@
-// One Velomark per user: a lock file in the user's runtime directory. A lock
-// left behind by a process that no longer runs is taken over.
+// One Velomark at a time: a lock file in the user's runtime directory, and a
+// lock on the data folder itself, so that no two copies ever save into one
+// folder whatever their environment (another login, sudo, a different
+// runtime directory). A lock left behind by a process that no longer runs is
+// taken over; the folder lock dies with its process.
 #pragma once
+
+#include "store/FileOps.h"
 
 #include <QString>
 
@@ -12,10 +17,10 @@ namespace velomark {
 
 class InstanceLock {
   public:
-    explicit InstanceLock(QString lockPath = defaultPath());
+    explicit InstanceLock(QString lockPath = defaultPath(), std::string dataFolder = ".");
     ~InstanceLock();
 
-    // True when this process now holds the lock.
+    // True when this process now holds both locks.
     bool tryAcquire();
     bool held() const { return m_held; }
 
@@ -23,6 +28,8 @@ class InstanceLock {
 
   private:
     std::unique_ptr<QLockFile> m_lock;
+    std::string m_dataFolder;
+    DataFolderLock m_folder;
     bool m_held = false;
 };
 

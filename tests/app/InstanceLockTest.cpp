@@ -1,4 +1,5 @@
-// One instance at a time, and a lock left by a killed instance does not block.
+// One instance at a time, per user and per data folder, and a lock left by a
+// killed instance does not block.
 #include "app/InstanceLock.h"
 
 #include "support/FakeMessages.h"
@@ -39,7 +40,18 @@ class InstanceLockTest : public QObject {
             InstanceLock whileRunning;
             QVERIFY(!CheckPrevInstance(whileRunning));
         }
-        QCOMPARE(msgs.shown.size(), 1);
+        // Another login or sudo: another runtime directory, the same data folder.
+        QTemporaryDir otherRuntime;
+        msgs.expect(MessageAnswer::Ok);
+        {
+            InstanceLock elsewhere(otherRuntime.filePath(QStringLiteral("velomark.lock")),
+                                   work.path().toStdString());
+            QVERIFY(!CheckPrevInstance(elsewhere));
+            InstanceLock otherFolder(otherRuntime.filePath(QStringLiteral("velomark.lock")),
+                                     otherRuntime.path().toStdString());
+            QVERIFY(otherFolder.tryAcquire());
+        }
+        QCOMPARE(msgs.shown.size(), 2);
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Velomark"));
         QCOMPARE(msgs.shown[0].text, QStringLiteral("I`m already running! "));
         QCOMPARE(msgs.shown[0].icon, MessageIcon::Stop);
@@ -49,9 +61,9 @@ class InstanceLockTest : public QObject {
         QVERIFY(running.waitForFinished());
         QVERIFY(QFile::exists(InstanceLock::defaultPath()));
 
-        InstanceLock next;
+        InstanceLock next(InstanceLock::defaultPath(), work.path().toStdString());
         QVERIFY(CheckPrevInstance(next));
-        QCOMPARE(msgs.shown.size(), 1);
+        QCOMPARE(msgs.shown.size(), 2);
     }
 
   private:
