@@ -25,9 +25,8 @@ namespace {
 
 // Answers nothing (no message is expected) and notes the time of each beep.
 class BeepClock : public MessageSink {
-public:
-    MessageAnswer show(QWidget*, const Message& m) override
-    {
+  public:
+    MessageAnswer show(QWidget*, const Message& m) override {
         std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
         return MessageAnswer::Ok;
     }
@@ -35,26 +34,24 @@ public:
     bool beeped = false;
 };
 
-void writeFile(const QString& name, const std::string& bytes)
-{
+void writeFile(const QString& name, const std::string& bytes) {
     QFile f(name);
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-std::string fullFile()
-{
-    std::string line = "\"1.31.200\",\"\",\"\",\"\",\"race.set\",\"1.30.950\",\"29.112\",\"1.02.347\","
-                       "\"28.654\",\"prac.set\",\"1.29.800\",\"28.905\",\"1.01.523\",\"28.301\","
-                       "\"qual.set\",\"1.32.400\",\"\",\"\",\"\",\"race.set\"\r\n";
+std::string fullFile() {
+    std::string line =
+        "\"1.31.200\",\"\",\"\",\"\",\"race.set\",\"1.30.950\",\"29.112\",\"1.02.347\","
+        "\"28.654\",\"prac.set\",\"1.29.800\",\"28.905\",\"1.01.523\",\"28.301\","
+        "\"qual.set\",\"1.32.400\",\"\",\"\",\"\",\"race.set\"\r\n";
     std::string bytes;
     for (int i = 0; i < kCircuitsPerSet; ++i)
         bytes += line;
     return bytes;
 }
 
-void report(const char* what, std::vector<double> ms)
-{
+void report(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     std::printf("%-28s median %.3f ms   p90 %.3f ms   (%zu rounds)\n", what, ms[ms.size() / 2],
                 ms[ms.size() * 9 / 10], ms.size());
@@ -62,8 +59,7 @@ void report(const char* what, std::vector<double> ms)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     // The offscreen platform warns on every window it shows; only the numbers matter here.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     qputenv("QT_QPA_PLATFORM", "offscreen");
