@@ -8,6 +8,21 @@ namespace velomark {
 
 namespace {
 
+// Leading values for one display: each that fails (a number too large for a
+// double) counts 0 here and marks the whole display as failed.
+class Leading {
+  public:
+    double operator()(std::string_view text) {
+        const std::optional<double> v = leadingValue(text);
+        m_failed = m_failed || !v;
+        return v.value_or(0);
+    }
+    bool failed() const { return m_failed; }
+
+  private:
+    bool m_failed = false;
+};
+
 struct SessionSplits {
     const SplitTexts& texts;
     double accumulated = 0; // the +2nd split as seconds
@@ -16,39 +31,50 @@ struct SessionSplits {
     double secondSector() const { return accumulated - first; }
 };
 
-std::optional<SessionSplits> readSession(const SplitTexts& t) {
+std::optional<SessionSplits> readSession(const SplitTexts& t, Leading& lead) {
     const auto accumulated = accumulatedSeconds(t.split2);
     const auto first = strictNumber(t.split1);
     if (!accumulated || !first)
         return std::nullopt;
     SessionSplits s{t, *accumulated, 0, *first};
     // An 8-character +2nd split stands for its seconds; any other for its text.
-    s.leadingAccumulated =
-        t.split2.size() == 8 ? leadingValue(decimalText(*accumulated)) : leadingValue(t.split2);
+    s.leadingAccumulated = t.split2.size() == 8 ? lead(decimalText(*accumulated)) : lead(t.split2);
     return s;
 }
 
-bool bothAbove0(const std::string& a, const std::string& b) {
-    return leadingValue(a) > 0 && leadingValue(b) > 0;
+bool bothAbove0(const std::string& a, const std::string& b, Leading& lead) {
+    return lead(a) > 0 && lead(b) > 0;
 }
 
-std::string signedText(double difference) {
+std::string signedText(double difference, Leading& lead) {
     std::string text = threeDecimalFormat(difference);
-    return leadingValue(text) > 0 ? "+" + text : text;
+    return lead(text) > 0 ? "+" + text : text;
+}
+
+// Whether a session's splits add up to more than 0; a split too large to read
+// still counts as typed.
+bool somethingTyped(const SplitTexts& t) {
+    double sum = 0;
+    for (const std::string* split : {&t.split1, &t.split2, &t.split3}) {
+        const std::optional<double> v = leadingValue(*split);
+        if (!v)
+            return true;
+        sum += *v;
+    }
+    return sum > 0;
 }
 
 } // namespace
 
 bool differencesAvailable(const SplitTexts& p, const SplitTexts& q) {
-    const double pSum = leadingValue(p.split1) + leadingValue(p.split2) + leadingValue(p.split3);
-    const double qSum = leadingValue(q.split1) + leadingValue(q.split2) + leadingValue(q.split3);
-    return pSum > 0 && qSum > 0;
+    return somethingTyped(p) && somethingTyped(q);
 }
 
 std::optional<DifferenceDisplay>
 timeDifferences(const SplitTexts& practice, const SplitTexts& qualifying, DifferenceSide side) {
-    const auto p = readSession(practice);
-    const auto q = readSession(qualifying);
+    Leading lead;
+    const auto p = readSession(practice, lead);
+    const auto q = readSession(qualifying, lead);
     if (!p || !q)
         return std::nullopt;
 
@@ -57,31 +83,31 @@ timeDifferences(const SplitTexts& practice, const SplitTexts& qualifying, Differ
     const SessionSplits& b = practiceFirst ? *q : *p;
 
     DifferenceDisplay d;
-    if (bothAbove0(a.texts.split1, b.texts.split1))
-        d.labels[0] = signedText(a.first - b.first);
-    if (bothAbove0(a.texts.split2, b.texts.split2))
-        d.labels[1] = signedText(a.accumulated - b.accumulated);
-    if (bothAbove0(a.texts.split3, b.texts.split3)) {
+    if (bothAbove0(a.texts.split1, b.texts.split1, lead))
+        d.labels[0] = signedText(a.first - b.first, lead);
+    if (bothAbove0(a.texts.split2, b.texts.split2, lead))
+        d.labels[1] = signedText(a.accumulated - b.accumulated, lead);
+    if (bothAbove0(a.texts.split3, b.texts.split3, lead)) {
         const auto a3 = strictNumber(a.texts.split3);
         const auto b3 = strictNumber(b.texts.split3);
         if (!a3 || !b3)
             return std::nullopt;
-        d.labels[2] = signedText(*a3 - *b3);
-        d.labels[3] = signedText((leadingValue(a.texts.split3) + a.leadingAccumulated) -
-                                 (leadingValue(b.texts.split3) + b.leadingAccumulated));
+        d.labels[2] = signedText(*a3 - *b3, lead);
+        d.labels[3] = signedText((lead(a.texts.split3) + a.leadingAccumulated) -
+                                     (lead(b.texts.split3) + b.leadingAccumulated),
+                                 lead);
     }
 
     // Best sectors; a tie takes Practice.
-    const std::string& best1 = leadingValue(qualifying.split1) < leadingValue(practice.split1)
-                                   ? qualifying.split1
-                                   : practice.split1;
+    const std::string& best1 =
+        lead(qualifying.split1) < lead(practice.split1) ? qualifying.split1 : practice.split1;
     const double best2 =
         p->secondSector() > q->secondSector() ? q->secondSector() : p->secondSector();
-    const std::string& best3 = leadingValue(qualifying.split3) < leadingValue(practice.split3)
-                                   ? qualifying.split3
-                                   : practice.split3;
-    const double ideal =
-        leadingValue(best1) + leadingValue(decimalText(best2)) + leadingValue(best3);
+    const std::string& best3 =
+        lead(qualifying.split3) < lead(practice.split3) ? qualifying.split3 : practice.split3;
+    const double ideal = lead(best1) + lead(decimalText(best2)) + lead(best3);
+    if (lead.failed())
+        return std::nullopt;
     d.idealLap = "Ideal Lap Time: " + idealLapText(ideal);
     return d;
 }
@@ -90,12 +116,14 @@ std::string idealLapText(double seconds) {
     const double whole = std::floor(seconds);
     double minutes = std::floor(whole / 60);
     const double rest = whole - 60 * minutes;
-    const double rounded = leadingValue(decimalText(seconds)); // 15 significant digits
+    // 15 significant digits
+    const double rounded = leadingValue(decimalText(seconds)).value_or(seconds);
+    // Eight characters hold no number too large to read, so the 0 is never used.
     const std::string secondsText = decimalText(rest + (rounded - whole)).substr(0, 8);
-    std::string shown = secondsFormat(leadingValue(secondsText));
-    if (leadingValue(shown) >= 60) {
+    std::string shown = secondsFormat(leadingValue(secondsText).value_or(0));
+    if (leadingValue(shown).value_or(0) >= 60) {
         minutes += 1;
-        shown = secondsFormat(leadingValue(secondsText) - 60);
+        shown = secondsFormat(leadingValue(secondsText).value_or(0) - 60);
     }
     std::string text = decimalText(minutes) + "." + shown;
     std::erase(text, ' ');

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <system_error>
 
 namespace velomark {
 
@@ -16,14 +17,22 @@ bool isDigit(char c) {
 }
 
 // Parses sign, digits and at most one period already checked by the caller.
-double parseChecked(std::string_view number) {
+// A number too large for a double fails; one too small to tell from 0 is 0.
+std::optional<double> parseChecked(std::string_view number) {
     bool negative = false;
     if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
         negative = number.front() == '-';
         number.remove_prefix(1);
     }
     double value = 0;
-    std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+    const auto res = std::from_chars(number.data(), number.data() + number.size(), value,
+                                     std::chars_format::fixed);
+    if (res.ec == std::errc::result_out_of_range) {
+        const std::string_view whole = number.substr(0, number.find('.'));
+        if (whole.find_first_not_of('0') != std::string_view::npos)
+            return std::nullopt;
+        value = 0;
+    }
     return negative ? -value : value;
 }
 
@@ -152,7 +161,7 @@ MinutesForm cutAtPeriods(std::string_view text) {
 
 } // namespace
 
-double leadingValue(std::string_view text) {
+std::optional<double> leadingValue(std::string_view text) {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     bool sawDigit = false;

@@ -13,10 +13,12 @@ namespace velomark {
 
 // Leading value: blanks skipped, then sign, digits and at most one period up
 // to the first character that cannot continue the number; no digit gives 0.
-double leadingValue(std::string_view text);
+// Nothing when the number found is too large for a double.
+std::optional<double> leadingValue(std::string_view text);
 
 // Strict number: the whole text, blanks around it allowed, must be one decimal
-// number with a period as decimal point. Anything else fails.
+// number with a period as decimal point. Anything else fails, and so does a
+// number too large for a double.
 std::optional<double> strictNumber(std::string_view text);
 
 // Decimal text: at most 15 significant digits, no trailing zeros, no exponent.

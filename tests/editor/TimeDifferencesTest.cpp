@@ -67,6 +67,10 @@ class TimeDifferencesTest : public QObject {
         QVERIFY(!timeDifferences(onlyFirst, kQualifying, DifferenceSide::PracticeMinusQualifying));
         const SplitTexts badThird{"29.1", "1.02.347", "28.6x"};
         QVERIFY(!timeDifferences(badThird, kQualifying, DifferenceSide::QualifyingMinusPractice));
+        // A 3rd split too large for a double: pressable, but no display.
+        const SplitTexts hugeThird{"29.1", "1.02.347", "1" + std::string(400, '0') + "x"};
+        QVERIFY(differencesAvailable({"", "", hugeThird.split3}, kQualifying));
+        QVERIFY(!timeDifferences(hugeThird, kQualifying, DifferenceSide::PracticeMinusQualifying));
     }
 
     void availability() {

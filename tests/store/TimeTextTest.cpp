@@ -25,6 +25,9 @@ class TimeTextTest : public QObject {
         QCOMPARE(leadingValue("1.02.300"), 1.02);
         QCOMPARE(leadingValue("."), 0.0);
 
+        const std::string huge = "1" + std::string(400, '0'); // too large for a double
+        QVERIFY(!leadingValue(huge + ".5x") && !leadingValue("-" + huge) && !strictNumber(huge));
+        QCOMPARE(strictNumber("0." + std::string(400, '0') + "1"), std::optional(0.0)); // tiny
         QCOMPARE(strictNumber(" 28.123 "), std::optional<double>(28.123));
         QCOMPARE(strictNumber("-.5"), std::optional<double>(-0.5));
         QCOMPARE(strictNumber("7."), std::optional<double>(7.0));
