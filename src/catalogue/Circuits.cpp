@@ -102,6 +102,8 @@ std::string_view optionCaption(Trackset set) {
 
 Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) {
     Result<std::string> bytes = realFileOps().readAll(path);
+    if (!bytes && bytes.error().kind != ErrorKind::Missing)
+        return bytes.error(); // too large, or not a file: the message says which
     if (!bytes)
         return Error{ErrorKind::Missing, "The custom circuit file " + path + " cannot be read."};
     FieldReader reader(*bytes);

@@ -18,6 +18,7 @@ std::optional<Field> FieldReader::next() {
         if (!m_fieldPromised)
             return std::nullopt;
         m_fieldPromised = false; // "a,b," ends with one more field, holding nothing
+        m_endedLine = false;
         return Field{};
     }
     m_fieldPromised = false;
@@ -49,6 +50,7 @@ void FieldReader::skipToDelimiter() {
 }
 
 void FieldReader::consumeDelimiter() {
+    m_endedLine = false;
     if (m_pos >= m_data.size())
         return;
     if (m_data[m_pos] == ',') {
@@ -57,16 +59,27 @@ void FieldReader::consumeDelimiter() {
         return;
     }
     // A line end: CR LF as written, or a lone CR or LF from a hand-edited file.
+    m_endedLine = true;
     if (m_data[m_pos] == '\r')
         ++m_pos;
     if (m_pos < m_data.size() && m_data[m_pos] == '\n')
         ++m_pos;
 }
 
+bool readsBackBare(std::string_view text) {
+    return !text.empty() && !isBlank(text.front()) && text.front() != '"' &&
+           !isBlank(text.back()) && text.find_first_of(",\r\n") == std::string_view::npos;
+}
+
+std::string excerpt(std::string_view text) {
+    constexpr size_t kShown = 40;
+    return text.size() <= kShown ? std::string(text) : std::string(text.substr(0, kShown)) + "...";
+}
+
 std::optional<std::string> unwritableReason(const std::vector<Field>& fields) {
     for (const Field& f : fields) {
         if (f && f->find('"') != std::string::npos)
-            return std::string("a double quote (\") cannot be stored in a field: \"") + *f + "\"";
+            return "a double quote (\") cannot be stored in a field: \"" + excerpt(*f) + "\"";
     }
     return std::nullopt;
 }

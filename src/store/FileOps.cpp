@@ -1,15 +1,26 @@
+// The store's file operations over the real file system, and the one place
+// that words their failures around the name of the user's file.
+//
+// Every system call of the store is in this file. Beside each POSIX call a
+// comment names the Windows call that takes its place, so a port touches this
+// file only. The _WIN32 branch keeps the plain standard-library code the store
+// began with; it is not the port.
 #include "store/FileOps.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #ifdef _WIN32
+#include <filesystem>
 #include <io.h>
+#include <system_error>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -21,15 +32,77 @@ std::string reason(int err) {
     return std::strerror(err);
 }
 
-#ifndef _WIN32
-// Flushes a directory so that a rename inside it survives a power cut.
-void syncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
+// A message without its closing period, to be set inside a longer sentence.
+std::string clause(std::string text) {
+    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
+        text.pop_back();
+    return text;
 }
+
+std::string tooLarge(const std::string& path) {
+    return "The file " + path +
+           " is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark "
+           "can be, so it was not read.";
+}
+
+#ifndef _WIN32
+
+std::string kindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "a directory";
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISLNK(mode))
+        return "a link";
+    return "a special file";
+}
+
+// Closes a descriptor on every way out of a function.
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    // Closes now, so that the error of the close itself is seen.
+    int close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd);
+    }
+
+  private:
+    int m_fd;
+};
+
+// 0, or the error that stopped the writing.
+int writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done); // WriteFile
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;
+        done += static_cast<size_t>(n);
+    }
+    return 0;
+}
+
+std::string baseName(const std::string& path) {
+    return path.substr(directoryOf(path).size());
+}
+
 #endif
 
 } // namespace
@@ -39,6 +112,181 @@ std::string directoryOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+#ifndef _WIN32
+
+Result<std::string> FileOps::readAll(const std::string& path) {
+    // O_NONBLOCK so that opening a pipe never waits for a writer. Windows:
+    // CreateFileW with OPEN_EXISTING, then GetFileInformationByHandle and
+    // GetFileType for the checks below.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0)
+        return Error{ErrorKind::Missing,
+                     "The file " + path + " cannot be opened: " + reason(errno) + "."};
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) // GetFileInformationByHandle
+        return Error{ErrorKind::Missing,
+                     "The file " + path + " cannot be read: " + reason(errno) + "."};
+    if (!S_ISREG(st.st_mode))
+        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
+                                                ", not a regular file, so it was not read."};
+    if (st.st_size > static_cast<off_t>(kMaxDataFileBytes))
+        return Error{ErrorKind::TooLarge, tooLarge(path)};
+    // One byte past the limit is read, so a file that grows while it is read
+    // is refused as well.
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size) + 1);
+    char buffer[65536];
+    while (bytes.size() <= kMaxDataFileBytes) {
+        const size_t wanted = std::min(sizeof buffer, kMaxDataFileBytes + 1 - bytes.size());
+        const ssize_t n = ::read(fd.get(), buffer, wanted); // ReadFile
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return Error{ErrorKind::Missing,
+                         "The file " + path + " cannot be read: " + reason(errno) + "."};
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    if (bytes.size() > kMaxDataFileBytes)
+        return Error{ErrorKind::TooLarge, tooLarge(path)};
+    return bytes;
+}
+
+Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
+                                             const std::string& scratchName) {
+    ReplaceTarget target{path, directoryOf(path) + scratchName, -1};
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) { // GetFileAttributesExW
+        if (errno == ENOENT)
+            return target; // a new file
+        return Error{ErrorKind::WriteFailed,
+                     "The file " + path + " cannot be examined: " + reason(errno) + "."};
+    }
+    if (S_ISLNK(st.st_mode)) {
+        // The link stays a link: the new content goes to its final target, and
+        // the scratch file beside that target so the rename stays in one
+        // directory. Windows: GetFinalPathNameByHandleW.
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (!resolved)
+            return Error{ErrorKind::Missing, "The file " + path +
+                                                 " is a link that leads to no file (" +
+                                                 reason(errno) + "), so nothing was written."};
+        target.path = resolved;
+        std::free(resolved);
+        target.scratch = directoryOf(target.path) + scratchName;
+        if (::stat(target.path.c_str(), &st) != 0)
+            return Error{ErrorKind::WriteFailed,
+                         "The file " + path + " cannot be examined: " + reason(errno) + "."};
+    }
+    if (!S_ISREG(st.st_mode))
+        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
+                                                ", not a regular file, so it was not replaced."};
+    // The owner's write bit decides even for root, for whom access() always
+    // agrees. Windows: FILE_ATTRIBUTE_READONLY.
+    if ((st.st_mode & S_IWUSR) == 0 || ::access(target.path.c_str(), W_OK) != 0)
+        return Error{ErrorKind::ReadOnly,
+                     "The file " + path + " is read-only, so it was left unchanged."};
+    target.mode = static_cast<int>(st.st_mode & 07777);
+    return target;
+}
+
+Status FileOps::writeScratch(const std::string& scratch, const std::string& bytes, int mode) {
+    const std::string name = baseName(scratch);
+    struct stat st {};
+    if (::lstat(scratch.c_str(), &st) == 0) {
+        // Only what an interrupted save can leave behind is removed: a regular
+        // file, or a link someone put there (removing a link leaves its target
+        // alone). A directory, pipe or device is somebody else's.
+        if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+            return Error{ErrorKind::NotRegular,
+                         kindOf(st.st_mode) + " stands at " + name +
+                             ", where the new content is written first; it was left alone"};
+        if (::unlink(scratch.c_str()) != 0 && errno != ENOENT) // DeleteFileW
+            return Error{ErrorKind::WriteFailed,
+                         "the old " + name + " cannot be removed: " + reason(errno)};
+    } else if (errno != ENOENT) {
+        return Error{ErrorKind::WriteFailed, name + " cannot be examined: " + reason(errno)};
+    }
+
+    // Created afresh and never through a link, so the bytes land nowhere but
+    // here. A new file gets the usual 0666 less the umask; a replacement starts
+    // private and takes the old file's bits below. Windows: CreateFileW with
+    // CREATE_NEW and FILE_FLAG_OPEN_REPARSE_POINT.
+    Descriptor fd(::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                         mode < 0 ? 0666 : 0600));
+    if (fd.get() < 0)
+        return Error{ErrorKind::WriteFailed, name + " cannot be created: " + reason(errno)};
+
+    int err = writeAll(fd.get(), bytes);
+    // SetFileInformationByHandle with FileBasicInfo's attributes on Windows.
+    if (err == 0 && mode >= 0 && ::fchmod(fd.get(), static_cast<mode_t>(mode)) != 0)
+        err = errno;
+    if (err == 0 && ::fsync(fd.get()) != 0) // FlushFileBuffers
+        err = errno;
+    if (fd.close() != 0 && err == 0) // CloseHandle
+        err = errno;
+    if (err != 0) {
+        ::unlink(scratch.c_str()); // ours: created exclusively above
+        return Error{ErrorKind::WriteFailed, name + " cannot be written: " + reason(err)};
+    }
+    return success();
+}
+
+Status FileOps::replace(const std::string& from, const std::string& to) {
+    // Windows: MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
+    if (::rename(from.c_str(), to.c_str()) != 0)
+        return Error{ErrorKind::RenameFailed,
+                     baseName(from) + " cannot be renamed over it: " + reason(errno)};
+    return success();
+}
+
+Status FileOps::syncDirectory(const std::string& dir) {
+    // Windows has no directory flush; MOVEFILE_WRITE_THROUGH covers it there.
+    Descriptor fd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0)
+        return Error{ErrorKind::WriteFailed, "its folder cannot be opened: " + reason(errno)};
+    // Some file systems cannot flush a directory at all; they say so with
+    // these codes, and nothing better can be done there.
+    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP)
+        return Error{ErrorKind::WriteFailed, reason(errno)};
+    return success();
+}
+
+void FileOps::discard(const std::string& path) {
+    ::unlink(path.c_str()); // DeleteFileW
+}
+
+DataFolderLock::~DataFolderLock() {
+    if (m_fd >= 0)
+        ::close(m_fd); // releases the lock
+}
+
+Status DataFolderLock::acquire(const std::string& dir) {
+    if (held())
+        return success();
+    const std::string named = dir == "." ? "this data folder" : "the data folder " + dir;
+    // Windows: CreateFileW with FILE_FLAG_BACKUP_SEMANTICS opens the folder.
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return Error{ErrorKind::Missing,
+                     "Velomark cannot open " + named + ": " + reason(errno) + "."};
+    // Windows: LockFileEx with LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY.
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
+        ::close(fd);
+        if (err == EWOULDBLOCK)
+            return Error{ErrorKind::Busy,
+                         "Another copy of Velomark is already running on " + named + "."};
+        return Error{ErrorKind::WriteFailed,
+                     "Velomark cannot lock " + named + ": " + reason(err) + "."};
+    }
+    m_fd = fd;
+    return success();
+}
+
+#else // _WIN32: the plain standard-library code, until the port is written
+
 Result<std::string> FileOps::readAll(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
@@ -46,53 +294,45 @@ Result<std::string> FileOps::readAll(const std::string& path) {
     std::string bytes;
     char buffer[8192];
     size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+    while (bytes.size() <= kMaxDataFileBytes && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
         bytes.append(buffer, n);
-    const bool failed = std::ferror(f) != 0; // a directory, a device error
+    const bool failed = std::ferror(f) != 0;
     std::fclose(f);
     if (failed)
         return Error{ErrorKind::Missing, "The file " + path + " cannot be read."};
+    if (bytes.size() > kMaxDataFileBytes)
+        return Error{ErrorKind::TooLarge, tooLarge(path)};
     return bytes;
 }
 
-Status FileOps::writeDurably(const std::string& path, const std::string& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
+Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
+                                             const std::string& scratchName) {
+    return ReplaceTarget{path, directoryOf(path) + scratchName, -1};
+}
+
+Status FileOps::writeScratch(const std::string& scratch, const std::string& bytes, int) {
+    std::FILE* f = std::fopen(scratch.c_str(), "wb");
     if (!f)
-        return Error{ErrorKind::WriteFailed,
-                     "The file " + path + " cannot be created: " + reason(errno) + "."};
+        return Error{ErrorKind::WriteFailed, scratch + " cannot be created: " + reason(errno)};
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int err = ok ? 0 : errno;
-    if (ok && std::fflush(f) != 0) {
-        ok = false;
-        err = errno;
+    ok = ok && std::fflush(f) == 0 && ::_commit(::_fileno(f)) == 0;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) {
+        discard(scratch);
+        return Error{ErrorKind::WriteFailed, scratch + " cannot be written: " + reason(errno)};
     }
-#ifdef _WIN32
-    if (ok && ::_commit(::_fileno(f)) != 0) {
-#else
-    if (ok && ::fsync(::fileno(f)) != 0) {
-#endif
-        ok = false;
-        err = errno;
-    }
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok)
-        return Error{ErrorKind::WriteFailed,
-                     "The file " + path + " cannot be written: " + reason(err) + "."};
     return success();
 }
 
 Status FileOps::replace(const std::string& from, const std::string& to) {
     std::error_code ec;
-    std::filesystem::rename(from, to, ec); // rename(2) / MoveFileEx: replaces in one step
+    std::filesystem::rename(from, to, ec);
     if (ec)
-        return Error{ErrorKind::RenameFailed,
-                     "The file " + to + " cannot be replaced: " + ec.message() + "."};
-#ifndef _WIN32
-    syncDirectory(directoryOf(to));
-#endif
+        return Error{ErrorKind::RenameFailed, from + " cannot be renamed over it: " + ec.message()};
+    return success();
+}
+
+Status FileOps::syncDirectory(const std::string&) {
     return success();
 }
 
@@ -101,6 +341,14 @@ void FileOps::discard(const std::string& path) {
     std::filesystem::remove(path, ec);
 }
 
+DataFolderLock::~DataFolderLock() = default;
+
+Status DataFolderLock::acquire(const std::string&) {
+    return Error{ErrorKind::Busy, "Locking the data folder is not written for Windows yet."};
+}
+
+#endif
+
 FileOps& realFileOps() {
     static FileOps ops;
     return ops;
@@ -108,18 +356,25 @@ FileOps& realFileOps() {
 
 Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
                          const std::string& scratchName) {
-    const std::string scratch = directoryOf(path) + scratchName;
-    Status written = ops.writeDurably(scratch, bytes);
-    if (!written) {
-        ops.discard(scratch);
-        return Error{written.error().kind,
-                     written.error().message + " " + path + " was left unchanged."};
+    Result<ReplaceTarget> target = ops.replaceTarget(path, scratchName);
+    if (!target)
+        return target.error();
+    const auto unchanged = [&path](const Error& e) {
+        return Error{e.kind, "The file " + path + " cannot be saved: " + clause(e.message) + ". " +
+                                 path + " was left unchanged."};
+    };
+    if (Status written = ops.writeScratch(target->scratch, bytes, target->mode); !written)
+        return unchanged(written.error());
+    if (Status replaced = ops.replace(target->scratch, target->path); !replaced) {
+        ops.discard(target->scratch);
+        return unchanged(replaced.error());
     }
-    Status replaced = ops.replace(scratch, path);
-    if (!replaced) {
-        ops.discard(scratch);
-        return Error{replaced.error().kind, replaced.error().message + " It was left unchanged."};
-    }
+    if (Status synced = ops.syncDirectory(directoryOf(target->path)); !synced)
+        return Error{synced.error().kind,
+                     "The new " + path +
+                         " is in place, but its folder could not be flushed to the disk, so the "
+                         "change may be lost if the computer stops now: " +
+                         clause(synced.error().message) + "."};
     return success();
 }
 

@@ -1,40 +1,89 @@
-// The file operations behind every read and every crash-safe replacement.
+// The file operations behind every read and every crash-safe replacement, and
+// the lock that keeps a second running copy out of the data folder.
 //
-// Replacing a user's file goes: write the new bytes beside it, flush them to
-// the disk, rename them over the old file in one step, flush the directory.
-// The old file is never deleted first, so a crash at any instant leaves either
-// the old or the new file whole. Tests swap in a FileOps that fails a chosen step.
+// Replacing a user's file goes: find where the new content belongs (a link's
+// target, not the link), write it to a scratch file created fresh beside it,
+// flush it to the disk, rename it over the old file in one step, flush the
+// directory. The old file is never deleted first, so a crash at any instant
+// leaves either the old or the new file whole. Tests swap in a FileOps that
+// fails a chosen step.
 #pragma once
 
 #include "store/Result.h"
 
+#include <cstddef>
 #include <string>
 
 namespace velomark {
+
+// No data file of ours comes near this; anything larger is refused unread.
+inline constexpr std::size_t kMaxDataFileBytes = 1024 * 1024;
+
+// Where the new content of a file goes and what it keeps of the old file.
+struct ReplaceTarget {
+    std::string path;    // the file as named, or the final target when it is a link
+    std::string scratch; // the scratch file in the same directory as path
+    int mode = -1;       // permission bits to keep, or -1 for a new file
+};
 
 class FileOps {
   public:
     virtual ~FileOps() = default;
 
-    // The whole file; Missing when it cannot be opened or read.
+    // The whole of a regular file (a link is followed) of at most
+    // kMaxDataFileBytes. A pipe or device is refused at once, never waited on.
     virtual Result<std::string> readAll(const std::string& path);
-    // Creates or empties path, writes bytes, flushes them to disk, closes.
-    virtual Status writeDurably(const std::string& path, const std::string& bytes);
-    // Atomically puts from in the place of to (replacing it), then flushes the directory.
+
+    // Where a replacement of path goes. Refuses a path that is not a regular
+    // file, is read-only, or is a link that leads nowhere. Messages name path.
+    virtual Result<ReplaceTarget> replaceTarget(const std::string& path,
+                                                const std::string& scratchName);
+
+    // The steps below report failures as a reason only (no sentence, no file
+    // name); replaceFileSafely words them around the name the caller used.
+
+    // Creates scratch afresh, never through a link: a stale regular file or
+    // link there is removed first, anything else is left alone and refused.
+    // Writes bytes, gives the file mode (unless -1), flushes it and closes it.
+    // On failure removes the scratch again if it created it, nothing else.
+    virtual Status writeScratch(const std::string& scratch, const std::string& bytes, int mode);
+    // Atomically puts from in the place of to.
     virtual Status replace(const std::string& from, const std::string& to);
-    // Best-effort removal of a scratch file after a failure.
+    // Flushes a directory ("" is the working directory) so a rename in it
+    // survives a power cut.
+    virtual Status syncDirectory(const std::string& dir);
+    // Removes a scratch file that this save created.
     virtual void discard(const std::string& path);
 };
 
 // The operations on the real file system.
 FileOps& realFileOps();
 
-// Writes bytes to path through a scratch file beside it (named scratchName),
-// so the old file stays whole until the new one is complete on disk.
+// Writes bytes to path through a scratch file named scratchName beside the
+// file (beside a link's target), so the old file stays whole until the new one
+// is complete on disk. Permission bits are kept. The one way any data file is
+// replaced.
 Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
                          const std::string& scratchName);
 
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);
+
+// An exclusive lock on a data folder for as long as this object lives (or the
+// process does): a second copy of the program asking for it is told Busy. It
+// writes no file, so a crash leaves nothing behind that could block a start.
+class DataFolderLock {
+  public:
+    DataFolderLock() = default;
+    ~DataFolderLock();
+    DataFolderLock(const DataFolderLock&) = delete;
+    DataFolderLock& operator=(const DataFolderLock&) = delete;
+
+    Status acquire(const std::string& dir = ".");
+    bool held() const { return m_fd >= 0; }
+
+  private:
+    int m_fd = -1;
+};
 
 } // namespace velomark

@@ -20,9 +20,10 @@ constexpr int kFieldsPerRecord = 20;
 using CircuitRecord = std::array<Field, kFieldsPerRecord>;
 using LapRecordSet = std::array<CircuitRecord, kCircuitsPerSet>;
 
-// The record of circuit `circuitNumber` (1 to 16): records 1 to that number are
-// read in turn and the last is kept. Below 1 gives a record of 20 fields that
-// hold nothing, without touching the file.
+// The record of circuit `circuitNumber` (1 to 16). The whole file is read, and
+// one that holds fewer than 16 records is refused for every circuit, so the
+// editor never opens a circuit that its SAVE could not write back. Below 1
+// gives a record of 20 fields that hold nothing, without touching the file.
 Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumber,
                                         FileOps& ops = realFileOps());
 
@@ -37,7 +38,18 @@ Result<LapRecordSet> readLapRecordFile(const std::string& path, FileOps& ops = r
 Status saveCircuitRecord(const std::string& path, std::string_view circuitNumberText,
                          const CircuitRecord& record, FileOps& ops = realFileOps());
 
-// The bytes of the rewritten file, or an error when a field cannot be stored.
+// The bytes saveCircuitRecord writes, from the file's bytes as they stand.
+// Copied records are written quoted; one holding a double quote (a field that
+// stood without quotes in a hand-edited file) is written back byte for byte
+// when it fills whole lines, else with that field bare again. In the new
+// record a double quote is kept where the field can stand bare; a field that
+// cannot is refused by its number and name.
+Result<std::string> rewriteLapRecordFile(std::string_view oldBytes, const std::string& path,
+                                         std::string_view circuitNumberText,
+                                         const CircuitRecord& record);
+
+// 16 lines written field by field as above, or an error naming the first field
+// that cannot be stored.
 Result<std::string> composeLapRecordFile(const LapRecordSet& records);
 
 // 16 lines of 20 empty texts, as a reset writes them.

@@ -13,6 +13,10 @@ enum class ErrorKind {
     Unstorable,   // text the field-line format cannot hold
     WriteFailed,  // creating, writing or flushing the new file failed
     RenameFailed, // the new file could not replace the old one
+    NotRegular,   // a directory, pipe, socket or device stands where a file belongs
+    TooLarge,     // far larger than any data file of ours can be
+    ReadOnly,     // the file may not be written, so it is not replaced
+    Busy,         // another running copy of the program holds the data folder
 };
 
 struct Error {
