@@ -1,0 +1,158 @@
+#include "hotlap/HotlapFiles.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace velomark {
+
+namespace {
+
+char folded(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalFolded(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return folded(x) == folded(y); });
+}
+
+bool matchFrom(std::string_view pattern, size_t p, std::string_view name, size_t n) {
+    while (p < pattern.size()) {
+        const char c = pattern[p];
+        if (c == '*') {
+            while (p < pattern.size() && pattern[p] == '*')
+                ++p;
+            if (p == pattern.size())
+                return true;
+            for (size_t from = n; from <= name.size(); ++from) {
+                if (matchFrom(pattern, p, name, from))
+                    return true;
+            }
+            return false;
+        }
+        if (c == '?') {
+            if (n < name.size() && matchFrom(pattern, p + 1, name, n + 1))
+                return true;
+            if (n < name.size() && name[n] != '.')
+                return false;
+            ++p; // DOS: '?' matches nothing at the end of a name or before its period
+            continue;
+        }
+        if (n >= name.size() || folded(name[n]) != folded(c))
+            return false;
+        ++p;
+        ++n;
+    }
+    return n == name.size();
+}
+
+#ifndef _WIN32
+// The entry of dir whose name equals part without regard to case; the first in
+// byte order when there are several, so the choice never depends on the disk.
+std::string caseInsensitiveEntry(const std::string& dir, const std::string& part) {
+    std::string best;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (equalFolded(name, part) && (best.empty() || name < best))
+            best = name;
+    }
+    return best.empty() ? part : best;
+}
+#endif
+
+} // namespace
+
+std::string hotlapPattern(Trackset set, int circuitNumber) {
+    if (circuitNumber < 1 || circuitNumber > 16)
+        return std::string();
+    if (set == Trackset::Custom)
+        return "*.hl?";
+    return std::string(1, static_cast<char>(64 + circuitNumber)) + "*.hl";
+}
+
+bool matchesDosPattern(std::string_view pattern, std::string_view name) {
+    return matchFrom(pattern, 0, name, 0);
+}
+
+std::string savesDirectory(std::string_view gp2p) {
+    return std::string(gp2p) + "\\gpsaves";
+}
+
+std::string nativePath(std::string_view dosPath) {
+#ifdef _WIN32
+    return std::string(dosPath);
+#else
+    std::string path(dosPath);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    std::error_code ec;
+    if (path.empty() || fs::exists(path, ec))
+        return path;
+    std::string resolved;
+    size_t start = 0;
+    while (start <= path.size()) {
+        const size_t slash = std::min(path.find('/', start), path.size());
+        const std::string part = path.substr(start, slash - start);
+        if (!part.empty() && part != "." && part != "..") {
+            const std::string exact = resolved + part;
+            if (!fs::exists(exact, ec))
+                resolved += caseInsensitiveEntry(resolved, part);
+            else
+                resolved = exact;
+        } else {
+            resolved += part;
+        }
+        if (slash < path.size())
+            resolved += '/';
+        start = slash + 1;
+    }
+    return resolved;
+#endif
+}
+
+Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
+                                                 std::string_view pattern) {
+    const std::string dir = nativePath(dosDirectory);
+    std::error_code ec;
+    if (!fs::is_directory(dir, ec))
+        return Error{ErrorKind::Missing, "The folder " + dir + " does not exist."};
+    std::vector<std::string> names;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeError;
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(typeError) && matchesDosPattern(pattern, name))
+            names.push_back(name);
+    }
+    if (ec)
+        return Error{ErrorKind::Missing, "The folder " + dir + " cannot be read."};
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        const bool less =
+            std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                         [](char x, char y) { return folded(x) < folded(y); });
+        return less || (equalFolded(a, b) && a < b);
+    });
+    return names;
+}
+
+Result<std::string> readFileHead(const std::string& path, size_t limit) {
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return Error{ErrorKind::Missing, "The file " + path + " does not exist."};
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
+    std::string bytes(limit, '\0');
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed)
+        return Error{ErrorKind::Missing, "The file " + path + " cannot be read."};
+    return bytes;
+}
+
+} // namespace velomark

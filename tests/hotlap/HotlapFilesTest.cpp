@@ -1,0 +1,60 @@
+// The hot-lap list: the pattern of each circuit, DOS wildcards without regard
+// to case, and the saves folder's matching files in list order.
+#include "hotlap/HotlapFiles.h"
+#include "support/TestFiles.h"
+
+#include <QtTest>
+
+using namespace velomark;
+
+class HotlapFilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void patterns() {
+        QCOMPARE(hotlapPattern(Trackset::Standard, 1), "A*.hl");
+        QCOMPARE(hotlapPattern(Trackset::TrackPack, 16), "P*.hl");
+        QCOMPARE(hotlapPattern(Trackset::Custom, 7), "*.hl?");
+        QCOMPARE(hotlapPattern(Trackset::Standard, 17), "");
+    }
+
+    void matching_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("names"); // matching | not matching
+        QTest::newRow("A*.hl") << QStringLiteral("A*.hl")
+                               << QStringLiteral(
+                                      "ahot.hl AHOT.HL A.HL | BHOT.HL AHOT.HLP A.HL.BAK");
+        QTest::newRow("*.hl?") << QStringLiteral("*.hl?")
+                               << QStringLiteral("X.HLP X.HL x.hl.hlp | X.HLPP XHL X.H");
+        QTest::newRow("A?.hl") << QStringLiteral("A?.hl") << QStringLiteral("AB.HL A.HL | ABC.HL");
+    }
+    void matching() {
+        QFETCH(QString, pattern);
+        QFETCH(QString, names);
+        bool matches = true;
+        for (const QString& name : names.split(QLatin1Char(' '))) {
+            if (name == QStringLiteral("|"))
+                matches = false;
+            else
+                QVERIFY2(matchesDosPattern(pattern.toStdString(), name.toStdString()) == matches,
+                         qPrintable(name));
+        }
+    }
+
+    void listing() {
+        QTemporaryDir dir;
+        const QString saves = dir.filePath(QStringLiteral("GP2/GPSAVES"));
+        QVERIFY(QDir().mkpath(saves + QStringLiteral("/ADIR.HL")));
+        for (const char* name : {"ahot2.hl", "AHOT.HL", "Abc.hl", "BHOT.HL", "A.HLP"})
+            test::writeBytes(saves + QLatin1Char('/') + QLatin1String(name), "x");
+        // As the import builds it: a backslash and "gpsaves" in lower case.
+        const std::string gp2p = dir.filePath(QStringLiteral("GP2")).toStdString();
+        const auto names = listHotlapFiles(savesDirectory(gp2p), "A*.hl");
+        QVERIFY(names);
+        QCOMPARE(*names, (std::vector<std::string>{"Abc.hl", "AHOT.HL", "ahot2.hl"}));
+        QCOMPARE(listHotlapFiles(gp2p + "\\saves", "*").error().message,
+                 "The folder " + gp2p + "/saves does not exist.");
+    }
+};
+
+QTEST_APPLESS_MAIN(HotlapFilesTest)
+#include "HotlapFilesTest.moc"
