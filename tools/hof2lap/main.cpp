@@ -1,0 +1,42 @@
+// hof2lap FILE: prints the text dump of a GP2 hot-lap file (lines end in CR LF).
+// Exit status 0 when the file was read, 1 when it cannot be, 2 on wrong usage.
+#include "HotlapFile.h"
+
+#include <cstdio>
+#include <string>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("Usage: hof2lap FILE\n"
+                   "Prints the lap time, splits, session and circuit of a GP2 hot-lap file.\n",
+                   stderr);
+        return 2;
+    }
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // the dump writes its own CR LF
+#endif
+    const std::string path = argv[1];
+    velomark::Result<std::string> bytes = velomark::hotlap::readHotlapFile(path);
+    if (!bytes) {
+        std::fprintf(stderr, "hof2lap: %s\n", bytes.error().message.c_str());
+        return 1;
+    }
+    const velomark::Result<velomark::hotlap::HotlapLap> lap =
+        velomark::hotlap::readHotlap(*bytes, path);
+    if (!lap) {
+        std::fprintf(stderr, "hof2lap: %s\n", lap.error().message.c_str());
+        return 1;
+    }
+    const std::string dump = velomark::hotlap::dumpText(*lap);
+    if (std::fwrite(dump.data(), 1, dump.size(), stdout) != dump.size() ||
+        std::fflush(stdout) != 0) {
+        std::fputs("hof2lap: the dump cannot be written to standard output.\n", stderr);
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,340 @@
+// velobat BATCHFILE: runs the hof.bat that the hot-lap import writes, where
+// there is no cmd.exe. It understands exactly what hof.bat holds:
+//
+//   PROGRAM ARGS >FILE   runs PROGRAM with standard output in FILE (created or emptied)
+//   echo TEXT >FILE      writes TEXT and CR LF into FILE
+//   exit                 stops
+//
+// Lines end in CR LF or LF. Words are split at blanks; double quotes let a word
+// hold blanks and are removed. Backslashes are directory separators. PROGRAM is
+// started directly with posix_spawn, never through a shell, so no text in a
+// file name is ever run as a command. A line that holds what cmd.exe would take
+// as an operator (& | < ^ outside quotes, % anywhere) or that is otherwise not
+// one of the three forms is reported on standard error and skipped: the lines
+// after it, among them the "echo 1 >flag" the import waits for, still run.
+//
+// Exit status: 0 when every line ran, 1 when a line was skipped or its program
+// could not be started, 2 when the batch file cannot be read. A program's own
+// exit status does not stop the batch, as with cmd.exe.
+#include "hotlap/HotlapFiles.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using velomark::nativePath;
+
+constexpr size_t kBatchLimit = 64 * 1024; // hof.bat is three short lines
+
+struct Command {
+    bool exit = false;
+    bool echo = false;
+    std::string echoText;
+    std::vector<std::string> words; // program and arguments, quotes removed
+    std::optional<std::string> output;
+};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool equalsFolded(std::string_view word, std::string_view lower) {
+    if (word.size() != lower.size())
+        return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i] >= 'A' && word[i] <= 'Z' ? static_cast<char>(word[i] + 32) : word[i];
+        if (c != lower[i])
+            return false;
+    }
+    return true;
+}
+
+// One word from line at pos: quotes group, a blank or an unquoted '>' ends it.
+// Returns false on an operator outside quotes or an unclosed quote.
+bool readWord(std::string_view line, size_t& pos, std::string& word, std::string& why) {
+    bool quoted = false;
+    for (; pos < line.size(); ++pos) {
+        const char c = line[pos];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (quoted) {
+            word += c;
+        } else if (isBlank(c) || c == '>') {
+            break;
+        } else if (c == '&' || c == '|' || c == '<' || c == '^') {
+            why = std::string("an operator outside double quotes (") + c + ')';
+            return false;
+        } else {
+            word += c;
+        }
+    }
+    if (quoted)
+        why = "a double quote that is not closed";
+    return !quoted;
+}
+
+// The redirection at pos (on '>'): one word, then nothing but blanks.
+bool readOutput(std::string_view line, size_t pos, Command& command, std::string& why) {
+    ++pos;
+    if (pos < line.size() && line[pos] == '>') {
+        why = "appending (>>), which hof.bat never does";
+        return false;
+    }
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    std::string file;
+    if (!readWord(line, pos, file, why))
+        return false;
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    if (file.empty() || pos < line.size()) {
+        why = file.empty() ? "no file after >" : "text after the output file";
+        return false;
+    }
+    command.output = file;
+    return true;
+}
+
+std::optional<Command> parseLine(std::string_view line, std::string& why) {
+    for (char c : line) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u < 0x20 && c != '\t') || u == 0x7F) {
+            why = "a control character";
+            return std::nullopt;
+        }
+        if (c == '%') {
+            why = "a percent sign, which cmd.exe would expand";
+            return std::nullopt;
+        }
+    }
+    size_t pos = 0;
+    while (pos < line.size() && isBlank(line[pos]))
+        ++pos;
+    if (pos < line.size() && line[pos] == '@') // "@command": cmd.exe's "do not show it"
+        ++pos;
+
+    Command command;
+    const size_t wordEnd = std::min(line.find_first_of(" \t>", pos), line.size());
+    const std::string_view first = line.substr(pos, wordEnd - pos);
+    if (equalsFolded(first, "exit")) {
+        command.exit = true;
+        return command;
+    }
+    if (equalsFolded(first, "echo")) {
+        // As cmd.exe does: the text runs from after one separator up to the
+        // redirection, blanks included; quotes are printed as they stand.
+        command.echo = true;
+        size_t textStart = wordEnd < line.size() && isBlank(line[wordEnd]) ? wordEnd + 1 : wordEnd;
+        bool quoted = false;
+        for (size_t i = textStart; i < line.size(); ++i) {
+            const char c = line[i];
+            if (c == '"')
+                quoted = !quoted;
+            if (quoted)
+                continue;
+            if (c == '>') {
+                command.echoText = std::string(line.substr(textStart, i - textStart));
+                return readOutput(line, i, command, why) ? std::optional(command) : std::nullopt;
+            }
+            if (c == '&' || c == '|' || c == '<' || c == '^') {
+                why = std::string("an operator outside double quotes (") + c + ')';
+                return std::nullopt;
+            }
+        }
+        command.echoText = std::string(line.substr(textStart));
+        return command;
+    }
+    while (pos < line.size()) {
+        if (isBlank(line[pos])) {
+            ++pos;
+        } else if (line[pos] == '>') {
+            if (!readOutput(line, pos, command, why))
+                return std::nullopt;
+            break;
+        } else {
+            std::string word;
+            if (!readWord(line, pos, word, why))
+                return std::nullopt;
+            command.words.push_back(word);
+        }
+    }
+    if (command.words.empty()) {
+        why = "no program to run";
+        return std::nullopt;
+    }
+    return command;
+}
+
+// A regular file with an execute bit that starts as an ELF binary or a script.
+bool isNativeExecutable(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), X_OK) != 0)
+        return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    char magic[4] = {};
+    const ssize_t n = ::read(fd, magic, sizeof magic);
+    ::close(fd);
+    return (n == 4 && std::memcmp(magic,
+                                  "\x7f"
+                                  "ELF",
+                                  4) == 0) ||
+           (n >= 2 && magic[0] == '#' && magic[1] == '!');
+}
+
+// The folder this interpreter was started from, where our own hof2lap sits.
+std::string ownDirectory(const char* argv0) {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    std::string self = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(argv0);
+    const size_t slash = self.rfind('/');
+    return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
+}
+
+// A native program as named; else, for hof2lap (a DOS hof2lap.exe, or none
+// at all in the GP2 directory), the hof2lap beside this interpreter.
+std::optional<std::string> programPath(const std::string& word, const std::string& ownDir) {
+    const std::string path = nativePath(word);
+    if (isNativeExecutable(path))
+        return path;
+    const size_t slash = path.rfind('/');
+    const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (equalsFolded(base, "hof2lap") || equalsFolded(base, "hof2lap.exe")) {
+        const std::string ours = ownDir + "/hof2lap";
+        if (isNativeExecutable(ours))
+            return ours;
+    }
+    return std::nullopt;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Runs one command; false, with why, when it could not be carried out.
+bool run(const Command& command, const std::string& ownDir, std::string& why) {
+    int out = STDOUT_FILENO;
+    if (command.output) {
+        const std::string file = nativePath(*command.output);
+        out = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (out < 0) {
+            why = "the file " + file + " cannot be created: " + std::strerror(errno);
+            return false;
+        }
+    }
+    bool ok = true;
+    if (command.echo) {
+        ok = writeAll(out, command.echoText + "\r\n");
+        if (!ok)
+            why = std::string("the text cannot be written: ") + std::strerror(errno);
+    } else if (const std::optional<std::string> program = programPath(command.words[0], ownDir)) {
+        std::vector<std::string> args{*program};
+        for (size_t i = 1; i < command.words.size(); ++i)
+            args.push_back(nativePath(command.words[i]));
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        if (out != STDOUT_FILENO)
+            posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
+        pid_t pid = 0;
+        const int err =
+            posix_spawn(&pid, program->c_str(), &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        if (err != 0) {
+            ok = false;
+            why = *program + " cannot be started: " + std::strerror(err);
+        } else {
+            int status = 0;
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }
+    } else {
+        ok = false;
+        why = command.words[0] + " is no program that can run here, and it is not hof2lap";
+    }
+    if (out != STDOUT_FILENO)
+        ::close(out);
+    return ok;
+}
+
+std::string printable(std::string_view line) {
+    std::string text(line);
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t')
+            c = '?';
+    }
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fputs("Usage: velobat BATCHFILE\nRuns the hof.bat written by Velomark's hot-lap "
+                   "import.\n",
+                   stderr);
+        return 2;
+    }
+    const std::string batchName = argv[1];
+    const velomark::Result<std::string> batch =
+        velomark::readFileHead(nativePath(batchName), kBatchLimit + 1);
+    if (!batch || batch->size() > kBatchLimit) {
+        std::fprintf(stderr, "velobat: %s\n",
+                     batch ? ("The file " + batchName + " is too large for a batch file.").c_str()
+                           : batch.error().message.c_str());
+        return 2;
+    }
+    const std::string ownDir = ownDirectory(argv[0]);
+    const std::string_view text = *batch;
+    int status = 0;
+    size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        const size_t lf = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, lf - start);
+        start = lf + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.find_first_not_of(" \t") == std::string_view::npos)
+            continue;
+        std::string why;
+        const std::optional<Command> command = parseLine(line, why);
+        if (command && command->exit)
+            break;
+        if (!command || !run(*command, ownDir, why)) {
+            std::fprintf(stderr, "velobat: %s line %d: %s: %s\n", batchName.c_str(), number,
+                         why.c_str(), printable(line).c_str());
+            status = 1;
+        }
+    }
+    return status;
+}
