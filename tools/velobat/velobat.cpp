@@ -199,13 +199,15 @@ bool isNativeExecutable(const std::string& path) {
            (n >= 2 && magic[0] == '#' && magic[1] == '!');
 }
 
-// The folder this interpreter was started from, where our own hof2lap sits.
+// The folder this interpreter was started from, where our own hof2lap sits;
+// "" when neither /proc nor argv[0] tells (never the working directory, which
+// holds the player's files).
 std::string ownDirectory(const char* argv0) {
     char buffer[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
     std::string self = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(argv0);
     const size_t slash = self.rfind('/');
-    return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
+    return slash == std::string::npos ? std::string() : self.substr(0, slash + 1);
 }
 
 // A native program as named; else, for hof2lap (a DOS hof2lap.exe, or none
@@ -216,8 +218,8 @@ std::optional<std::string> programPath(const std::string& word, const std::strin
         return path;
     const size_t slash = path.rfind('/');
     const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (equalsFolded(base, "hof2lap") || equalsFolded(base, "hof2lap.exe")) {
-        const std::string ours = ownDir + "/hof2lap";
+    if (!ownDir.empty() && (equalsFolded(base, "hof2lap") || equalsFolded(base, "hof2lap.exe"))) {
+        const std::string ours = ownDir + "hof2lap";
         if (isNativeExecutable(ours))
             return ours;
     }
