@@ -135,7 +135,7 @@ void LapTimeEditor::buildDifferenceLabels(QGridLayout* grid) {
     diff1->setAlignment(Qt::AlignCenter);
     diff1->setEnabled(false);
     diff1->installEventFilter(this);
-    grid->addWidget(diff1, (kGridRowOf[1] + kGridRowOf[2]) / 2, gridColumnOf(Column::Notes));
+    grid->addWidget(diff1, (kGridRowOf[1] + kGridRowOf[2]) / 2, gridColumnOf(Column::Setup));
 
     ideal = label(this, QString(), QStringLiteral("ideal"));
     ideal->setAlignment(Qt::AlignCenter);
@@ -181,7 +181,7 @@ void LapTimeEditor::setTabOrder() {
     // CLOSE; then the two 3rd splits, CLEAR and IMPORT.
     std::vector<QWidget*> order;
     for (int r = 0; r < kRows; ++r)
-        for (Column c : {Column::Lap, Column::Split1, Column::Split2, Column::Notes})
+        for (Column c : {Column::Lap, Column::Split1, Column::Split2, Column::Setup})
             if (QLineEdit* f = cell(static_cast<Row>(r), c))
                 order.push_back(f);
     order.insert(order.end(), {cmdsave, cmdclose, cell(Row::Practice, Column::Split3),
@@ -210,7 +210,7 @@ bool LapTimeEditor::load() {
             if (QLineEdit* f = cell(static_cast<Row>(r), static_cast<Column>(c)))
                 setFieldText(
                     f, fromFileText(textOf(
-                           (*record)[recordIndex(static_cast<Row>(r), static_cast<Column>(c))])));
+                           (*record)[fieldIndex(static_cast<Row>(r), static_cast<Column>(c))])));
     diffcheck();
     return true;
 }
@@ -363,7 +363,7 @@ bool LapTimeEditor::save() {
                            MessageButtons::Ok, MessageIcon::Stop});
                 return false;
             }
-            record[static_cast<size_t>(recordIndex(row, column))] = *bytes;
+            record[fieldIndex(row, column)] = *bytes;
         }
     }
     const Status saved = saveCircuitRecord(m_tname, std::to_string(m_tno), record);

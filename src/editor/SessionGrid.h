@@ -11,10 +11,11 @@
 
 namespace velomark {
 
-enum class Row { QuickRace, Practice, Qualifying, Race };
-enum class Column { Lap, Split1, Split2, Split3, Notes };
-inline constexpr int kRows = 4;
-inline constexpr int kColumns = 5;
+// Grid rows are the record's sessions and grid columns its session fields.
+using Row = RecordSession;
+using Column = RecordField;
+inline constexpr int kRows = static_cast<int>(kRecordSessions.size());
+inline constexpr int kColumns = kFieldsPerSession;
 
 struct RowSpec {
     const char* label;                      // "Practice", as the row is captioned
@@ -35,14 +36,6 @@ inline constexpr std::array<const char*, kColumns> kColumnHeaders{
 
 // Typing limits by column; 0 means none. Loaded texts are never cut to them.
 inline constexpr std::array<int, kColumns> kTypingLimits{8, 6, 8, 0, 0};
-
-// A session's five fields follow each other in the record: lap time, three
-// splits, setup file.
-constexpr int recordIndex(Row r, Column c) {
-    return static_cast<int>(r) * kColumns + static_cast<int>(c);
-}
-static_assert(recordIndex(Row::Race, Column::Notes) == kFieldsPerRecord - 1,
-              "four sessions of five fields make one circuit record");
 
 constexpr bool hasField(Row r, Column c) {
     return kRowSpecs[static_cast<size_t>(r)].cell[static_cast<size_t>(c)] != nullptr;

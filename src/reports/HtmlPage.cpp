@@ -42,9 +42,9 @@ void appendCircuit(std::string& out, const ReportCircuit& c, Trackset set) {
         out += column;
         out += "</strong></font></p></td>\r\n";
     }
-    for (Session s : kSessions) {
+    for (RecordSession s : kRecordSessions) {
         const size_t first = static_cast<size_t>(s) * 5;
-        const bool lapAndSetupOnly = s == Session::QuickRace || s == Session::Race;
+        const bool lapAndSetupOnly = s == RecordSession::QuickRace || s == RecordSession::Race;
         out += "</tr><tr>";
         appendCell(out, kSessionNames[static_cast<size_t>(s)]);
         appendCell(out, c.fields[first]);

@@ -12,8 +12,6 @@ constexpr std::string_view kTitles[] = {"GP2 Lap Times - Standard Circuits",
                                         "GP2 Lap Times - IA Track Pack",
                                         "GP2 Lap Times - Custom Circuits"};
 
-constexpr size_t kFieldsPerSession = 5;
-
 std::string_view filled(const std::string& text, size_t width) {
     static const std::string blanks(16, ' ');
     return text.empty() ? std::string_view(blanks).substr(0, width) : std::string_view(text);
@@ -21,7 +19,7 @@ std::string_view filled(const std::string& text, size_t width) {
 
 } // namespace
 
-std::string_view sessionLabel(Session s) {
+std::string_view sessionLabel(RecordSession s) {
     return kLabels[static_cast<size_t>(s)];
 }
 
@@ -60,8 +58,8 @@ Headings customHeadings(const std::array<std::string, kCircuitsPerSet>& captions
 }
 
 bool isReported(const CircuitRecord& record) {
-    for (Session s : kSessions) {
-        if (!textOf(record[static_cast<size_t>(s) * kFieldsPerSession]).empty())
+    for (RecordSession s : kRecordSessions) {
+        if (!textOf(record[fieldIndex(s, RecordField::Lap)]).empty())
             return true;
     }
     return false;
@@ -118,9 +116,9 @@ FillWidths printFillWidths(Trackset set) {
     return widths;
 }
 
-void appendSessionLine(std::string& out, const ReportCircuit& circuit, Session s,
+void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSession s,
                        const FillWidths& fill, const LineLayout& layout) {
-    const std::string* f = &circuit.fields[static_cast<size_t>(s) * kFieldsPerSession];
+    const std::string* f = &circuit.fields[fieldIndex(s, RecordField::Lap)];
     out += sessionLabel(s);
     out.append(layout.labelGap, ' ');
     out += filled(f[0], fill.lap);

@@ -19,12 +19,8 @@
 
 namespace velomark {
 
-enum class Session { QuickRace, Practice, Qualifying, Race };
-inline constexpr std::array<Session, 4> kSessions{Session::QuickRace, Session::Practice,
-                                                  Session::Qualifying, Session::Race};
-
-std::string_view sessionLabel(Session s);     // "QuickRace  :", twelve characters each
-std::string_view tracksetTitle(Trackset set); // "GP2 Lap Times - Standard Circuits", ...
+std::string_view sessionLabel(RecordSession s); // "QuickRace  :", twelve characters each
+std::string_view tracksetTitle(Trackset set);   // "GP2 Lap Times - Standard Circuits", ...
 
 inline constexpr std::string_view kColumnHeader =
     "Session         Lap Time         1st Split       +2nd Split       3rd Split        Setup";
@@ -100,7 +96,7 @@ inline constexpr LineLayout kTextLine{4, 3, std::string_view::npos};
 inline constexpr LineLayout kScreenLine{4, 3, 20};
 inline constexpr LineLayout kWideLine{15, 2, std::string_view::npos}; // print, clipboard
 
-void appendSessionLine(std::string& out, const ReportCircuit& circuit, Session s,
+void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSession s,
                        const FillWidths& fill, const LineLayout& layout);
 
 // Writes a report file through a scratch file beside it, so a failure leaves

@@ -41,7 +41,7 @@ void appendTableBlock(std::string& out, const ReportCircuit& c, size_t ruleLengt
     out += kColumnHeader;
     out += kCrLf;
     out.append(ruleLength, '-');
-    for (Session s : kSessions) {
+    for (RecordSession s : kRecordSessions) {
         out += kCrLf;
         appendSessionLine(out, c, s, FillWidths{}, layout);
     }
@@ -94,7 +94,7 @@ std::string clipboardText(const ReportData& data) {
         for (const ReportCircuit& c : t.circuits) {
             out += kCrLf;
             out += c.heading;
-            for (Session s : kSessions) {
+            for (RecordSession s : kRecordSessions) {
                 out += kCrLf;
                 appendSessionLine(out, c, s, FillWidths{}, kWideLine);
             }
@@ -112,7 +112,7 @@ std::vector<PrintDocument> printDocuments(const ReportData& data) {
         const FillWidths fill = printFillWidths(t.set);
         for (const ReportCircuit& c : t.circuits) {
             doc.lines.push_back({c.heading, true});
-            for (Session s : kSessions) {
+            for (RecordSession s : kRecordSessions) {
                 PrintLine& line = doc.lines.emplace_back();
                 appendSessionLine(line.text, c, s, fill, kWideLine);
             }

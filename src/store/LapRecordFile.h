@@ -20,6 +20,21 @@ constexpr int kFieldsPerRecord = 20;
 using CircuitRecord = std::array<Field, kFieldsPerRecord>;
 using LapRecordSet = std::array<CircuitRecord, kCircuitsPerSet>;
 
+// The four sessions of a circuit record, in record order, and the five fields
+// each of them holds, also in record order.
+enum class RecordSession { QuickRace, Practice, Qualifying, Race };
+enum class RecordField { Lap, Split1, Split2, Split3, Setup };
+inline constexpr std::array<RecordSession, 4> kRecordSessions{
+    RecordSession::QuickRace, RecordSession::Practice, RecordSession::Qualifying,
+    RecordSession::Race};
+inline constexpr int kFieldsPerSession = 5;
+
+constexpr size_t fieldIndex(RecordSession s, RecordField f) {
+    return static_cast<size_t>(s) * kFieldsPerSession + static_cast<size_t>(f);
+}
+static_assert(fieldIndex(RecordSession::Race, RecordField::Setup) == kFieldsPerRecord - 1,
+              "four sessions of five fields make one circuit record");
+
 // The record of circuit `circuitNumber` (1 to 16). The whole file is read, and
 // one that holds fewer than 16 records is refused for every circuit, so the
 // editor never opens a circuit that its SAVE could not write back. Below 1
