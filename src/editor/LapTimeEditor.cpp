@@ -224,12 +224,8 @@ std::string LapTimeEditor::bytesIn(Row r, Column c) const {
 }
 
 TimeSheet LapTimeEditor::timeSheet() const {
-    auto times = [this](Row r) {
-        return SessionTimes{bytesIn(r, Column::Lap), bytesIn(r, Column::Split1),
-                            bytesIn(r, Column::Split2), bytesIn(r, Column::Split3)};
-    };
-    return {bytesIn(Row::QuickRace, Column::Lap), times(Row::Practice), times(Row::Qualifying),
-            bytesIn(Row::Race, Column::Lap)};
+    return {bytesIn(Row::QuickRace, Column::Lap), sessionTimes(Session::Practice),
+            sessionTimes(Session::Qualifying), bytesIn(Row::Race, Column::Lap)};
 }
 
 // Writes back only what changed, in field order, so that no change rule runs needlessly.
@@ -250,9 +246,10 @@ void LapTimeEditor::showTimeSheet(const TimeSheet& t) {
     show(Row::Race, Column::Lap, t.raceLap);
 }
 
-SplitTexts LapTimeEditor::splitTexts(Session s) const {
+SessionTimes LapTimeEditor::sessionTimes(Session s) const {
     const Row r = rowOf(s);
-    return {bytesIn(r, Column::Split1), bytesIn(r, Column::Split2), bytesIn(r, Column::Split3)};
+    return {bytesIn(r, Column::Lap), bytesIn(r, Column::Split1), bytesIn(r, Column::Split2),
+            bytesIn(r, Column::Split3)};
 }
 
 std::optional<Session> LapTimeEditor::secondSplitSession(QObject* watched) const {
@@ -275,7 +272,7 @@ void LapTimeEditor::completeSession(Session s) {
 
 void LapTimeEditor::diffcheck() {
     diff1->setEnabled(
-        differencesAvailable(splitTexts(Session::Practice), splitTexts(Session::Qualifying)));
+        differencesAvailable(sessionTimes(Session::Practice), sessionTimes(Session::Qualifying)));
 }
 
 void LapTimeEditor::pressDifferences(Qt::MouseButton mouseButton) {
@@ -285,7 +282,7 @@ void LapTimeEditor::pressDifferences(Qt::MouseButton mouseButton) {
     if (!left && mouseButton != Qt::RightButton)
         return; // other buttons show nothing
     const auto shown = timeDifferences(
-        splitTexts(Session::Practice), splitTexts(Session::Qualifying),
+        sessionTimes(Session::Practice), sessionTimes(Session::Qualifying),
         left ? DifferenceSide::PracticeMinusQualifying : DifferenceSide::QualifyingMinusPractice);
     if (!shown) {
         showStatus(QStringLiteral("The differences need the 1st and +2nd splits of both sessions, "
@@ -315,8 +312,8 @@ void LapTimeEditor::pressSecondSplitHeader() {
     QLineEdit* qs2 = cell(Row::Qualifying, Column::Split2);
     m_ptime = ps2->text();
     m_qtime = qs2->text();
-    const SplitTexts p = splitTexts(Session::Practice);
-    const SplitTexts q = splitTexts(Session::Qualifying);
+    const SessionTimes p = sessionTimes(Session::Practice);
+    const SessionTimes q = sessionTimes(Session::Qualifying);
     const PlainSplit pPlain = plainSecondSplit(p.split1, p.split2);
     const PlainSplit qPlain = plainSecondSplit(q.split1, q.split2);
     if (pPlain.kind == PlainSplitKind::Failure || qPlain.kind == PlainSplitKind::Failure) {

@@ -68,7 +68,7 @@ class LapTimeEditor : public QWidget {
     std::string bytesIn(Row r, Column c) const;
     TimeSheet timeSheet() const;
     void showTimeSheet(const TimeSheet& sheet);
-    SplitTexts splitTexts(Session s) const;
+    SessionTimes sessionTimes(Session s) const;
     std::optional<Session> secondSplitSession(QObject* watched) const;
     void onActivated();
     void openImport();

@@ -24,14 +24,14 @@ class Leading {
 };
 
 struct SessionSplits {
-    const SplitTexts& texts;
+    const SessionTimes& texts;
     double accumulated = 0; // the +2nd split as seconds
     double leadingAccumulated = 0;
     double first = 0; // strict number of the 1st split
     double secondSector() const { return accumulated - first; }
 };
 
-std::optional<SessionSplits> readSession(const SplitTexts& t, Leading& lead) {
+std::optional<SessionSplits> readSession(const SessionTimes& t, Leading& lead) {
     const auto accumulated = accumulatedSeconds(t.split2);
     const auto first = strictNumber(t.split1);
     if (!accumulated || !first)
@@ -53,7 +53,7 @@ std::string signedText(double difference, Leading& lead) {
 
 // Whether a session's splits add up to more than 0; a split too large to read
 // still counts as typed.
-bool somethingTyped(const SplitTexts& t) {
+bool somethingTyped(const SessionTimes& t) {
     double sum = 0;
     for (const std::string* split : {&t.split1, &t.split2, &t.split3}) {
         const std::optional<double> v = leadingValue(*split);
@@ -66,12 +66,12 @@ bool somethingTyped(const SplitTexts& t) {
 
 } // namespace
 
-bool differencesAvailable(const SplitTexts& p, const SplitTexts& q) {
+bool differencesAvailable(const SessionTimes& p, const SessionTimes& q) {
     return somethingTyped(p) && somethingTyped(q);
 }
 
 std::optional<DifferenceDisplay>
-timeDifferences(const SplitTexts& practice, const SplitTexts& qualifying, DifferenceSide side) {
+timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, DifferenceSide side) {
     Leading lead;
     const auto p = readSession(practice, lead);
     const auto q = readSession(qualifying, lead);

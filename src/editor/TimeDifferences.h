@@ -2,20 +2,17 @@
 // the best sectors of the two sessions.
 #pragma once
 
+#include "store/TimeText.h"
+
 #include <array>
 #include <optional>
 #include <string>
 
 namespace velomark {
 
-// A session's three split fields as typed: 1st, accumulated +2nd, 3rd.
-struct SplitTexts {
-    std::string split1, split2, split3;
-};
-
 // Whether the differences can be asked for: each session has a split whose
 // leading value adds up to more than 0.
-bool differencesAvailable(const SplitTexts& practice, const SplitTexts& qualifying);
+bool differencesAvailable(const SessionTimes& practice, const SessionTimes& qualifying);
 
 enum class DifferenceSide {
     PracticeMinusQualifying, // left button, shown beside the Practice row
@@ -30,8 +27,8 @@ struct DifferenceDisplay {
 };
 
 // Nothing when a split the comparison needs is empty or not a number.
-std::optional<DifferenceDisplay> timeDifferences(const SplitTexts& practice,
-                                                 const SplitTexts& qualifying, DifferenceSide side);
+std::optional<DifferenceDisplay>
+timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, DifferenceSide side);
 
 // The ideal lap of I seconds as m.ss.sss; seconds that round to 60 carry into
 // the minutes.

@@ -11,7 +11,7 @@ using velomark::test::strings;
 Q_DECLARE_METATYPE(std::string)
 
 namespace {
-const SplitTexts kQualifying{"28.905", "1.01.523", "28.301"};
+const SessionTimes kQualifying{"", "28.905", "1.01.523", "28.301"};
 
 QStringList labels(const DifferenceDisplay& d) {
     QStringList out;
@@ -25,7 +25,7 @@ class TimeDifferencesTest : public QObject {
     Q_OBJECT
   private slots:
     void bothSidesAndTheIdealLap() {
-        const SplitTexts practice{"29.112", "1.02.347", "28.654"};
+        const SessionTimes practice{"", "29.112", "1.02.347", "28.654"};
         const auto left =
             timeDifferences(practice, kQualifying, DifferenceSide::PracticeMinusQualifying);
         QVERIFY(left);
@@ -41,7 +41,7 @@ class TimeDifferencesTest : public QObject {
 
     void idealLapMixesTheBestSectors() {
         // Practice's 1st split, Qualifying's second sector and 3rd split.
-        const SplitTexts practice{"28.801", "1.01.950", "28.654"};
+        const SessionTimes practice{"", "28.801", "1.01.950", "28.654"};
         const auto d =
             timeDifferences(practice, kQualifying, DifferenceSide::PracticeMinusQualifying);
         QVERIFY(d);
@@ -50,8 +50,8 @@ class TimeDifferencesTest : public QObject {
     }
 
     void missingThirdSplitAndEqualTimes() {
-        const SplitTexts practice{"28.905", "1.01.523", "28.654"};
-        const SplitTexts noThird{"28.905", "1.01.523", ""};
+        const SessionTimes practice{"", "28.905", "1.01.523", "28.654"};
+        const SessionTimes noThird{"", "28.905", "1.01.523", ""};
         const auto d = timeDifferences(practice, noThird, DifferenceSide::PracticeMinusQualifying);
         QVERIFY(d);
         QCOMPARE(d->labels[0], std::string("0.000")); // a tie gets no sign
@@ -62,21 +62,21 @@ class TimeDifferencesTest : public QObject {
     }
 
     void splitsThatAreNotNumbers() {
-        const SplitTexts onlyFirst{"29.1", "", ""};
+        const SessionTimes onlyFirst{"", "29.1", "", ""};
         QVERIFY(differencesAvailable(onlyFirst, kQualifying));
         QVERIFY(!timeDifferences(onlyFirst, kQualifying, DifferenceSide::PracticeMinusQualifying));
-        const SplitTexts badThird{"29.1", "1.02.347", "28.6x"};
+        const SessionTimes badThird{"", "29.1", "1.02.347", "28.6x"};
         QVERIFY(!timeDifferences(badThird, kQualifying, DifferenceSide::QualifyingMinusPractice));
         // A 3rd split too large for a double: pressable, but no display.
-        const SplitTexts hugeThird{"29.1", "1.02.347", "1" + std::string(400, '0') + "x"};
-        QVERIFY(differencesAvailable({"", "", hugeThird.split3}, kQualifying));
+        const SessionTimes hugeThird{"", "29.1", "1.02.347", "1" + std::string(400, '0') + "x"};
+        QVERIFY(differencesAvailable({"", "", "", hugeThird.split3}, kQualifying));
         QVERIFY(!timeDifferences(hugeThird, kQualifying, DifferenceSide::PracticeMinusQualifying));
     }
 
     void availability() {
-        QVERIFY(differencesAvailable({"", "1.02.300", ""}, {"", "", "28.3"}));
-        QVERIFY(!differencesAvailable({"", "", ""}, kQualifying));
-        QVERIFY(!differencesAvailable(kQualifying, {"0", "abc", "-1"}));
+        QVERIFY(differencesAvailable({"", "", "1.02.300", ""}, {"", "", "", "28.3"}));
+        QVERIFY(!differencesAvailable({"", "", "", ""}, kQualifying));
+        QVERIFY(!differencesAvailable(kQualifying, {"", "0", "abc", "-1"}));
     }
 
     void idealLapText_data() {
