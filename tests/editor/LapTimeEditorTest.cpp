@@ -377,6 +377,33 @@ class LapTimeEditorTest : public QObject {
         editor->close();
     }
 
+    void handEditedQuoteIsKeptOrNamed() {
+        // Field 10 stands bare in the file, holding a double quote and an 8-bit letter.
+        const std::string stored =
+            "\"\",\"\",\"\",\"\",\"\",\"1.30.000\",\"\",\"\",\"\",caf\xe9\"x,"
+            "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+        Desk desk;
+        QVERIFY(desk.ready(fileWithLine(4, stored)));
+        LapTimeEditor* editor = desk.open(4);
+        QVERIFY(editor);
+        QCOMPARE(f(editor, "prset")->text(), QStringLiteral("caf\u00e9\"x"));
+        QCOMPARE(labelText(editor, "status"), QString()); // loading refused nothing
+        click(editor, "cmdsave");
+        QCOMPARE(line(4), stored);
+
+        // Typed on, it can be stored neither quoted nor bare: SAVE says which field, in words.
+        QTest::keyClick(f(editor, "prset"), Qt::Key_End);
+        QTest::keyClicks(f(editor, "prset"), QStringLiteral(", y"));
+        desk.msgs.expect(MessageAnswer::Ok);
+        click(editor, "cmdsave");
+        QCOMPARE(desk.msgs.beeps, 1);
+        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("caf\u00e9\"x, y")));
+        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("Practice setup file")));
+        QCOMPARE(line(4), stored);
+        QCOMPARE(f(editor, "prset")->text(), QStringLiteral("caf\u00e9\"x, y"));
+        editor->close();
+    }
+
     void screenReadersMeetOnlyTheVisibleFields() {
         Desk desk;
         QVERIFY(desk.ready());
