@@ -25,15 +25,13 @@ using namespace velomark;
 
 namespace {
 
-[[noreturn]] void fail(const std::string& what)
-{
+[[noreturn]] void fail(const std::string& what) {
     std::fprintf(stderr, "bench_store: %s\n", what.c_str());
     std::exit(2);
 }
 
 // A record as a player who has driven every session would have it.
-CircuitRecord fullRecord(int circuit, int variant)
-{
+CircuitRecord fullRecord(int circuit, int variant) {
     CircuitRecord r;
     const char* sessionSetups[] = {"quick.set", "prac.set", "qual.set", "race.set"};
     for (int s = 0; s < 4; ++s) {
@@ -52,8 +50,7 @@ CircuitRecord fullRecord(int circuit, int variant)
     return r;
 }
 
-std::string fullFileBytes()
-{
+std::string fullFileBytes() {
     LapRecordSet set;
     for (int c = 0; c < kCircuitsPerSet; ++c)
         set[c] = fullRecord(c + 1, 0);
@@ -70,8 +67,7 @@ struct Workspace {
     std::string setFile;
     std::string bytes;
 
-    Workspace()
-    {
+    Workspace() {
         std::string pattern = (fs::temp_directory_path() / "velomark-bench-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             fail("cannot create a temporary directory: " + std::string(std::strerror(errno)));
@@ -80,30 +76,27 @@ struct Workspace {
         bytes = fullFileBytes();
         writeSetFile();
     }
-    ~Workspace()
-    {
+    ~Workspace() {
         std::error_code ec;
         fs::remove_all(dir, ec);
     }
     // Written once and flushed, so that no dirty page of the setup lands in
     // the first timed fsync. Saves keep the file whole, so it stays valid.
-    void writeSetFile() const
-    {
+    void writeSetFile() const {
         const int fd = ::open(setFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0 || ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
+        if (fd < 0 ||
+            ::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()) ||
             ::fsync(fd) != 0 || ::close(fd) != 0)
             fail("cannot write " + setFile + ": " + std::strerror(errno));
     }
 };
 
-Workspace& workspace()
-{
+Workspace& workspace() {
     static Workspace ws;
     return ws;
 }
 
-void BM_ReadLapRecordFile(benchmark::State& state)
-{
+void BM_ReadLapRecordFile(benchmark::State& state) {
     Workspace& ws = workspace();
     for (auto _ : state) {
         Result<LapRecordSet> set = readLapRecordFile(ws.setFile);
@@ -114,8 +107,7 @@ void BM_ReadLapRecordFile(benchmark::State& state)
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(ws.bytes.size()));
 }
 
-void BM_ReadCircuitRecord16(benchmark::State& state)
-{
+void BM_ReadCircuitRecord16(benchmark::State& state) {
     Workspace& ws = workspace();
     for (auto _ : state) {
         Result<CircuitRecord> r = readCircuitRecord(ws.setFile, 16);
@@ -125,8 +117,7 @@ void BM_ReadCircuitRecord16(benchmark::State& state)
     }
 }
 
-void BM_SaveCircuitRecord7(benchmark::State& state)
-{
+void BM_SaveCircuitRecord7(benchmark::State& state) {
     Workspace& ws = workspace();
     // Two different new times alternate, so every save really changes the file.
     const CircuitRecord records[2] = {fullRecord(7, 1), fullRecord(7, 2)};
@@ -142,8 +133,7 @@ void BM_SaveCircuitRecord7(benchmark::State& state)
 // The floor: the same number of bytes written aside, flushed and renamed over
 // the file with nothing else around it.
 void bareReplace(const std::string& scratch, const std::string& target, const std::string& bytes,
-                 bool syncDirectory, const std::string& dir)
-{
+                 bool syncDirectory, const std::string& dir) {
     const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd < 0)
         fail("open " + scratch + ": " + std::strerror(errno));
@@ -163,8 +153,7 @@ void bareReplace(const std::string& scratch, const std::string& target, const st
     }
 }
 
-void BM_BareWriteFsyncRename(benchmark::State& state)
-{
+void BM_BareWriteFsyncRename(benchmark::State& state) {
     Workspace& ws = workspace();
     const std::string scratch = (ws.dir / "scratch.dat").string();
     const std::string target = (ws.dir / "bare.dat").string();
@@ -174,8 +163,7 @@ void BM_BareWriteFsyncRename(benchmark::State& state)
 
 // The same with the directory flushed too, as the save does so that the
 // rename itself survives a power cut.
-void BM_BareWriteFsyncRenameDirSync(benchmark::State& state)
-{
+void BM_BareWriteFsyncRenameDirSync(benchmark::State& state) {
     Workspace& ws = workspace();
     const std::string scratch = (ws.dir / "scratch.dat").string();
     const std::string target = (ws.dir / "bare.dat").string();
@@ -187,15 +175,25 @@ constexpr int kRepetitions = 20;
 
 } // namespace
 
-BENCHMARK(BM_ReadLapRecordFile)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ReadCircuitRecord16)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_SaveCircuitRecord7)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BareWriteFsyncRename)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
-BENCHMARK(BM_BareWriteFsyncRenameDirSync)->Unit(benchmark::kMicrosecond)
-    ->Repetitions(kRepetitions)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadLapRecordFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ReadCircuitRecord16)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_SaveCircuitRecord7)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_BareWriteFsyncRename)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_BareWriteFsyncRenameDirSync)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(kRepetitions)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK_MAIN();
