@@ -344,7 +344,8 @@ void FileOps::discard(const std::string& path) {
 DataFolderLock::~DataFolderLock() = default;
 
 Status DataFolderLock::acquire(const std::string&) {
-    return Error{ErrorKind::Busy, "Locking the data folder is not written for Windows yet."};
+    // Not Busy: a folder that cannot be locked must not keep the program from starting.
+    return Error{ErrorKind::WriteFailed, "Locking the data folder is not written for Windows yet."};
 }
 
 #endif
