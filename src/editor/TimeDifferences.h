@@ -10,8 +10,9 @@
 
 namespace velomark {
 
-// Whether the differences can be asked for: each session has a split whose
-// leading value adds up to more than 0.
+// Whether the differences can be asked for: each session's splits' leading
+// values add up to more than 0. A split too large to read counts as typed;
+// the press then says the splits are not written as times.
 bool differencesAvailable(const SessionTimes& practice, const SessionTimes& qualifying);
 
 enum class DifferenceSide {
