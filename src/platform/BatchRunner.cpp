@@ -1,0 +1,167 @@
+// Starts the batch file with cmd.exe or velobat through QProcess and reports
+// its end once, asynchronously, whatever way it ended.
+#include "platform/BatchRunner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#else
+#include <csignal>
+#include <unistd.h>
+#endif
+
+namespace velomark {
+
+namespace {
+
+// The interpreter's messages are a line or two; a runaway one is cut here.
+constexpr qsizetype kErrorLimit = 4096;
+
+QString& interpreterDirectoryOverride() {
+    static QString dir;
+    return dir;
+}
+
+// The interpreter and, elsewhere than on Windows, every program it started
+// (a hof2lap that hangs would otherwise run on after the import gave up).
+void killBatch(QProcess* process) {
+#ifndef Q_OS_WIN
+    if (const qint64 pid = process->processId(); pid > 0)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+#endif
+    process->kill();
+}
+
+} // namespace
+
+BatchRunner::BatchRunner(QObject* parent) : QObject(parent) {
+    m_timeout.setSingleShot(true);
+    connect(&m_timeout, &QTimer::timeout, this, [this] {
+        if (!m_process)
+            return;
+        m_timedOut = true;
+        killBatch(m_process); // finished follows from the process
+    });
+}
+
+BatchRunner::~BatchRunner() {
+    stop();
+}
+
+void BatchRunner::setInterpreterDirectory(const QString& dir) {
+    interpreterDirectoryOverride() = dir;
+}
+
+QString BatchRunner::interpreter() {
+#ifdef Q_OS_WIN
+    // The system's own cmd.exe, never one that happens to lie in the data folder.
+    wchar_t dir[MAX_PATH];
+    const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return QStringLiteral("cmd.exe");
+    return QString::fromWCharArray(dir, static_cast<qsizetype>(n)) + QStringLiteral("\\cmd.exe");
+#else
+    const QString dir = interpreterDirectoryOverride().isEmpty()
+                            ? QCoreApplication::applicationDirPath()
+                            : interpreterDirectoryOverride();
+    return dir + QStringLiteral("/velobat");
+#endif
+}
+
+void BatchRunner::start(const QString& batchFile, int timeoutMs) {
+    stop();
+    m_timedOut = false;
+    m_errors.clear();
+
+    auto* process = new QProcess(this);
+    m_process = process;
+    process->setWorkingDirectory(QDir::currentPath());
+    process->setStandardInputFile(QProcess::nullDevice());
+    // cmd.exe echoes each line here; nothing on it is of use.
+    process->setStandardOutputFile(QProcess::nullDevice());
+#ifdef Q_OS_WIN
+    const QStringList arguments{QStringLiteral("/c"), batchFile};
+    process->setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        // A console of its own, minimised and not activated, so the player's
+        // keys stay with the import window while hof2lap runs.
+        args->flags &= ~static_cast<DWORD>(CREATE_NO_WINDOW);
+        args->flags |= CREATE_NEW_CONSOLE;
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_SHOWMINNOACTIVE;
+    });
+#else
+    const QStringList arguments{batchFile};
+    // A process group of its own, so that a stop reaches hof2lap as well.
+    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
+    connect(process, &QProcess::readyReadStandardError, this, &BatchRunner::collectErrors);
+    connect(process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+        collectErrors();
+        if (m_timedOut)
+            report(BatchOutcome::Kind::TimedOut, exitCode);
+        else if (status == QProcess::CrashExit)
+            report(BatchOutcome::Kind::Crashed, exitCode);
+        else
+            report(BatchOutcome::Kind::Ended, exitCode);
+    });
+    connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error != QProcess::FailedToStart || !m_process)
+            return;
+        m_errors = m_process->errorString().toLocal8Bit();
+        report(BatchOutcome::Kind::NotStarted, -1);
+    });
+    m_timeout.start(timeoutMs);
+    process->start(interpreter(), arguments);
+}
+
+bool BatchRunner::isRunning() const {
+    return m_process != nullptr;
+}
+
+void BatchRunner::stop() {
+    ++m_run;
+    m_timeout.stop();
+    QProcess* process = m_process;
+    m_process = nullptr;
+    if (!process)
+        return;
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        killBatch(process);
+        process->waitForFinished(2000);
+    }
+    process->deleteLater();
+}
+
+void BatchRunner::collectErrors() {
+    if (!m_process)
+        return;
+    const QByteArray more = m_process->readAllStandardError();
+    m_errors += more.left(std::max<qsizetype>(0, kErrorLimit - m_errors.size()));
+}
+
+// Delivered from the event loop, never from inside start: the caller sees the
+// end of a batch only after start has returned, and a stop in between cancels it.
+void BatchRunner::report(BatchOutcome::Kind kind, int exitCode) {
+    m_timeout.stop();
+    QProcess* process = m_process;
+    if (!process)
+        return;
+    process->disconnect(this);
+    BatchOutcome outcome{kind, exitCode, interpreter(), QString::fromLocal8Bit(m_errors).trimmed()};
+    QMetaObject::invokeMethod(
+        this,
+        [this, process, run = m_run, outcome] {
+            if (run != m_run)
+                return; // stopped, or started again, meanwhile
+            m_process = nullptr;
+            process->deleteLater();
+            emit finished(outcome);
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace velomark
