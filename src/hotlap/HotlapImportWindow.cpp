@@ -1,33 +1,194 @@
+// The import window: the file list, one extraction at a time driven by the
+// interpreter's end and the event loop (never a busy wait), the dump's fields,
+// INSERT and the slot choice.
 #include "hotlap/HotlapImportWindow.h"
 
 #include "catalogue/DataFiles.h"
+#include "hotlap/HotlapFiles.h"
+#include "hotlap/SlotChoiceWindow.h"
+#include "hotlap/WaitWindow.h"
+#include "platform/BatchRunner.h"
 #include "platform/Messages.h"
+#include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace velomark {
 
-HotlapImportWindow::HotlapImportWindow(CircuitChoice circuit, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_circuit(std::move(circuit)) {
+namespace {
+
+// hof2lap reads a hot lap in a few milliseconds; a dump that has not come
+// after this long will not come.
+constexpr int kBatchTimeoutMs = 30000;
+
+// The file list. Keys that move to another file (arrows, Home, End, a name's
+// first letter) choose it as a click does, and so do Space and Enter on the
+// file already highlighted.
+class FileList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    std::function<void()> chosenByKey;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int before = currentRow();
+        QListWidget::keyPressEvent(event);
+        const int key = event->key();
+        const bool confirm = key == Qt::Key_Space || key == Qt::Key_Return ||
+                             key == Qt::Key_Enter || key == Qt::Key_Select;
+        if (currentRow() >= 0 && (currentRow() != before || confirm) && chosenByKey)
+            chosenByKey();
+    }
+};
+
+// The GP2 directory is stored in the files' 8-bit text; the file system
+// takes its own encoding (the same 8-bit set for the narrow calls on Windows).
+std::string onDisk(const std::string& fileText) {
+#ifdef Q_OS_WIN
+    return fileText;
+#else
+    const QByteArray bytes = QFile::encodeName(fromFileText(fileText));
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+#endif
+}
+
+QString fromDisk(const std::string& bytes) {
+#ifdef Q_OS_WIN
+    return fromFileText(bytes);
+#else
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+#endif
+}
+
+// Writes one of the working files afresh. A file left by an earlier run (or
+// a link put in its place) is removed first and the new one is created
+// exclusively, so nothing is ever written through a link. Returns why it
+// failed, or nothing.
+QString writeWorkingFile(const char* name, std::string_view bytes) {
+    const QString path = QString::fromLatin1(name);
+    QFile::remove(path);
+    QFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+        file.write(bytes.data(), size) == size && file.flush())
+        return QString();
+    return QStringLiteral("The file %1 cannot be written in the data folder %2: %3.")
+        .arg(path, QDir::toNativeSeparators(QDir::currentPath()), file.errorString());
+}
+
+// The first character of text outside the files' 8-bit set.
+QString firstUnstorable(const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        const QString one = QString::fromUcs4(&c, 1);
+        if (!toFileText(one))
+            return one;
+    }
+    return QString();
+}
+
+void removeWorkingFiles() {
+    for (const char* name : {kHofBatName, kDumpName, kFlagName})
+        QFile::remove(QString::fromLatin1(name));
+}
+
+} // namespace
+
+HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_circuit(std::move(choice)) {
     setObjectName(QStringLiteral("frmhof"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Import Hotlap from GP2"));
 
-    auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(
-        QStringLiteral("Importing hot laps from GP2 is not part of this version of Velomark yet.\n"
-                       "Type the times into the lap-time editor instead."),
-        this);
-    layout->addWidget(note);
-    auto* close = new QPushButton(QStringLiteral("CLOSE"), this);
-    close->setObjectName(QStringLiteral("Command1"));
-    layout->addWidget(close);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* list = new FileList(this);
+    list->chosenByKey = [this] { chosenInList(); };
+    File1 = list;
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setAccessibleName(QStringLiteral("HotLaps"));
+    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(File1, &QListWidget::itemClicked, this, &HotlapImportWindow::chosenInList);
+    auto* listLabel = new QLabel(QStringLiteral("HotLaps"), this);
+    listLabel->setBuddy(File1);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    setTextColour(m_status, QColor(160, 0, 0));
+
+    auto* fields = new QFormLayout;
+    auto field = [this, fields](const char* label, const char* name) {
+        auto* f = new QLineEdit(this);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setAccessibleName(QString::fromLatin1(label));
+        f->setReadOnly(true);
+        fields->addRow(QString::fromLatin1(label), f);
+        return f;
+    };
+    session = field("Session", "session");
+    lap = field("Laptime", "lap");
+    split1 = field("1st Split", "split1");
+    split2 = field("2nd Split", "split2");
+    circuit = field("Circuit", "circuit");
+
+    cmdins = new QPushButton(QStringLiteral("INSERT"), this);
+    cmdins->setObjectName(QStringLiteral("cmdins"));
+    cmdins->setVisible(false); // until the end of the first extraction
+    connect(cmdins, &QPushButton::clicked, this, &HotlapImportWindow::insert);
+    Command1 = new QPushButton(QStringLiteral("CLOSE"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(listLabel);
+    left->addWidget(File1);
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields);
+    right->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdins);
+    buttons->addWidget(Command1);
+    right->addLayout(buttons);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addWidget(m_status);
+    setMinimumSize(px(7200), px(3600));
+
+    // The list and the two buttons first; the fields after them, readable but not typed into.
+    QWidget::setTabOrder(File1, cmdins);
+    QWidget::setTabOrder(cmdins, Command1);
+    QWidget::setTabOrder(Command1, session);
+    for (auto [from, to] : {std::pair{session, lap}, std::pair{lap, split1},
+                            std::pair{split1, split2}, std::pair{split2, circuit}})
+        QWidget::setTabOrder(from, to);
+    File1->setFocus(Qt::OtherFocusReason);
+
+    m_runner = new BatchRunner(this);
+    connect(m_runner, &BatchRunner::finished, this, &HotlapImportWindow::onBatchFinished);
+}
+
+HotlapImportWindow::~HotlapImportWindow() {
+    abortExtraction();
 }
 
 bool HotlapImportWindow::load() {
+    m_fields = {};
+    showFields();
     const Result<std::string> dir = readGp2Path();
     if (!dir) {
         showMessage(this, {QStringLiteral("Cannot access GP2 directory."),
@@ -39,6 +200,270 @@ bool HotlapImportWindow::load() {
     }
     m_gp2p = *dir;
     return true;
+}
+
+void HotlapImportWindow::fillFileList() {
+    const QString current = File1->currentItem() ? File1->currentItem()->text() : QString();
+    const Result<std::vector<std::string>> names = listHotlapFiles(
+        savesDirectory(onDisk(m_gp2p)), hotlapPattern(m_circuit.trackset, m_circuit.number));
+    File1->clear();
+    if (!names) {
+        m_status->setText(fromDisk(names.error().message));
+        return;
+    }
+    m_status->clear();
+    for (const std::string& name : *names)
+        File1->addItem(fromDisk(name));
+    // Filling again on each activation keeps the file the fields came from highlighted.
+    const QList<QListWidgetItem*> same = File1->findItems(current, Qt::MatchExactly);
+    if (!current.isEmpty() && !same.isEmpty())
+        File1->setCurrentItem(same.first());
+}
+
+void HotlapImportWindow::chosenInList() {
+    QListWidgetItem* item = File1->currentItem();
+    if (!item)
+        return;
+    if (extracting()) {
+        // One extraction at a time: the highlight goes back to the file being read.
+        const QList<QListWidgetItem*> same = File1->findItems(m_extractedFile, Qt::MatchExactly);
+        if (!same.isEmpty())
+            File1->setCurrentItem(same.first());
+        return;
+    }
+    extract(item->text());
+}
+
+void HotlapImportWindow::extract(const QString& fileName) {
+    if (extracting())
+        return;
+    m_fields = {};
+    showFields();
+    m_failure.clear();
+    m_extractedFile = fileName;
+    m_stage = Stage::Waiting;
+    // The slot question was about the lap shown before.
+    if (m_slotChoice)
+        m_slotChoice->close();
+
+    // Refused before anything is written or started.
+    const std::optional<std::string> name = toFileText(fileName);
+    if (!name) {
+        fail(QStringLiteral("The hot-lap file %1 cannot be passed to hof2lap: its name holds "
+                            "the character %2, which the batch file cannot carry.")
+                 .arg(fileName, firstUnstorable(fileName)));
+        finish();
+        return;
+    }
+    const Result<HofBat> bat = composeHofBat(m_gp2p, *name);
+    if (!bat) {
+        fail(messageText(bat.error()));
+        finish();
+        return;
+    }
+    m_cline = bat->cline;
+    m_fil = bat->fil;
+
+    if (!m_wait)
+        m_wait = new WaitWindow(this);
+    m_wait->show();
+    m_wait->raise();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_busyCursor = true;
+
+    m_flg = FlagState::Running;
+    QString why = writeWorkingFile(kFlagName, kFlagRunning);
+    if (why.isEmpty())
+        why = writeWorkingFile(kHofBatName, bat->bytes);
+    if (!why.isEmpty()) {
+        fail(notRead(why));
+        finish();
+        return;
+    }
+    m_runner->start(QString::fromLatin1(kHofBatName), kBatchTimeoutMs);
+}
+
+void HotlapImportWindow::onBatchFinished(const BatchOutcome& outcome) {
+    if (m_stage != Stage::Waiting)
+        return;
+    const QString interpreter = QDir::toNativeSeparators(outcome.interpreter);
+    switch (outcome.kind) {
+    case BatchOutcome::Kind::NotStarted:
+        fail(notRead(QStringLiteral("The command interpreter %1 could not be started (%2). It "
+                                    "belongs in the folder of the program.")
+                         .arg(interpreter, outcome.errors)));
+        finish();
+        return;
+    case BatchOutcome::Kind::TimedOut:
+        fail(notRead(QStringLiteral("hof2lap did not finish within %1 seconds and was stopped. "
+                                    "Check that hof2lap in the GP2 directory %2 runs on this "
+                                    "system and that the file can be read.")
+                         .arg(kBatchTimeoutMs / 1000)
+                         .arg(fromFileText(m_gp2p))));
+        finish();
+        return;
+    case BatchOutcome::Kind::Crashed:
+        fail(notRead(QStringLiteral("The command interpreter %1 stopped before hof.bat was done.")
+                         .arg(interpreter)));
+        finish();
+        return;
+    case BatchOutcome::Kind::Ended:
+        break;
+    }
+    // hof2lap and the interpreter only write here when something went wrong
+    // (no hof2lap to run, a file it cannot read); what the dump holds is still shown.
+    if (!outcome.errors.isEmpty() || outcome.exitCode != 0)
+        fail(notRead(outcome.errors.isEmpty()
+                         ? QStringLiteral("The command interpreter %1 ended with status %2.")
+                               .arg(interpreter)
+                               .arg(outcome.exitCode)
+                         : outcome.errors));
+
+    m_flg = readFlag();
+    if (m_flg == FlagState::NotANumber) {
+        fail(notRead(QStringLiteral("The file flag does not hold a number once hof.bat has run.")));
+        finish();
+        return;
+    }
+    if (m_flg != FlagState::Finished) {
+        fail(notRead(QStringLiteral("hof.bat ended without writing 1 into the file flag.")));
+        finish();
+        return;
+    }
+    Result<std::string> dump = readDumpFile(kDumpName);
+    if (!dump) {
+        fail(notRead(messageText(dump.error())));
+        finish();
+        return;
+    }
+    m_dump = std::move(*dump);
+    m_lines.emplace(m_dump);
+    m_stage = Stage::Reading;
+    readNextLine();
+}
+
+// One line per turn of the event loop, so the windows answer between lines.
+void HotlapImportWindow::readNextLine() {
+    if (m_stage != Stage::Reading)
+        return;
+    const std::optional<std::string_view> line = m_lines->next();
+    if (!line) { // the 19th line was read, or the dump ended before it
+        finish();
+        return;
+    }
+    scanDumpLine(*line, m_fields);
+    showFields();
+    QMetaObject::invokeMethod(this, &HotlapImportWindow::readNextLine, Qt::QueuedConnection);
+}
+
+QString HotlapImportWindow::notRead(const QString& why) const {
+    return QStringLiteral("The hot lap %1 could not be read.\n%2").arg(m_extractedFile, why);
+}
+
+// The first failure counts: what follows from it adds nothing for the player.
+void HotlapImportWindow::fail(const QString& message) {
+    if (m_failure.isEmpty())
+        m_failure = message;
+}
+
+void HotlapImportWindow::finish() {
+    m_lines.reset();
+    m_dump.clear();
+    tchange(m_fields);
+    showFields();
+    removeWorkingFiles();
+    cmdins->setVisible(true);
+    if (m_wait)
+        m_wait->hide();
+    if (m_busyCursor) {
+        QApplication::restoreOverrideCursor();
+        m_busyCursor = false;
+    }
+    m_stage = Stage::Idle;
+
+    const QPointer<HotlapImportWindow> self(this);
+    if (!m_failure.isEmpty())
+        showMessage(this, {QStringLiteral("Hot lap not read"), m_failure, MessageButtons::Ok,
+                           MessageIcon::Stop});
+    if (self)
+        emit extracted();
+}
+
+// Closing the window in the middle of an extraction: the interpreter is
+// stopped and the working files go, as at the end of any extraction.
+void HotlapImportWindow::abortExtraction() {
+    if (m_stage == Stage::Idle)
+        return;
+    m_runner->stop();
+    m_stage = Stage::Idle;
+    m_lines.reset();
+    m_dump.clear();
+    removeWorkingFiles();
+    if (m_busyCursor) {
+        QApplication::restoreOverrideCursor();
+        m_busyCursor = false;
+    }
+}
+
+void HotlapImportWindow::showFields() {
+    for (const auto& [field, text] :
+         {std::pair{session, &m_fields.session}, std::pair{lap, &m_fields.lap},
+          std::pair{split1, &m_fields.split1}, std::pair{split2, &m_fields.split2},
+          std::pair{circuit, &m_fields.circuit}})
+        field->setText(fromFileText(*text));
+}
+
+void HotlapImportWindow::insert() {
+    if (extracting())
+        return;
+    const std::string& s = m_fields.session;
+    if (s == "Qualifying" || s == "Practice") {
+        emit lapChosen(
+            {s == "Practice" ? ImportedLap::Slot::Practice : ImportedLap::Slot::Qualifying,
+             m_fields.lap, m_fields.split1, m_fields.split2});
+        hide(); // the editor completes the 3rd split and then closes this window
+    } else if (s == "Race/Quickrace") {
+        if (!m_slotChoice) {
+            m_slotChoice = new SlotChoiceWindow(this);
+            connect(m_slotChoice, &SlotChoiceWindow::slotChosen, this,
+                    &HotlapImportWindow::chooseSlot);
+        }
+        m_slotChoice->show();
+        m_slotChoice->raise();
+        m_slotChoice->activateWindow();
+    }
+    // Any other session (a warm-up lap, a plain hot lap without times): nothing to insert.
+}
+
+void HotlapImportWindow::chooseSlot(ImportedLap::Slot slot) {
+    if (extracting() || m_fields.session != "Race/Quickrace")
+        return;
+    emit lapChosen({slot, m_fields.lap, {}, {}});
+    hide(); // stays loaded: the next IMPORT shows it as it is
+    if (m_slotChoice)
+        m_slotChoice->close();
+}
+
+void HotlapImportWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        fillFileList();
+}
+
+// Also on showing, for window systems that do not activate a window shown
+// while another application has the focus.
+void HotlapImportWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fillFileList();
+}
+
+void HotlapImportWindow::closeEvent(QCloseEvent* event) {
+    abortExtraction();
+    if (m_slotChoice)
+        m_slotChoice->close();
+    if (m_wait)
+        m_wait->close();
+    QWidget::closeEvent(event);
 }
 
 } // namespace velomark
