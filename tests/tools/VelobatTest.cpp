@@ -42,19 +42,24 @@ class VelobatTest : public QObject {
         }
     }
 
-    // As the import runs it: a blank in the GP2 directory, saves in GPSAVES,
-    // only a DOS hof2lap there, and a file name that a shell would run.
+    // As the import runs it: a blank and an accent in the GP2 directory (hof.bat
+    // is Windows-1252, the disk UTF-8), saves in GPSAVES, only a DOS hof2lap
+    // there, and a file name that a shell would run.
     void hofBatFromTheImport() {
         QTemporaryDir work;
-        QVERIFY(QDir(work.path()).mkpath(QStringLiteral("GP 2/GPSAVES")));
-        test::writeBytes(work.filePath(QStringLiteral("GP 2/hof2lap")), "MZ\x90");
-        QVERIFY(
-            QFile::setPermissions(work.filePath(QStringLiteral("GP 2/hof2lap")), QFile::ExeOwner));
+        QVERIFY(QDir(work.path()).mkpath(QStringLiteral("GP \u00e92/GPSAVES")));
+        test::writeBytes(work.filePath(QStringLiteral("GP \u00e92/hof2lap")), "MZ\x90");
+        QVERIFY(QFile::setPermissions(work.filePath(QStringLiteral("GP \u00e92/hof2lap")),
+                                      QFile::ExeOwner));
         const std::string name = "A;touch p1;$(touch p2)`touch p3`&touch p4.hl";
         test::writeBytes(
-            work.filePath(QStringLiteral("GP 2/GPSAVES/") + QString::fromStdString(name)),
+            work.filePath(QStringLiteral("GP \u00e92/GPSAVES/") + QString::fromStdString(name)),
             test::hotlapFile({}));
-        QCOMPARE(runBatch(work.path(), composeHofBat("GP 2", name)->bytes), 0);
+        QCOMPARE(runBatch(work.path(), composeHofBat("GP \xe9"
+                                                     "2",
+                                                     name)
+                                           ->bytes),
+                 0);
         // The hof2lap beside velobat got the whole name as one argument and read the file.
         QVERIFY(test::readBytes(work.filePath(QStringLiteral("hoftemp")))
                     .starts_with(" Hot lap for Interlagos\r\n  Session: Unlimited practice\r\n"));
@@ -69,8 +74,10 @@ class VelobatTest : public QObject {
         QVERIFY(errors.contains("hof.bat line 2: a percent sign"));
         QCOMPARE(test::readBytes(work.filePath(QStringLiteral("flag"))), "1 \r\n");
         QCOMPARE(QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-                 test::strings({"GP 2", "flag", "hof.bat", "hoftemp"}));
-        QCOMPARE(QDir(work.filePath(QStringLiteral("GP 2/GPSAVES"))).count(), 3u); // ., .., the lap
+                 QStringList({QStringLiteral("GP \u00e92"), QStringLiteral("flag"),
+                              QStringLiteral("hof.bat"), QStringLiteral("hoftemp")}));
+        QCOMPARE(QDir(work.filePath(QStringLiteral("GP \u00e92/GPSAVES"))).count(),
+                 3u); // ., .., the lap
     }
 };
 

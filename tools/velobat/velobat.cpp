@@ -17,6 +17,7 @@
 // could not be started, 2 when the batch file cannot be read. A program's own
 // exit status does not stop the batch, as with cmd.exe.
 #include "hotlap/HotlapFiles.h"
+#include "store/Cp1252.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -298,6 +299,27 @@ std::string printable(std::string_view line) {
     return text;
 }
 
+// hof.bat is written in the data files' Windows-1252, as cmd.exe reads it;
+// file names on a modern POSIX system are UTF-8, so a GP2 directory or a hot
+// lap named with accents is found only after this conversion.
+std::string utf8FromCp1252(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char32_t c : velomark::decodeCp1252(bytes)) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -317,7 +339,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string ownDir = ownDirectory(argv[0]);
-    const std::string_view text = *batch;
+    const std::string converted = utf8FromCp1252(*batch);
+    const std::string_view text = converted;
     int status = 0;
     size_t start = 0;
     for (int number = 1; start < text.size(); ++number) {
