@@ -1,0 +1,148 @@
+// The real printer: Qt's printer on the default print queue, or a PDF in the
+// data folder, written through the safe save, where no printer is installed.
+#include "platform/PrintSink.h"
+
+#include "platform/TextCodec.h"
+#include "store/FileOps.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace velomark {
+
+namespace {
+
+constexpr int kTabStop = 8;
+constexpr qreal kPointSize = 10; // what printers use when no size is asked for
+
+// The report's columns line up only in a fixed-pitch font.
+QFont printFont(const QString& name) {
+    QFont f(name);
+    f.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(f).fixedPitch())
+        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setPointSizeF(kPointSize);
+    return f;
+}
+
+QPageLayout a4Layout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
+// Line after line from the top of the page; a line that would not fit starts a new page.
+bool paintLines(QPagedPaintDevice& device, const PrintJob& job) {
+    QPainter p;
+    if (!p.begin(&device))
+        return false;
+    const QFont plain = printFont(job.fontName);
+    QFont bold = plain;
+    bold.setBold(true);
+    const QFontMetrics metrics(plain, &device);
+    const int step = metrics.lineSpacing();
+    int y = 0;
+    for (const PrintedLine& line : job.lines) {
+        if (y > 0 && y + step > device.height()) {
+            if (!device.newPage())
+                return false;
+            y = 0;
+        }
+        p.setFont(line.heading ? bold : plain);
+        p.drawText(0, y + metrics.ascent(), expandTabs(line.text));
+        y += step;
+    }
+    return p.end();
+}
+
+class RealPrinter final : public PrintSink {
+  public:
+    PrintOutcome print(const PrintJob& job) override {
+        if (job.lines.isEmpty())
+            return {};
+        const QPrinterInfo queue = QPrinterInfo::defaultPrinter();
+        return queue.isNull() ? toPdf(job) : toPrinter(queue, job);
+    }
+
+  private:
+    static PrintOutcome toPrinter(const QPrinterInfo& queue, const PrintJob& job) {
+        QPrinter printer(queue, QPrinter::HighResolution);
+        printer.setDocName(job.name);
+        printer.setPageLayout(a4Layout());
+        if (!printer.isValid() || !paintLines(printer, job))
+            return {{},
+                    QStringLiteral("The printer %1 did not take \"%2\".")
+                        .arg(queue.printerName(), job.name)};
+        return {};
+    }
+
+    static PrintOutcome toPdf(const PrintJob& job) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        bool painted = false;
+        {
+            QPdfWriter pdf(&buffer);
+            pdf.setTitle(job.name);
+            pdf.setCreator(QStringLiteral("Velomark"));
+            pdf.setPageLayout(a4Layout());
+            painted = paintLines(pdf, job);
+        } // the writer finishes the file when it goes
+        const QString file = job.name + QStringLiteral(".pdf");
+        if (!painted)
+            return {{}, QStringLiteral("The file %1 could not be drawn.").arg(file)};
+        const std::string path = QFile::encodeName(file).toStdString();
+        const Status saved = replaceFileSafely(realFileOps(), path, buffer.data().toStdString(),
+                                               path + ".velomark-new");
+        if (!saved)
+            return {{}, messageText(saved.error()).replace(fromFileText(path), file)};
+        return {file, {}};
+    }
+};
+
+RealPrinter g_real;
+PrintSink* g_sink = &g_real;
+
+} // namespace
+
+PrintSink& printSink() {
+    return *g_sink;
+}
+
+void setPrintSink(PrintSink* sink) {
+    g_sink = sink ? sink : &g_real;
+}
+
+QString expandTabs(const QString& line) {
+    QString out;
+    out.reserve(line.size() + kTabStop * 4);
+    for (const QChar c : line) {
+        if (c == u'\t')
+            out.append(QString(kTabStop - out.size() % kTabStop, u' '));
+        else
+            out.append(c);
+    }
+    return out;
+}
+
+QString savedAsPdfText(const QStringList& files) {
+    QStringList quoted;
+    for (const QString& f : files)
+        quoted << QLatin1Char('"') + f + QLatin1Char('"');
+    QString names = quoted.join(QStringLiteral(", "));
+    if (quoted.size() > 1) {
+        const qsizetype last = names.lastIndexOf(QStringLiteral(", "));
+        names.replace(last, 2, QStringLiteral(" and "));
+    }
+    return QStringLiteral("No printer is installed, so the lap times were saved as %1 in the "
+                          "folder %2.")
+        .arg(names, QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+} // namespace velomark
