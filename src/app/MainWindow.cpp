@@ -2,11 +2,14 @@
 
 #include "velomark/Version.h"
 
+#include "app/AboutBox.h"
+#include "catalogue/CustomWindow.h"
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
+#include "reports/ExportChooser.h"
 
 #include <QButtonGroup>
 #include <QEvent>
@@ -167,8 +170,7 @@ void MainWindow::buildTracksetFrame() {
     smallFont.setPointSizeF(6.75);
     cmdcustom->setFont(smallFont);
     cmdcustom->setAccessibleName(QStringLiteral("Set up custom circuits"));
-    connect(cmdcustom, &QPushButton::clicked, this,
-            [this] { notBuiltYet(QStringLiteral("Setting up custom circuits")); });
+    connect(cmdcustom, &QPushButton::clicked, this, &MainWindow::openCustomCircuits);
 }
 
 void MainWindow::buildCircuitButtons() {
@@ -207,8 +209,7 @@ void MainWindow::buildTools() {
     Command1->setGeometry(twipRect(360, 4920, 855, 375));
     Command1->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
     Command1->setToolTip(QStringLiteral("Print Lap Times"));
-    connect(Command1, &QPushButton::clicked, this,
-            [this] { notBuiltYet(QStringLiteral("Exporting lap times")); });
+    connect(Command1, &QPushButton::clicked, this, &MainWindow::openExportChooser);
 
     auto* Label1 = new QLabel(
         QStringLiteral("\"The meek may inherit the Earth.  They just better stay the hell off "
@@ -306,6 +307,32 @@ void MainWindow::openInitialisation() {
     m_init->raise();
 }
 
+// Each of these stays open beside the main window; a second click brings the
+// open one to the front instead of opening another.
+void MainWindow::openCustomCircuits() {
+    if (!m_custom) {
+        m_custom = new CustomWindow;
+        // Custom is selected, and its captions read again, after every save.
+        connect(m_custom, &CustomWindow::saved, this, [this] { selectTrackset(Trackset::Custom); });
+    }
+    m_custom->show();
+    m_custom->raise();
+}
+
+void MainWindow::openExportChooser() {
+    if (!m_export)
+        m_export = new ExportChooser;
+    m_export->show();
+    m_export->raise();
+}
+
+void MainWindow::openAbout() {
+    if (!m_about)
+        m_about = new AboutBox;
+    m_about->show();
+    m_about->raise();
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         for (size_t i = 0; i < t.size(); ++i) {
@@ -313,7 +340,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 m_tno2 = static_cast<int>(i) + 1;
         }
     } else if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
-        notBuiltYet(QStringLiteral("The About box"));
+        openAbout();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -334,12 +361,6 @@ void MainWindow::closeTransientWindows() {
     }
     if (m_init)
         m_init->close();
-}
-
-void MainWindow::notBuiltYet(const QString& what) {
-    showMessage(this,
-                {QString(), what + QStringLiteral(" is not part of this version of Velomark yet."),
-                 MessageButtons::Ok, MessageIcon::None});
 }
 
 } // namespace velomark

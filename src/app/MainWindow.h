@@ -16,6 +16,9 @@ class QRadioButton;
 
 namespace velomark {
 
+class AboutBox;
+class CustomWindow;
+class ExportChooser;
 class InitWindow;
 class LapTimeEditor;
 
@@ -56,8 +59,10 @@ class MainWindow : public QWidget {
     void setCaption(QPushButton* button, const QString& caption);
     CircuitChoice circuitAt(int k) const;
     void openInitialisation();
+    void openCustomCircuits();
+    void openExportChooser();
+    void openAbout();
     void closeTransientWindows();
-    void notBuiltYet(const QString& what);
 
     QLabel* labset = nullptr;
     QLabel* Image2 = nullptr;
@@ -72,6 +77,9 @@ class MainWindow : public QWidget {
     int m_tno2 = 0;
     QPointer<LapTimeEditor> m_editor;
     QPointer<InitWindow> m_init;
+    QPointer<CustomWindow> m_custom;
+    QPointer<ExportChooser> m_export;
+    QPointer<AboutBox> m_about;
 };
 
 } // namespace velomark
