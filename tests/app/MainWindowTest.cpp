@@ -1,6 +1,7 @@
 // The main window: tracksets, captions, the Custom selection, the hand-over
-// to the editor and the windows its activation closes.
+// to the editor and the windows its activation closes; the About box.
 #include "app/MainWindow.h"
+#include "app/AboutBox.h"
 
 #include "store/LapRecordFile.h"
 #include "support/FakeMessages.h"
@@ -170,6 +171,25 @@ class MainWindowTest : public QObject {
         w.show(); // the main window comes back while the editor is still open
         QApplication::setActiveWindow(&w);
         QTRY_VERIFY(!editor);
+    }
+
+    void aboutBoxOpensOnceAndClosesByKey() {
+        ScopedWorkDir dir;
+        FakeMessages msgs;
+        MainWindow main;
+        auto* picture = main.findChild<QLabel*>(QStringLiteral("Image2"));
+        for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+            QTest::mouseClick(picture, Qt::LeftButton);
+            QPointer<QWidget> about = window("frmAbout");
+            QTest::mouseClick(picture, Qt::LeftButton); // the open box comes to the front
+            QVERIFY(about && window("frmAbout") == about && !about->isModal());
+            QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.5"));
+            QTest::keyClick(about, Qt::Key(key));
+            QVERIFY(!window("frmAbout"));
+        }
+        // The home page link leads somewhere for a build-tree copy as for an installed one.
+        const QUrl home = AboutBox::homePage();
+        QVERIFY2(QFileInfo(home.toLocalFile()).isFile(), qPrintable(home.toString()));
     }
 };
 
