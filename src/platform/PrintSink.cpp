@@ -10,11 +10,14 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <algorithm>
 
 namespace velomark {
 
@@ -22,6 +25,7 @@ namespace {
 
 constexpr int kTabStop = 8;
 constexpr qreal kPointSize = 10; // what printers use when no size is asked for
+constexpr qreal kSmallestPointSize = 6;
 
 // The report's columns line up only in a fixed-pitch font.
 QFont printFont(const QString& name) {
@@ -33,6 +37,18 @@ QFont printFont(const QString& name) {
     return f;
 }
 
+// A session line with its setup name is about a hundred characters, wider
+// than an A4 page at 10 points: the font shrinks until the widest line fits.
+void fitWidest(QFont& font, const QStringList& lines, const QPaintDevice& device) {
+    qsizetype widest = 0;
+    for (const QString& line : lines)
+        widest = std::max(widest, line.size());
+    const QString sample(widest, u'M');
+    while (font.pointSizeF() > kSmallestPointSize &&
+           QFontMetricsF(font, &device).horizontalAdvance(sample) > device.width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+}
+
 QPageLayout a4Layout() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                        QPageLayout::Millimeter);
@@ -40,23 +56,32 @@ QPageLayout a4Layout() {
 
 // Line after line from the top of the page; a line that would not fit starts a new page.
 bool paintLines(QPagedPaintDevice& device, const PrintJob& job) {
-    QPainter p;
-    if (!p.begin(&device))
-        return false;
-    const QFont plain = printFont(job.fontName);
+    QStringList lines;
+    for (const PrintedLine& line : job.lines)
+        lines << expandTabs(line.text);
+    QFont plain = printFont(job.fontName);
+    fitWidest(plain, lines, device);
     QFont bold = plain;
     bold.setBold(true);
     const QFontMetrics metrics(plain, &device);
     const int step = metrics.lineSpacing();
+
+    QPainter p;
+    if (!p.begin(&device))
+        return false;
     int y = 0;
-    for (const PrintedLine& line : job.lines) {
-        if (y > 0 && y + step > device.height()) {
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // A heading starts a new page rather than stand alone at its foot.
+        qsizetype block = 1;
+        while (job.lines[i].heading && i + block < lines.size() && !job.lines[i + block].heading)
+            ++block;
+        if (y > 0 && y + step * block > device.height()) {
             if (!device.newPage())
                 return false;
             y = 0;
         }
-        p.setFont(line.heading ? bold : plain);
-        p.drawText(0, y + metrics.ascent(), expandTabs(line.text));
+        p.setFont(job.lines[i].heading ? bold : plain);
+        p.drawText(0, y + metrics.ascent(), lines[i]);
         y += step;
     }
     return p.end();
