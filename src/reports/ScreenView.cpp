@@ -64,8 +64,4 @@ void ScreenView::setReportText(const std::string& bytes) {
     view->setPlainText(text);
 }
 
-QString ScreenView::text() const {
-    return view->toPlainText();
-}
-
 } // namespace velomark

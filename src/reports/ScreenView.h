@@ -18,7 +18,6 @@ class ScreenView : public QWidget {
 
     // Replaces the whole text with the report's bytes.
     void setReportText(const std::string& bytes);
-    QString text() const;
 
   private:
     ScreenView();
