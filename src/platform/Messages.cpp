@@ -7,14 +7,24 @@ namespace velomark {
 
 namespace {
 
+QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
 class RealMessages final : public MessageSink {
   public:
     MessageAnswer show(QWidget* parent, const Message& m) override {
         QMessageBox box(m.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
                         m.title.isEmpty() ? applicationTitle() : m.title, m.text,
-                        m.buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                           : QMessageBox::Ok,
-                        parent);
+                        buttonsOf(m.buttons), parent);
         if (m.systemModal)
             box.setWindowModality(Qt::ApplicationModal);
         switch (box.exec()) {
@@ -22,6 +32,8 @@ class RealMessages final : public MessageSink {
             return MessageAnswer::Yes;
         case QMessageBox::No:
             return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
         default:
             return MessageAnswer::Ok;
         }

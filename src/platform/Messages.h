@@ -8,9 +8,9 @@ class QWidget;
 
 namespace velomark {
 
-enum class MessageButtons { Ok, YesNo };
+enum class MessageButtons { Ok, YesNo, OkCancel };
 enum class MessageIcon { None, Stop };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 struct Message {
     QString title; // empty: the application title "Velomark"

@@ -41,12 +41,11 @@ void PrintWindow::run() {
         close();
         return;
     }
-    // The box offers OK and Cancel; the message layer has no such pair yet, so
-    // Yes stands for OK and No for Cancel. Cancel prints nothing.
+    // Cancel prints nothing.
     const MessageAnswer ready = showMessage(this, {QString::fromLatin1(kReadyToPrintTitle),
                                                    QString::fromLatin1(kReadyToPrintText),
-                                                   MessageButtons::YesNo, MessageIcon::None});
-    if (ready != MessageAnswer::Yes) {
+                                                   MessageButtons::OkCancel, MessageIcon::None});
+    if (ready != MessageAnswer::Ok) {
         close();
         return;
     }

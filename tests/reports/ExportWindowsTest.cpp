@@ -198,11 +198,11 @@ class ExportWindowsTest : public QObject {
         QTest::addColumn<int>("documents");
         const QStringList ready{QStringLiteral("Ready to print")};
         QTest::newRow("three tracksets")
-            << QStringLiteral("CIS") << QString() << MessageAnswer::Yes << ready << 3;
+            << QStringLiteral("CIS") << QString() << MessageAnswer::Ok << ready << 3;
         QTest::newRow("Cancel prints nothing")
-            << QStringLiteral("S") << QString() << MessageAnswer::No << ready << 0;
+            << QStringLiteral("S") << QString() << MessageAnswer::Cancel << ready << 0;
         QTest::newRow("later file missing")
-            << QStringLiteral("SI") << QStringLiteral("set2.dat") << MessageAnswer::Yes
+            << QStringLiteral("SI") << QStringLiteral("set2.dat") << MessageAnswer::Ok
             << strings({"Ready to print", "Ooops!"}) << 1;
         QTest::newRow("custom missing: no question")
             << QStringLiteral("SC") << QStringLiteral("custom") << MessageAnswer::Ok
@@ -226,6 +226,8 @@ class ExportWindowsTest : public QObject {
             msgs.expect(title == QLatin1String("Ready to print") ? ready : MessageAnswer::Ok);
         click(w, "Command1");
         QCOMPARE(titles(msgs), messages);
+        QVERIFY(messages.first() != QLatin1String("Ready to print") ||
+                msgs.shown.first().buttons == MessageButtons::OkCancel);
         QVERIFY(!window("frmprint") && msgs.beeps == 0);
         QCOMPARE(printer.jobs.size(), documents);
         if (documents == 0)
@@ -249,7 +251,7 @@ class ExportWindowsTest : public QObject {
         FakeMessages msgs;
         QVERIFY(writeInputs());
         auto* w = open<PrintWindow>(QStringLiteral("S"));
-        msgs.expect(MessageAnswer::Yes);
+        msgs.expect(MessageAnswer::Ok);
         msgs.expect(MessageAnswer::Ok);
         click(w, "Command1");
         const QString pdf = QStringLiteral("GP2 Lap Times - Standard Circuits.pdf");

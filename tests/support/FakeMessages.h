@@ -28,7 +28,15 @@ class FakeMessages : public MessageSink {
         shown.append(m);
         if (m_answers.isEmpty()) {
             unexpected.append(m.title + QStringLiteral(": ") + m.text);
-            return m.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+            switch (m.buttons) {
+            case MessageButtons::YesNo:
+                return MessageAnswer::No;
+            case MessageButtons::OkCancel:
+                return MessageAnswer::Cancel;
+            case MessageButtons::Ok:
+                break;
+            }
+            return MessageAnswer::Ok;
         }
         return m_answers.takeFirst();
     }
