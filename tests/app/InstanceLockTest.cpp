@@ -15,21 +15,15 @@ using namespace velomark::test;
 class InstanceLockTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() {
-        QVERIFY(m_runtime.isValid());
-        QFile::setPermissions(m_runtime.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", m_runtime.path().toLocal8Bit());
-    }
-
     void secondInstanceRefusedUntilTheFirstDies() {
+        QTemporaryDir runtime; // mode 0700, as a runtime directory must be
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // for the real Velomark started below
+
         // A real Velomark holds the lock, then dies without cleaning up.
         QTemporaryDir work;
         QProcess running;
         running.setWorkingDirectory(work.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        running.setProcessEnvironment(env);
         running.start(QStringLiteral(VELOMARK_EXE), {});
         QVERIFY(running.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(InstanceLock::defaultPath()), 10000);
@@ -42,32 +36,26 @@ class InstanceLockTest : public QObject {
         }
         // Another login or sudo: another runtime directory, the same data folder.
         QTemporaryDir otherRuntime;
+        const QString otherLock = otherRuntime.filePath(QStringLiteral("velomark.lock"));
         msgs.expect(MessageAnswer::Ok);
         {
-            InstanceLock elsewhere(otherRuntime.filePath(QStringLiteral("velomark.lock")),
-                                   work.path().toStdString());
+            InstanceLock elsewhere(otherLock, work.path().toStdString());
             QVERIFY(!CheckPrevInstance(elsewhere));
-            InstanceLock otherFolder(otherRuntime.filePath(QStringLiteral("velomark.lock")),
-                                     otherRuntime.path().toStdString());
+            InstanceLock otherFolder(otherLock, otherRuntime.path().toStdString());
             QVERIFY(otherFolder.tryAcquire());
         }
         QCOMPARE(msgs.shown.size(), 2);
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Velomark"));
         QCOMPARE(msgs.shown[0].text, QStringLiteral("I`m already running! "));
-        QCOMPARE(msgs.shown[0].icon, MessageIcon::Stop);
-        QVERIFY(msgs.shown[0].systemModal);
+        QVERIFY(msgs.shown[0].icon == MessageIcon::Stop && msgs.shown[0].systemModal);
 
         running.kill(); // SIGKILL: no chance to remove the lock file
         QVERIFY(running.waitForFinished());
         QVERIFY(QFile::exists(InstanceLock::defaultPath()));
-
         InstanceLock next(InstanceLock::defaultPath(), work.path().toStdString());
         QVERIFY(CheckPrevInstance(next));
         QCOMPARE(msgs.shown.size(), 2);
     }
-
-  private:
-    QTemporaryDir m_runtime;
 };
 
 QTEST_MAIN(InstanceLockTest)
