@@ -1,21 +1,18 @@
-// hof2lap: the decompressor's output limit, the dump of fixture files made by an
-// independent encoder (checked through the import's own scanner), refusals, and the
-// built tool end to end.
+// hof2lap as built, on hot laps made by an independent encoder: the dump of
+// each kind of file, the refusals in plain words, and the decompressor's limit.
 #include "HotlapFile.h"
 #include "HotlapFixture.h"
-#include "hotlap/DumpScanner.h"
 #include "support/TestFiles.h"
 
 #include <QProcess>
 #include <QtTest>
 
-using namespace velomark;
 using namespace velomark::hotlap;
 using namespace std::string_literals;
-using test::FixtureLap;
+using velomark::test::FixtureSum;
+using velomark::test::hotlapFile;
 
 Q_DECLARE_METATYPE(std::string)
-Q_DECLARE_METATYPE(velomark::test::FixtureLap)
 
 namespace {
 const std::string kPractice = " Hot lap for Interlagos\r\n  Session: Unlimited practice\r\n"
@@ -27,89 +24,68 @@ class Hof2lapTest : public QObject {
     Q_OBJECT
   private slots:
     void decompressor() {
-        QVERIFY(!decompress(test::lzCompress(std::string(1000, 'x')), 999));
-        QVERIFY(decompress(test::lzCompress(std::string(1000, 'x')), 1000));
+        QVERIFY(!decompress(velomark::test::lzCompress(std::string(1000, 'x')), 999));
+        QVERIFY(decompress(velomark::test::lzCompress(std::string(1000, 'x')), 1000));
     }
 
-    void dump_data() {
-        QTest::addColumn<FixtureLap>("lap");
-        QTest::addColumn<std::string>("dump");
-        QTest::addColumn<std::string>("fields"); // as the import shows them
-        using test::FixtureSum;
+    void tool_data() {
+        QTest::addColumn<std::string>("file"); // AHOT.HL, none when empty
+        QTest::addColumn<int>("status");
+        QTest::addColumn<std::string>("out"); // the dump, or why the file is refused
+        const std::string compressed = hotlapFile({.compressed = true}).substr(0, 32);
         // clang-format off
         QTest::newRow("compressed")
-            << FixtureLap{.compressed = true, .sum = FixtureSum::OverExpanded, .replaySize = 30000}
-            << kPractice + kTail << "Practice|1.23.456|41.123|1.02.345|Interlagos"s;
+            << hotlapFile({.compressed = true, .sum = FixtureSum::OverExpanded,
+                           .replaySize = 30000})
+            << 0 << kPractice + kTail;
         QTest::newRow("custom track, bad checksum")
-            << FixtureLap{.sum = FixtureSum::Wrong, .trackByte = 0x80,
-                          .trackName = "Monza\r\nLap time 0:00.001", .session = kSaturdayQualifying,
-                          .split1 = 59999, .split2 = 0x10000000, .lapTime = 602314}
-            << " Hot lap for Monza??lap time 0:00.001\r\n  Session: Qualifying (Saturday)\r\n"
-               "  Lap time 10:02.314\r\n  split 1 0:59.999\r\n" + kTail +
-               "  Warning: the checksum does not match; the file may be damaged.\r\n"
-            << "Qualifying|10.02.31|59.999||Monza??lap time 0:00"s;
+            << hotlapFile({.sum = FixtureSum::Wrong, .trackByte = 0x80,
+                           .session = kSaturdayQualifying,
+                           .trackName = "Monza\r\nLap time 0:00.001", .split1 = 59999,
+                           .split2 = 0x10000000, .lapTime = 602314})
+            << 0 << " Hot lap for Monza??lap time 0:00.001\r\n  Session: Qualifying (Saturday)\r\n"
+                    "  Lap time 10:02.314\r\n  split 1 0:59.999\r\n" + kTail +
+                    "  Warning: the checksum does not match; the file may be damaged.\r\n";
         QTest::newRow("linked, through the pits")
-            << FixtureLap{.type = 15, .offsetMisses = true, .session = kRace,
-                          .split1 = 0x10000000, .split2 = 0x10000000}
-            << " Hot lap for Interlagos\r\n  Session: Race\r\n  Lap time 1:23.456\r\n" + kTail +
-               "  Linked hot lap\r\n"
-            << "Race/Quickrace|1.23.456|||Interlagos"s;
-        QTest::newRow("plain") << FixtureLap{.track = 15, .extension = false}
+            << hotlapFile({.type = 15, .offsetMisses = true, .session = kRace,
+                           .split1 = 0x10000000, .split2 = 0x10000000})
+            << 0 << " Hot lap for Interlagos\r\n  Session: Race\r\n  Lap time 1:23.456\r\n" + kTail
+                    + "  Linked hot lap\r\n";
+        QTest::newRow("plain") << hotlapFile({.track = 15, .extension = false}) << 0
             << " Hot lap for Adelaide\r\n"
-               "  Times can only be read from hot laps saved with GP2Lap running.\r\n"s
-            << "||||Adelaide"s;
-        QTest::newRow("log version 6") << FixtureLap{.logVersion = 6 | 2 << 5}
+               "  Times can only be read from hot laps saved with GP2Lap running.\r\n"s;
+        QTest::newRow("log version 6") << hotlapFile({.logVersion = 6 | 2 << 5}) << 0
             << " Hot lap for Interlagos\r\n  Saved with GP2Lap log version 6.2; times can only "
-               "be read from log version 7 (GP2Lap 1.14) on.\r\n"s
-            << "||||Interlagos"s;
+               "be read from log version 7 (GP2Lap 1.14) on.\r\n"s;
+        QTest::newRow("missing") << ""s << 1 << "does not exist"s;
+        QTest::newRow("text") << "plain text"s << 1 << "is not a GP2 file"s;
+        QTest::newRow("not a hot lap") << hotlapFile({.type = 5}) << 1
+            << "is a GP2 file but not a hot lap"s;
+        QTest::newRow("cut short") << hotlapFile({}).substr(0, 35) << 1
+            << "is cut short: it ends inside its header"s;
+        QTest::newRow("before the start") << compressed + "\x01\x05\x00SUMS"s << 1
+            << "cannot be read: the compressed data refers back to before its own start"s;
+        QTest::newRow("inside a reference") << compressed + "\x02x\x05SUMS"s << 1
+            << "cannot be read: the compressed data ends inside a back-reference"s;
+        QTest::newRow("too large") << hotlapFile({}) + std::string(kMaxFileSize, '\0') << 1
+            << "is too large for a hot lap (over 4 MB)"s;
         // clang-format on
     }
-    void dump() {
-        QFETCH(FixtureLap, lap);
-        QFETCH(std::string, dump);
-        QFETCH(std::string, fields);
-        const Result<HotlapLap> read = readHotlap(test::hotlapFile(lap), "AHOT.HL");
-        QVERIFY(read);
-        QCOMPARE(dumpText(*read), dump);
-        DumpFields f = scanDump(dump);
-        tchange(f);
-        QCOMPARE(f.session + '|' + f.lap + '|' + f.split1 + '|' + f.split2 + '|' + f.circuit,
-                 fields);
-    }
-
-    void refusals() {
-        std::string compressed = test::hotlapFile({}).substr(0, 32);
-        compressed[4] = '\x8E';
-        const std::pair<std::string, std::string> cases[] = {
-            {"plain text", "is not a GP2 file"},
-            {test::hotlapFile({.type = 5}), "is a GP2 file but not a hot lap"},
-            {test::hotlapFile({}).substr(0, 35), "is cut short: it ends inside its header"},
-            {compressed + "\x01\x05\x00SUMS"s,
-             "cannot be read: the compressed data refers back to before its own start"},
-            {compressed + "\x02x\x05SUMS"s,
-             "cannot be read: the compressed data ends inside a back-reference"},
-        };
-        for (const auto& [file, why] : cases)
-            QCOMPARE(readHotlap(file, "X.HL").error().message, "The file X.HL " + why + ".");
-    }
-
-    void toolEndToEnd() {
+    void tool() {
+        QFETCH(std::string, file);
+        QFETCH(int, status);
+        QFETCH(std::string, out);
         QTemporaryDir dir;
-        const QString hotlap = dir.filePath(QStringLiteral("AHOT.HL"));
-        const QString big = dir.filePath(QStringLiteral("BIG.HL"));
-        test::writeBytes(hotlap, test::hotlapFile({.compressed = true}));
-        test::writeBytes(big, test::hotlapFile({}) + std::string(kMaxFileSize, '\0'));
-        QProcess tool;
-        for (const QString& path : {hotlap, dir.filePath(QStringLiteral("NONE.HL")), big}) {
-            tool.start(QStringLiteral(HOF2LAP_PATH), {path});
-            QVERIFY(tool.waitForFinished(30000));
-            const bool read = path == hotlap;
-            QCOMPARE(tool.exitCode(), read ? 0 : 1);
-            QCOMPARE(tool.readAllStandardOutput().toStdString(), read ? kPractice + kTail : "");
-            QCOMPARE(
-                tool.readAllStandardError().startsWith("hof2lap: The file " + path.toLocal8Bit()),
-                !read);
-        }
+        QVERIFY(file.empty() ||
+                velomark::test::writeBytes(dir.filePath(QStringLiteral("AHOT.HL")), file));
+        QProcess hof2lap;
+        hof2lap.setWorkingDirectory(dir.path());
+        hof2lap.start(QStringLiteral(HOF2LAP_PATH), {QStringLiteral("AHOT.HL")});
+        QVERIFY(hof2lap.waitForFinished(30000));
+        QCOMPARE(hof2lap.exitCode(), status);
+        QCOMPARE(hof2lap.readAllStandardOutput().toStdString(), status == 0 ? out : "");
+        QCOMPARE(hof2lap.readAllStandardError().toStdString(),
+                 status == 0 ? "" : "hof2lap: The file AHOT.HL " + out + ".\n");
     }
 };
 

@@ -1,72 +1,19 @@
 // The hot-lap fixture writer: container, checksum, GP2Lap records, LZ encoder.
 #include "HotlapFixture.h"
 
-#include <algorithm>
-
 namespace velomark::test {
 
-namespace {
-
-void put(std::string& out, size_t at, uint32_t v, int size) {
-    for (int i = 0; i < size; ++i)
-        out[at + static_cast<size_t>(i)] = static_cast<char>(v >> (8 * i));
+// values, each size bytes long and little-endian, from out[at] on.
+static void put(std::string& out, size_t at, int size, std::initializer_list<uint32_t> values) {
+    for (const uint32_t v : values)
+        for (int i = 0; i < size; ++i)
+            out[at++] = static_cast<char>(v >> (8 * i));
 }
 
-std::string records(const FixtureLap& lap) {
-    std::string r(175, '\0');
-    const auto set = [&r](size_t at, std::initializer_list<int> bytes) {
-        for (const int b : bytes)
-            r[at++] = static_cast<char>(b);
-    };
-    set(0, {1, lap.logVersion, 18, 5, 17, 14, 3, 22}); // Init: 1998-05-17 14:03:22
-    put(r, 26, 1 << 16 | 15 << 8, 4);                  // GP2Lap 1.15
-    set(34, {2, lap.trackByte});                       // Track
-    r.replace(41, lap.trackName.size(), lap.trackName);
-    set(81, {3, lap.session});             // Session
-    set(107, {5, lap.lapNumber, lap.car}); // Lap
-    put(r, 117, lap.split1, 4);
-    put(r, 121, lap.split2, 4);
-    put(r, 125, lap.lapTime, 4);
-    return r;
-}
-
-} // namespace
-
-std::string lzCompress(std::string_view in) {
+// Runs, phrases repeated from up to 8000 bytes back, noise: what a replay compresses like.
+static std::string replayBytes(size_t size) {
     std::string out;
-    size_t flagAt = 0;
-    for (size_t i = 0, item = 8; i < in.size(); ++item) {
-        if (item == 8) {
-            flagAt = out.size();
-            out += '\0';
-            item = 0;
-        }
-        size_t best = 1, distance = 0;
-        for (size_t from = i - std::min<size_t>(i, 8192); from < i && best < 10; ++from) {
-            size_t n = 0;
-            while (n < 10 && i + n < in.size() && in[from + n] == in[i + n])
-                ++n;
-            if (n > best) {
-                best = n;
-                distance = i - from;
-            }
-        }
-        if (best < 3) {
-            best = 1;
-            out += in[i];
-        } else {
-            out[flagAt] = static_cast<char>(out[flagAt] | 1 << item);
-            out += static_cast<char>((distance - 1) & 0xFF);
-            out += static_cast<char>((distance - 1) >> 8 | (best - 3) << 5);
-        }
-        i += best;
-    }
-    return out;
-}
-
-std::string replayBytes(size_t size, uint32_t seed) {
-    std::string out;
-    while (out.size() < size) {
+    for (uint32_t seed = 1; out.size() < size;) {
         seed = seed * 1103515245 + 12345;
         const uint32_t r = seed >> 16;
         if (r % 3 == 0)
@@ -80,17 +27,52 @@ std::string replayBytes(size_t size, uint32_t seed) {
     return out;
 }
 
+std::string lzCompress(std::string_view in) {
+    std::string out;
+    size_t flagAt = 0;
+    for (size_t i = 0, item = 0; i < in.size(); item = (item + 1) % 8) {
+        if (item == 0) {
+            flagAt = out.size();
+            out += '\0';
+        }
+        size_t best = 0, distance = 0;
+        for (size_t from = i > 8192 ? i - 8192 : 0; from < i && best < 10; ++from) {
+            size_t n = 0;
+            while (n < 10 && i + n < in.size() && in[from + n] == in[i + n])
+                ++n;
+            if (n > best) {
+                best = n;
+                distance = i - from;
+            }
+        }
+        if (best < 3) {
+            out += in[i++];
+        } else {
+            out[flagAt] = static_cast<char>(out[flagAt] | 1 << item);
+            out += static_cast<char>((distance - 1) & 0xFF);
+            out += static_cast<char>((distance - 1) >> 8 | (best - 3) << 5);
+            i += best;
+        }
+    }
+    return out;
+}
+
 std::string hotlapFile(const FixtureLap& lap) {
     std::string header(32, '\0');
-    put(header, 0, 0x853DA1BE, 4);
-    header[4] = static_cast<char>(lap.type | (lap.compressed ? 0x80 : 0));
-    header[5] = static_cast<char>(lap.track);
+    put(header, 0, 4, {0x853DA1BE});
+    put(header, 4, 1, {lap.type | (lap.compressed ? 0x80u : 0u), lap.track});
     std::string body = replayBytes(lap.replaySize);
     if (lap.extension) {
         const size_t at = body.size();
-        body += records(lap) + std::string(12, '\0'); // then hash, offset, signature
-        put(body, at + 179, static_cast<uint32_t>(lap.offsetMisses ? at + 32 : at), 4);
-        put(body, at + 183, 0xDE510D90, 4);
+        body.resize(at + 187); // the four records, then hash, offset and signature
+        put(body, at, 1, {1, lap.logVersion, 18, 5, 17, 14, 3, 22}); // Init: 1998-05-17 14:03:22
+        put(body, at + 26, 4, {1 << 16 | 15 << 8});                  // GP2Lap 1.15
+        put(body, at + 34, 1, {2, lap.trackByte});                   // Track
+        body.replace(at + 41, lap.trackName.size(), lap.trackName);
+        put(body, at + 81, 1, {3, lap.session});             // Session
+        put(body, at + 107, 1, {5, lap.lapNumber, lap.car}); // Lap
+        put(body, at + 117, 4, {lap.split1, lap.split2, lap.lapTime});
+        put(body, at + 179, 4, {uint32_t(lap.offsetMisses ? at + 32 : at), 0xDE510D90});
     }
     std::string file = header + (lap.compressed ? lzCompress(body) : body);
     uint32_t sum = 0, rotated = 0;
@@ -98,9 +80,8 @@ std::string hotlapFile(const FixtureLap& lap) {
         sum += b;
         rotated = ((rotated << 3 | rotated >> 13) + b) & 0xFFFF;
     }
-    file += std::string(4, '\0');
-    put(file, file.size() - 4, ((sum & 0xFFFF) | rotated << 16) ^ (lap.sum == FixtureSum::Wrong),
-        4);
+    file.resize(file.size() + 4);
+    put(file, file.size() - 4, 2, {sum ^ (lap.sum == FixtureSum::Wrong), rotated});
     return file;
 }
 

@@ -15,18 +15,15 @@ struct FixtureLap {
     bool compressed = false, extension = true;
     bool offsetMisses = false; // the stated offset is wrong: the records must be found from the end
     FixtureSum sum = FixtureSum::OverStored;
-    size_t replaySize = 700; // bytes before the records
-    uint8_t logVersion = 7 | 5 << 5, trackByte = 0;
+    size_t replaySize = 700; // replay-like bytes before the records
+    uint8_t logVersion = 7 | 5 << 5, trackByte = 0, session = 0, lapNumber = 3, car = 0xC0 | 12;
     std::string trackName = "<no track name>";
-    uint8_t session = 0, lapNumber = 3, car = 0xC0 | 12;
     uint32_t split1 = 41123, split2 = 62345, lapTime = 83456;
 };
 
 // Greedy LZ: at each byte the longest match (3 to 10 bytes, up to 8192 back, the
 // farthest first), which overlaps the bytes it produces inside runs.
 std::string lzCompress(std::string_view data);
-// Replay-like bytes: runs, phrases repeated from up to 8000 bytes back, noise.
-std::string replayBytes(size_t size, uint32_t seed = 1);
 std::string hotlapFile(const FixtureLap& lap);
 
 } // namespace velomark::test
