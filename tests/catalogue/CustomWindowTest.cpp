@@ -1,5 +1,5 @@
-// The custom-circuit window: the file it writes, the main window showing the
-// new captions, the reminder before every save, a failed save, refused text.
+// The custom-circuit window: the reminder before every save, a failed save,
+// refused text, the file it writes and the main window showing the new captions.
 #include "catalogue/CustomWindow.h"
 #include "app/MainWindow.h"
 
@@ -10,18 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 using namespace velomark;
 using namespace velomark::test;
 
 namespace {
-
-QWidget* openFrom(MainWindow& main) {
-    QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdcustom")), Qt::LeftButton);
-    return window("frmcustom");
-}
 
 QLineEdit* field(QWidget* w, const char* column, int k) {
     return w->findChild<QLineEdit*>(QLatin1String(column) + QString::number(k));
@@ -33,53 +27,27 @@ void type(QLineEdit* f, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-const QString kReminder = QStringLiteral("If you have changed a circuit for a new one, dont forget "
-                                         "that you will need to `Clear` out the old lap times.");
+QWidget* openFrom(MainWindow& main) {
+    QTest::mouseClick(child<QPushButton>(&main, "cmdcustom"), Qt::LeftButton);
+    return window("frmcustom");
+}
 
 } // namespace
 
 class CustomWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void saveAfterInitialisation() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
-        QVERIFY(writeBytes(QStringLiteral("custom"), fixture("custom_initialised")));
-        MainWindow main;
-        QTest::mouseClick(main.findChild<QRadioButton*>(QStringLiteral("set2")), Qt::LeftButton);
-        QWidget* w = openFrom(main);
-        QVERIFY(w);
-        for (int k = 1; k <= 16; ++k)
-            QVERIFY(field(w, "cn", k)->text().isEmpty() && field(w, "co", k)->text().isEmpty());
-
-        QTest::keyClicks(field(w, "cn", 5), QStringLiteral("Brno"));
-        type(field(w, "co", 5), QStringLiteral("Czech Républic"));
-        msgs.expect(MessageAnswer::Ok);
-        QTest::mouseClick(child<QPushButton>(w, "cmdok"), Qt::LeftButton);
-        QCOMPARE(msgs.shown.size(), 1);
-        QVERIFY(msgs.shown[0].title == QLatin1String("Reminder !") &&
-                msgs.shown[0].text == kReminder && msgs.shown[0].icon == MessageIcon::None);
-        const std::string lf = "\"\n\",";
-        QCOMPARE(QByteArray::fromStdString(readBytes(QStringLiteral("custom"))),
-                 QByteArray::fromStdString(lf + lf + lf + lf + "\"Brno\nCzech R\xE9public\"," + lf +
-                                           lf + "\"\n\"\r\n" + lf + lf + lf + lf + lf + lf + lf +
-                                           "\"\n\"\r\n"));
-        QVERIFY(!window("frmcustom"));
-        QCOMPARE(main.selectedTrackset(), Trackset::Custom);
-        QCOMPARE(main.findChild<QPushButton*>(QStringLiteral("t5"))->text(),
-                 QStringLiteral("Brno\nCzech Républic"));
-    }
-
-    void failedSaveKeepsTheWindowAndItsTexts() {
+    void failedSaveThenSave() {
         ScopedWorkDir dir;
         QVERIFY(QDir().mkdir(QStringLiteral("custom"))); // a folder stands where the file goes
         FakeMessages msgs;
         MainWindow main;
         QWidget* w = openFrom(main);
+        QVERIFY(w);
         QTest::keyClicks(field(w, "cn", 16), QStringLiteral("Last"));
         // What the file cannot hold is refused as it is typed or pasted.
-        type(field(w, "co", 1), QStringLiteral("say \"hi\" ✓"));
-        QCOMPARE(field(w, "co", 1)->text(), QStringLiteral("say hi "));
+        type(field(w, "co", 1), QStringLiteral("Républic \"hi\" ✓"));
+        QCOMPARE(field(w, "co", 1)->text(), QStringLiteral("Républic hi "));
         field(w, "cn", 1)->insert(QStringLiteral("Two\nlines"));
         QVERIFY(field(w, "cn", 1)->text().isEmpty() &&
                 !child<QLabel>(w, "status")->text().isEmpty());
@@ -88,14 +56,31 @@ class CustomWindowTest : public QObject {
             msgs.expect(MessageAnswer::Ok);
             QTest::mouseClick(child<QPushButton>(w, "cmdok"), Qt::LeftButton);
         }
+        const QString reminder =
+            QStringLiteral("If you have changed a circuit for a new one, dont forget that you "
+                           "will need to `Clear` out the old lap times.");
         QCOMPARE(msgs.shown.size(), 4); // the reminder comes first every time
-        QVERIFY(msgs.shown[0].text == kReminder && msgs.shown[2].text == kReminder);
-        QVERIFY(msgs.shown[1].text.contains(QStringLiteral("custom")));
-        QCOMPARE(msgs.shown[1].icon, MessageIcon::Stop);
-        QVERIFY(window("frmcustom") == w && field(w, "cn", 16)->text() == QLatin1String("Last") &&
-                field(w, "co", 1)->text() == QLatin1String("say hi "));
+        QVERIFY(msgs.shown[0].title == QLatin1String("Reminder !") &&
+                msgs.shown[0].text == reminder && msgs.shown[0].icon == MessageIcon::None &&
+                msgs.shown[2].text == reminder);
+        QVERIFY(msgs.shown[1].text.contains(QStringLiteral("custom")) &&
+                msgs.shown[1].icon == MessageIcon::Stop);
+        QVERIFY(window("frmcustom") == w && field(w, "cn", 16)->text() == QLatin1String("Last"));
         QCOMPARE(main.selectedTrackset(), Trackset::Standard);
         QCOMPARE(msgs.beeps, 0);
+
+        // Once the folder is gone the same OK saves, and Custom shows the new captions.
+        QVERIFY(QDir().rmdir(QStringLiteral("custom")));
+        msgs.expect(MessageAnswer::Ok);
+        QTest::mouseClick(child<QPushButton>(w, "cmdok"), Qt::LeftButton);
+        const std::string lf = "\"\n\",", six = lf + lf + lf + lf + lf + lf;
+        QCOMPARE(readBytes(QStringLiteral("custom")),
+                 "\"\nR\xE9public hi \"," + six + "\"\n\"\r\n" + six + lf + "\"Last\n\"\r\n");
+        QVERIFY(!window("frmcustom"));
+        QCOMPARE(main.selectedTrackset(), Trackset::Custom);
+        QCOMPARE(child<QPushButton>(&main, "t1")->text(), QStringLiteral("\nRépublic hi "));
+        w = openFrom(main); // and the window opens on what was saved
+        QVERIFY(w && field(w, "co", 1)->text() == QStringLiteral("Républic hi "));
         w->close();
     }
 };
