@@ -108,26 +108,8 @@ timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, Di
     const double ideal = lead(best1) + lead(decimalText(best2)) + lead(best3);
     if (lead.failed())
         return std::nullopt;
-    d.idealLap = "Ideal Lap Time: " + idealLapText(ideal);
+    d.idealLap = "Ideal Lap Time: " + lapTimeText(ideal);
     return d;
-}
-
-std::string idealLapText(double seconds) {
-    const double whole = std::floor(seconds);
-    double minutes = std::floor(whole / 60);
-    const double rest = whole - 60 * minutes;
-    // 15 significant digits
-    const double rounded = leadingValue(decimalText(seconds)).value_or(seconds);
-    // Eight characters hold no number too large to read, so the 0 is never used.
-    const std::string secondsText = decimalText(rest + (rounded - whole)).substr(0, 8);
-    std::string shown = secondsFormat(leadingValue(secondsText).value_or(0));
-    if (leadingValue(shown).value_or(0) >= 60) {
-        minutes += 1;
-        shown = secondsFormat(leadingValue(secondsText).value_or(0) - 60);
-    }
-    std::string text = decimalText(minutes) + "." + shown;
-    std::erase(text, ' ');
-    return text;
 }
 
 } // namespace velomark

@@ -31,8 +31,4 @@ struct DifferenceDisplay {
 std::optional<DifferenceDisplay>
 timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, DifferenceSide side);
 
-// The ideal lap of I seconds as m.ss.sss; seconds that round to 60 carry into
-// the minutes.
-std::string idealLapText(double seconds);
-
 } // namespace velomark

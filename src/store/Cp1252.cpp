@@ -46,4 +46,23 @@ std::optional<std::string> encodeCp1252(std::u32string_view text) {
     return out;
 }
 
+std::string cp1252ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (char b : bytes) {
+        const char32_t c = decodeCp1252(static_cast<unsigned char>(b));
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else { // the set reaches no further than U+2122
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 } // namespace velomark

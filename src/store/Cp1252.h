@@ -16,4 +16,7 @@ std::optional<char> encodeCp1252(char32_t c);
 std::u32string decodeCp1252(std::string_view bytes);
 std::optional<std::string> encodeCp1252(std::u32string_view text);
 
+// The files' bytes as UTF-8, for files of ours that other programs read.
+std::string cp1252ToUtf8(std::string_view bytes);
+
 } // namespace velomark

@@ -257,6 +257,81 @@ void FileOps::discard(const std::string& path) {
     ::unlink(path.c_str()); // DeleteFileW
 }
 
+Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
+    cut = false;
+    // As readAll: never waits on a pipe; Windows CreateFileW and GetFileType.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0 && errno == ENOENT)
+        return std::string();
+    if (fd.get() < 0)
+        return Error{ErrorKind::Missing,
+                     "The file " + path + " cannot be opened: " + reason(errno) + "."};
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) // GetFileInformationByHandle
+        return Error{ErrorKind::Missing,
+                     "The file " + path + " cannot be read: " + reason(errno) + "."};
+    if (!S_ISREG(st.st_mode))
+        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
+                                                ", not a regular file, so it was not read."};
+    const auto size = static_cast<std::size_t>(st.st_size);
+    const std::size_t start = size > limit ? size - limit : 0;
+    cut = start > 0;
+    std::string bytes(size - start, '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        // ReadFile with an OVERLAPPED offset.
+        const ssize_t n = ::pread(fd.get(), bytes.data() + done, bytes.size() - done,
+                                  static_cast<off_t>(start + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return Error{ErrorKind::Missing,
+                         "The file " + path + " cannot be read: " + reason(errno) + "."};
+        if (n == 0)
+            break; // the file shrank while it was read
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+Status FileOps::appendLines(const std::string& path, const std::string& lines,
+                            const std::string& header) {
+    struct stat st {};
+    const bool existed = ::stat(path.c_str(), &st) == 0;
+    if (existed && !S_ISREG(st.st_mode))
+        return Error{ErrorKind::NotRegular, "it is " + kindOf(st.st_mode)};
+    // A link that leads nowhere would create a file wherever it points.
+    if (!existed && ::lstat(path.c_str(), &st) == 0) // GetFileAttributesExW
+        return Error{ErrorKind::Missing, "it is a link that leads to no file"};
+    // O_NONBLOCK: a pipe put there after the check above fails instead of
+    // waiting for a reader. Windows: CreateFileW with FILE_APPEND_DATA.
+    Descriptor fd(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    if (fd.get() < 0)
+        return Error{ErrorKind::WriteFailed, "it cannot be opened: " + reason(errno)};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return Error{ErrorKind::NotRegular, "it is not a regular file"};
+    std::string bytes;
+    char last = '\n';
+    if (st.st_size > 0 && ::pread(fd.get(), &last, 1, st.st_size - 1) != 1)
+        return Error{ErrorKind::WriteFailed, "it cannot be read: " + reason(errno)};
+    if (st.st_size == 0)
+        bytes = header;
+    else if (last != '\n')
+        bytes = "\r\n";
+    bytes += lines;
+    int err = writeAll(fd.get(), bytes);
+    if (err == 0 && ::fsync(fd.get()) != 0) // FlushFileBuffers
+        err = errno;
+    if (fd.close() != 0 && err == 0) // CloseHandle
+        err = errno;
+    if (err != 0)
+        return Error{ErrorKind::WriteFailed, "it cannot be written: " + reason(err)};
+    if (!existed)
+        return syncDirectory(directoryOf(path));
+    return success();
+}
+
 DataFolderLock::~DataFolderLock() {
     if (m_fd >= 0)
         ::close(m_fd); // releases the lock
@@ -339,6 +414,39 @@ Status FileOps::syncDirectory(const std::string&) {
 void FileOps::discard(const std::string& path) {
     std::error_code ec;
     std::filesystem::remove(path, ec);
+}
+
+Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f && errno == ENOENT)
+        return std::string();
+    if (!f)
+        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
+    std::string bytes;
+    char buffer[8192];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
+    std::fclose(f);
+    cut = bytes.size() > limit;
+    if (cut)
+        bytes.erase(0, bytes.size() - limit);
+    return bytes;
+}
+
+Status FileOps::appendLines(const std::string& path, const std::string& lines,
+                            const std::string& header) {
+    std::FILE* f = std::fopen(path.c_str(), "ab");
+    if (!f)
+        return Error{ErrorKind::WriteFailed, "it cannot be opened: " + reason(errno)};
+    if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) == 0)
+        std::fwrite(header.data(), 1, header.size(), f);
+    bool ok = std::fwrite(lines.data(), 1, lines.size(), f) == lines.size();
+    ok = ok && std::fflush(f) == 0 && ::_commit(::_fileno(f)) == 0;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok)
+        return Error{ErrorKind::WriteFailed, "it cannot be written: " + reason(errno)};
+    return success();
 }
 
 DataFolderLock::~DataFolderLock() = default;

@@ -54,6 +54,18 @@ class FileOps {
     virtual Status syncDirectory(const std::string& dir);
     // Removes a scratch file that this save created.
     virtual void discard(const std::string& path);
+
+    // The last `limit` bytes at most of a regular file (a link is followed);
+    // cut tells whether bytes before them were left unread. A missing file
+    // reads as empty; a pipe or device is refused at once. Messages name path.
+    virtual Result<std::string> readTail(const std::string& path, std::size_t limit, bool& cut);
+    // Adds lines to the end of a regular file, creating it when missing, and
+    // flushes it to disk (and, for a new file, its folder). A new or empty
+    // file gets header first; a file that does not end with a line end gets
+    // one first, so the new lines never continue a line cut off by a crash.
+    // Messages are a reason only, as above.
+    virtual Status appendLines(const std::string& path, const std::string& lines,
+                               const std::string& header = {});
 };
 
 // The operations on the real file system.

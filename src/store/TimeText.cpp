@@ -304,6 +304,33 @@ Completion completeSplits(TimeSheet& sheet, Session s) {
     return Completion::Completed;
 }
 
+std::string lapTimeText(double seconds) {
+    const double whole = std::floor(seconds);
+    double minutes = std::floor(whole / 60);
+    const double rest = whole - 60 * minutes;
+    // 15 significant digits
+    const double rounded = leadingValue(decimalText(seconds)).value_or(seconds);
+    // Eight characters hold no number too large to read, so the 0 is never used.
+    const std::string secondsText = decimalText(rest + (rounded - whole)).substr(0, 8);
+    std::string shown = secondsFormat(leadingValue(secondsText).value_or(0));
+    if (leadingValue(shown).value_or(0) >= 60) {
+        minutes += 1;
+        shown = secondsFormat(leadingValue(secondsText).value_or(0) - 60);
+    }
+    std::string text = decimalText(minutes) + "." + shown;
+    std::erase(text, ' ');
+    return text;
+}
+
+std::optional<double> timeSeconds(std::string_view text) {
+    const MinutesForm m = cutAtPeriods(text);
+    if (!m.lengthOk)
+        return strictNumber(text);
+    if (!m.minutes || !m.seconds || !m.fraction)
+        return std::nullopt;
+    return 60 * *m.minutes + *m.seconds + *m.fraction;
+}
+
 std::optional<double> accumulatedSeconds(std::string_view split2) {
     return split2.size() == 8 ? fixedPositionSeconds(split2) : strictNumber(split2);
 }

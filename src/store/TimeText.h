@@ -33,6 +33,15 @@ std::string secondsFormat(double value);
 // text such as 1.02.300; fails when a part is not a number.
 std::optional<double> fixedPositionSeconds(std::string_view text);
 
+// A time text as seconds: m.ss.sss cut at its own periods (minutes, seconds,
+// and the digits after the second period as a fraction), or a plain number of
+// seconds. Nothing when it is neither.
+std::optional<double> timeSeconds(std::string_view text);
+
+// Seconds as m.ss.sss, as the ideal lap is shown; seconds that round to 60
+// carry into the minutes.
+std::string lapTimeText(double seconds);
+
 // One session's four time fields.
 struct SessionTimes {
     std::string lap, split1, split2, split3; // split2 is the accumulated "+2nd split"

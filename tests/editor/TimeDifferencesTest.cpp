@@ -58,7 +58,7 @@ class TimeDifferencesTest : public QObject {
         QVERIFY(!differencesAvailable(kQualifying, {"", "0", "abc", "-1"}));
     }
 
-    void idealLapText_data() {
+    void lapTimeText_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<S>("text");
         QTest::newRow("under a minute") << 45.512 << S("0.45.512");
@@ -66,10 +66,10 @@ class TimeDifferencesTest : public QObject {
         QTest::newRow("rounds up to a minute") << 59.9996 << S("1.00.000");
         QTest::newRow("rounds up to two minutes") << 119.99951 << S("2.00.000");
     }
-    void idealLapText() {
+    void lapTimeText() {
         QFETCH(double, seconds);
         QFETCH(S, text);
-        QCOMPARE(velomark::idealLapText(seconds), text);
+        QCOMPARE(velomark::lapTimeText(seconds), text);
     }
 };
 
