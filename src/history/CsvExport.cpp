@@ -1,0 +1,42 @@
+#include "history/CsvExport.h"
+
+#include "history/History.h"
+#include "store/Cp1252.h"
+
+namespace velomark {
+
+std::string csvReport(const ReportData& data) {
+    std::string out = csvLine({"Trackset", "Circuit", "Circuit name", "Session", "Lap time",
+                               "1st split", "+2nd split", "3rd split", "Setup"});
+    for (const TracksetReport& t : data.tracksets) {
+        for (const ReportCircuit& c : t.circuits) {
+            for (RecordSession s : kRecordSessions) {
+                auto field = [&](RecordField f) {
+                    return cp1252ToUtf8(c.fields[fieldIndex(s, f)]);
+                };
+                if (c.fields[fieldIndex(s, RecordField::Lap)].empty())
+                    continue;
+                out += csvLine({std::string(tracksetName(t.set)), std::to_string(c.number),
+                                cp1252ToUtf8(c.heading), std::string(recordSessionName(s)),
+                                field(RecordField::Lap), field(RecordField::Split1),
+                                field(RecordField::Split2), field(RecordField::Split3),
+                                field(RecordField::Setup)});
+            }
+        }
+    }
+    return out;
+}
+
+ExportResult exportCsvFile(const std::string& target, const TracksetChoice& ticked, FileOps& ops,
+                           const std::string& folder) {
+    const ReportData data = loadReport(ticked, ops, folder);
+    ExportResult result;
+    result.stop = data.stop;
+    if (data.stop && data.stop->atCustomFile)
+        return result;
+    if (Status written = writeReportFile(ops, target, csvReport(data)); !written)
+        result.writeError = written.error();
+    return result;
+}
+
+} // namespace velomark

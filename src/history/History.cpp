@@ -1,0 +1,337 @@
+#include "history/History.h"
+
+#include "store/Cp1252.h"
+#include "store/TimeText.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <ctime>
+
+namespace velomark {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kTracksetNames{"Standard", "IA Track Pack", "Custom"};
+constexpr std::array<std::string_view, 4> kSessionNames{"QuickRace", "Practice", "Qualifying",
+                                                        "Race"};
+constexpr size_t kHistoryColumns = 10;
+
+template <class T, size_t N>
+std::optional<T> lookUp(const std::array<std::string_view, N>& names, std::string_view name) {
+    for (size_t i = 0; i < N; ++i)
+        if (names[i] == name)
+            return static_cast<T>(i);
+    return std::nullopt;
+}
+
+// Days since 1970-01-01 of a date in the proleptic Gregorian calendar.
+std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+std::optional<int> digits(std::string_view text, size_t at, size_t count) {
+    if (at + count > text.size())
+        return std::nullopt;
+    int value = 0;
+    for (size_t i = at; i < at + count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return value;
+}
+
+std::string twoDigits(int v) {
+    return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
+}
+
+std::string textOfField(const Field& f) {
+    return std::string(textOf(f));
+}
+
+} // namespace
+
+std::string csvLine(const std::vector<std::string>& fields) {
+    std::string out;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += '"';
+        for (char c : fields[i]) {
+            if (c == '"')
+                out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+    out += "\r\n";
+    return out;
+}
+
+std::optional<std::vector<std::string>> parseCsvLine(std::string_view line) {
+    std::vector<std::string> fields;
+    size_t i = 0;
+    while (true) {
+        std::string field;
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            while (true) {
+                if (i >= line.size())
+                    return std::nullopt; // unclosed: cut off
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {
+                        field += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field += line[i++];
+            }
+        } else {
+            while (i < line.size() && line[i] != ',') {
+                if (line[i] == '"')
+                    return std::nullopt;
+                field += line[i++];
+            }
+        }
+        fields.push_back(std::move(field));
+        if (i == line.size())
+            return fields;
+        if (line[i] != ',')
+            return std::nullopt; // text after a closing quote
+        ++i;
+    }
+}
+
+std::string_view tracksetName(Trackset set) {
+    return kTracksetNames[static_cast<size_t>(set)];
+}
+
+std::string_view recordSessionName(RecordSession s) {
+    return kSessionNames[static_cast<size_t>(s)];
+}
+
+std::string isoTimestamp(std::int64_t unixSeconds, int utcOffsetSeconds) {
+    const std::int64_t local = unixSeconds + utcOffsetSeconds;
+    std::int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
+    const auto secondOfDay = static_cast<int>(local - days * 86400);
+    // Civil date from days since 1970 (the inverse of daysFromCivil).
+    days += 719468;
+    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(days - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    const std::int64_t y = static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2);
+
+    const int offsetMinutes = std::abs(utcOffsetSeconds) / 60;
+    return std::to_string(y) + "-" + twoDigits(static_cast<int>(m)) + "-" +
+           twoDigits(static_cast<int>(d)) + "T" + twoDigits(secondOfDay / 3600) + ":" +
+           twoDigits(secondOfDay / 60 % 60) + ":" + twoDigits(secondOfDay % 60) +
+           (utcOffsetSeconds < 0 ? "-" : "+") + twoDigits(offsetMinutes / 60) + ":" +
+           twoDigits(offsetMinutes % 60);
+}
+
+std::string isoTimestampNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    const std::int64_t asIfUtc =
+        daysFromCivil(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
+                      static_cast<unsigned>(local.tm_mday)) *
+            86400 +
+        local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    return isoTimestamp(now, static_cast<int>(asIfUtc - now));
+}
+
+std::optional<std::int64_t> parseIsoTimestamp(std::string_view t) {
+    // YYYY-MM-DDTHH:MM:SS, then Z or +HH:MM / -HH:MM.
+    const auto y = digits(t, 0, 4), mo = digits(t, 5, 2), d = digits(t, 8, 2);
+    const auto h = digits(t, 11, 2), mi = digits(t, 14, 2), s = digits(t, 17, 2);
+    if (!y || !mo || !d || !h || !mi || !s || t[4] != '-' || t[7] != '-' || t[10] != 'T' ||
+        t[13] != ':' || t[16] != ':' || *mo < 1 || *mo > 12 || *d < 1 || *d > 31 || *h > 23 ||
+        *mi > 59 || *s > 60)
+        return std::nullopt;
+    int offset = 0;
+    const std::string_view zone = t.substr(19);
+    if (zone != "Z") {
+        const auto oh = digits(zone, 1, 2), om = digits(zone, 4, 2);
+        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || !oh ||
+            !om || *om > 59)
+            return std::nullopt;
+        offset = (zone[0] == '-' ? -1 : 1) * (*oh * 3600 + *om * 60);
+    }
+    return daysFromCivil(*y, static_cast<unsigned>(*mo), static_cast<unsigned>(*d)) * 86400 +
+           *h * 3600 + *mi * 60 + *s - offset;
+}
+
+std::string historyLine(const HistoryRow& r) {
+    return csvLine({r.when, std::string(tracksetName(r.set)), std::to_string(r.circuit),
+                    r.circuitName, std::string(recordSessionName(r.session)), r.lap, r.split1,
+                    r.split2, r.split3, r.setup});
+}
+
+std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart) {
+    std::vector<HistoryRow> rows;
+    rows.reserve(bytes.size() / 100);
+    size_t start = 0;
+    if (cutAtStart) { // the first line was cut in two by the read limit
+        const size_t end = bytes.find('\n');
+        start = end == std::string_view::npos ? bytes.size() : end + 1;
+    }
+    while (start < bytes.size()) {
+        const size_t end = bytes.find('\n', start);
+        if (end == std::string_view::npos)
+            break; // no line end: a row the append did not finish
+        std::string_view line = bytes.substr(start, end - start);
+        start = end + 1;
+        while (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const auto fields = parseCsvLine(line);
+        if (!fields || fields->size() != kHistoryColumns || !parseIsoTimestamp((*fields)[0]))
+            continue;
+        const auto set = lookUp<Trackset>(kTracksetNames, (*fields)[1]);
+        const auto session = lookUp<RecordSession>(kSessionNames, (*fields)[4]);
+        int circuit = 0;
+        const std::string& number = (*fields)[2];
+        const auto [end2, err] =
+            std::from_chars(number.data(), number.data() + number.size(), circuit);
+        if (!set || !session || err != std::errc() || end2 != number.data() + number.size() ||
+            circuit < 1 || circuit > kCircuitsPerSet)
+            continue;
+        auto& f = *fields;
+        rows.push_back({std::move(f[0]), *set, circuit, std::move(f[3]), *session, std::move(f[5]),
+                        std::move(f[6]), std::move(f[7]), std::move(f[8]), std::move(f[9])});
+    }
+    return rows;
+}
+
+Result<HistoryRead> readHistory(const std::string& path, FileOps& ops) {
+    bool cut = false;
+    Result<std::string> bytes = ops.readTail(path, kHistoryReadLimit, cut);
+    if (!bytes)
+        return bytes.error();
+    return HistoryRead{parseHistory(*bytes, cut), cut};
+}
+
+std::vector<SessionChange> changedLapTimes(const CircuitRecord& before,
+                                           const CircuitRecord& after) {
+    std::vector<SessionChange> changes;
+    for (RecordSession s : kRecordSessions) {
+        const size_t i = fieldIndex(s, RecordField::Lap);
+        const std::string was = textOfField(before[i]);
+        const std::string now = textOfField(after[i]);
+        if (was != now && !now.empty())
+            changes.push_back({s, was, now});
+    }
+    return changes;
+}
+
+std::vector<HistoryRow> historyRows(const CircuitChoice& circuit, const CircuitRecord& after,
+                                    const std::vector<SessionChange>& changes,
+                                    const std::string& when) {
+    const std::string name = cp1252ToUtf8(customHeading(circuit.caption));
+    std::vector<HistoryRow> rows;
+    for (const SessionChange& c : changes) {
+        auto field = [&](RecordField f) {
+            return cp1252ToUtf8(textOf(after[fieldIndex(c.session, f)]));
+        };
+        rows.push_back({when, circuit.trackset, circuit.number, name, c.session,
+                        field(RecordField::Lap), field(RecordField::Split1),
+                        field(RecordField::Split2), field(RecordField::Split3),
+                        field(RecordField::Setup)});
+    }
+    return rows;
+}
+
+Status appendHistory(const std::vector<HistoryRow>& rows, const std::string& path, FileOps& ops) {
+    if (rows.empty())
+        return success();
+    std::string lines;
+    for (const HistoryRow& r : rows)
+        lines += historyLine(r);
+    const Status s = ops.appendLines(path, lines, std::string(kHistoryHeader) + "\r\n");
+    if (!s)
+        return Error{s.error().kind,
+                     "The history " + path + " cannot be added to: " + s.error().message + "."};
+    return success();
+}
+
+std::string improvementText(const SessionChange& change, const CircuitChoice& circuit,
+                            const std::vector<HistoryRow>& history) {
+    const std::string head = std::string(recordSessionName(change.session)) + ": " + change.after;
+    if (change.before.empty())
+        return head + ", the first time stored for this session";
+    std::string of;
+    const std::string before = cp1252ToUtf8(change.before);
+    for (auto r = history.rbegin(); r != history.rend(); ++r) {
+        if (r->set == circuit.trackset && r->circuit == circuit.number &&
+            r->session == change.session && r->lap == before) {
+            of = " of " + r->when.substr(0, 10);
+            break;
+        }
+    }
+    const auto now = timeSeconds(change.after);
+    const auto was = timeSeconds(change.before);
+    if (!now || !was)
+        return head + ", which cannot be compared as a time with " + change.before + of;
+    const std::string by = threeDecimalFormat(std::fabs(*was - *now));
+    if (by == "0.000")
+        return head + ", the same time as " + change.before + of;
+    if (*now < *was)
+        return head + ", " + by + " s faster than " + change.before + of;
+    return head + ", " + by + " s slower than " + change.before + of + ", stored as you asked";
+}
+
+std::vector<std::string> splitWarnings(const CircuitRecord& record) {
+    std::vector<std::string> warnings;
+    for (RecordSession s : {RecordSession::Practice, RecordSession::Qualifying}) {
+        auto seconds = [&](RecordField f) { return timeSeconds(textOf(record[fieldIndex(s, f)])); };
+        const auto lap = seconds(RecordField::Lap);
+        const auto split1 = seconds(RecordField::Split1);
+        const auto split2 = seconds(RecordField::Split2);
+        if (!lap || !split1 || !split2)
+            continue;
+        const std::string check = "Check the " + std::string(recordSessionName(s)) + " times: ";
+        if (*split1 >= *split2)
+            warnings.push_back(check + "its 1st split is not below its +2nd split");
+        if (*split2 >= *lap)
+            warnings.push_back(check + "its +2nd split is not below its lap time");
+    }
+    return warnings;
+}
+
+std::vector<ProgressPoint> progressPoints(const std::vector<HistoryRow>& history, Trackset set,
+                                          int circuit, RecordSession session) {
+    std::vector<ProgressPoint> points;
+    for (const HistoryRow& r : history) {
+        if (r.set != set || r.circuit != circuit || r.session != session)
+            continue;
+        const auto when = parseIsoTimestamp(r.when);
+        const auto seconds = timeSeconds(r.lap);
+        if (when && seconds)
+            points.push_back({*when, *seconds, r.lap, r.setup});
+    }
+    std::stable_sort(points.begin(), points.end(),
+                     [](const ProgressPoint& a, const ProgressPoint& b) {
+                         return a.unixSeconds < b.unixSeconds;
+                     });
+    return points;
+}
+
+} // namespace velomark

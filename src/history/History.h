@@ -1,0 +1,109 @@
+// The dated history of every best: history.csv in the data folder, one row
+// per session whose lap time a SAVE changed. The file is RFC 4180 CSV in
+// UTF-8 with CR LF line ends and every field quoted, so that a row cut off by
+// a crash always fails to parse and is skipped. Also what a SAVE says about
+// the times it stored: how they compare with the ones they replace, and
+// splits that cannot be right.
+#pragma once
+
+#include "catalogue/Circuits.h"
+#include "store/FileOps.h"
+#include "store/LapRecordFile.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velomark {
+
+inline constexpr const char* kHistoryFileName = "history.csv";
+// A longer history is read from its last 64 MB.
+inline constexpr std::size_t kHistoryReadLimit = 64u * 1024 * 1024;
+
+// One CSV line: every field quoted, inner quotes doubled, ended by CR LF.
+std::string csvLine(const std::vector<std::string>& fields);
+// The fields of one line without its line end; nothing when the line is not
+// well-formed CSV (an unclosed or stray quote).
+std::optional<std::vector<std::string>> parseCsvLine(std::string_view line);
+
+std::string_view tracksetName(Trackset set);         // "Standard", "IA Track Pack", "Custom"
+std::string_view recordSessionName(RecordSession s); // "QuickRace", "Practice", ...
+
+// A moment as the history writes it: local time with its UTC offset,
+// 2026-11-02T21:15:03+01:00.
+std::string isoTimestamp(std::int64_t unixSeconds, int utcOffsetSeconds);
+std::string isoTimestampNow();
+// Seconds since 1970 of such a text ("Z" or an offset); nothing when malformed.
+std::optional<std::int64_t> parseIsoTimestamp(std::string_view text);
+
+// One row of history.csv. Texts are UTF-8, as in the file.
+struct HistoryRow {
+    std::string when; // isoTimestamp
+    Trackset set = Trackset::Standard;
+    int circuit = 0; // 1 to 16
+    std::string circuitName;
+    RecordSession session = RecordSession::QuickRace;
+    std::string lap, split1, split2, split3, setup;
+};
+
+inline constexpr std::string_view kHistoryHeader = "\"Date\",\"Trackset\",\"Circuit\",\"Circuit "
+                                                   "name\",\"Session\",\"Lap time\",\"1st "
+                                                   "split\",\"+2nd split\",\"3rd split\",\"Setup\"";
+
+std::string historyLine(const HistoryRow& row);
+
+// The rows of a history, in file order. Lines that do not parse as a row (the
+// header, a line cut off by a crash, a hand-edited line) are skipped; so is a
+// last line without its line end, and, when the text was cut from a longer
+// file, its first partial line.
+std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart = false);
+
+struct HistoryRead {
+    std::vector<HistoryRow> rows;
+    bool cut = false; // only the last kHistoryReadLimit bytes were read
+};
+// A missing history has no rows; anything but a regular file is refused.
+Result<HistoryRead> readHistory(const std::string& path = kHistoryFileName,
+                                FileOps& ops = realFileOps());
+
+// What a SAVE changed: the sessions whose lap time differs between the record
+// before and after, and now holds a time. Texts are the files' 8-bit bytes.
+struct SessionChange {
+    RecordSession session;
+    std::string before, after; // lap time texts
+};
+std::vector<SessionChange> changedLapTimes(const CircuitRecord& before, const CircuitRecord& after);
+
+// The history rows of those changes, the record converted to UTF-8.
+std::vector<HistoryRow> historyRows(const CircuitChoice& circuit, const CircuitRecord& after,
+                                    const std::vector<SessionChange>& changes,
+                                    const std::string& when);
+
+// Appends rows to the history, writing the header first into a new or empty
+// file, flushed to disk. Messages name the file.
+Status appendHistory(const std::vector<HistoryRow>& rows,
+                     const std::string& path = kHistoryFileName, FileOps& ops = realFileOps());
+
+// "Practice: 1.29.876, 0.412 s faster than 1.30.288 of 2026-11-02". The date
+// is that of the newest history row holding the old time, left out when the
+// history has none. In the files' 8-bit text.
+std::string improvementText(const SessionChange& change, const CircuitChoice& circuit,
+                            const std::vector<HistoryRow>& history);
+
+// Practice and Qualifying, where all three are times: a 1st split not below
+// the +2nd split, or a +2nd split not below the lap time.
+std::vector<std::string> splitWarnings(const CircuitRecord& record);
+
+// The lap times of one circuit and session over time, oldest first, for the
+// progress chart: rows whose date or lap time cannot be read are left out.
+struct ProgressPoint {
+    std::int64_t unixSeconds = 0;
+    double seconds = 0;
+    std::string lap, setup; // UTF-8
+};
+std::vector<ProgressPoint> progressPoints(const std::vector<HistoryRow>& history, Trackset set,
+                                          int circuit, RecordSession session);
+
+} // namespace velomark
