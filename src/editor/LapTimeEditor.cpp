@@ -1,5 +1,7 @@
 #include "editor/LapTimeEditor.h"
 
+#include "history/History.h"
+#include "history/ProgressWindow.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
@@ -63,10 +65,17 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
     setTextColour(m_status, QColor(160, 0, 0));
     m_status->setWordWrap(true);
 
+    // Below everything the original window has, so none of its controls move.
+    cmdprogress = button(this, "PROGRESS", "cmdprogress");
+    cmdprogress->setAccessibleName(QStringLiteral("Progress chart of this circuit"));
+    cmdprogress->setToolTip(QStringLiteral("Your saved lap times at this circuit over time."));
+    connect(cmdprogress, &QPushButton::clicked, this, &LapTimeEditor::openProgress);
+
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
     outer->addLayout(buildButtons());
     outer->addWidget(m_status);
+    outer->addWidget(cmdprogress, 0, Qt::AlignRight);
 
     wireChangeRules();
     setTabOrder();
@@ -184,8 +193,9 @@ void LapTimeEditor::setTabOrder() {
         for (Column c : {Column::Lap, Column::Split1, Column::Split2, Column::Setup})
             if (QLineEdit* f = cell(static_cast<Row>(r), c))
                 order.push_back(f);
-    order.insert(order.end(), {cmdsave, cmdclose, cell(Row::Practice, Column::Split3),
-                               cell(Row::Qualifying, Column::Split3), cmdclear, cmdimport});
+    order.insert(order.end(),
+                 {cmdsave, cmdclose, cell(Row::Practice, Column::Split3),
+                  cell(Row::Qualifying, Column::Split3), cmdclear, cmdimport, cmdprogress});
     for (size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -372,8 +382,34 @@ bool LapTimeEditor::save() {
                            MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
+    const CircuitRecord before = m_held;
+    m_held = record;
+    showStatus(afterSave(before, record));
     beep();
     return true;
+}
+
+// What the status line says after a save: each changed lap time against the
+// one it replaced, splits that cannot be right, and a history that could not
+// be added to. The times are stored whatever it says.
+QString LapTimeEditor::afterSave(const CircuitRecord& before, const CircuitRecord& saved) {
+    QStringList lines;
+    const std::vector<SessionChange> changes = changedLapTimes(before, saved);
+    if (!changes.empty()) {
+        const Result<HistoryRead> history = readHistory();
+        for (const SessionChange& change : changes)
+            lines << fromFileText(improvementText(
+                change, m_circuit, history ? history->rows : std::vector<HistoryRow>{}));
+        const Status appended =
+            history ? appendHistory(historyRows(m_circuit, saved, changes, isoTimestampNow()))
+                    : Status(history.error());
+        if (!appended)
+            lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
+                         messageText(appended.error());
+    }
+    for (const std::string& warning : splitWarnings(saved))
+        lines << fromFileText(warning) + QStringLiteral(".");
+    return lines.join(QLatin1Char('\n'));
 }
 
 void LapTimeEditor::clearAll() {
@@ -441,6 +477,32 @@ void LapTimeEditor::openImport() {
     m_import->activateWindow();
 }
 
+void LapTimeEditor::openProgress() {
+    if (!m_progress) {
+        ProgressInput input{m_circuit, {}, std::nullopt};
+        for (RecordSession s : kRecordSessions)
+            input.storedLaps[static_cast<size_t>(s)] = textOf(m_held[fieldIndex(s, Column::Lap)]);
+        auto stored = [this](Session s) {
+            const Row r = rowOf(s);
+            return SessionTimes{textOf(m_held[fieldIndex(r, Column::Lap)]),
+                                textOf(m_held[fieldIndex(r, Column::Split1)]),
+                                textOf(m_held[fieldIndex(r, Column::Split2)]),
+                                textOf(m_held[fieldIndex(r, Column::Split3)])};
+        };
+        const auto shown = timeDifferences(stored(Session::Practice), stored(Session::Qualifying),
+                                           DifferenceSide::PracticeMinusQualifying);
+        if (shown) {
+            const std::string& text = shown->idealLap; // "Ideal Lap Time: 1.29.824"
+            input.idealLap = timeSeconds(text.substr(text.find(": ") + 2));
+        }
+        m_progress = new ProgressWindow(std::move(input));
+        m_progress->load(kHistoryFileName);
+    }
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
+}
+
 void LapTimeEditor::closeImport() {
     if (m_import)
         m_import->close();
@@ -483,6 +545,8 @@ void LapTimeEditor::changeEvent(QEvent* event) {
 void LapTimeEditor::closeEvent(QCloseEvent* event) {
     m_closing = true;
     closeImport();
+    if (m_progress)
+        m_progress->close();
     QWidget::closeEvent(event);
     emit closed();
 }

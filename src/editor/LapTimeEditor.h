@@ -23,6 +23,7 @@ class QPushButton;
 namespace velomark {
 
 class HotlapImportWindow;
+class ProgressWindow;
 
 class LapTimeEditor : public QWidget {
     Q_OBJECT
@@ -44,6 +45,7 @@ class LapTimeEditor : public QWidget {
     void clearAll();
     void completeSession(Session s);
     void closeImport();
+    void openProgress();
 
     // INSERT in the import window: the times go into their session's fields;
     // a Practice or Qualifying lap is completed when the editor is active again.
@@ -73,6 +75,7 @@ class LapTimeEditor : public QWidget {
     void onActivated();
     void openImport();
     void showStatus(const QString& text);
+    QString afterSave(const CircuitRecord& before, const CircuitRecord& saved);
 
     const CircuitChoice m_circuit;
     const std::string m_tname; // the lap record file
@@ -82,8 +85,9 @@ class LapTimeEditor : public QWidget {
     bool m_headerHeld = false;
     bool m_closing = false;
     std::optional<Session> m_pendingCompletion; // an imported lap awaiting its 3rd split
-    CircuitRecord m_held{};                     // the fields the window does not show, kept as read
+    CircuitRecord m_held{}; // the record as last read or saved; the fields the window does not show
     QPointer<HotlapImportWindow> m_import;
+    QPointer<ProgressWindow> m_progress;
 
     std::array<std::array<QLineEdit*, kColumns>, kRows> m_cells{};
     QLabel* track = nullptr;
@@ -97,6 +101,7 @@ class LapTimeEditor : public QWidget {
     QPushButton* cmdclear = nullptr;
     QPushButton* cmdclose = nullptr;
     QPushButton* cmdsave = nullptr;
+    QPushButton* cmdprogress = nullptr;
 };
 
 } // namespace velomark

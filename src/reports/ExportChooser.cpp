@@ -1,5 +1,7 @@
 #include "reports/ExportChooser.h"
 
+#include "history/CsvExportWindow.h"
+
 #include "reports/ClipboardExportWindow.h"
 #include "reports/HtmlExportWindow.h"
 #include "reports/PrintWindow.h"
@@ -49,13 +51,20 @@ ExportChooser::ExportChooser(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdexport);
     buttons->addWidget(Command1);
+    // The CSV file stands below the buttons, so the five original choices and
+    // the buttons keep their places.
+    optcsv = new QRadioButton(QStringLiteral("CSV file"), this);
+    optcsv->setObjectName(QStringLiteral("optcsv"));
+    group->addButton(optcsv);
+
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(frame);
     outer->addLayout(buttons);
+    outer->addWidget(optcsv);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 
     // Screen comes first when tabbing, though it stands last.
-    QWidget* order[] = {optscrn, optprt, opttxt, optweb, optclip, cmdexport, Command1};
+    QWidget* order[] = {optscrn, optprt, opttxt, optweb, optclip, cmdexport, Command1, optcsv};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -68,6 +77,7 @@ void ExportChooser::cmdexportClick() {
         {optweb, [] { return new HtmlExportWindow; }},
         {opttxt, [] { return new TextExportWindow; }},
         {optscrn, [] { return new ScreenExportWindow; }},
+        {optcsv, [] { return new CsvExportWindow; }},
     };
     for (const auto& [option, open] : windows) {
         if (option->isChecked())

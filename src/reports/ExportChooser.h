@@ -1,5 +1,5 @@
-// The export chooser frmexport: five ways to get the lap times out; OK opens
-// the chosen export window and closes the chooser.
+// The export chooser frmexport: the five reports and a CSV file to get the
+// lap times out; OK opens the chosen export window and closes the chooser.
 #pragma once
 
 #include <QWidget>
@@ -22,6 +22,7 @@ class ExportChooser : public QWidget {
     QRadioButton* optweb = nullptr;
     QRadioButton* optclip = nullptr;
     QRadioButton* optscrn = nullptr;
+    QRadioButton* optcsv = nullptr;
     QPushButton* cmdexport = nullptr;
     QPushButton* Command1 = nullptr;
 };

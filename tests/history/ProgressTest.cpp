@@ -1,0 +1,163 @@
+// The editor's SAVE as the history sees it, and the progress chart read back
+// from its series.
+#include "editor/LapTimeEditor.h"
+#include "history/History.h"
+#include "history/ProgressWindow.h"
+
+#include "support/FakeMessages.h"
+#include "support/TestFiles.h"
+#include "support/Windows.h"
+
+#include <QChart>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace velomark;
+using namespace velomark::test;
+
+namespace {
+
+const CircuitChoice kMonza{Trackset::Standard, 12, "Monza\nItaly"};
+
+void type(QWidget* editor, std::initializer_list<std::pair<const char*, const char*>> typed) {
+    for (const auto& [name, text] : typed) {
+        auto* f = child<QLineEdit>(editor, name);
+        f->setFocus(Qt::MouseFocusReason);
+        f->selectAll();
+        QTest::keyClick(f, Qt::Key_Backspace);
+        for (QChar c : QString::fromLatin1(text)) // keyClicks knows ASCII only
+            QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
+}
+
+QString status(QWidget* editor) {
+    return child<QLabel>(editor, "status")->text();
+}
+
+// Line 12 of set1.dat as a record.
+CircuitRecord storedMonza() {
+    return parseLapRecords(readBytes(QStringLiteral("set1.dat")), "set1.dat").value()[11];
+}
+
+} // namespace
+
+class ProgressTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void saveAddsTheChangedSessionsToTheHistory() {
+        ScopedWorkDir dir;
+        FakeMessages msgs;
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile()));
+        LapTimeEditor editor(kMonza);
+        QVERIFY(editor.load());
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+
+        type(&editor, {{"plap", "1.30.288"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
+        type(&editor, {{"prset", "caf\xe9, dry.set"}, {"rlap", "1.40"}});
+        click(&editor, "cmdsave");
+        QCOMPARE(msgs.beeps, 1);
+        auto read = readHistory();
+        QVERIFY(read.ok() && read->rows.size() == 2);
+        // Each row holds what the save wrote: normalised texts, in UTF-8.
+        const CircuitRecord saved = storedMonza();
+        const HistoryRow& practice = read->rows[0];
+        QCOMPARE(practice.session, RecordSession::Practice);
+        QCOMPARE(practice.circuit, 12);
+        QCOMPARE(practice.circuitName, std::string("Monza - Italy"));
+        QCOMPARE((std::vector<std::string>{practice.lap, practice.split1, practice.split2,
+                                           practice.split3}),
+                 (std::vector<std::string>{textOf(saved[5]), textOf(saved[6]), textOf(saved[7]),
+                                           textOf(saved[8])}));
+        QCOMPARE(practice.setup, std::string("caf\xc3\xa9, dry.set"));
+        QCOMPARE(read->rows[1].lap, std::string("1.40.000"));
+        QCOMPARE(status(&editor),
+                 QStringLiteral("Practice: 1.30.288, the first time stored for this session\n"
+                                "Race: 1.40.000, the first time stored for this session"));
+
+        // Only the changed session is added; the splits are warned of, and stored as typed.
+        type(&editor, {{"plap", "1.29.876"}, {"ps1", "1.03.0"}, {"ps2", "1.02.3"}});
+        click(&editor, "cmdsave");
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(status(&editor),
+                 QStringLiteral("Practice: 1.29.876, 0.412 s faster than 1.30.288 of %1\n"
+                                "Check the Practice times: its 1st split is not below its +2nd "
+                                "split.")
+                     .arg(today));
+        QCOMPARE(textOf(storedMonza()[6]), std::string("1.03.0"));
+        click(&editor, "cmdsave"); // nothing new
+        QCOMPARE(readHistory()->rows.size(), size_t(3));
+
+        // A history that cannot be written never keeps the times from being saved.
+        QVERIFY(QFile::remove(QStringLiteral("history.csv")) &&
+                QDir().mkdir(QStringLiteral("history.csv")));
+        type(&editor, {{"qrlap", "1.20.5"}});
+        click(&editor, "cmdsave");
+        QCOMPARE(msgs.beeps, 4);
+        QCOMPARE(textOf(storedMonza()[0]), std::string("1.20.500"));
+        QVERIFY(status(&editor).startsWith(
+            QStringLiteral("QuickRace: 1.20.500, the first time stored for this session\nYour "
+                           "times are saved, but the history was not updated: The file "
+                           "history.csv is a directory")));
+    }
+
+    // As many points as rows of that circuit and session, oldest first, at
+    // the stored times; the stored best marked, the ideal lap across.
+    void chartHoldsTheHistory() {
+        ScopedWorkDir dir;
+        auto line = [](const char* when, int circuit, const char* session, const char* lap) {
+            return QStringLiteral("\"%1\",\"Standard\",\"%2\",\"x\",\"%3\",\"%4\",\"\",\"\",\"\","
+                                  "\"s.set\"\r\n")
+                .arg(QLatin1String(when))
+                .arg(circuit)
+                .arg(QLatin1String(session), QLatin1String(lap))
+                .toStdString();
+        };
+        const std::string history = std::string(kHistoryHeader) + "\r\n" +
+                                    line("2026-03-01T10:00:00+01:00", 12, "Practice", "1.31.000") +
+                                    line("2026-01-01T10:00:00+01:00", 12, "Practice", "1.32.500") +
+                                    line("2026-02-01T10:00:00Z", 12, "Qualifying", "1.30.000") +
+                                    line("2026-02-01T10:00:00Z", 11, "Practice", "1.50.000") +
+                                    line("2026-04-01T10:00:00+02:00", 12, "Practice", "1.30.250");
+        QVERIFY(writeBytes(QStringLiteral("history.csv"), history));
+
+        ProgressInput input{kMonza, {"", "1.31.000", "1.30.000", ""}, 89.5};
+        ProgressWindow w(input);
+        w.load("history.csv");
+        QMap<QString, QList<QPointF>> series;
+        for (QAbstractSeries* s : w.chart()->series())
+            series[s->name()] = static_cast<QXYSeries*>(s)->points();
+        QCOMPARE(series.keys(),
+                 strings({"Ideal lap 1.29.500", "Practice", "Qualifying", "Stored best"}));
+        auto at = [](const char* when, double seconds) {
+            return QPointF(double(*parseIsoTimestamp(when)) * 1000, seconds);
+        };
+        QCOMPARE(series[QStringLiteral("Practice")],
+                 (QList<QPointF>{at("2026-01-01T10:00:00+01:00", 92.5),
+                                 at("2026-03-01T10:00:00+01:00", 91.0),
+                                 at("2026-04-01T10:00:00+02:00", 90.25)}));
+        QCOMPARE(series[QStringLiteral("Qualifying")].size(), 1);
+        QCOMPARE(series[QStringLiteral("Stored best")],
+                 (QList<QPointF>{at("2026-03-01T10:00:00+01:00", 91.0),
+                                 at("2026-02-01T10:00:00Z", 90.0)}));
+        QCOMPARE(series[QStringLiteral("Ideal lap 1.29.500")].first().y(), 89.5);
+
+        // No row of this circuit: one sentence instead of an empty frame.
+        ProgressWindow other(ProgressInput{{Trackset::Custom, 12, "Mine"}, {}, std::nullopt});
+        other.load("history.csv");
+        QVERIFY(other.chart()->series().isEmpty());
+        QVERIFY(
+            child<QLabel>(&other, "sentence")->text().startsWith(QStringLiteral("No lap time")));
+    }
+};
+
+QTEST_MAIN(ProgressTest)
+#include "ProgressTest.moc"
