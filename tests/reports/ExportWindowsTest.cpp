@@ -89,6 +89,7 @@ class ExportWindowsTest : public QObject {
         row("Web Page", "optweb", "frmweb");
         row("Text file", "opttxt", "frmtxt");
         row("Screen", "optscrn", "frmscrn");
+        row("CSV file", "optcsv", "frmcsv");
         row("nothing chosen", "", "");
     }
     void chooserOpensTheChosenWindowAfresh() {
@@ -109,7 +110,7 @@ class ExportWindowsTest : public QObject {
             click(chooser, opening == 0 ? "cmdexport" : "Command1");
             QVERIFY(!window("frmexport"));
         }
-        for (const char* name : {"frmprint", "frmclip", "frmweb", "frmtxt", "frmscrn"})
+        for (const char* name : {"frmprint", "frmclip", "frmweb", "frmtxt", "frmscrn", "frmcsv"})
             QCOMPARE(window(name) != nullptr, opens == QLatin1String(name));
         if (opens.isEmpty())
             return;
