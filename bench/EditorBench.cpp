@@ -1,8 +1,11 @@
 // Times what a player feels in the editor: a click on a circuit button until
-// the editor is on screen, and SAVE until the beep. Runs headless; prints the
-// median and the 90th percentile of each over many rounds.
+// the editor is on screen, SAVE until the beep (alternately with a new lap
+// time, which adds a history row, and with only a new setup name, which does
+// not), and PROGRESS until the chart of a 100,000-row history is on screen.
+// Runs headless; prints the median and the 90th percentile of each.
 #include "app/MainWindow.h"
 #include "editor/LapTimeEditor.h"
+#include "history/History.h"
 #include "platform/Messages.h"
 #include "store/LapRecordFile.h"
 
@@ -51,6 +54,23 @@ std::string fullFile() {
     return bytes;
 }
 
+// A history of `rows` rows over the last few years, spread over the circuits
+// and sessions of all three tracksets.
+std::string madeUpHistory(int rows) {
+    std::string bytes = std::string(kHistoryHeader) + "\r\n";
+    for (int i = 0; i < rows; ++i) {
+        const int circuit = i % 16 + 1;
+        const auto session = static_cast<RecordSession>(i / 16 % 4);
+        const int ms = 95000 - (i / 64) % 5000;
+        char lap[16];
+        std::snprintf(lap, sizeof lap, "1.%02d.%03d", ms / 1000 - 60, ms % 1000);
+        bytes += historyLine({isoTimestamp(1700000000 + int64_t(i) * 900, 3600),
+                              static_cast<Trackset>(i / 64 % 3), circuit, "Somewhere - Country",
+                              session, lap, "29.100", "1.02.300", "28.000", "setup.set"});
+    }
+    return bytes;
+}
+
 void report(const char* what, std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     std::printf("%-28s median %.3f ms   p90 %.3f ms   (%zu rounds)\n", what, ms[ms.size() / 2],
@@ -76,7 +96,8 @@ int main(int argc, char** argv) {
     (void)QTest::qWaitForWindowExposed(&main);
 
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 100;
-    std::vector<double> openMs, saveMs;
+    std::vector<double> openMs, saveMs, saveNoHistoryMs, progressMs;
+    writeFile(QStringLiteral("history.csv"), madeUpHistory(1000));
     for (int i = 0; i < rounds; ++i) {
         auto* button = main.findChild<QPushButton*>(QStringLiteral("t%1").arg(i % 16 + 1));
         QElapsedTimer t;
@@ -92,23 +113,52 @@ int main(int argc, char** argv) {
         if (!editor)
             return 1;
 
-        // A changed time, as a player saves it.
-        auto* plap = editor->findChild<QLineEdit*>(QStringLiteral("plap"));
-        plap->setText(QStringLiteral("1.30.9%1").arg(i % 10));
+        // A changed time, as a player saves it, then a changed setup name only.
         auto* save = editor->findChild<QPushButton*>(QStringLiteral("cmdsave"));
-        clock.beeped = false;
-        t.restart();
-        QTest::mouseClick(save, Qt::LeftButton);
-        saveMs.push_back(t.nsecsElapsed() / 1e6);
-        if (!clock.beeped)
-            return 1;
+        for (const char* field : {"qrlap", "qrset"}) {
+            editor->findChild<QLineEdit*>(QLatin1String(field))
+                ->setText(QStringLiteral("1.30.%1").arg(i, 3, 10, QLatin1Char('0')));
+            clock.beeped = false;
+            t.restart();
+            QTest::mouseClick(save, Qt::LeftButton);
+            (field[2] == 'l' ? saveMs : saveNoHistoryMs).push_back(t.nsecsElapsed() / 1e6);
+            if (!clock.beeped)
+                return 1;
+        }
 
         editor->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         (void)QTest::qWaitForWindowActive(&main);
     }
+    writeFile(QStringLiteral("history.csv"), madeUpHistory(100000));
+    for (int i = 0; i < std::max(rounds / 10, 5); ++i) {
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("t1")), Qt::LeftButton);
+        QWidget* editor = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmtimes") && w->isVisible())
+                editor = w;
+        if (!editor)
+            return 1;
+        QElapsedTimer t;
+        t.start();
+        QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("cmdprogress")),
+                          Qt::LeftButton);
+        QWidget* progress = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmprogress") && w->isVisible())
+                progress = w;
+        while (progress && !progress->windowHandle()->isExposed())
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the chart paints
+        progressMs.push_back(t.nsecsElapsed() / 1e6);
+        editor->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        (void)QTest::qWaitForWindowActive(&main);
+    }
     report("circuit click to editor shown", openMs);
-    report("SAVE to beep (fsync included)", saveMs);
+    report("SAVE, new lap: history row", saveMs);
+    report("SAVE, new setup: no row", saveNoHistoryMs);
+    report("PROGRESS, 100,000 rows", progressMs);
     setMessageSink(nullptr);
     return 0;
 }

@@ -396,10 +396,11 @@ QString LapTimeEditor::afterSave(const CircuitRecord& before, const CircuitRecor
     QStringList lines;
     const std::vector<SessionChange> changes = changedLapTimes(before, saved);
     if (!changes.empty()) {
-        const Result<HistoryRead> history = readHistory();
+        bool cut = false;
+        const Result<std::string> history = readHistoryBytes(cut);
         for (const SessionChange& change : changes)
             lines << fromFileText(improvementText(
-                change, m_circuit, history ? history->rows : std::vector<HistoryRow>{}));
+                change, history ? previousDate(*history, m_circuit, change) : std::string()));
         const Status appended =
             history ? appendHistory(historyRows(m_circuit, saved, changes, isoTimestampNow()))
                     : Status(history.error());

@@ -75,41 +75,75 @@ std::string csvLine(const std::vector<std::string>& fields) {
     return out;
 }
 
-std::optional<std::vector<std::string>> parseCsvLine(std::string_view line) {
-    std::vector<std::string> fields;
+namespace {
+
+// A field of a line as it stands there: quotes around it taken off, doubled
+// quotes inside still doubled (escaped tells).
+struct FieldView {
+    std::string_view text;
+    bool escaped = false;
+    std::string value() const {
+        if (!escaped)
+            return std::string(text);
+        std::string out;
+        for (size_t i = 0; i < text.size(); ++i) {
+            out += text[i];
+            if (text[i] == '"')
+                ++i; // every quote inside stands doubled
+        }
+        return out;
+    }
+};
+
+// Splits a line into fields without copying them; false when it is not
+// well-formed CSV (an unclosed or stray quote).
+bool splitCsv(std::string_view line, std::vector<FieldView>& fields) {
+    fields.clear();
     size_t i = 0;
     while (true) {
-        std::string field;
+        FieldView field;
         if (i < line.size() && line[i] == '"') {
-            ++i;
+            const size_t start = ++i;
             while (true) {
-                if (i >= line.size())
-                    return std::nullopt; // unclosed: cut off
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {
-                        field += '"';
-                        i += 2;
-                        continue;
-                    }
+                const size_t quote = line.find('"', i);
+                if (quote == std::string_view::npos)
+                    return false; // unclosed: cut off
+                i = quote + 1;
+                if (i < line.size() && line[i] == '"') {
+                    field.escaped = true; // a doubled quote stands for one
                     ++i;
-                    break;
+                    continue;
                 }
-                field += line[i++];
+                field.text = line.substr(start, quote - start);
+                break;
             }
         } else {
-            while (i < line.size() && line[i] != ',') {
-                if (line[i] == '"')
-                    return std::nullopt;
-                field += line[i++];
-            }
+            const size_t end = std::min(line.find(',', i), line.size());
+            field.text = line.substr(i, end - i);
+            if (field.text.find('"') != std::string_view::npos)
+                return false;
+            i = end;
         }
-        fields.push_back(std::move(field));
+        fields.push_back(field);
         if (i == line.size())
-            return fields;
+            return true;
         if (line[i] != ',')
-            return std::nullopt; // text after a closing quote
+            return false; // text after a closing quote
         ++i;
     }
+}
+
+} // namespace
+
+std::optional<std::vector<std::string>> parseCsvLine(std::string_view line) {
+    std::vector<FieldView> views;
+    if (!splitCsv(line, views))
+        return std::nullopt;
+    std::vector<std::string> fields;
+    fields.reserve(views.size());
+    for (const FieldView& v : views)
+        fields.push_back(v.value());
+    return fields;
 }
 
 std::string_view tracksetName(Trackset set) {
@@ -186,47 +220,94 @@ std::string historyLine(const HistoryRow& r) {
                     r.split2, r.split3, r.setup});
 }
 
-std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart) {
+namespace {
+
+// One line of the history without its line end, when it is a row (of the
+// filter's circuit, when there is one). The fields are only copied out once
+// the row is known to be wanted, so a filtered read of a long history is fast.
+std::optional<HistoryRow> parseRow(std::string_view line, std::vector<FieldView>& fields,
+                                   const HistoryFilter* filter = nullptr) {
+    while (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (!splitCsv(line, fields) || fields.size() != kHistoryColumns)
+        return std::nullopt;
+    const auto set = lookUp<Trackset>(kTracksetNames, fields[1].text);
+    const auto session = lookUp<RecordSession>(kSessionNames, fields[4].text);
+    int circuit = 0;
+    const std::string_view number = fields[2].text;
+    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), circuit);
+    if (!set || !session || parsed.ec != std::errc() ||
+        parsed.ptr != number.data() + number.size() || circuit < 1 || circuit > kCircuitsPerSet ||
+        (filter && (*set != filter->set || circuit != filter->circuit)) ||
+        !parseIsoTimestamp(fields[0].text))
+        return std::nullopt;
+    return HistoryRow{std::string(fields[0].text),
+                      *set,
+                      circuit,
+                      fields[3].value(),
+                      *session,
+                      fields[5].value(),
+                      fields[6].value(),
+                      fields[7].value(),
+                      fields[8].value(),
+                      fields[9].value()};
+}
+
+// The bytes up to the last line end: a last line without one is a row the
+// append did not finish.
+std::string_view wholeLines(std::string_view bytes) {
+    const size_t last = bytes.rfind('\n');
+    return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
+}
+
+} // namespace
+
+std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
+                                     const std::optional<HistoryFilter>& filter) {
     std::vector<HistoryRow> rows;
-    rows.reserve(bytes.size() / 100);
+    std::vector<FieldView> fields;
+    bytes = wholeLines(bytes);
     size_t start = 0;
-    if (cutAtStart) { // the first line was cut in two by the read limit
-        const size_t end = bytes.find('\n');
-        start = end == std::string_view::npos ? bytes.size() : end + 1;
-    }
+    if (cutAtStart) // the first line was cut in two by the read limit
+        start = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
     while (start < bytes.size()) {
         const size_t end = bytes.find('\n', start);
-        if (end == std::string_view::npos)
-            break; // no line end: a row the append did not finish
-        std::string_view line = bytes.substr(start, end - start);
+        if (auto row =
+                parseRow(bytes.substr(start, end - start), fields, filter ? &*filter : nullptr))
+            rows.push_back(std::move(*row));
         start = end + 1;
-        while (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        const auto fields = parseCsvLine(line);
-        if (!fields || fields->size() != kHistoryColumns || !parseIsoTimestamp((*fields)[0]))
-            continue;
-        const auto set = lookUp<Trackset>(kTracksetNames, (*fields)[1]);
-        const auto session = lookUp<RecordSession>(kSessionNames, (*fields)[4]);
-        int circuit = 0;
-        const std::string& number = (*fields)[2];
-        const auto [end2, err] =
-            std::from_chars(number.data(), number.data() + number.size(), circuit);
-        if (!set || !session || err != std::errc() || end2 != number.data() + number.size() ||
-            circuit < 1 || circuit > kCircuitsPerSet)
-            continue;
-        auto& f = *fields;
-        rows.push_back({std::move(f[0]), *set, circuit, std::move(f[3]), *session, std::move(f[5]),
-                        std::move(f[6]), std::move(f[7]), std::move(f[8]), std::move(f[9])});
     }
     return rows;
 }
 
-Result<HistoryRead> readHistory(const std::string& path, FileOps& ops) {
+Result<std::string> readHistoryBytes(bool& cut, const std::string& path, FileOps& ops) {
+    return ops.readTail(path, kHistoryReadLimit, cut);
+}
+
+Result<HistoryRead> readHistory(const std::string& path, const std::optional<HistoryFilter>& filter,
+                                FileOps& ops) {
     bool cut = false;
-    Result<std::string> bytes = ops.readTail(path, kHistoryReadLimit, cut);
+    Result<std::string> bytes = readHistoryBytes(cut, path, ops);
     if (!bytes)
         return bytes.error();
-    return HistoryRead{parseHistory(*bytes, cut), cut};
+    return HistoryRead{parseHistory(*bytes, cut, filter), cut};
+}
+
+std::string previousDate(std::string_view historyBytes, const CircuitChoice& circuit,
+                         const SessionChange& change) {
+    const std::string before = cp1252ToUtf8(change.before);
+    const HistoryFilter filter{circuit.trackset, circuit.number};
+    std::vector<FieldView> fields;
+    std::string_view rest = wholeLines(historyBytes);
+    while (!rest.empty()) {
+        rest.remove_suffix(1);                     // the line end
+        const size_t start = rest.rfind('\n') + 1; // 0 when there is none
+        const std::optional<HistoryRow> r = parseRow(rest.substr(start), fields, &filter);
+        rest = rest.substr(0, start);
+        if (r && r->session == change.session && r->lap == before)
+            return r->when.substr(0, 10);
+    }
+    return {};
 }
 
 std::vector<SessionChange> changedLapTimes(const CircuitRecord& before,
@@ -272,20 +353,11 @@ Status appendHistory(const std::vector<HistoryRow>& rows, const std::string& pat
     return success();
 }
 
-std::string improvementText(const SessionChange& change, const CircuitChoice& circuit,
-                            const std::vector<HistoryRow>& history) {
+std::string improvementText(const SessionChange& change, const std::string& previousDate) {
     const std::string head = std::string(recordSessionName(change.session)) + ": " + change.after;
     if (change.before.empty())
         return head + ", the first time stored for this session";
-    std::string of;
-    const std::string before = cp1252ToUtf8(change.before);
-    for (auto r = history.rbegin(); r != history.rend(); ++r) {
-        if (r->set == circuit.trackset && r->circuit == circuit.number &&
-            r->session == change.session && r->lap == before) {
-            of = " of " + r->when.substr(0, 10);
-            break;
-        }
-    }
+    const std::string of = previousDate.empty() ? std::string() : " of " + previousDate;
     const auto now = timeSeconds(change.after);
     const auto was = timeSeconds(change.before);
     if (!now || !was)

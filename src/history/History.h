@@ -54,18 +54,30 @@ inline constexpr std::string_view kHistoryHeader = "\"Date\",\"Trackset\",\"Circ
 
 std::string historyLine(const HistoryRow& row);
 
-// The rows of a history, in file order. Lines that do not parse as a row (the
-// header, a line cut off by a crash, a hand-edited line) are skipped; so is a
-// last line without its line end, and, when the text was cut from a longer
-// file, its first partial line.
-std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart = false);
+// The rows of one circuit.
+struct HistoryFilter {
+    Trackset set = Trackset::Standard;
+    int circuit = 0;
+};
+
+// The rows of a history (of the filter's circuit only, when given), in file
+// order. Lines that do not parse as a row (the header, a line cut off by a
+// crash, a hand-edited line) are skipped; so is a last line without its line
+// end, and, when the text was cut from a longer file, its first partial line.
+std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart = false,
+                                     const std::optional<HistoryFilter>& filter = std::nullopt);
+
+// The bytes of the history, its last kHistoryReadLimit at most (cut tells).
+// A missing history is empty; anything but a regular file is refused.
+Result<std::string> readHistoryBytes(bool& cut, const std::string& path = kHistoryFileName,
+                                     FileOps& ops = realFileOps());
 
 struct HistoryRead {
     std::vector<HistoryRow> rows;
     bool cut = false; // only the last kHistoryReadLimit bytes were read
 };
-// A missing history has no rows; anything but a regular file is refused.
 Result<HistoryRead> readHistory(const std::string& path = kHistoryFileName,
+                                const std::optional<HistoryFilter>& filter = std::nullopt,
                                 FileOps& ops = realFileOps());
 
 // What a SAVE changed: the sessions whose lap time differs between the record
@@ -86,11 +98,15 @@ std::vector<HistoryRow> historyRows(const CircuitChoice& circuit, const CircuitR
 Status appendHistory(const std::vector<HistoryRow>& rows,
                      const std::string& path = kHistoryFileName, FileOps& ops = realFileOps());
 
-// "Practice: 1.29.876, 0.412 s faster than 1.30.288 of 2026-11-02". The date
-// is that of the newest history row holding the old time, left out when the
-// history has none. In the files' 8-bit text.
-std::string improvementText(const SessionChange& change, const CircuitChoice& circuit,
-                            const std::vector<HistoryRow>& history);
+// The date (2026-11-02) of the newest history row holding the time a change
+// replaced, or "" when there is none. Reads back from the end of the history,
+// so a save whose old time is recent reads little of it.
+std::string previousDate(std::string_view historyBytes, const CircuitChoice& circuit,
+                         const SessionChange& change);
+
+// "Practice: 1.29.876, 0.412 s faster than 1.30.288 of 2026-11-02", the date
+// left out when it is "". In the files' 8-bit text.
+std::string improvementText(const SessionChange& change, const std::string& previousDate);
 
 // Practice and Qualifying, where all three are times: a 1st split not below
 // the +2nd split, or a +2nd split not below the lap time.

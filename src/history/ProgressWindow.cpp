@@ -78,13 +78,14 @@ ProgressWindow::ProgressWindow(ProgressInput input, QWidget* parent)
 }
 
 void ProgressWindow::load(const std::string& historyPath) {
-    const Result<HistoryRead> history = readHistory(historyPath);
+    const CircuitChoice& c = m_input.circuit;
+    const Result<HistoryRead> history =
+        readHistory(historyPath, HistoryFilter{c.trackset, c.number});
     if (!history) {
         m_sentence->setText(messageText(history.error()));
         m_view->hide();
         return;
     }
-    const CircuitChoice& c = m_input.circuit;
     double low = std::numeric_limits<double>::max(), high = std::numeric_limits<double>::lowest();
     std::int64_t first = std::numeric_limits<std::int64_t>::max(), last = 0;
     auto* best = new QScatterSeries;
