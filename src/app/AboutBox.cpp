@@ -4,6 +4,8 @@
 
 #include "platform/WidgetLook.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -110,7 +112,8 @@ QLabel* link(QWidget* parent, const QString& caption, const QUrl& target, const 
 } // namespace
 
 QUrl AboutBox::homePage() {
-    const QString installed = QStringLiteral(VELOMARK_INSTALLED_README);
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/" VELOMARK_INSTALLED_README));
     return QUrl::fromLocalFile(
         QFileInfo::exists(installed) ? installed : QStringLiteral(VELOMARK_SOURCE_README));
 }

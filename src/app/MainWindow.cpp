@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 namespace velomark {
 
@@ -131,6 +132,8 @@ void MainWindow::buildHeading() {
     Image2->setAccessibleName(QStringLiteral("About Velomark"));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
+    // The picture takes no focus, so F1 opens the About box from the keyboard.
+    new QShortcut(QKeySequence::HelpContents, this, this, &MainWindow::openAbout);
 }
 
 void MainWindow::buildTracksetFrame() {

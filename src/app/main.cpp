@@ -7,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velomark"));
+    // Ties the windows to the installed desktop entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.velomark"));
 
     velomark::InstanceLock lock;
     if (!velomark::CheckPrevInstance(lock))

@@ -1,7 +1,11 @@
 // The main window: tracksets, captions, the Custom selection, the hand-over
-// to the editor and the windows its activation closes; the About box.
+// to the editor and the windows its activation closes; the About box; the
+// tab order of the windows whose order the player relies on.
 #include "app/MainWindow.h"
 #include "app/AboutBox.h"
+#include "catalogue/CustomWindow.h"
+#include "editor/LapTimeEditor.h"
+#include "reports/ExportChooser.h"
 
 #include "store/LapRecordFile.h"
 #include "support/FakeMessages.h"
@@ -127,8 +131,13 @@ class MainWindowTest : public QObject {
         FakeMessages msgs;
         MainWindow main;
         auto* picture = main.findChild<QLabel*>(QStringLiteral("Image2"));
+        main.show();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
         for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
-            QTest::mouseClick(picture, Qt::LeftButton);
+            if (key == Qt::Key_Return)
+                QTest::mouseClick(picture, Qt::LeftButton);
+            else // F1 opens it without a mouse
+                QTest::keyClick(&main, Qt::Key_F1);
             QPointer<QWidget> about = window("frmAbout");
             QTest::mouseClick(picture, Qt::LeftButton); // the open box comes to the front
             QVERIFY(about && window("frmAbout") == about && !about->isModal());
@@ -139,6 +148,39 @@ class MainWindowTest : public QObject {
         // The home page link leads somewhere for a build-tree copy as for an installed one.
         const QUrl home = AboutBox::homePage();
         QVERIFY2(QFileInfo(home.toLocalFile()).isFile(), qPrintable(home.toString()));
+    }
+
+    // The whole tab chain from where the focus starts as the window opens
+    // round to it again, so the first stop and the wrap are checked as well.
+    void tabOrders() {
+        ScopedWorkDir dir;
+        FakeMessages msgs;
+        QStringList custom{QStringLiteral("cmdok")};
+        for (int k = 1; k <= 16; ++k)
+            custom << QStringLiteral("cn%1").arg(k) << QStringLiteral("co%1").arg(k);
+        const std::pair<std::function<QWidget*()>, QStringList> windows[] = {
+            {[] { return new CustomWindow; }, custom},
+            {[] {
+                 return new LapTimeEditor({Trackset::Standard, 1, "Interlagos\nBrazil"});
+             },
+             strings({"qrlap", "qrset", "plap", "ps1", "ps2", "prset", "qlap", "qs1", "qs2", "qset",
+                      "rlap", "raset", "cmdsave", "cmdclose", "ps3", "qs3", "cmdclear",
+                      "cmdimport"})},
+            {[] { return new ExportChooser; }, strings({"optscrn", "optprt", "opttxt", "optweb",
+                                                        "optclip", "cmdexport", "Command1"})},
+        };
+        for (const auto& [open, expected] : windows) {
+            const std::unique_ptr<QWidget> w(open());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowActive(w.get()));
+            QWidget* start = QApplication::focusWidget();
+            QVERIFY(start);
+            QStringList chain{start->objectName()};
+            for (QWidget* f = start->nextInFocusChain(); f != start; f = f->nextInFocusChain())
+                if (f->focusPolicy() != Qt::NoFocus)
+                    chain << f->objectName();
+            QCOMPARE(chain, expected);
+        }
     }
 };
 
