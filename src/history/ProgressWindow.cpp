@@ -147,9 +147,11 @@ void ProgressWindow::load(const std::string& historyPath) {
     else
         delete best;
 
-    // One day either side, so that a single date still makes a line.
-    const qint64 from = (first - 86400) * 1000;
-    const qint64 to = (last + 86400) * 1000;
+    // A margin either side, so that a single date still makes a line and no
+    // mark is cut at the edge.
+    const std::int64_t margin = std::max<std::int64_t>(86400, (last - first) / 30);
+    const qint64 from = (first - margin) * 1000;
+    const qint64 to = (last + margin) * 1000;
     if (m_input.idealLap) {
         auto* ideal = new QLineSeries;
         ideal->setName(QStringLiteral("Ideal lap ") +
