@@ -164,10 +164,11 @@ class MainWindowTest : public QObject {
                  return new LapTimeEditor({Trackset::Standard, 1, "Interlagos\nBrazil"});
              },
              strings({"qrlap", "qrset", "plap", "ps1", "ps2", "prset", "qlap", "qs1", "qs2", "qset",
-                      "rlap", "raset", "cmdsave", "cmdclose", "ps3", "qs3", "cmdclear",
-                      "cmdimport"})},
-            {[] { return new ExportChooser; }, strings({"optscrn", "optprt", "opttxt", "optweb",
-                                                        "optclip", "cmdexport", "Command1"})},
+                      "rlap", "raset", "cmdsave", "cmdclose", "ps3", "qs3", "cmdclear", "cmdimport",
+                      "cmdprogress"})},
+            {[] { return new ExportChooser; },
+             strings({"optscrn", "optprt", "opttxt", "optweb", "optclip", "cmdexport", "Command1",
+                      "optcsv"})},
         };
         for (const auto& [open, expected] : windows) {
             const std::unique_ptr<QWidget> w(open());
