@@ -19,12 +19,12 @@ class InitWindowTest : public QObject {
     void doIt_data() {
         QTest::addColumn<QByteArray>("ticked"); // the numbers of the ticked boxes
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<QStringList>("written"); // their bytes are DataFilesTest's
+        QTest::addColumn<QStringList>("written");
         QTest::newRow("nothing ticked is still all gone") << QByteArray() << true << QStringList();
         QTest::newRow("answer no") << QByteArray("123") << false << QStringList();
-        QTest::newRow("standard") << QByteArray("1") << true << strings({"set1.dat"});
         QTest::newRow("pack") << QByteArray("2") << true << strings({"set2.dat"});
-        QTest::newRow("custom") << QByteArray("3") << true << strings({"custom", "set3.dat"});
+        QTest::newRow("standard and custom")
+            << QByteArray("13") << true << strings({"custom", "set1.dat", "set3.dat"});
     }
     void doIt() {
         QFETCH(QByteArray, ticked);
@@ -50,6 +50,9 @@ class InitWindowTest : public QObject {
         QCOMPARE(msgs.beeps, yes ? 1 : 0);
         QVERIFY(!window("frminit"));
         QCOMPARE(QDir(dir.path(QString())).entryList(QDir::Files), written);
+        for (const QString& name : written)
+            QCOMPARE(readBytes(name),
+                     fixture(name == u"custom" ? "custom_initialised" : "blank.dat"));
     }
 
     void gp2PathLosesOneTrailingBackslash() {
