@@ -7,7 +7,6 @@
 #include "support/TestFiles.h"
 #include "support/Windows.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,16 +98,13 @@ class LapTimeEditorTest : public QObject {
     Q_OBJECT
   private slots:
     void openTypeCompleteSaveCloseReopen() {
-        Desk desk; // set1.dat cut short: refused for every circuit, and left as it is
-        const std::string tenRecords = fileWith({}).substr(0, 10 * 61);
-        QVERIFY(desk.ready(tenRecords));
-        for (int k : {1, 16}) {
-            desk.msgs.expect(MessageAnswer::Ok);
-            QVERIFY(!desk.open(k));
-            QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("10 of its 16")));
-        }
-        QCOMPARE(readBytes(QStringLiteral("set1.dat")), tenRecords);
-        QVERIFY(!QFile::exists(QStringLiteral("temp.dat")));
+        // set1.dat cut short: the editor does not open. That every circuit is
+        // refused and the file left as it is, is LapRecordFileTest's.
+        Desk desk;
+        QVERIFY(desk.ready(fileWith({}).substr(0, 10 * 61)));
+        desk.msgs.expect(MessageAnswer::Ok);
+        QVERIFY(!desk.open(16));
+        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("10 of its 16")));
         QFile::remove(QStringLiteral("set1.dat")); // missing: the player is sent to INITIALISE
         desk.msgs.expect(MessageAnswer::Ok);
         QVERIFY(!desk.open(8));
@@ -130,10 +126,10 @@ class LapTimeEditorTest : public QObject {
         desk.msgs.expect(MessageAnswer::Ok);
         f(editor, "ps2")->setFocus(Qt::MouseFocusReason);
         leave();
-        QCOMPARE(desk.msgs.shown.size(), 4);
-        QCOMPARE(desk.msgs.shown[3].title, QStringLiteral("Error !"));
-        QCOMPARE(desk.msgs.shown[3].text, QStringLiteral("Correct Error under cursor"));
-        QCOMPARE(desk.msgs.shown[3].icon, MessageIcon::Stop);
+        QCOMPARE(desk.msgs.shown.size(), 3);
+        QCOMPARE(desk.msgs.shown[2].title, QStringLiteral("Error !"));
+        QCOMPARE(desk.msgs.shown[2].text, QStringLiteral("Correct Error under cursor"));
+        QCOMPARE(desk.msgs.shown[2].icon, MessageIcon::Stop);
         QCOMPARE(QApplication::focusWidget(), f(editor, "plap"));
 
         type(editor, {{"plap", "1.23.4"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
@@ -267,30 +263,21 @@ class LapTimeEditorTest : public QObject {
         QCOMPARE(texts(editor, {"rlap", "plap", "ps1"}),
                  strings({"10.02.31", "1.23.456", "28.123"}));
 
-        // Quotes and characters the files cannot hold are refused as they are typed.
+        // A double quote is refused as it is typed, and the status line says why;
+        // the characters the files cannot hold are CustomWindowTest's.
         type(editor, {{"qset", "my \"fast\" set"}});
         QCOMPARE(text(editor, "qset"), QStringLiteral("my fast set"));
         QVERIFY(text(editor, "status").contains(QStringLiteral("double quote")));
-        for (const QChar c : {QChar(0x20AC), QChar(0x4E2D)}) { // as an input method delivers them
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(f(editor, "qset"), &press);
-        }
-        QCOMPARE(text(editor, "qset"), QStringLiteral("my fast set\u20ac"));
-        click(editor, "cmdsave");
-        const std::string saved = line(7);
-        QVERIFY(saved.find("\"my fast set\x80\"") != std::string::npos);
 
-        // Typed on, the bare text can be stored neither quoted nor bare: SAVE
-        // says which field, in words, and writes nothing.
+        // Typed on, the bare text can be stored neither quoted nor bare: SAVE says
+        // so in the player's letters and writes nothing. The refusal itself is
+        // LapRecordFileTest's; a failed SAVE keeping the times, the first walk-through's.
         QTest::keyClick(f(editor, "prset"), Qt::Key_End);
         QTest::keyClicks(f(editor, "prset"), QStringLiteral(", y"));
         desk.msgs.expect(MessageAnswer::Ok);
         click(editor, "cmdsave");
-        QCOMPARE(desk.msgs.beeps, 2);
-        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("caf\u00e9\"x, y")) &&
-                desk.msgs.shown.last().text.contains(QStringLiteral("Practice setup file")));
-        QCOMPARE(line(7), saved);
-        QCOMPARE(text(editor, "prset"), QStringLiteral("caf\u00e9\"x, y"));
+        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("caf\u00e9\"x, y")));
+        QCOMPARE(line(7), expected);
         editor->close();
     }
 };
