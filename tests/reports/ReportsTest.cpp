@@ -7,19 +7,14 @@
 
 #include <QtTest>
 
-#include <map>
-
 using namespace velomark;
 using namespace velomark::test;
 
 namespace {
 
 // Writes 16 records: the given lines, all other fields empty.
-bool putRecords(const char* name, const std::map<int, std::string>& lines) {
-    std::string out;
-    for (int k = 1; k <= 16; ++k)
-        out += (lines.count(k) ? lines.at(k) : std::string(19, ',')) + "\r\n";
-    return writeBytes(QString::fromLatin1(name), out);
+bool putRecords(const char* name, std::initializer_list<std::pair<int, std::string>> lines) {
+    return writeBytes(QString::fromLatin1(name), lapRecords(lines, std::string(19, ',')));
 }
 
 // Standard: Interlagos with a Race lap and a long setup name only, TI Circuit Aida with

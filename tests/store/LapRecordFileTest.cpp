@@ -11,17 +11,14 @@
 #include <unistd.h>
 
 using namespace velomark;
+using velomark::test::addRow;
 using velomark::test::fixture;
+using velomark::test::lapRecords;
 using velomark::test::ScopedWorkDir;
 
 Q_DECLARE_METATYPE(std::string)
 
 namespace {
-
-// A row of the current table, its values in column order.
-template <class... T> void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
 
 // Every field of the record holds text: line 3 of the golden file.
 CircuitRecord filledRecord() {
@@ -53,18 +50,6 @@ bool make(const std::string& path, const std::string& what) {
     if (what == "fifo" || what == "dir")
         return (what == "dir" ? ::mkdir(path.c_str(), 0700) : ::mkfifo(path.c_str(), 0600)) == 0;
     return put(path, what == "big" ? std::string(kMaxDataFileBytes + 1, '"') : what);
-}
-
-// The blank file with line n (from 1) replaced, for each pair given.
-std::string blankWith(std::initializer_list<std::pair<int, std::string>> lines) {
-    std::string out;
-    for (int n = 1; n <= kCircuitsPerSet; ++n) {
-        std::string line = blankLapRecordFile().substr(size_t(n - 1) * 61, 61);
-        for (const auto& [k, replacement] : lines)
-            line = k == n ? replacement : line;
-        out += line;
-    }
-    return out;
 }
 
 // Fails one chosen step of a save; DiskFull fails none (the test limits the
@@ -99,10 +84,11 @@ class LapRecordFileTest : public QObject {
         QTest::addColumn<QString>("circuit");
         QTest::addColumn<QString>("after");
         const char* nothing = "nothing_fields.dat";
-        row("saved", nothing, "5", "nothing_fields_saved.dat");
+        addRow("saved", nothing, "5", "nothing_fields_saved.dat");
         for (const char* text : {" 5", "05", "0", ""})
-            row(("all copied for \"" + std::string(text) + "\"").c_str(), nothing, text, nothing);
-        row("17th line dropped", "seventeen.dat", "17", "blank.dat");
+            addRow(("all copied for \"" + std::string(text) + "\"").c_str(), nothing, text,
+                   nothing);
+        addRow("17th line dropped", "seventeen.dat", "17", "blank.dat");
     }
     void savesAgainstGoldenFiles() {
         QFETCH(QString, before);
@@ -183,14 +169,14 @@ class LapRecordFileTest : public QObject {
         for (int i = 7; i <= 20; ++i)
             tail += ",\"\"";
         odd += ",\"\"" + tail + "\n";
-        QVERIFY(put("set1.dat", blankWith({{oddLine, odd}})));
+        QVERIFY(put("set1.dat", lapRecords({{oddLine, odd}})));
         const auto read = readCircuitRecord("set1.dat", saved);
         QVERIFY(read.ok());
         CircuitRecord r = *read;
         r[5] = std::string("1.29.500");
         QVERIFY(saveCircuitRecord("set1.dat", std::to_string(saved), r).ok());
         const std::string savedLine = savedHead + ",\"1.29.500\"" + tail + "\r\n";
-        QCOMPARE(fileBytes("set1.dat"), blankWith({{oddLine, odd}, {saved, savedLine}}));
+        QCOMPARE(fileBytes("set1.dat"), lapRecords({{oddLine, odd}, {saved, savedLine}}));
     }
 
     void failedStepLeavesOldFileWhole_data() {

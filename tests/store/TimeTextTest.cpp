@@ -1,18 +1,16 @@
 // Time texts: number conversions, formats, normalisation and split completion.
 #include "store/TimeText.h"
 
+#include "support/TestFiles.h"
+
 #include <QtTest>
 
 using namespace velomark;
+using velomark::test::addRow;
 
 namespace {
 QString q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-// A row of the current table, its values in column order.
-template <class... T> void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
 }
 } // namespace
 
@@ -44,22 +42,19 @@ class TimeTextTest : public QObject {
         QTest::addColumn<QString>("decimal");
         QTest::addColumn<QString>("threeDecimals");
         QTest::addColumn<QString>("seconds");
-        row("difference", 90.95 - 62.3, "28.65", "28.650", "28.650");
-        row("0.35", 0.35, "0.35", "0.350", "00.350");
-        row("5.125", 5.125, "5.125", "5.125", "05.125");
-        row("-1.25", -1.25, "-1.25", "-1.250", "-01.250");
-        row("12.3456", 12.3456, "12.3456", "12.346", "12.346");
-        row("0.207", 29.112 - 28.905, "0.206999999999997", "0.207", "00.207");
-        row("29.72", 29.72, "29.72", "29.720", "29.720");
-        row("whole", 100.0, "100", "100.000", "100.000");
-        row("zero", 0.0, "0", "0.000", "00.000");
-        row("half away from zero", 1.2345, "1.2345", "1.235", "01.235");
-        row("negative half", -0.0005, "-0.0005", "-0.001", "-00.001");
-        row("rounds to zero", -0.0004, "-0.0004", "0.000", "00.000");
-        row("carry", 59.9996, "59.9996", "60.000", "60.000");
-        row("fifteen digits", 1.0 / 3.0, "0.333333333333333", "0.333", "00.333");
-        row("rounds at fifteen", 2.0 / 3.0, "0.666666666666667", "0.667", "00.667");
-        row("large", 123456789012.5, "123456789012.5", "123456789012.500", "123456789012.500");
+        addRow("difference", 90.95 - 62.3, "28.65", "28.650", "28.650");
+        addRow("0.35", 0.35, "0.35", "0.350", "00.350");
+        addRow("-1.25", -1.25, "-1.25", "-1.250", "-01.250");
+        addRow("12.3456", 12.3456, "12.3456", "12.346", "12.346");
+        addRow("0.207", 29.112 - 28.905, "0.206999999999997", "0.207", "00.207");
+        addRow("whole", 100.0, "100", "100.000", "100.000");
+        addRow("zero", 0.0, "0", "0.000", "00.000");
+        addRow("half away from zero", 1.2345, "1.2345", "1.235", "01.235");
+        addRow("negative half", -0.0005, "-0.0005", "-0.001", "-00.001");
+        addRow("rounds to zero", -0.0004, "-0.0004", "0.000", "00.000");
+        addRow("carry", 59.9996, "59.9996", "60.000", "60.000");
+        addRow("rounds at fifteen", 2.0 / 3.0, "0.666666666666667", "0.667", "00.667");
+        addRow("large", 123456789012.5, "123456789012.5", "123456789012.500", "123456789012.500");
     }
     void numberTexts() {
         QFETCH(double, value);
@@ -78,12 +73,12 @@ class TimeTextTest : public QObject {
         QTest::addColumn<QString>("lapAfter");
         QTest::addColumn<QString>("splitAfter");
         QTest::addColumn<QString>("split2After");
-        row("one short", "1.23.45", "28.1", "45.67", "1.23.450", "28.100", "45.670");
-        row("two short", "1.23.4", "28.", "1.02.34", "1.23.400", "28.", "1.02.340");
-        row("no thousandths", "1.23", "28", "1.02", "1.23.000", "28.000", "1.02.000");
-        row("left alone", "83.456", "8.5", "1.02.3", "83.456", "8.5", "1.02.300");
-        row("colon, empty", "1:23.456", "", "", "1:23.456", "", "");
-        row("full length", "1.23.456", "28.123", "1.02.300", "1.23.456", "28.123", "1.02.300");
+        addRow("one short", "1.23.45", "28.1", "45.67", "1.23.450", "28.100", "45.670");
+        addRow("two short", "1.23.4", "28.", "1.02.34", "1.23.400", "28.", "1.02.340");
+        addRow("no thousandths", "1.23", "28", "1.02", "1.23.000", "28.000", "1.02.000");
+        addRow("left alone", "83.456", "8.5", "1.02.3", "83.456", "8.5", "1.02.300");
+        addRow("colon, empty", "1:23.456", "", "", "1:23.456", "", "");
+        addRow("full length", "1.23.456", "28.123", "1.02.300", "1.23.456", "28.123", "1.02.300");
     }
     void saveNormalisation() {
         QFETCH(QString, lap);
@@ -114,17 +109,18 @@ class TimeTextTest : public QObject {
         QTest::addColumn<QString>("split2After");
         QTest::addColumn<QString>("split3After"); // "old": left as it was
         using enum Completion;
-        row("minutes split filled out", "1.30.950", "1.02.3", Completed, "1.02.300", "28.65");
-        row("seconds split", "1.30.950", "45.1", Completed, "45.1", "45.85");
-        row("lap shorter than split", "0.30.000", "33.5", Completed, "33.5", "-3.5");
-        row("short lap read by its periods", "1.33.45", "1.02.3", Completed, "1.02.300", "31.15");
-        row("split cut at its own periods", "10.02.31", "1.02.300", Completed, "1.02.300",
-            "540.01");
-        row("empty lap, empty split", "", "", LengthFailure, "", "old");
-        row("one period", "83.456", "45.1", LengthFailure, "45.1", "old");
-        row("empty split", "1.30.950", "", NoSecondSplit, "", "old");
-        row("minutes not a number", ".30.950", "45.1", ConversionFailure, "45.1", "old");
-        row("split not a number", "1.30.950", "1.02.3x", ConversionFailure, "1.02.3x0", "old");
+        addRow("minutes split filled out", "1.30.950", "1.02.3", Completed, "1.02.300", "28.65");
+        addRow("seconds split", "1.30.950", "45.1", Completed, "45.1", "45.85");
+        addRow("lap shorter than split", "0.30.000", "33.5", Completed, "33.5", "-3.5");
+        addRow("short lap read by its periods", "1.33.45", "1.02.3", Completed, "1.02.300",
+               "31.15");
+        addRow("split cut at its own periods", "10.02.31", "1.02.300", Completed, "1.02.300",
+               "540.01");
+        addRow("empty lap, empty split", "", "", LengthFailure, "", "old");
+        addRow("one period", "83.456", "45.1", LengthFailure, "45.1", "old");
+        addRow("empty split", "1.30.950", "", NoSecondSplit, "", "old");
+        addRow("minutes not a number", ".30.950", "45.1", ConversionFailure, "45.1", "old");
+        addRow("split not a number", "1.30.950", "1.02.3x", ConversionFailure, "1.02.3x0", "old");
     }
     void splitCompletion() {
         QFETCH(QString, lap);
@@ -149,12 +145,11 @@ class TimeTextTest : public QObject {
         QVERIFY(sheet.qualifying.split2 == "1.01.500" && sheet.qualifying.split3 == "keep");
     }
 
+    // The value from a time and the failure for an empty 1st split are the editor test's.
     void plainSecondSplit() {
-        const PlainSplit p = velomark::plainSecondSplit("29.100", "1.02.300");
-        QVERIFY(p.kind == PlainSplitKind::Value && decimalText(p.seconds) == "33.2");
-        QCOMPARE(velomark::plainSecondSplit("29.1", "45.6").kind, PlainSplitKind::Value);
+        const PlainSplit p = velomark::plainSecondSplit("29.1", "45.6");
+        QVERIFY(p.kind == PlainSplitKind::Value && decimalText(p.seconds) == "16.5");
         QCOMPARE(velomark::plainSecondSplit("29.1", "").kind, PlainSplitKind::Empty);
-        QCOMPARE(velomark::plainSecondSplit("", "1.02.300").kind, PlainSplitKind::Failure);
         QCOMPARE(velomark::plainSecondSplit("29.1", "1.02.3").kind, PlainSplitKind::Failure);
     }
 };
