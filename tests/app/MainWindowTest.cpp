@@ -7,15 +7,9 @@
 #include "editor/LapTimeEditor.h"
 #include "reports/ExportChooser.h"
 
-#include "store/LapRecordFile.h"
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -45,11 +39,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void tracksetsAndTheCustomFile() {
-        ScopedWorkDir dir; // empty: no data file at all, and none is written
-        FakeMessages msgs;
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Desk desk; // no data file at all, and none is written
+        QVERIFY(desk.ready(std::nullopt));
+        MainWindow& w = desk.main;
         QVERIFY(w.windowTitle().startsWith(QStringLiteral("GP2 Velomark V1.5      by ")));
         const QStringList standard =
             strings({"Standard GP2 Circuits", "Interlagos\nBrazil", "TI Circuit Aida\nPacific",
@@ -58,26 +50,26 @@ class MainWindowTest : public QObject {
         choose(w, 2);
         QCOMPARE(shown(w), strings({"IA Track Pack Circuits", "Brands Hatch\nIreland",
                                     "Buenos Aires\nArgentina", "Melbourne\nAustralia", "set2"}));
-        QVERIFY(QDir(dir.path(QString())).isEmpty());
+        QVERIFY(QDir(desk.dir.path(QString())).isEmpty());
 
         // Without a custom file Custom says what to do, once, and falls back to Standard.
-        msgs.expect(MessageAnswer::Ok);
+        desk.msgs.expect(MessageAnswer::Ok);
         choose(w, 3);
-        QCOMPARE(msgs.shown.size(), 1);
-        QCOMPARE(msgs.shown[0].title, QStringLiteral("Ooops!"));
-        QCOMPARE(msgs.shown[0].text,
+        QCOMPARE(desk.msgs.shown.size(), 1);
+        QCOMPARE(desk.msgs.shown[0].title, QStringLiteral("Ooops!"));
+        QCOMPARE(desk.msgs.shown[0].text,
                  QStringLiteral(
                      "You need to set up some circuits first. Press the `?` button to do this"));
-        QCOMPARE(msgs.shown[0].icon, MessageIcon::Stop);
+        QCOMPARE(desk.msgs.shown[0].icon, MessageIcon::Stop);
         QCOMPARE(w.selectedTrackset(), Trackset::Standard);
         QCOMPARE(shown(w), standard);
 
         // A custom file far larger than any real one is refused by name, at once.
         QVERIFY(writeBytes(QStringLiteral("custom"), std::string(2 << 20, ',')));
-        msgs.expect(MessageAnswer::Ok);
+        desk.msgs.expect(MessageAnswer::Ok);
         choose(w, 3);
-        QCOMPARE(msgs.shown.size(), 2);
-        QVERIFY(msgs.shown[1].text.contains(QStringLiteral("custom")));
+        QCOMPARE(desk.msgs.shown.size(), 2);
+        QVERIFY(desk.msgs.shown[1].text.contains(QStringLiteral("custom")));
         QCOMPARE(w.selectedTrackset(), Trackset::Standard);
 
         QVERIFY(writeBytes(QStringLiteral("custom"), fixture("custom_two_lines")));
@@ -91,17 +83,13 @@ class MainWindowTest : public QObject {
     }
 
     void handOverToTheEditorAndActivationClosesWindows() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
+        Desk desk;
+        MainWindow& w = desk.main;
         QVERIFY(writeBytes(QStringLiteral("set2.dat"), blankLapRecordFile()));
-        MainWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTest::mouseClick(child<QPushButton>(&w, "cmdinit"), Qt::LeftButton);
+        QVERIFY(desk.ready(std::nullopt) && activate(&w));
+        clickButton(&w, "cmdinit");
         QPointer<QWidget> init = window("frminit");
-        QVERIFY(init);
-        QApplication::setActiveWindow(init);
-        QVERIFY(QTest::qWaitForWindowActive(init));
+        QVERIFY(activate(init));
         QApplication::setActiveWindow(&w); // the player clicks on the main window
         QTRY_VERIFY(!init);
 
@@ -113,10 +101,9 @@ class MainWindowTest : public QObject {
         QTest::keyClick(child<QPushButton>(&w, "t7"), Qt::Key_Space);
         QPointer<QWidget> editor = window("frmtimes");
         QVERIFY(editor && !w.isVisible());
-        QCOMPARE(w.fn(), std::string("set2.dat"));
         QCOMPARE(child<QLabel>(editor, "track")->text(), QStringLiteral("Paul Ricard\nFrance"));
         QTest::keyClicks(child<QLineEdit>(editor, "rlap"), QStringLiteral("1.30.000"));
-        QTest::mouseClick(child<QPushButton>(editor, "cmdsave"), Qt::LeftButton);
+        clickButton(editor, "cmdsave");
         // Line 7, field 16: after six blank lines of 61 bytes and 15 empty fields.
         QCOMPARE(readBytes(QStringLiteral("set2.dat")).find("\"1.30.000\""),
                  size_t(6 * 61 + 15 * 3));
@@ -127,12 +114,10 @@ class MainWindowTest : public QObject {
     }
 
     void aboutBoxOpensOnceAndClosesByKey() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
-        MainWindow main;
+        Desk desk;
+        MainWindow& main = desk.main;
+        QVERIFY(desk.ready(std::nullopt) && activate(&main));
         auto* picture = main.findChild<QLabel*>(QStringLiteral("Image2"));
-        main.show();
-        QVERIFY(QTest::qWaitForWindowActive(&main));
         for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
             if (key == Qt::Key_Return)
                 QTest::mouseClick(picture, Qt::LeftButton);

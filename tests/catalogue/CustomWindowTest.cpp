@@ -3,13 +3,8 @@
 #include "catalogue/CustomWindow.h"
 #include "app/MainWindow.h"
 
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace velomark;
@@ -21,14 +16,8 @@ QLineEdit* field(QWidget* w, const char* column, int k) {
     return w->findChild<QLineEdit*>(QLatin1String(column) + QString::number(k));
 }
 
-// Typing letters that QTest::keyClicks cannot name, one key at a time.
-void type(QLineEdit* f, const QString& text) {
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 QWidget* openFrom(MainWindow& main) {
-    QTest::mouseClick(child<QPushButton>(&main, "cmdcustom"), Qt::LeftButton);
+    clickButton(&main, "cmdcustom");
     return window("frmcustom");
 }
 
@@ -38,16 +27,15 @@ class CustomWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void failedSaveThenSave() {
-        ScopedWorkDir dir;
+        Desk desk;
+        FakeMessages& msgs = desk.msgs;
         QVERIFY(QDir().mkdir(QStringLiteral("custom"))); // a folder stands where the file goes
-        FakeMessages msgs;
-        MainWindow main;
-        QWidget* w = openFrom(main);
+        QWidget* w = openFrom(desk.main);
         QVERIFY(w);
         QTest::keyClicks(field(w, "cn", 16), QStringLiteral("Last"));
         // What the file cannot hold is refused as it is typed or pasted; the
         // euro sign is Windows-1252's, not Latin-1's.
-        type(field(w, "co", 1), QStringLiteral("Républic \"hi\" ✓€"));
+        retype(w, {{"co1", "Républic \"hi\" ✓€"}});
         QCOMPARE(field(w, "co", 1)->text(), QStringLiteral("Républic hi €"));
         field(w, "cn", 1)->insert(QStringLiteral("Two\nlines"));
         QVERIFY(field(w, "cn", 1)->text().isEmpty() &&
@@ -55,7 +43,7 @@ class CustomWindowTest : public QObject {
         for (int attempt = 0; attempt < 2; ++attempt) {
             msgs.expect(MessageAnswer::Ok);
             msgs.expect(MessageAnswer::Ok);
-            QTest::mouseClick(child<QPushButton>(w, "cmdok"), Qt::LeftButton);
+            clickButton(w, "cmdok");
         }
         const QString reminder =
             QStringLiteral("If you have changed a circuit for a new one, dont forget that you "
@@ -67,20 +55,20 @@ class CustomWindowTest : public QObject {
         QVERIFY(msgs.shown[1].text.contains(QStringLiteral("custom")) &&
                 msgs.shown[1].icon == MessageIcon::Stop);
         QVERIFY(window("frmcustom") == w && field(w, "cn", 16)->text() == QLatin1String("Last"));
-        QCOMPARE(main.selectedTrackset(), Trackset::Standard);
+        QCOMPARE(desk.main.selectedTrackset(), Trackset::Standard);
         QCOMPARE(msgs.beeps, 0);
 
         // Once the folder is gone the same OK saves, and Custom shows the new captions.
         QVERIFY(QDir().rmdir(QStringLiteral("custom")));
         msgs.expect(MessageAnswer::Ok);
-        QTest::mouseClick(child<QPushButton>(w, "cmdok"), Qt::LeftButton);
+        clickButton(w, "cmdok");
         const std::string lf = "\"\n\",", six = lf + lf + lf + lf + lf + lf;
         QCOMPARE(readBytes(QStringLiteral("custom")),
                  "\"\nR\xE9public hi \x80\"," + six + "\"\n\"\r\n" + six + lf + "\"Last\n\"\r\n");
         QVERIFY(!window("frmcustom"));
-        QCOMPARE(main.selectedTrackset(), Trackset::Custom);
-        QCOMPARE(child<QPushButton>(&main, "t1")->text(), QStringLiteral("\nRépublic hi €"));
-        w = openFrom(main); // and the window opens on what was saved
+        QCOMPARE(desk.main.selectedTrackset(), Trackset::Custom);
+        QCOMPARE(child<QPushButton>(&desk.main, "t1")->text(), QStringLiteral("\nRépublic hi €"));
+        w = openFrom(desk.main); // and the window opens on what was saved
         QVERIFY(w && field(w, "co", 1)->text() == QStringLiteral("Républic hi €"));
         w->close();
     }

@@ -1,13 +1,9 @@
 // The initialisation window: resetting tracksets and storing the GP2 directory.
 #include "catalogue/InitWindow.h"
 
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace velomark;
@@ -38,7 +34,7 @@ class InitWindowTest : public QObject {
         msgs.expect(yes ? MessageAnswer::Yes : MessageAnswer::No);
         if (yes)
             msgs.expect(MessageAnswer::Ok);
-        QTest::mouseClick(child<QPushButton>(init, "Command1"), Qt::LeftButton);
+        clickButton(init, "Command1");
 
         QCOMPARE(msgs.shown[0].title, QStringLiteral("Datafile Initialisation"));
         QCOMPARE(msgs.shown[0].text,
@@ -62,14 +58,14 @@ class InitWindowTest : public QObject {
         auto* init = new InitWindow; // deletes itself on closing
         QTest::keyClicks(child<QLineEdit>(init, "gp2p"), QStringLiteral("D:\\GP2\\\\"));
         msgs.expect(MessageAnswer::Ok);
-        QTest::mouseClick(child<QPushButton>(init, "Command2"), Qt::LeftButton);
+        clickButton(init, "Command2");
         QVERIFY(msgs.shown.last().text.contains(QStringLiteral("gp2path")));
         QCOMPARE(msgs.beeps, 0); // the window stays, with what was typed
         QVERIFY(window("frminit") == init &&
                 child<QLineEdit>(init, "gp2p")->text() == QStringLiteral("D:\\GP2\\\\"));
 
         QVERIFY(QDir().rmdir(QStringLiteral("gp2path")));
-        QTest::mouseClick(child<QPushButton>(init, "Command2"), Qt::LeftButton);
+        clickButton(init, "Command2");
         QCOMPARE(readBytes(QStringLiteral("gp2path")), std::string("\"D:\\GP2\\\"\r\n"));
         QCOMPARE(msgs.beeps, 1);
         QVERIFY(!window("frminit"));

@@ -1,15 +1,8 @@
 // The lap-time editor, driven from the main window as a player would.
 #include "editor/LapTimeEditor.h"
-#include "app/MainWindow.h"
 
-#include "store/LapRecordFile.h"
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace velomark;
@@ -17,62 +10,13 @@ using namespace velomark::test;
 
 namespace {
 
-// The blank file with line k (from 1) replaced, for each pair given; lines
-// are written and read here without their CR LF.
-std::string fileWith(std::initializer_list<std::pair<int, std::string>> lines) {
-    std::string bytes;
-    for (int i = 1; i <= 16; ++i) {
-        std::string line = R"("","","","","","","","","","","","","","","","","","","","")";
-        for (const auto& [k, replacement] : lines)
-            line = k == i ? replacement : line;
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
-// A working directory with blank Standard lap records, a main window on
-// screen and answered messages.
-struct Desk {
-    ScopedWorkDir dir;
-    FakeMessages msgs;
-    MainWindow main;
-
-    [[nodiscard]] bool ready(const std::string& set1 = blankLapRecordFile()) {
-        if (!writeBytes(QStringLiteral("set1.dat"), set1))
-            return false;
-        main.show();
-        return QTest::qWaitForWindowExposed(&main);
-    }
-
-    // Clicks circuit button K; the editor when it opened and became active.
-    LapTimeEditor* open(int k) {
-        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("t%1").arg(k)),
-                          Qt::LeftButton);
-        LapTimeEditor* editor = window<LapTimeEditor>("frmtimes");
-        if (editor)
-            QApplication::setActiveWindow(editor);
-        return editor && QTest::qWaitForWindowActive(editor) ? editor : nullptr;
-    }
-};
-
 QLineEdit* f(QWidget* editor, const char* name) {
     return child<QLineEdit>(editor, name);
-}
-void click(QWidget* editor, const char* button) {
-    QTest::mouseClick(child<QPushButton>(editor, button), Qt::LeftButton);
-}
-// Types each text into its field, replacing what the field held.
-void type(QWidget* editor, std::initializer_list<std::pair<const char*, const char*>> typed) {
-    for (const auto& [name, text] : typed) {
-        f(editor, name)->setFocus(Qt::MouseFocusReason);
-        f(editor, name)->selectAll();
-        QTest::keyClick(f(editor, name), Qt::Key_Backspace);
-        QTest::keyClicks(f(editor, name), QString::fromUtf8(text));
-    }
 }
 void leave() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
+// Line k (from 1) of set1.dat, without its CR LF.
 std::string line(int k) {
     const std::string bytes = readBytes(QStringLiteral("set1.dat"));
     size_t start = 0;
@@ -80,16 +24,8 @@ std::string line(int k) {
         start = bytes.find("\r\n", start) + 2;
     return bytes.substr(start, bytes.find("\r\n", start) - start);
 }
-// What a field or a label shows.
 QString text(QWidget* editor, const char* name) {
-    auto* label = child<QLabel>(editor, name);
-    return label ? label->text() : f(editor, name)->text();
-}
-QStringList texts(QWidget* editor, std::initializer_list<const char*> names) {
-    QStringList out;
-    for (const char* name : names)
-        out << text(editor, name);
-    return out;
+    return texts(editor, {name}).value(0);
 }
 
 } // namespace
@@ -101,7 +37,7 @@ class LapTimeEditorTest : public QObject {
         // set1.dat cut short: the editor does not open. That every circuit is
         // refused and the file left as it is, is LapRecordFileTest's.
         Desk desk;
-        QVERIFY(desk.ready(fileWith({}).substr(0, 10 * 61)));
+        QVERIFY(desk.ready(lapRecords({}).substr(0, 10 * 61)));
         desk.msgs.expect(MessageAnswer::Ok);
         QVERIFY(!desk.open(16));
         QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("10 of its 16")));
@@ -132,17 +68,17 @@ class LapTimeEditorTest : public QObject {
         QCOMPARE(desk.msgs.shown[2].icon, MessageIcon::Stop);
         QCOMPARE(QApplication::focusWidget(), f(editor, "plap"));
 
-        type(editor, {{"plap", "1.23.4"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
+        retype(editor, {{"plap", "1.23.4"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
         leave(); // the 3rd split is derived from the lap time's own periods
         QCOMPARE(texts(editor, {"ps2", "ps3"}), strings({"1.02.300", "21.1"}));
-        type(editor, {{"prset", "dry, low.set"}, {"qlap", "1.30.950"}, {"qs1", "29.1"}});
-        type(editor, {{"qs2", "1.02.3"}});
+        retype(editor, {{"prset", "dry, low.set"}, {"qlap", "1.30.950"}, {"qs1", "29.1"}});
+        retype(editor, {{"qs2", "1.02.3"}});
 
         // SAVE while the cursor stands in qs2 completes the split first. The
         // file vanished meanwhile: nothing is saved and the times stay.
         QFile::remove(QStringLiteral("set1.dat"));
         desk.msgs.expect(MessageAnswer::Ok);
-        click(editor, "cmdsave");
+        clickButton(editor, "cmdsave");
         QCOMPARE(desk.msgs.beeps, 0);
         QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("set1.dat")));
         QCOMPARE(texts(editor, {"ps3", "qs3", "prset"}),
@@ -150,21 +86,21 @@ class LapTimeEditorTest : public QObject {
 
         // Once the file is back, the same SAVE works.
         QVERIFY(writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile()));
-        click(editor, "cmdsave");
+        clickButton(editor, "cmdsave");
         QCOMPARE(desk.msgs.beeps, 1);
         QCOMPARE(line(5), std::string(R"("","","","","","1.23.400","29.100","1.02.300","21.100",)"
                                       R"("dry, low.set","1.30.950","29.100","1.02.300","28.650",)"
                                       R"("","","","","","")"));
 
         // Without a GP2 directory IMPORT only says so; the typed lap time stays.
-        type(editor, {{"rlap", "1.40.5"}});
+        retype(editor, {{"rlap", "1.40.5"}});
         desk.msgs.expect(MessageAnswer::Ok);
-        click(editor, "cmdimport");
+        clickButton(editor, "cmdimport");
         QCOMPARE(desk.msgs.shown.last().title, QStringLiteral("Cannot access GP2 directory."));
         QVERIFY(!window("frmhof") && window("frmtimes") == editor);
         QCOMPARE(text(editor, "rlap"), QStringLiteral("1.40.5"));
 
-        click(editor, "cmdclose"); // CLOSE saves nothing
+        clickButton(editor, "cmdclose"); // CLOSE saves nothing
         QVERIFY(!window("frmtimes") && desk.main.isVisible());
         editor = desk.open(5);
         QVERIFY(editor);
@@ -175,12 +111,12 @@ class LapTimeEditorTest : public QObject {
 
     void storedSessionsHeldLabelsTypingAndClear() {
         Desk desk;
-        QVERIFY(desk.ready(fileWith(
+        QVERIFY(desk.ready(lapRecords(
             {{9, R"("1.31.2","x",,"","qr.set","1.30.1","29.112","1.02.347","28.654","p.set",)"
                  R"("1.29.8","28.905","1.01.523","28.301","q.set","1.32.4","y","",,"r.set")"}})));
         LapTimeEditor* editor = desk.open(9);
         QVERIFY(editor);
-        click(editor, "cmdsave"); // lap times filled out; the six unshown fields kept as read
+        clickButton(editor, "cmdsave"); // lap times filled out; the six unshown fields kept as read
         QCOMPARE(line(9), std::string(R"("1.31.200","x",,"","qr.set","1.30.100","29.112",)"
                                       R"("1.02.347","28.654","p.set","1.29.800","28.905",)"
                                       R"("1.01.523","28.301","q.set","1.32.400","y","",,"r.set")"));
@@ -207,7 +143,7 @@ class LapTimeEditorTest : public QObject {
         QTest::mouseRelease(diff1, Qt::MiddleButton);
 
         // A +2nd split that is not a time: no field changes, a hint says why.
-        type(editor, {{"qs1", ""}});
+        retype(editor, {{"qs1", ""}});
         QTest::mousePress(header, Qt::RightButton);
         QCOMPARE(text(editor, "ps2"), QStringLiteral("1.02.347"));
         QVERIFY(!text(editor, "status").isEmpty());
@@ -219,17 +155,17 @@ class LapTimeEditorTest : public QObject {
         QTest::mouseRelease(diff1, Qt::RightButton);
 
         // Typing a lap time clears that session's splits only.
-        type(editor, {{"rlap", "9"}, {"qlap", "9"}});
+        retype(editor, {{"rlap", "9"}, {"qlap", "9"}});
         QCOMPARE(texts(editor, {"qs2", "qs3", "ps1"}), strings({"", "", "29.112"}));
         QVERIFY(!diff1->isEnabled());
 
         desk.msgs.expect(MessageAnswer::No);
-        click(editor, "cmdclear");
+        clickButton(editor, "cmdclear");
         QCOMPARE(text(editor, "plap"), QStringLiteral("1.30.100"));
         desk.msgs.expect(MessageAnswer::Yes);
-        click(editor, "cmdclear");
+        clickButton(editor, "cmdclear");
         QCOMPARE(desk.msgs.shown.last().title, QStringLiteral("Clear all Entries"));
-        click(editor, "cmdsave"); // empty texts; the unshown fields still as read
+        clickButton(editor, "cmdsave"); // empty texts; the unshown fields still as read
         QCOMPARE(line(9),
                  std::string(R"("","x",,"","","","","","","","","","","","","","y","",,"")"));
         editor->close();
@@ -244,14 +180,14 @@ class LapTimeEditorTest : public QObject {
                                    "\xe9\"x,"
                                    R"("","","","","","10.02.314","","","","")";
         Desk desk;
-        QVERIFY(desk.ready(fileWith({{7, stored}})));
+        QVERIFY(desk.ready(lapRecords({{7, stored}})));
         LapTimeEditor* editor = desk.open(7);
         QVERIFY(editor);
         QCOMPARE(texts(editor, {"rlap", "ps1", "prset", "status"}),
                  strings({"10.02.314", "29.1234", "caf\u00e9\"x", ""})); // loading refused nothing
         QCOMPARE(text(editor, "qrset").size(), 40000);
-        type(editor, {{"raset", "wet.set"}});
-        click(editor, "cmdsave");
+        retype(editor, {{"raset", "wet.set"}});
+        clickButton(editor, "cmdsave");
         std::string expected = stored;
         QCOMPARE(line(7), expected.replace(expected.rfind(R"("")"), 2, R"("wet.set")"));
 
@@ -259,13 +195,13 @@ class LapTimeEditorTest : public QObject {
         QTest::keyClick(f(editor, "rlap"), Qt::Key_End);
         QTest::keyClicks(f(editor, "rlap"), QStringLiteral("9")); // refused: it would lengthen
         QTest::keyClick(f(editor, "rlap"), Qt::Key_Backspace);
-        type(editor, {{"plap", "1.23.4567"}, {"ps1", "28.1234"}});
+        retype(editor, {{"plap", "1.23.4567"}, {"ps1", "28.1234"}});
         QCOMPARE(texts(editor, {"rlap", "plap", "ps1"}),
                  strings({"10.02.31", "1.23.456", "28.123"}));
 
         // A double quote is refused as it is typed, and the status line says why;
         // the characters the files cannot hold are CustomWindowTest's.
-        type(editor, {{"qset", "my \"fast\" set"}});
+        retype(editor, {{"qset", "my \"fast\" set"}});
         QCOMPARE(text(editor, "qset"), QStringLiteral("my fast set"));
         QVERIFY(text(editor, "status").contains(QStringLiteral("double quote")));
 
@@ -275,7 +211,7 @@ class LapTimeEditorTest : public QObject {
         QTest::keyClick(f(editor, "prset"), Qt::Key_End);
         QTest::keyClicks(f(editor, "prset"), QStringLiteral(", y"));
         desk.msgs.expect(MessageAnswer::Ok);
-        click(editor, "cmdsave");
+        clickButton(editor, "cmdsave");
         QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("caf\u00e9\"x, y")));
         QCOMPARE(line(7), expected);
         editor->close();

@@ -1,21 +1,13 @@
 // The hot-lap import from the editor's IMPORT button to the editor's fields,
 // with the real velobat and hof2lap on hot laps built by the fixture writer.
-#include "app/MainWindow.h"
-#include "editor/LapTimeEditor.h"
 #include "hotlap/HotlapImportWindow.h"
 
 #include "HotlapFixture.h"
 #include "catalogue/DataFiles.h"
 #include "platform/BatchRunner.h"
-#include "store/LapRecordFile.h"
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace velomark;
@@ -38,14 +30,9 @@ static QStringList names(QListWidget* list) {
     return out;
 }
 
-// The texts of a window's line edits; by default the import's five fields.
-static QStringList texts(QWidget* window, std::initializer_list<const char*> fields = {
-                                              "session", "lap", "split1", "split2", "circuit"}) {
-    QStringList out;
-    for (const char* name : fields)
-        out << (child<QLineEdit>(window, name) ? child<QLineEdit>(window, name)->text()
-                                               : QString::fromLatin1(name));
-    return out;
+// The import's five fields.
+static QStringList fields(QWidget* import) {
+    return texts(import, {"session", "lap", "split1", "split2", "circuit"});
 }
 
 static void clickFile(QListWidget* list, const QString& name) {
@@ -53,21 +40,10 @@ static void clickFile(QListWidget* list, const QString& name) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
-static void click(QWidget* window, const char* button) {
-    QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
-}
-
-[[nodiscard]] static bool activate(QWidget* window) {
-    QApplication::setActiveWindow(window);
-    return window && QTest::qWaitForWindowActive(window);
-}
-
-// Shows the main window, opens circuit K and presses IMPORT; the import window when it is shown.
-static HotlapImportWindow* openImport(MainWindow& main, int k, LapTimeEditor** editor) {
-    main.show();
-    QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("t%1").arg(k)), Qt::LeftButton);
-    if (activate(*editor = window<LapTimeEditor>("frmtimes")))
-        click(*editor, "cmdimport");
+// Opens circuit k and presses IMPORT; the import window when it is shown.
+static HotlapImportWindow* openImport(Desk& desk, int k, LapTimeEditor** editor) {
+    if ((*editor = desk.open(k)))
+        clickButton(*editor, "cmdimport");
     auto* import = window<HotlapImportWindow>("frmhof");
     return import && import->isVisible() ? import : nullptr;
 }
@@ -83,12 +59,10 @@ class ImportWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void fromTheListToTheEditor() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
+        Desk desk;
         BatchRunner::setInterpreterDirectory(QStringLiteral(VELOBAT_DIR));
         // GP2 with hot laps of circuits 1 and 2, not yet in gpsaves; Standard and Custom records.
         const std::pair<const char*, std::string> files[] = {
-            {"set1.dat", blankLapRecordFile()},
             {"set3.dat", blankLapRecordFile()},
             {"custom", fixture("custom_initialised")},
             {"GP2/later/AHOT.HL", hotlapFile({.session = 0x44})},
@@ -96,30 +70,32 @@ class ImportWindowTest : public QObject {
             {"GP2/later/AWARM.HLP", hotlapFile({.session = 0x02})},
             {"GP2/later/BHOT.HL", "not a hot lap"},
             {"GP2/later/Q\"Q.HL", hotlapFile({})}};
-        QVERIFY(QDir().mkpath(QStringLiteral("GP2/later")) && writeGp2Path(dir.file("GP2")).ok());
+        QVERIFY(QDir().mkpath(QStringLiteral("GP2/later")) &&
+                writeGp2Path(desk.dir.file("GP2")).ok());
         for (const auto& [name, bytes] : files)
             QVERIFY(writeBytes(QString::fromLatin1(name), bytes));
 
         // No saves folder: an empty list that names the folder; it is filled again on activation.
-        MainWindow main;
         LapTimeEditor* editor = nullptr;
-        QPointer<HotlapImportWindow> import = openImport(main, 1, &editor);
+        QVERIFY(desk.ready());
+        QPointer<HotlapImportWindow> import = openImport(desk, 1, &editor);
         QVERIFY(import);
         auto* list = child<QListWidget>(import, "File1");
         const QString status = child<QLabel>(import, "status")->text();
-        QVERIFY(list->count() == 0 && status.contains(dir.path(QStringLiteral("GP2/gpsaves"))));
+        QVERIFY(list->count() == 0 &&
+                status.contains(desk.dir.path(QStringLiteral("GP2/gpsaves"))));
         QVERIFY(QDir().rename(QStringLiteral("GP2/later"), QStringLiteral("GP2/gpsaves")));
         QVERIFY(activate(editor) && activate(import));
         QCOMPARE(names(list), strings({"AHOT.HL", "ahot2.hl"}));
         QVERIFY(!child<QPushButton>(import, "cmdins")->isVisible());
         QVERIFY(extract(import, QStringLiteral("AHOT.HL")));
-        QCOMPARE(texts(import),
+        QCOMPARE(fields(import),
                  strings({"Qualifying", "1.23.456", "41.123", "1.02.345", "Interlagos"}));
         QVERIFY(child<QPushButton>(import, "cmdins")->isVisible() && settled());
         QCOMPARE(texts(editor, {"qlap"}), strings({""}));
 
         // INSERT: the lap and two splits, the 3rd split once the editor is active again.
-        click(import, "cmdins");
+        clickButton(import, "cmdins");
         QVERIFY(!import->isVisible());
         QCOMPARE(texts(editor, {"qlap", "qs1", "qs2", "qs3"}),
                  strings({"1.23.456", "41.123", "1.02.345", ""}));
@@ -127,51 +103,51 @@ class ImportWindowTest : public QObject {
         QCOMPARE(texts(editor, {"qs3"}), strings({"21.111"}));
 
         // A race lap chosen with the keyboard goes to the slot the player names.
-        click(editor, "cmdimport");
+        clickButton(editor, "cmdimport");
         import = window<HotlapImportWindow>("frmhof");
         QSignalSpy raceDone(import.data(), &HotlapImportWindow::extracted);
         QVERIFY(activate(import));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End); // the list has the focus
         QVERIFY(raceDone.wait(kGenerousWait));
-        click(import, "cmdins");
+        clickButton(import, "cmdins");
         QVERIFY(window("frmqr") && window("frmqr")->isVisible() && import->isVisible());
-        click(window("frmqr"), "cmdr");
+        clickButton(window("frmqr"), "cmdr");
         QVERIFY(!window("frmqr") && import && !import->isVisible());
         QCOMPARE(texts(editor, {"rlap", "qrlap"}), strings({"1.35.321", ""}));
 
         // The editor's activation leaves the hidden window loaded; IMPORT shows it as it was.
         QVERIFY(activate(editor));
-        click(editor, "cmdimport");
+        clickButton(editor, "cmdimport");
         QVERIFY(window<HotlapImportWindow>("frmhof") == import && import->isVisible());
-        click(import, "cmdins");
-        click(window("frmqr"), "cmdqr");
+        clickButton(import, "cmdins");
+        clickButton(window("frmqr"), "cmdqr");
         QCOMPARE(texts(editor, {"qrlap"}), strings({"1.35.321"}));
         editor->close();
         QVERIFY(!window("frmhof"));
 
         // A Custom circuit lists every hot lap; a warm-up lap has no slot: INSERT does nothing.
-        main.selectTrackset(Trackset::Custom);
-        import = openImport(main, 16, &editor);
+        desk.main.selectTrackset(Trackset::Custom);
+        import = openImport(desk, 16, &editor);
         list = child<QListWidget>(import, "File1");
         QCOMPARE(names(list), strings({"AHOT.HL", "ahot2.hl", "AWARM.HLP", "BHOT.HL", "Q\"Q.HL"}));
         QVERIFY(extract(import, QStringLiteral("AWARM.HLP")));
         QCOMPARE(texts(import, {"session"}), strings({"Warm-up"}));
-        click(import, "cmdins");
+        clickButton(import, "cmdins");
         QVERIFY(import->isVisible() && !window("frmqr"));
         QVERIFY(texts(editor, {"plap", "qlap", "rlap", "qrlap"}).join(QString()).isEmpty());
 
         // A name hof.bat cannot carry, a file hof2lap cannot read, no interpreter: each is told.
         const std::tuple<const char*, const char*, QString> failures[] = {
-            {"AHOT.HL", "velobat could not be started", dir.path(QStringLiteral("nowhere"))},
+            {"AHOT.HL", "velobat could not be started", desk.dir.path(QStringLiteral("nowhere"))},
             {"Q\"Q.HL", "its name holds a double quote", QStringLiteral(VELOBAT_DIR)},
             {"BHOT.HL", "hof2lap: ", QStringLiteral(VELOBAT_DIR)}};
         for (const auto& [file, why, interpreter] : failures) {
             BatchRunner::setInterpreterDirectory(interpreter);
-            msgs.expect(MessageAnswer::Ok);
+            desk.msgs.expect(MessageAnswer::Ok);
             QVERIFY(extract(import, QString::fromLatin1(file)));
-            QCOMPARE(msgs.shown.size(), 1);
-            QVERIFY2(msgs.shown.takeFirst().text.contains(QLatin1String(why)), file);
-            QVERIFY(texts(import) == QStringList(5, QString()) && settled());
+            QCOMPARE(desk.msgs.shown.size(), 1);
+            QVERIFY2(desk.msgs.shown.takeFirst().text.contains(QLatin1String(why)), file);
+            QVERIFY(fields(import) == QStringList(5, QString()) && settled());
         }
 
         // While hof2lap runs a second choice is put back; CLOSE stops it, its windows go along.
@@ -180,7 +156,7 @@ class ImportWindowTest : public QObject {
                 QApplication::overrideCursor());
         clickFile(list, QStringLiteral("ahot2.hl"));
         QCOMPARE(list->currentItem()->text(), QStringLiteral("AHOT.HL"));
-        click(import, "Command1");
+        clickButton(import, "Command1");
         QVERIFY(!window("frmhof") && !window("frmwait") && window("frmtimes") == editor);
         QVERIFY(settled());
         editor->close();

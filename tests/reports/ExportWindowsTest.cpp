@@ -1,7 +1,6 @@
 // The export chooser and the five export windows: what each opens with and
 // what it writes, prints, copies or shows, also when an input file is missing.
 // The report layouts are the core's, checked byte for byte in ReportsTest.
-#include "app/MainWindow.h"
 #include "platform/PrintSink.h"
 #include "platform/TextCodec.h"
 #include "reports/ClipboardExportWindow.h"
@@ -11,17 +10,12 @@
 #include "reports/TextExportWindow.h"
 #include "reports/TextReports.h"
 
-#include "store/LapRecordFile.h"
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -41,19 +35,13 @@ class RecordingPrinter : public PrintSink {
     QList<PrintJob> jobs;
 };
 
-// A row of the current table, its values in column order.
-template <class... T> void row(const char* name, const T&... values) {
-    (QTest::newRow(name) << ... << values);
-}
-
 // Circuit 1 of set1.dat and of set2.dat, and circuit 2 of set3.dat ("Brno"
 // in "Czechia"), hold a Practice lap and nothing else; set2.dat may be blank.
 bool writeInputs(bool trackPackTimes = true) {
-    const std::string lap = ",,,,,1.21.950,27.100,55.300,26.650,prac.set,,,,,,,,,,\r\n";
-    const std::string none = std::string(19, ',') + "\r\n", rest = blankLapRecordFile().substr(122);
-    return writeBytes(QStringLiteral("set1.dat"), lap + none + rest) &&
-           writeBytes(QStringLiteral("set2.dat"), (trackPackTimes ? lap : none) + none + rest) &&
-           writeBytes(QStringLiteral("set3.dat"), none + lap + rest) &&
+    const std::string lap = ",,,,,1.21.950,27.100,55.300,26.650,prac.set,,,,,,,,,,";
+    return writeBytes(QStringLiteral("set1.dat"), lapRecords({{1, lap}})) &&
+           writeBytes(QStringLiteral("set2.dat"), lapRecords({{trackPackTimes ? 1 : 0, lap}})) &&
+           writeBytes(QStringLiteral("set3.dat"), lapRecords({{2, lap}})) &&
            writeBytes(QStringLiteral("custom"),
                       ",\"Brno\nCzechia\"" + std::string(14, ',') + "\r\n");
 }
@@ -67,15 +55,6 @@ template <class T> T* open(const QString& ticked) { // S, I, C
     return w;
 }
 
-void retype(QLineEdit* field, const QString& text) {
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, text);
-}
-
-void click(QWidget* w, const char* button) {
-    QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
-}
-
 } // namespace
 
 class ExportWindowsTest : public QObject {
@@ -84,30 +63,28 @@ class ExportWindowsTest : public QObject {
     void chooserOpensTheChosenWindowAfresh_data() {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("opens");
-        row("Printer", "optprt", "frmprint");
-        row("Clipboard", "optclip", "frmclip");
-        row("Web Page", "optweb", "frmweb");
-        row("Text file", "opttxt", "frmtxt");
-        row("Screen", "optscrn", "frmscrn");
-        row("CSV file", "optcsv", "frmcsv");
-        row("nothing chosen", "", "");
+        addRow("Printer", "optprt", "frmprint");
+        addRow("Clipboard", "optclip", "frmclip");
+        addRow("Web Page", "optweb", "frmweb");
+        addRow("Text file", "opttxt", "frmtxt");
+        addRow("Screen", "optscrn", "frmscrn");
+        addRow("CSV file", "optcsv", "frmcsv");
+        addRow("nothing chosen", "", "");
     }
     void chooserOpensTheChosenWindowAfresh() {
         QFETCH(QString, option);
         QFETCH(QString, opens);
-        ScopedWorkDir dir;
-        FakeMessages msgs;
+        Desk desk;
         RecordingPrinter printer;
         QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
-        MainWindow main;
         for (int opening = 0; opening < 2; ++opening) {
-            click(&main, "Command1");
+            clickButton(&desk.main, "Command1");
             QWidget* chooser = window("frmexport");
             for (QRadioButton* b : chooser->findChildren<QRadioButton*>())
                 QVERIFY(!b->isChecked()); // nothing carried over from the first opening
             if (auto* b = chooser->findChild<QRadioButton*>(option); b && opening == 0)
                 QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
-            click(chooser, opening == 0 ? "cmdexport" : "Command1");
+            clickButton(chooser, opening == 0 ? "cmdexport" : "Command1");
             QVERIFY(!window("frmexport"));
         }
         for (const char* name : {"frmprint", "frmclip", "frmweb", "frmtxt", "frmscrn", "frmcsv"})
@@ -117,9 +94,10 @@ class ExportWindowsTest : public QObject {
 
         // Cancel writes, prints, copies and shows nothing.
         QVERIFY(writeInputs());
-        click(window(qPrintable(opens)), "Command2");
+        clickButton(window(qPrintable(opens)), "Command2");
         QVERIFY(!window(qPrintable(opens)) && !window("frmview"));
-        QVERIFY(QDir().entryList(QDir::Files).size() == 4 && printer.jobs.isEmpty() && !msgs.beeps);
+        QVERIFY(QDir().entryList(QDir::Files).size() == 4 && printer.jobs.isEmpty() &&
+                !desk.msgs.beeps);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     }
 
@@ -130,9 +108,8 @@ class ExportWindowsTest : public QObject {
         FakeMessages msgs;
         QVERIFY(writeInputs(false));
         auto* w = open<TextExportWindow>(QStringLiteral("I"));
-        auto* hfile = child<QLineEdit>(w, "hfile");
-        retype(hfile, QStringLiteral("IA laps.txt"));
-        click(w, "Command1");
+        retype(w, {{"hfile", "IA laps.txt"}});
+        clickButton(w, "Command1");
         QCOMPARE(readBytes(QStringLiteral("IA laps.txt")),
                  std::string(30, ' ') + "GP2 Lap Times - IA Track Pack\r\n\r\n");
         QVERIFY(msgs.beeps == 1 && !window("frmtxt"));
@@ -142,15 +119,15 @@ class ExportWindowsTest : public QObject {
         QVERIFY(QDir().mkdir(QStringLiteral("Laptimes.txt")));
         w = open<TextExportWindow>(QStringLiteral("SI"));
         msgs.expect(MessageAnswer::Ok);
-        click(w, "Command1");
+        clickButton(w, "Command1");
         QVERIFY(msgs.shown[0].text.contains(QStringLiteral("Laptimes.txt")));
         QVERIFY(msgs.beeps == 1 && window("frmtxt") == w);
 
         // A later trackset's file missing: said, and no beep, as the export is not whole.
         QVERIFY(QFile::remove(QStringLiteral("set2.dat")));
-        retype(child<QLineEdit>(w, "hfile"), QStringLiteral("out.txt"));
+        retype(w, {{"hfile", "out.txt"}});
         msgs.expect(MessageAnswer::Ok);
-        click(w, "Command1");
+        clickButton(w, "Command1");
         QVERIFY(msgs.shown[1].title == QLatin1String("Ooops!") &&
                 msgs.shown[1].text == QLatin1String(kNotSetUpText.data()) &&
                 msgs.shown[1].icon == MessageIcon::Stop);
@@ -158,18 +135,16 @@ class ExportWindowsTest : public QObject {
 
         // A page name must end in ".html"; the window stays to have it corrected.
         auto* web = open<HtmlExportWindow>(QStringLiteral("S"));
-        hfile = child<QLineEdit>(web, "hfile");
-        retype(hfile, QStringLiteral("laps.HTML"));
-        retype(child<QLineEdit>(web, "htitle"), QStringLiteral("Tom & Jerry's \"laps\""));
+        retype(web, {{"hfile", "laps.HTML"}, {"htitle", "Tom & Jerry's \"laps\""}});
         msgs.expect(MessageAnswer::Ok);
-        click(web, "Command1");
+        clickButton(web, "Command1");
         QCOMPARE(msgs.shown[2].title, QStringLiteral("Correct the filename"));
         QCOMPARE(msgs.shown[2].text, QStringLiteral("Invalid filename. Must end in `.html`"));
         QVERIFY(window("frmweb") == web && msgs.beeps == 1);
 
         // The typed double quotes were refused; the rest of the title heads the page.
-        retype(hfile, QStringLiteral("laps.html"));
-        click(web, "Command1");
+        retype(web, {{"hfile", "laps.html"}});
+        clickButton(web, "Command1");
         QVERIFY(msgs.beeps == 2 && !window("frmweb"));
         QVERIFY(readBytes(QStringLiteral("laps.html")).find("<h1>Tom &amp; Jerry's laps</h1>") !=
                 std::string::npos);
@@ -182,11 +157,11 @@ class ExportWindowsTest : public QObject {
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("documents");
         const QStringList ready{QStringLiteral("Ready to print")};
-        row("three tracksets", "CIS", "", ready, 3);
-        row("Cancel prints nothing", "S", "", ready, 0);
-        row("later file missing", "SI", "set2.dat", strings({"Ready to print", "Ooops!"}), 1);
-        row("custom missing: no question", "SC", "custom", strings({"Ooops!"}), 0);
-        row("nothing ticked", "", "", strings({"Nothing to print"}), 0);
+        addRow("three tracksets", "CIS", "", ready, 3);
+        addRow("Cancel prints nothing", "S", "", ready, 0);
+        addRow("later file missing", "SI", "set2.dat", strings({"Ready to print", "Ooops!"}), 1);
+        addRow("custom missing: no question", "SC", "custom", strings({"Ooops!"}), 0);
+        addRow("nothing ticked", "", "", strings({"Nothing to print"}), 0);
     }
     void printing() {
         QFETCH(QString, ticked);
@@ -201,7 +176,7 @@ class ExportWindowsTest : public QObject {
         using enum MessageAnswer;
         for (const QString& title : messages)
             msgs.expect(title == QLatin1String("Ready to print") && documents == 0 ? Cancel : Ok);
-        click(w, "Command1");
+        clickButton(w, "Command1");
         QStringList titles;
         for (const Message& m : msgs.shown)
             titles << m.title;
@@ -228,7 +203,7 @@ class ExportWindowsTest : public QObject {
         auto* w = open<PrintWindow>(QStringLiteral("S"));
         msgs.expect(MessageAnswer::Ok);
         msgs.expect(MessageAnswer::Ok);
-        click(w, "Command1");
+        clickButton(w, "Command1");
         const QString pdf = QStringLiteral("GP2 Lap Times - Standard Circuits.pdf");
         QVERIFY(msgs.shown[1].text.contains(QLatin1Char('"') + pdf + QLatin1Char('"')));
         QVERIFY(readBytes(pdf).starts_with("%PDF-"));
@@ -241,12 +216,12 @@ class ExportWindowsTest : public QObject {
         FakeMessages msgs;
         QVERIFY(writeInputs());
         QGuiApplication::clipboard()->setText(QStringLiteral("older text"));
-        click(open<ClipboardExportWindow>(QStringLiteral("I")), "Command1");
+        clickButton(open<ClipboardExportWindow>(QStringLiteral("I")), "Command1");
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  fromFileText(clipboardText(loadReport({false, true, false}))));
         QVERIFY(msgs.beeps == 1 && !window("frmclip"));
 
-        click(open<ScreenExportWindow>(QStringLiteral("S")), "Command1");
+        clickButton(open<ScreenExportWindow>(QStringLiteral("S")), "Command1");
         QPointer<QWidget> view = window("frmview");
         auto* text = child<QPlainTextEdit>(view, "view");
         QVERIFY(view && view->isVisible() && !window("frmscrn") &&
@@ -254,7 +229,7 @@ class ExportWindowsTest : public QObject {
         QVERIFY(text->toPlainText().startsWith(QString(30, u' ') +
                                                QStringLiteral("GP2 Lap Times - Standard Circuits\n"
                                                               "\nInterlagos - Brazil\nSession")));
-        click(open<ScreenExportWindow>(QStringLiteral("I")), "Command1");
+        clickButton(open<ScreenExportWindow>(QStringLiteral("I")), "Command1");
         QVERIFY(window("frmview") == view && !text->toPlainText().contains(u"Interlagos") &&
                 text->toPlainText().contains(u"Brands Hatch"));
         QCOMPARE(msgs.beeps, 3);
