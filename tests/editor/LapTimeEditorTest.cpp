@@ -51,12 +51,6 @@ class LapTimeEditorTest : public QObject {
         QVERIFY(writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile()));
         LapTimeEditor* editor = desk.open(5);
         QVERIFY(editor && !desk.main.isVisible());
-        QCOMPARE(text(editor, "track"), QStringLiteral("Barcelona\nSpain"));
-        // Screen readers meet only the fourteen fields shown, each by name.
-        const QList<QLineEdit*> fields = editor->findChildren<QLineEdit*>();
-        QCOMPARE(fields.size(), 14);
-        for (QLineEdit* field : fields)
-            QVERIFY(field->isVisible() && !field->accessibleName().isEmpty());
 
         // Leaving an empty +2nd split beside an empty lap time.
         desk.msgs.expect(MessageAnswer::Ok);

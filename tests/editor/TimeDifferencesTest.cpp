@@ -20,8 +20,8 @@ class TimeDifferencesTest : public QObject {
         QTest::addColumn<SessionTimes>("practice"); // against kQualifying
         QTest::addColumn<bool>("left");             // practice minus qualifying
         QTest::addColumn<S>("shown"); // the four labels and the ideal lap; empty for no display
+        // Practice minus Qualifying of these is the editor test's.
         const SessionTimes p{"", "29.112", "1.02.347", "28.654"};
-        QTest::newRow("practice side") << p << true << S("+0.207|+0.824|+0.353|+1.177|1.29.824");
         QTest::newRow("qualifying side") << p << false << S("-0.207|-0.824|-0.353|-1.177|1.29.824");
         // Practice's 1st split, Qualifying's second sector and 3rd split.
         QTest::newRow("best sectors mixed") << SessionTimes{"", "28.801", "1.01.950", "28.654"}
@@ -62,7 +62,6 @@ class TimeDifferencesTest : public QObject {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<S>("text");
         QTest::newRow("under a minute") << 45.512 << S("0.45.512");
-        QTest::newRow("seconds under ten") << 65.125 << S("1.05.125");
         QTest::newRow("rounds up to a minute") << 59.9996 << S("1.00.000");
         QTest::newRow("rounds up to two minutes") << 119.99951 << S("2.00.000");
     }
