@@ -28,15 +28,10 @@ class FakeMessages : public MessageSink {
         shown.append(m);
         if (m_answers.isEmpty()) {
             unexpected.append(m.title + QStringLiteral(": ") + m.text);
-            switch (m.buttons) {
-            case MessageButtons::YesNo:
+            if (m.buttons == MessageButtons::YesNo)
                 return MessageAnswer::No;
-            case MessageButtons::OkCancel:
-                return MessageAnswer::Cancel;
-            case MessageButtons::Ok:
-                break;
-            }
-            return MessageAnswer::Ok;
+            return m.buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
+                                                         : MessageAnswer::Ok;
         }
         return m_answers.takeFirst();
     }
