@@ -12,10 +12,6 @@ using namespace velomark::test;
 
 namespace {
 
-QLineEdit* field(QWidget* w, const char* column, int k) {
-    return w->findChild<QLineEdit*>(QLatin1String(column) + QString::number(k));
-}
-
 QWidget* openFrom(MainWindow& main) {
     clickButton(&main, "cmdcustom");
     return window("frmcustom");
@@ -32,14 +28,14 @@ class CustomWindowTest : public QObject {
         QVERIFY(QDir().mkdir(QStringLiteral("custom"))); // a folder stands where the file goes
         QWidget* w = openFrom(desk.main);
         QVERIFY(w);
-        QTest::keyClicks(field(w, "cn", 16), QStringLiteral("Last"));
+        QTest::keyClicks(child<QLineEdit>(w, "cn16"), QStringLiteral("Last"));
         // What the file cannot hold is refused as it is typed or pasted; the
         // euro sign is Windows-1252's, not Latin-1's.
         retype(w, {{"co1", "Républic \"hi\" ✓€"}});
-        QCOMPARE(field(w, "co", 1)->text(), QStringLiteral("Républic hi €"));
-        field(w, "cn", 1)->insert(QStringLiteral("Two\nlines"));
-        QVERIFY(field(w, "cn", 1)->text().isEmpty() &&
-                !child<QLabel>(w, "status")->text().isEmpty());
+        QCOMPARE(texts(w, {"co1"}), strings({"Républic hi €"}));
+        child<QLineEdit>(w, "cn1")->insert(QStringLiteral("Two\nlines"));
+        QVERIFY(child<QLineEdit>(w, "cn1")->text().isEmpty() &&
+                !texts(w, {"status"}).value(0).isEmpty());
         for (int attempt = 0; attempt < 2; ++attempt) {
             msgs.expect(MessageAnswer::Ok);
             msgs.expect(MessageAnswer::Ok);
@@ -54,7 +50,7 @@ class CustomWindowTest : public QObject {
                 msgs.shown[2].text == reminder);
         QVERIFY(msgs.shown[1].text.contains(QStringLiteral("custom")) &&
                 msgs.shown[1].icon == MessageIcon::Stop);
-        QVERIFY(window("frmcustom") == w && field(w, "cn", 16)->text() == QLatin1String("Last"));
+        QVERIFY(window("frmcustom") == w && texts(w, {"cn16"}) == strings({"Last"}));
         QCOMPARE(desk.main.selectedTrackset(), Trackset::Standard);
         QCOMPARE(msgs.beeps, 0);
 
@@ -69,7 +65,7 @@ class CustomWindowTest : public QObject {
         QCOMPARE(desk.main.selectedTrackset(), Trackset::Custom);
         QCOMPARE(child<QPushButton>(&desk.main, "t1")->text(), QStringLiteral("\nRépublic hi €"));
         w = openFrom(desk.main); // and the window opens on what was saved
-        QVERIFY(w && field(w, "co", 1)->text() == QStringLiteral("Républic hi €"));
+        QVERIFY(w && texts(w, {"co1"}) == strings({"Républic hi €"}));
         w->close();
     }
 };

@@ -166,8 +166,9 @@ class LapTimeEditorTest : public QObject {
     }
 
     void storedTextsStayWholeAndTypingIsLimited() {
-        // Longer than the typing limits, as in a hand-edited or older file; the
-        // bare setup field holds a double quote and an 8-bit letter.
+        // Longer than the typing limits, as in a hand-edited or older file (the
+        // setup name longer than a line edit holds by default); the bare setup
+        // field holds a double quote and an 8-bit letter.
         const std::string stored = R"("10.02.314","","","",)" +
                                    ('"' + std::string(40000, 'n') + '"') +
                                    R"(,"1.30.9500","29.1234","1.02.3456","28.650",caf)"
@@ -179,7 +180,6 @@ class LapTimeEditorTest : public QObject {
         QVERIFY(editor);
         QCOMPARE(texts(editor, {"rlap", "ps1", "prset", "status"}),
                  strings({"10.02.314", "29.1234", "caf\u00e9\"x", ""})); // loading refused nothing
-        QCOMPARE(text(editor, "qrset").size(), 40000);
         retype(editor, {{"raset", "wet.set"}});
         clickButton(editor, "cmdsave");
         std::string expected = stored;

@@ -45,7 +45,8 @@ class DumpScannerTest : public QObject {
 
     void dumpFileIsReadBounded() {
         test::ScopedWorkDir work;
-        test::writeBytes(QStringLiteral("hoftemp"), std::string(kDumpByteLimit + 5000, 'x'));
+        QVERIFY(
+            test::writeBytes(QStringLiteral("hoftemp"), std::string(kDumpByteLimit + 5000, 'x')));
         QCOMPARE(readDumpFile("hoftemp")->size(), kDumpByteLimit);
         QVERIFY(QDir().mkdir(QStringLiteral("flag")));
         QVERIFY(!readDumpFile("missing") && !readDumpFile("flag"));

@@ -11,10 +11,7 @@
 #include <unistd.h>
 
 using namespace velomark;
-using velomark::test::addRow;
-using velomark::test::fixture;
-using velomark::test::lapRecords;
-using velomark::test::ScopedWorkDir;
+using namespace velomark::test;
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -26,11 +23,11 @@ CircuitRecord filledRecord() {
 }
 
 std::string fileBytes(const std::string& path) {
-    return velomark::test::readBytes(QString::fromStdString(path));
+    return readBytes(QString::fromStdString(path));
 }
 
 bool put(const std::string& path, const std::string& bytes) {
-    return velomark::test::writeBytes(QString::fromStdString(path), bytes);
+    return writeBytes(QString::fromStdString(path), bytes);
 }
 
 // The type of what stands at path (a link is not followed), 0 for nothing.
