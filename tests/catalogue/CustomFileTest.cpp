@@ -5,16 +5,8 @@
 
 #include <QtTest>
 
-#include <fstream>
-
 using namespace velomark;
 using namespace velomark::test;
-
-namespace {
-bool putCustom(const std::string& bytes) {
-    return bool(std::ofstream("custom", std::ios::binary) << bytes);
-}
-} // namespace
 
 class CustomFileTest : public QObject {
     Q_OBJECT
@@ -42,9 +34,10 @@ class CustomFileTest : public QObject {
         ScopedWorkDir dir;
         const CustomRows empty;
         QVERIFY(loadCustomRows() == empty); // no file
-        QVERIFY(putCustom("\"Solo\",\"a\nb\nc\"\r\n"));
+        QVERIFY(writeBytes(QStringLiteral("custom"), "\"Solo\",\"a\nb\nc\"\r\n"));
         QVERIFY(loadCustomRows() == empty); // fewer than 16 captions
-        QVERIFY(putCustom("\"Solo\",\"a\nb\nc\"" + std::string(14, ',') + "\r\n"));
+        QVERIFY(writeBytes(QStringLiteral("custom"),
+                           "\"Solo\",\"a\nb\nc\"" + std::string(14, ',') + "\r\n"));
         const CustomRows rows = loadCustomRows();
         QVERIFY(rows[0] == (CustomRow{"Solo", ""}) && rows[1] == (CustomRow{"a", "b\nc"}));
         QVERIFY(rows[2] == CustomRow{}); // a field holding nothing

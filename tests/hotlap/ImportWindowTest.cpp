@@ -71,7 +71,7 @@ class ImportWindowTest : public QObject {
             {"GP2/later/BHOT.HL", "not a hot lap"},
             {"GP2/later/Q\"Q.HL", hotlapFile({})}};
         QVERIFY(QDir().mkpath(QStringLiteral("GP2/later")) &&
-                writeGp2Path(desk.dir.file("GP2")).ok());
+                writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok());
         for (const auto& [name, bytes] : files)
             QVERIFY(writeBytes(QString::fromLatin1(name), bytes));
 

@@ -67,9 +67,6 @@ class ScopedWorkDir {
     ScopedWorkDir() : m_old(QDir::currentPath()) { QDir::setCurrent(m_dir.path()); }
     ~ScopedWorkDir() { QDir::setCurrent(m_old); }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    std::string file(const char* name) const {
-        return path(QString::fromLatin1(name)).toStdString();
-    }
 
   private:
     QTemporaryDir m_dir;

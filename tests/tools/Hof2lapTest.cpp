@@ -9,8 +9,7 @@
 
 using namespace velomark::hotlap;
 using namespace std::string_literals;
-using velomark::test::FixtureSum;
-using velomark::test::hotlapFile;
+using namespace velomark::test;
 
 Q_DECLARE_METATYPE(std::string)
 
@@ -24,8 +23,8 @@ class Hof2lapTest : public QObject {
     Q_OBJECT
   private slots:
     void decompressor() {
-        QVERIFY(!decompress(velomark::test::lzCompress(std::string(1000, 'x')), 999));
-        QVERIFY(decompress(velomark::test::lzCompress(std::string(1000, 'x')), 1000));
+        QVERIFY(!decompress(lzCompress(std::string(1000, 'x')), 999));
+        QVERIFY(decompress(lzCompress(std::string(1000, 'x')), 1000));
     }
 
     void tool_data() {
@@ -76,8 +75,7 @@ class Hof2lapTest : public QObject {
         QFETCH(int, status);
         QFETCH(std::string, out);
         QTemporaryDir dir;
-        QVERIFY(file.empty() ||
-                velomark::test::writeBytes(dir.filePath(QStringLiteral("AHOT.HL")), file));
+        QVERIFY(file.empty() || writeBytes(dir.filePath(QStringLiteral("AHOT.HL")), file));
         QProcess hof2lap;
         hof2lap.setWorkingDirectory(dir.path());
         hof2lap.start(QStringLiteral(HOF2LAP_PATH), {QStringLiteral("AHOT.HL")});
