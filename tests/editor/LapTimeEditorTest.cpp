@@ -10,9 +10,6 @@ using namespace velomark::test;
 
 namespace {
 
-QLineEdit* f(QWidget* editor, const char* name) {
-    return child<QLineEdit>(editor, name);
-}
 void leave() {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
 }
@@ -23,9 +20,6 @@ std::string line(int k) {
     for (int i = 1; i < k; ++i)
         start = bytes.find("\r\n", start) + 2;
     return bytes.substr(start, bytes.find("\r\n", start) - start);
-}
-QString text(QWidget* editor, const char* name) {
-    return texts(editor, {name}).value(0);
 }
 
 } // namespace
@@ -54,13 +48,13 @@ class LapTimeEditorTest : public QObject {
 
         // Leaving an empty +2nd split beside an empty lap time.
         desk.msgs.expect(MessageAnswer::Ok);
-        f(editor, "ps2")->setFocus(Qt::MouseFocusReason);
+        child<QLineEdit>(editor, "ps2")->setFocus(Qt::MouseFocusReason);
         leave();
         QCOMPARE(desk.msgs.shown.size(), 3);
         QCOMPARE(desk.msgs.shown[2].title, QStringLiteral("Error !"));
         QCOMPARE(desk.msgs.shown[2].text, QStringLiteral("Correct Error under cursor"));
         QCOMPARE(desk.msgs.shown[2].icon, MessageIcon::Stop);
-        QCOMPARE(QApplication::focusWidget(), f(editor, "plap"));
+        QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(editor, "plap"));
 
         retype(editor, {{"plap", "1.23.4"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
         leave(); // the 3rd split is derived from the lap time's own periods
@@ -186,9 +180,10 @@ class LapTimeEditorTest : public QObject {
         QCOMPARE(line(7), expected.replace(expected.rfind(R"("")"), 2, R"("wet.set")"));
 
         // A longer text may be shortened but not lengthened; typing stops at the limit.
-        QTest::keyClick(f(editor, "rlap"), Qt::Key_End);
-        QTest::keyClicks(f(editor, "rlap"), QStringLiteral("9")); // refused: it would lengthen
-        QTest::keyClick(f(editor, "rlap"), Qt::Key_Backspace);
+        auto* rlap = child<QLineEdit>(editor, "rlap");
+        QTest::keyClick(rlap, Qt::Key_End);
+        QTest::keyClicks(rlap, QStringLiteral("9")); // refused: it would lengthen
+        QTest::keyClick(rlap, Qt::Key_Backspace);
         retype(editor, {{"plap", "1.23.4567"}, {"ps1", "28.1234"}});
         QCOMPARE(texts(editor, {"rlap", "plap", "ps1"}),
                  strings({"10.02.31", "1.23.456", "28.123"}));
@@ -202,8 +197,8 @@ class LapTimeEditorTest : public QObject {
         // Typed on, the bare text can be stored neither quoted nor bare: SAVE says
         // so in the player's letters and writes nothing. The refusal itself is
         // LapRecordFileTest's; a failed SAVE keeping the times, the first walk-through's.
-        QTest::keyClick(f(editor, "prset"), Qt::Key_End);
-        QTest::keyClicks(f(editor, "prset"), QStringLiteral(", y"));
+        QTest::keyClick(child<QLineEdit>(editor, "prset"), Qt::Key_End);
+        QTest::keyClicks(child<QLineEdit>(editor, "prset"), QStringLiteral(", y"));
         desk.msgs.expect(MessageAnswer::Ok);
         clickButton(editor, "cmdsave");
         QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("caf\u00e9\"x, y")));

@@ -81,9 +81,8 @@ class ImportWindowTest : public QObject {
         QPointer<HotlapImportWindow> import = openImport(desk, 1, &editor);
         QVERIFY(import);
         auto* list = child<QListWidget>(import, "File1");
-        const QString status = child<QLabel>(import, "status")->text();
         QVERIFY(list->count() == 0 &&
-                status.contains(desk.dir.path(QStringLiteral("GP2/gpsaves"))));
+                text(import, "status").contains(desk.dir.path(QStringLiteral("GP2/gpsaves"))));
         QVERIFY(QDir().rename(QStringLiteral("GP2/later"), QStringLiteral("GP2/gpsaves")));
         QVERIFY(activate(editor) && activate(import));
         QCOMPARE(names(list), strings({"AHOT.HL", "ahot2.hl"}));

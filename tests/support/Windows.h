@@ -67,6 +67,10 @@ inline QStringList texts(QWidget* parent, std::initializer_list<const char*> nam
     return out;
 }
 
+inline QString text(QWidget* parent, const char* name) {
+    return texts(parent, {name}).value(0);
+}
+
 // A fresh working directory, answered messages and the main window.
 struct Desk {
     ScopedWorkDir dir;
