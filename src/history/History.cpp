@@ -52,10 +52,6 @@ std::string twoDigits(int v) {
     return {static_cast<char>('0' + v / 10 % 10), static_cast<char>('0' + v % 10)};
 }
 
-std::string textOfField(const Field& f) {
-    return std::string(textOf(f));
-}
-
 } // namespace
 
 std::string csvLine(const std::vector<std::string>& fields) {
@@ -315,8 +311,8 @@ std::vector<SessionChange> changedLapTimes(const CircuitRecord& before,
     std::vector<SessionChange> changes;
     for (RecordSession s : kRecordSessions) {
         const size_t i = fieldIndex(s, RecordField::Lap);
-        const std::string was = textOfField(before[i]);
-        const std::string now = textOfField(after[i]);
+        const std::string was = textOf(before[i]);
+        const std::string now = textOf(after[i]);
         if (was != now && !now.empty())
             changes.push_back({s, was, now});
     }
