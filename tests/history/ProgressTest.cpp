@@ -1,18 +1,12 @@
 // The editor's SAVE as the history sees it, and the progress chart read back
 // from its series.
-#include "editor/LapTimeEditor.h"
 #include "history/History.h"
 #include "history/ProgressWindow.h"
 
-#include "support/FakeMessages.h"
-#include "support/TestFiles.h"
 #include "support/Windows.h"
 
 #include <QChart>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLineSeries>
-#include <QPushButton>
 #include <QtTest>
 
 using namespace velomark;
@@ -21,26 +15,6 @@ using namespace velomark::test;
 namespace {
 
 const CircuitChoice kMonza{Trackset::Standard, 12, "Monza\nItaly"};
-
-void type(QWidget* editor, std::initializer_list<std::pair<const char*, const char*>> typed) {
-    for (const auto& [name, text] : typed) {
-        auto* f = child<QLineEdit>(editor, name);
-        f->setFocus(Qt::MouseFocusReason);
-        f->selectAll();
-        QTest::keyClick(f, Qt::Key_Backspace);
-        for (QChar c : QString::fromLatin1(text)) // keyClicks knows ASCII only
-            QTest::sendKeyEvent(QTest::Click, f, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-}
-
-void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
-}
-
-QString status(QWidget* editor) {
-    return child<QLabel>(editor, "status")->text();
-}
 
 // Line 12 of set1.dat as a record.
 CircuitRecord storedMonza() {
@@ -53,18 +27,14 @@ class ProgressTest : public QObject {
     Q_OBJECT
   private slots:
     void saveAddsTheChangedSessionsToTheHistory() {
-        ScopedWorkDir dir;
-        FakeMessages msgs;
-        QVERIFY(writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile()));
-        LapTimeEditor editor(kMonza);
-        QVERIFY(editor.load());
-        editor.show();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-
-        type(&editor, {{"plap", "1.30.288"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
-        type(&editor, {{"prset", "caf\xe9, dry.set"}, {"rlap", "1.40"}});
-        click(&editor, "cmdsave");
-        QCOMPARE(msgs.beeps, 1);
+        Desk desk;
+        QVERIFY(desk.ready());
+        LapTimeEditor* editor = desk.open(12);
+        QVERIFY(editor);
+        retype(editor, {{"plap", "1.30.288"}, {"ps1", "29.1"}, {"ps2", "1.02.3"}});
+        retype(editor, {{"prset", "caf\u00e9, dry.set"}, {"rlap", "1.40"}});
+        clickButton(editor, "cmdsave");
+        QCOMPARE(desk.msgs.beeps, 1);
         auto read = readHistory();
         QVERIFY(read.ok() && read->rows.size() == 2);
         // Each row holds what the save wrote: normalised texts, in UTF-8.
@@ -79,34 +49,36 @@ class ProgressTest : public QObject {
                                            textOf(saved[8])}));
         QCOMPARE(practice.setup, std::string("caf\xc3\xa9, dry.set"));
         QCOMPARE(read->rows[1].lap, std::string("1.40.000"));
-        QCOMPARE(status(&editor),
+        QCOMPARE(text(editor, "status"),
                  QStringLiteral("Practice: 1.30.288, the first time stored for this session\n"
                                 "Race: 1.40.000, the first time stored for this session"));
 
         // Only the changed session is added; the splits are warned of, and stored as typed.
-        type(&editor, {{"plap", "1.29.876"}, {"ps1", "1.03.0"}, {"ps2", "1.02.3"}});
-        click(&editor, "cmdsave");
+        retype(editor, {{"plap", "1.29.876"}, {"ps1", "1.03.0"}, {"ps2", "1.02.3"}});
+        clickButton(editor, "cmdsave");
         const QString today = QDate::currentDate().toString(Qt::ISODate);
-        QCOMPARE(status(&editor),
+        QCOMPARE(text(editor, "status"),
                  QStringLiteral("Practice: 1.29.876, 0.412 s faster than 1.30.288 of %1\n"
                                 "Check the Practice times: its 1st split is not below its +2nd "
                                 "split.")
                      .arg(today));
         QCOMPARE(textOf(storedMonza()[6]), std::string("1.03.0"));
-        click(&editor, "cmdsave"); // nothing new
+        clickButton(editor, "cmdsave"); // nothing new
         QCOMPARE(readHistory()->rows.size(), size_t(3));
 
         // A history that cannot be written never keeps the times from being saved.
         QVERIFY(QFile::remove(QStringLiteral("history.csv")) &&
                 QDir().mkdir(QStringLiteral("history.csv")));
-        type(&editor, {{"qrlap", "1.20.5"}});
-        click(&editor, "cmdsave");
-        QCOMPARE(msgs.beeps, 4);
+        retype(editor, {{"qrlap", "1.20.5"}});
+        clickButton(editor, "cmdsave");
+        QCOMPARE(desk.msgs.beeps, 4);
         QCOMPARE(textOf(storedMonza()[0]), std::string("1.20.500"));
-        QVERIFY(status(&editor).startsWith(
-            QStringLiteral("QuickRace: 1.20.500, the first time stored for this session\nYour "
-                           "times are saved, but the history was not updated: The file "
-                           "history.csv is a directory")));
+        QVERIFY(text(editor, "status")
+                    .startsWith(QStringLiteral(
+                        "QuickRace: 1.20.500, the first time stored for this session\nYour "
+                        "times are saved, but the history was not updated: The file "
+                        "history.csv is a directory")));
+        editor->close();
     }
 
     // As many points as rows of that circuit and session, oldest first, at
