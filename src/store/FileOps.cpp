@@ -72,6 +72,12 @@ class Descriptor {
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return m_fd; }
+    // Hands the descriptor on without closing it.
+    int release() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     // Closes now, so that the error of the close itself is seen.
     int close() {
         const int fd = m_fd;
@@ -103,6 +109,26 @@ std::string baseName(const std::string& path) {
     return path.substr(directoryOf(path).size());
 }
 
+// A regular file (a link is followed) opened for reading, its details in st.
+// O_NONBLOCK so that opening a pipe never waits for a writer. Windows:
+// CreateFileW with OPEN_EXISTING, then GetFileInformationByHandle and
+// GetFileType for the checks below. absent tells a file that is not there.
+Result<int> openForReading(const std::string& path, struct stat& st, bool& absent) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    absent = fd < 0 && errno == ENOENT;
+    if (fd < 0)
+        return Error{ErrorKind::Missing,
+                     "The file " + path + " cannot be opened: " + reason(errno) + "."};
+    Descriptor owned(fd);
+    if (::fstat(fd, &st) != 0) // GetFileInformationByHandle
+        return Error{ErrorKind::Missing,
+                     "The file " + path + " cannot be read: " + reason(errno) + "."};
+    if (!S_ISREG(st.st_mode))
+        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
+                                                ", not a regular file, so it was not read."};
+    return owned.release();
+}
+
 #endif
 
 } // namespace
@@ -115,20 +141,12 @@ std::string directoryOf(const std::string& path) {
 #ifndef _WIN32
 
 Result<std::string> FileOps::readAll(const std::string& path) {
-    // O_NONBLOCK so that opening a pipe never waits for a writer. Windows:
-    // CreateFileW with OPEN_EXISTING, then GetFileInformationByHandle and
-    // GetFileType for the checks below.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0)
-        return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be opened: " + reason(errno) + "."};
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) // GetFileInformationByHandle
-        return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be read: " + reason(errno) + "."};
-    if (!S_ISREG(st.st_mode))
-        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
-                                                ", not a regular file, so it was not read."};
+    bool absent = false;
+    const Result<int> opened = openForReading(path, st, absent);
+    if (!opened)
+        return opened.error();
+    Descriptor fd(*opened);
     if (st.st_size > static_cast<off_t>(kMaxDataFileBytes))
         return Error{ErrorKind::TooLarge, tooLarge(path)};
     // One byte past the limit is read, so a file that grows while it is read
@@ -259,20 +277,14 @@ void FileOps::discard(const std::string& path) {
 
 Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
     cut = false;
-    // As readAll: never waits on a pipe; Windows CreateFileW and GetFileType.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0 && errno == ENOENT)
-        return std::string();
-    if (fd.get() < 0)
-        return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be opened: " + reason(errno) + "."};
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) // GetFileInformationByHandle
-        return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be read: " + reason(errno) + "."};
-    if (!S_ISREG(st.st_mode))
-        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
-                                                ", not a regular file, so it was not read."};
+    bool absent = false;
+    const Result<int> opened = openForReading(path, st, absent);
+    if (absent)
+        return std::string();
+    if (!opened)
+        return opened.error();
+    Descriptor fd(*opened);
     const auto size = static_cast<std::size_t>(st.st_size);
     const std::size_t start = size > limit ? size - limit : 0;
     cut = start > 0;
