@@ -29,14 +29,7 @@ std::string csvReport(const ReportData& data) {
 
 ExportResult exportCsvFile(const std::string& target, const TracksetChoice& ticked, FileOps& ops,
                            const std::string& folder) {
-    const ReportData data = loadReport(ticked, ops, folder);
-    ExportResult result;
-    result.stop = data.stop;
-    if (data.stop && data.stop->atCustomFile)
-        return result;
-    if (Status written = writeReportFile(ops, target, csvReport(data)); !written)
-        result.writeError = written.error();
-    return result;
+    return exportReportFile(target, ticked, csvReport, ops, folder);
 }
 
 } // namespace velomark

@@ -1,7 +1,6 @@
 #include "history/CsvExportWindow.h"
 
 #include "history/CsvExport.h"
-#include "platform/Messages.h"
 
 #include <QLineEdit>
 
@@ -15,16 +14,7 @@ CsvExportWindow::CsvExportWindow()
 
 void CsvExportWindow::run() {
     const std::string target = fileSystemName(csvfile->text());
-    const ExportResult result = exportCsvFile(target, ticked());
-    if (result.stop)
-        showStop(*result.stop);
-    if (result.writeError) {
-        showWriteError(*result.writeError, target, csvfile->text());
-        return;
-    }
-    if (!result.stop)
-        beep();
-    close();
+    finishFileExport(exportCsvFile(target, ticked()), target, csvfile->text());
 }
 
 } // namespace velomark

@@ -141,4 +141,17 @@ Status writeReportFile(FileOps& ops, const std::string& target, const std::strin
     return replaceFileSafely(ops, target, bytes, name + ".velomark-new");
 }
 
+ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
+                              std::string (*compose)(const ReportData&), FileOps& ops,
+                              const std::string& folder) {
+    const ReportData data = loadReport(ticked, ops, folder);
+    ExportResult result;
+    result.stop = data.stop;
+    if (data.stop && data.stop->atCustomFile)
+        return result;
+    if (Status written = writeReportFile(ops, target, compose(data)); !written)
+        result.writeError = written.error();
+    return result;
+}
+
 } // namespace velomark

@@ -111,4 +111,11 @@ struct ExportResult {
     std::optional<Error> writeError; // the target could not be written; it was left as it was
 };
 
+// Reads the ticked tracksets and writes compose's bytes of them to target
+// through writeReportFile: a stop at the custom file writes nothing, a stop at
+// a lap record file writes the tracksets read before it.
+ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
+                              std::string (*compose)(const ReportData&), FileOps& ops,
+                              const std::string& folder);
+
 } // namespace velomark

@@ -95,6 +95,20 @@ void ReportWindow::showWriteError(const Error& error, const std::string& path,
                        MessageIcon::Stop});
 }
 
+void ReportWindow::finishFileExport(const ExportResult& result, const std::string& path,
+                                    const QString& typed) {
+    if (result.stop)
+        showStop(*result.stop);
+    if (result.writeError) {
+        showWriteError(*result.writeError, path, typed);
+        return;
+    }
+    // A stopped export is no success: the message said so, and no beep follows it.
+    if (!result.stop)
+        beep();
+    close();
+}
+
 std::string fileSystemName(const QString& typed) {
     return QFile::encodeName(typed).toStdString();
 }

@@ -39,6 +39,10 @@ class ReportWindow : public QWidget {
     // A target file that could not be written, named as the player typed it;
     // the window stays open with everything typed.
     void showWriteError(const Error& error, const std::string& path, const QString& typed);
+    // After a file export: what stopped it or the write error, else the beep;
+    // the window closes unless the target could not be written.
+    void finishFileExport(const ExportResult& result, const std::string& path,
+                          const QString& typed);
 
     QCheckBox* chk1 = nullptr;
     QCheckBox* chk2 = nullptr;

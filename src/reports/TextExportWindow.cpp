@@ -1,6 +1,5 @@
 #include "reports/TextExportWindow.h"
 
-#include "platform/Messages.h"
 #include "reports/TextReports.h"
 
 #include <QLineEdit>
@@ -15,17 +14,7 @@ TextExportWindow::TextExportWindow()
 
 void TextExportWindow::run() {
     const std::string target = fileSystemName(hfile->text());
-    const ExportResult result = exportTextFile(target, ticked());
-    if (result.stop)
-        showStop(*result.stop);
-    if (result.writeError) {
-        showWriteError(*result.writeError, target, hfile->text());
-        return;
-    }
-    // A stopped export is no success: the message said so, and no beep follows it.
-    if (!result.stop)
-        beep();
-    close();
+    finishFileExport(exportTextFile(target, ticked()), target, hfile->text());
 }
 
 } // namespace velomark

@@ -65,15 +65,7 @@ std::string textFileReport(const ReportData& data) {
 
 ExportResult exportTextFile(const std::string& target, const TracksetChoice& ticked, FileOps& ops,
                             const std::string& folder) {
-    const ReportData data = loadReport(ticked, ops, folder);
-    ExportResult result;
-    result.stop = data.stop;
-    if (data.stop && data.stop->atCustomFile)
-        return result;
-    Status written = writeReportFile(ops, target, textFileReport(data));
-    if (!written)
-        result.writeError = written.error();
-    return result;
+    return exportReportFile(target, ticked, textFileReport, ops, folder);
 }
 
 std::string screenText(const ReportData& data) {
