@@ -1,6 +1,6 @@
 #include "hotlap/DumpScanner.h"
 
-#include "hotlap/HotlapFiles.h"
+#include "store/FileOps.h"
 
 #include <array>
 
@@ -85,7 +85,15 @@ DumpFields scanDump(std::string_view text) {
 }
 
 Result<std::string> readDumpFile(const std::string& path) {
-    return readFileHead(path, kDumpByteLimit);
+    return readHead(path, kDumpByteLimit);
+}
+
+bool dumpComplete(std::string_view text) {
+    const std::string opening = std::string(kDumpOpening) + "\r\n";
+    if (!text.starts_with(opening))
+        return true;
+    const std::string closing = "\r\n" + std::string(kDumpClosing) + "\r\n";
+    return text.ends_with(closing);
 }
 
 void tchange(DumpFields& fields) {

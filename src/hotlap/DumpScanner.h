@@ -17,6 +17,13 @@ struct DumpFields {
     bool operator==(const DumpFields&) const = default;
 };
 
+// The first and last line of the dump our own hof2lap writes. Neither holds
+// a key. A dump that opens with the first line is whole only when it holds
+// the last one too; another tool's dump is taken as it is.
+inline constexpr std::string_view kDumpOpening = " GP2 hot lap read by the hof2lap of Velomark";
+inline constexpr std::string_view kDumpClosing = " End of the dump";
+bool dumpComplete(std::string_view text);
+
 // Only the dump's first lines are read.
 inline constexpr int kDumpLineLimit = 19;
 // hof2lap writes a few hundred bytes; what lies beyond this is never looked at.

@@ -1,8 +1,7 @@
 #include "hotlap/HofBat.h"
 
-#include "hotlap/HotlapFiles.h"
-
 #include "store/FieldLine.h"
+#include "store/FileOps.h"
 #include "store/TimeText.h"
 
 #include <optional>
@@ -85,7 +84,7 @@ FlagState flagState(std::string_view bytes) {
 
 FlagState readFlag(const std::string& path) {
     // The first item stands at the start; a flag grown large is read no further.
-    Result<std::string> bytes = readFileHead(path, 4096);
+    Result<std::string> bytes = readHead(path, 4096);
     return bytes ? flagState(*bytes) : FlagState::Unreadable;
 }
 

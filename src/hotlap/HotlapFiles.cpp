@@ -1,7 +1,6 @@
 #include "hotlap/HotlapFiles.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -137,22 +136,6 @@ Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
         return less || (equalFolded(a, b) && a < b);
     });
     return names;
-}
-
-Result<std::string> readFileHead(const std::string& path, size_t limit) {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return Error{ErrorKind::Missing, "The file " + path + " does not exist."};
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
-    std::string bytes(limit, '\0');
-    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f));
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be read."};
-    return bytes;
 }
 
 } // namespace velomark

@@ -38,7 +38,4 @@ std::string nativePath(std::string_view dosPath);
 Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
                                                  std::string_view pattern);
 
-// At most limit bytes from the start of a regular file (never a FIFO or device).
-Result<std::string> readFileHead(const std::string& path, size_t limit);
-
 } // namespace velomark

@@ -11,6 +11,7 @@
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
+#include "store/FileOps.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,20 +75,27 @@ QString fromDisk(const std::string& bytes) {
 #endif
 }
 
-// Writes one of the working files afresh. A file left by an earlier run (or
-// a link put in its place) is removed first and the new one is created
-// exclusively, so nothing is ever written through a link. Returns why it
-// failed, or nothing.
+// A sentence without its closing period, to be set after a colon in another.
+QString asClause(QString text) {
+    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    if (text.size() > 1 && text[0].isUpper() && text[1].isLower())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+// Writes one of the working files afresh, never through a link: a stale file
+// or link of its name in any case of its letters goes first, and anything
+// else standing there is named. Returns why it failed, or nothing.
 QString writeWorkingFile(const char* name, std::string_view bytes) {
-    const QString path = QString::fromLatin1(name);
-    QFile::remove(path);
-    QFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
-        file.write(bytes.data(), size) == size && file.flush())
+    Result<FreshFile> file = createFresh(name, 0666, true);
+    Status written = file ? file.value().write(bytes) : Status(file.error());
+    if (written)
+        written = file.value().close();
+    if (written)
         return QString();
-    return QStringLiteral("The file %1 cannot be written in the data folder %2: %3.")
-        .arg(path, QDir::toNativeSeparators(QDir::currentPath()), file.errorString());
+    return QStringLiteral("in the data folder %1, %2")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), fromFileText(written.error().message));
 }
 
 // The first character of text outside the files' 8-bit set.
@@ -100,9 +108,11 @@ QString firstUnstorable(const QString& text) {
     return QString();
 }
 
+// Only what an extraction leaves: a pipe or directory that stood in the way
+// is somebody else's and stays.
 void removeWorkingFiles() {
     for (const char* name : {kHofBatName, kDumpName, kFlagName})
-        QFile::remove(QString::fromLatin1(name));
+        removeStale(name);
 }
 
 } // namespace
@@ -249,15 +259,15 @@ void HotlapImportWindow::extract(const QString& fileName) {
     // Refused before anything is written or started.
     const std::optional<std::string> name = toFileText(fileName);
     if (!name) {
-        fail(QStringLiteral("The hot-lap file %1 cannot be passed to hof2lap: its name holds "
-                            "the character %2, which the batch file cannot carry.")
-                 .arg(fileName, firstUnstorable(fileName)));
+        fail(notRead(QStringLiteral("its name holds the character %1, which the batch file "
+                                    "cannot carry")
+                         .arg(firstUnstorable(fileName))));
         finish();
         return;
     }
     const Result<HofBat> bat = composeHofBat(m_gp2p, *name);
     if (!bat) {
-        fail(messageText(bat.error()));
+        fail(notRead(messageText(bat.error())));
         finish();
         return;
     }
@@ -271,8 +281,11 @@ void HotlapImportWindow::extract(const QString& fileName) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_busyCursor = true;
 
+    // hoftemp too, empty, so that a pipe or directory in its way is named now.
     m_flg = FlagState::Running;
-    QString why = writeWorkingFile(kFlagName, kFlagRunning);
+    QString why = writeWorkingFile(kDumpName, {});
+    if (why.isEmpty())
+        why = writeWorkingFile(kFlagName, kFlagRunning);
     if (why.isEmpty())
         why = writeWorkingFile(kHofBatName, bat->bytes);
     if (!why.isEmpty()) {
@@ -286,53 +299,25 @@ void HotlapImportWindow::extract(const QString& fileName) {
 void HotlapImportWindow::onBatchFinished(const BatchOutcome& outcome) {
     if (m_stage != Stage::Waiting)
         return;
-    const QString interpreter = QDir::toNativeSeparators(outcome.interpreter);
-    switch (outcome.kind) {
-    case BatchOutcome::Kind::NotStarted:
-        fail(notRead(QStringLiteral("The command interpreter %1 could not be started (%2). It "
-                                    "belongs in the folder of the program.")
-                         .arg(interpreter, outcome.errors)));
+    if (const QString why = batchFailure(outcome); !why.isEmpty()) {
+        fail(notRead(why));
         finish();
         return;
-    case BatchOutcome::Kind::TimedOut:
-        fail(notRead(QStringLiteral("hof2lap did not finish within %1 seconds and was stopped. "
-                                    "Check that hof2lap in the GP2 directory %2 runs on this "
-                                    "system and that the file can be read.")
-                         .arg(kBatchTimeoutMs / 1000)
-                         .arg(fromFileText(m_gp2p))));
-        finish();
-        return;
-    case BatchOutcome::Kind::Crashed:
-        fail(notRead(QStringLiteral("The command interpreter %1 stopped before hof.bat was done.")
-                         .arg(interpreter)));
-        finish();
-        return;
-    case BatchOutcome::Kind::Ended:
-        break;
     }
-    // hof2lap and the interpreter only write here when something went wrong
-    // (no hof2lap to run, a file it cannot read); what the dump holds is still shown.
-    if (!outcome.errors.isEmpty() || outcome.exitCode != 0)
-        fail(notRead(outcome.errors.isEmpty()
-                         ? QStringLiteral("The command interpreter %1 ended with status %2.")
-                               .arg(interpreter)
-                               .arg(outcome.exitCode)
-                         : outcome.errors));
-
     m_flg = readFlag();
-    if (m_flg == FlagState::NotANumber) {
-        fail(notRead(QStringLiteral("The file flag does not hold a number once hof.bat has run.")));
-        finish();
-        return;
-    }
     if (m_flg != FlagState::Finished) {
-        fail(notRead(QStringLiteral("hof.bat ended without writing 1 into the file flag.")));
+        fail(notRead(
+            m_flg == FlagState::NotANumber
+                ? QStringLiteral("the file flag does not hold a number once hof.bat has run")
+                : QStringLiteral("hof.bat ended without writing 1 into the file flag")));
         finish();
         return;
     }
     Result<std::string> dump = readDumpFile(kDumpName);
-    if (!dump) {
-        fail(notRead(messageText(dump.error())));
+    if (!dump || !dumpComplete(*dump)) {
+        fail(notRead(dump ? QStringLiteral("the dump that hof2lap wrote into hoftemp ends before "
+                                           "its last line")
+                          : messageText(dump.error())));
         finish();
         return;
     }
@@ -340,6 +325,35 @@ void HotlapImportWindow::onBatchFinished(const BatchOutcome& outcome) {
     m_lines.emplace(m_dump);
     m_stage = Stage::Reading;
     readNextLine();
+}
+
+// Why the batch did not read the lap, or nothing when hof2lap ended well. Its
+// own words come first: hof2lap and the interpreter write to standard error
+// only when something went wrong.
+QString HotlapImportWindow::batchFailure(const BatchOutcome& outcome) const {
+    const QString interpreter = QDir::toNativeSeparators(outcome.interpreter);
+    switch (outcome.kind) {
+    case BatchOutcome::Kind::NotStarted:
+        return QStringLiteral("the command interpreter %1 could not be started (%2); it belongs "
+                              "in the folder of the program")
+            .arg(interpreter, outcome.errors);
+    case BatchOutcome::Kind::TimedOut:
+        return QStringLiteral("hof2lap did not finish within %1 seconds and was stopped; check "
+                              "that hof2lap in the GP2 directory %2 runs on this system and that "
+                              "the file can be read")
+            .arg(kBatchTimeoutMs / 1000)
+            .arg(fromFileText(m_gp2p));
+    case BatchOutcome::Kind::Crashed:
+        return QStringLiteral("the command interpreter %1 stopped before hof.bat was done")
+            .arg(interpreter);
+    case BatchOutcome::Kind::Ended:
+        break;
+    }
+    if (outcome.exitCode == 0)
+        return QString();
+    if (!outcome.errors.isEmpty())
+        return outcome.errors.split(QLatin1Char('\n')).join(QStringLiteral("; "));
+    return QStringLiteral("hof2lap ended with status %1 without saying why").arg(outcome.exitCode);
 }
 
 // One line per turn of the event loop, so the windows answer between lines.
@@ -356,8 +370,10 @@ void HotlapImportWindow::readNextLine() {
     QMetaObject::invokeMethod(this, &HotlapImportWindow::readNextLine, Qt::QueuedConnection);
 }
 
+// One sentence: which hot lap, and why it could not be read.
 QString HotlapImportWindow::notRead(const QString& why) const {
-    return QStringLiteral("The hot lap %1 could not be read.\n%2").arg(m_extractedFile, why);
+    return QStringLiteral("The hot lap %1 could not be read: %2.")
+        .arg(m_extractedFile, asClause(why));
 }
 
 // The first failure counts: what follows from it adds nothing for the player.

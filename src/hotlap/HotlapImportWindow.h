@@ -64,6 +64,7 @@ class HotlapImportWindow : public QWidget {
 
     void chosenInList();
     void onBatchFinished(const BatchOutcome& outcome);
+    QString batchFailure(const BatchOutcome& outcome) const;
     void readNextLine();
     QString notRead(const QString& why) const;
     void fail(const QString& message);

@@ -12,12 +12,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #ifdef _WIN32
 #include <filesystem>
 #include <io.h>
 #include <system_error>
 #else
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -90,7 +92,7 @@ class Descriptor {
 };
 
 // 0, or the error that stopped the writing.
-int writeAll(int fd, const std::string& bytes) {
+int writeAll(int fd, std::string_view bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done); // WriteFile
@@ -129,9 +131,34 @@ Result<int> openForReading(const std::string& path, struct stat& st, bool& absen
     return owned.release();
 }
 
+// The names in path's folder that stand for path: its own, and with anyCase
+// every name that differs from it in the case of its letters only.
+std::vector<std::string> namesFor(const std::string& path, bool anyCase) {
+    const std::string dir = directoryOf(path);
+    const std::string name = baseName(path);
+    std::vector<std::string> names{name};
+    if (!anyCase)
+        return names;
+    if (DIR* d = ::opendir(dir.empty() ? "." : dir.c_str())) {
+        while (const dirent* entry = ::readdir(d)) {
+            const std::string_view other = entry->d_name;
+            if (other != name && equalIgnoringCase(other, name))
+                names.emplace_back(other);
+        }
+        ::closedir(d);
+    }
+    return names;
+}
+
 #endif
 
 } // namespace
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
 
 std::string directoryOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
@@ -140,22 +167,53 @@ std::string directoryOf(const std::string& path) {
 
 #ifndef _WIN32
 
+Status removeStale(const std::string& path, bool anyCase) {
+    const std::string dir = directoryOf(path);
+    const std::string name = baseName(path);
+    std::vector<std::string> stale;
+    for (const std::string& found : namesFor(path, anyCase)) {
+        struct stat st {};
+        if (::lstat((dir + found).c_str(), &st) != 0) { // GetFileAttributesExW
+            if (errno == ENOENT)
+                continue;
+            return Error{ErrorKind::WriteFailed, found + " cannot be examined: " + reason(errno)};
+        }
+        if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+            return Error{ErrorKind::NotRegular,
+                         kindOf(st.st_mode) + " stands at " + found +
+                             (found == name ? "" : ", which is " + name + " in other letters") +
+                             "; it was left alone"};
+        stale.push_back(found);
+    }
+    for (const std::string& found : stale) {
+        if (::unlink((dir + found).c_str()) != 0 && errno != ENOENT) // DeleteFileW
+            return Error{ErrorKind::WriteFailed,
+                         "the old " + found + " cannot be removed: " + reason(errno)};
+    }
+    return success();
+}
+
 Result<std::string> FileOps::readAll(const std::string& path) {
+    // One byte past the limit is read, so a file that grows while it is read
+    // is refused as well.
+    Result<std::string> bytes = readHead(path, kMaxDataFileBytes + 1);
+    if (bytes && bytes->size() > kMaxDataFileBytes)
+        return Error{ErrorKind::TooLarge, tooLarge(path)};
+    return bytes;
+}
+
+Result<std::string> readHead(const std::string& path, std::size_t limit) {
     struct stat st {};
     bool absent = false;
     const Result<int> opened = openForReading(path, st, absent);
     if (!opened)
         return opened.error();
     Descriptor fd(*opened);
-    if (st.st_size > static_cast<off_t>(kMaxDataFileBytes))
-        return Error{ErrorKind::TooLarge, tooLarge(path)};
-    // One byte past the limit is read, so a file that grows while it is read
-    // is refused as well.
     std::string bytes;
-    bytes.reserve(static_cast<size_t>(st.st_size) + 1);
+    bytes.reserve(std::min(static_cast<std::size_t>(st.st_size), limit));
     char buffer[65536];
-    while (bytes.size() <= kMaxDataFileBytes) {
-        const size_t wanted = std::min(sizeof buffer, kMaxDataFileBytes + 1 - bytes.size());
+    while (bytes.size() < limit) {
+        const size_t wanted = std::min(sizeof buffer, limit - bytes.size());
         const ssize_t n = ::read(fd.get(), buffer, wanted); // ReadFile
         if (n < 0 && errno == EINTR)
             continue;
@@ -166,9 +224,62 @@ Result<std::string> FileOps::readAll(const std::string& path) {
             break;
         bytes.append(buffer, static_cast<size_t>(n));
     }
-    if (bytes.size() > kMaxDataFileBytes)
-        return Error{ErrorKind::TooLarge, tooLarge(path)};
     return bytes;
+}
+
+FreshFile::~FreshFile() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+FreshFile& FreshFile::operator=(FreshFile&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = other.m_fd;
+        other.m_fd = -1;
+    }
+    return *this;
+}
+
+Status FreshFile::write(std::string_view bytes) {
+    if (const int err = writeAll(m_fd, bytes); err != 0)
+        return Error{ErrorKind::WriteFailed, reason(err)};
+    return success();
+}
+
+Status FreshFile::setMode(int mode) {
+    // SetFileInformationByHandle with FileBasicInfo's attributes on Windows.
+    if (::fchmod(m_fd, static_cast<mode_t>(mode)) != 0)
+        return Error{ErrorKind::WriteFailed, reason(errno)};
+    return success();
+}
+
+Status FreshFile::sync() {
+    if (::fsync(m_fd) != 0) // FlushFileBuffers
+        return Error{ErrorKind::WriteFailed, reason(errno)};
+    return success();
+}
+
+Status FreshFile::close() {
+    const int fd = m_fd;
+    m_fd = -1;
+    if (fd >= 0 && ::close(fd) != 0) // CloseHandle
+        return Error{ErrorKind::WriteFailed, reason(errno)};
+    return success();
+}
+
+Result<FreshFile> createFresh(const std::string& path, int mode, bool anyCase) {
+    if (Status cleared = removeStale(path, anyCase); !cleared)
+        return cleared.error();
+    // O_EXCL with O_NOFOLLOW: a link put there since is neither followed nor
+    // replaced. Windows: CreateFileW with CREATE_NEW and FILE_FLAG_OPEN_REPARSE_POINT.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          static_cast<mode_t>(mode));
+    if (fd < 0)
+        return Error{ErrorKind::WriteFailed,
+                     baseName(path) + " cannot be created: " + reason(errno)};
+    return FreshFile(fd);
 }
 
 Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
@@ -210,43 +321,23 @@ Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
 }
 
 Status FileOps::writeScratch(const std::string& scratch, const std::string& bytes, int mode) {
-    const std::string name = baseName(scratch);
-    struct stat st {};
-    if (::lstat(scratch.c_str(), &st) == 0) {
-        // Only what an interrupted save can leave behind is removed: a regular
-        // file, or a link someone put there (removing a link leaves its target
-        // alone). A directory, pipe or device is somebody else's.
-        if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
-            return Error{ErrorKind::NotRegular,
-                         kindOf(st.st_mode) + " stands at " + name +
-                             ", where the new content is written first; it was left alone"};
-        if (::unlink(scratch.c_str()) != 0 && errno != ENOENT) // DeleteFileW
-            return Error{ErrorKind::WriteFailed,
-                         "the old " + name + " cannot be removed: " + reason(errno)};
-    } else if (errno != ENOENT) {
-        return Error{ErrorKind::WriteFailed, name + " cannot be examined: " + reason(errno)};
-    }
-
-    // Created afresh and never through a link, so the bytes land nowhere but
-    // here. A new file gets the usual 0666 less the umask; a replacement starts
-    // private and takes the old file's bits below. Windows: CreateFileW with
-    // CREATE_NEW and FILE_FLAG_OPEN_REPARSE_POINT.
-    Descriptor fd(::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                         mode < 0 ? 0666 : 0600));
-    if (fd.get() < 0)
-        return Error{ErrorKind::WriteFailed, name + " cannot be created: " + reason(errno)};
-
-    int err = writeAll(fd.get(), bytes);
-    // SetFileInformationByHandle with FileBasicInfo's attributes on Windows.
-    if (err == 0 && mode >= 0 && ::fchmod(fd.get(), static_cast<mode_t>(mode)) != 0)
-        err = errno;
-    if (err == 0 && ::fsync(fd.get()) != 0) // FlushFileBuffers
-        err = errno;
-    if (fd.close() != 0 && err == 0) // CloseHandle
-        err = errno;
-    if (err != 0) {
+    // A new file gets the usual 0666 less the umask; a replacement starts
+    // private and takes the old file's bits once it is written.
+    Result<FreshFile> created = createFresh(scratch, mode < 0 ? 0666 : 0600);
+    if (!created)
+        return created.error();
+    FreshFile file = std::move(created).value();
+    Status written = file.write(bytes);
+    if (written && mode >= 0)
+        written = file.setMode(mode);
+    if (written)
+        written = file.sync();
+    if (Status closed = file.close(); written && !closed)
+        written = closed;
+    if (!written) {
         ::unlink(scratch.c_str()); // ours: created exclusively above
-        return Error{ErrorKind::WriteFailed, name + " cannot be written: " + reason(err)};
+        return Error{ErrorKind::WriteFailed,
+                     baseName(scratch) + " cannot be written: " + written.error().message};
     }
     return success();
 }

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace velomark {
 
@@ -71,6 +72,50 @@ class FileOps {
 // The operations on the real file system.
 FileOps& realFileOps();
 
+// At most limit bytes from the start of a regular file (a link is followed).
+// A pipe or device is refused at once, never waited on: the file is opened
+// without blocking and checked on the open descriptor, so nothing swapped in
+// after a check is read. Messages name path.
+Result<std::string> readHead(const std::string& path, std::size_t limit);
+
+// A file created afresh for writing, closed when it goes.
+class FreshFile {
+  public:
+    FreshFile() = default;
+    explicit FreshFile(int fd) : m_fd(fd) {}
+    ~FreshFile();
+    FreshFile(FreshFile&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    FreshFile& operator=(FreshFile&& other) noexcept;
+    FreshFile(const FreshFile&) = delete;
+    FreshFile& operator=(const FreshFile&) = delete;
+
+    // The descriptor, for a program whose output goes into the file.
+    int descriptor() const { return m_fd; }
+    // Each step reports a failure as a reason only, as writeScratch does.
+    Status write(std::string_view bytes);
+    Status setMode(int mode);
+    Status sync();
+    Status close(); // reports what the close itself says
+
+  private:
+    int m_fd = -1;
+};
+
+// Removes what an earlier run can have left at path: a regular file or a
+// link (removing a link leaves its target alone), with anyCase also under the
+// same name in other letters. Anything else there (a directory, pipe or
+// device) is refused before anything is removed. Messages are a reason only.
+Status removeStale(const std::string& path, bool anyCase = false);
+
+// Creates path afresh, never through a link, so the bytes written land nowhere
+// but there. A regular file or a link standing there (with anyCase, under the
+// same name in other letters too: HOFTEMP, HofTemp) is removed first by
+// removeStale, for it can only be a scratch or working file left behind, or a
+// link put in its place; a directory, pipe or device is somebody else's and is
+// left alone and refused. A new file gets mode less the umask. Messages are a
+// reason only.
+Result<FreshFile> createFresh(const std::string& path, int mode = 0666, bool anyCase = false);
+
 // Writes bytes to path through a scratch file named scratchName beside the
 // file (beside a link's target), so the old file stays whole until the new one
 // is complete on disk. Permission bits are kept. The one way any data file is
@@ -80,6 +125,10 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
 
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);
+
+// Whether two names differ at most in the case of their ASCII letters, as
+// names on GP2's DOS file system and on Windows do.
+bool equalIgnoringCase(std::string_view a, std::string_view b);
 
 // An exclusive lock on a data folder for as long as this object lives (or the
 // process does): a second copy of the program asking for it is told Busy. It

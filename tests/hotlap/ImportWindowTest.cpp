@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace velomark;
 using namespace velomark::test;
 
@@ -55,9 +57,104 @@ static HotlapImportWindow* openImport(Desk& desk, int k, LapTimeEditor** editor)
     return (!done.isEmpty() || done.wait(kGenerousWait)) && done.count() == 1;
 }
 
+// The GP2 directory GP2 with a qualifying lap AHOT.HL in its saves; circuit 1
+// of the Standard set opened and its import window shown.
+static HotlapImportWindow* importOfAhot(Desk& desk, LapTimeEditor** editor) {
+    BatchRunner::setInterpreterDirectory(QStringLiteral(VELOBAT_DIR));
+    if (!QDir().mkpath(QStringLiteral("GP2/gpsaves")) ||
+        !writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok() ||
+        !writeBytes(QStringLiteral("GP2/gpsaves/AHOT.HL"), hotlapFile({.session = 0x44})) ||
+        !desk.ready())
+        return nullptr;
+    return openImport(desk, 1, editor);
+}
+
+// Extracts file, which must fail with a message holding why: the fields stay empty.
+[[nodiscard]] static bool refused(Desk& desk, HotlapImportWindow* import, const char* why) {
+    desk.msgs.expect(MessageAnswer::Ok);
+    const bool ended = extract(import, QStringLiteral("AHOT.HL"));
+    const QString text = desk.msgs.shown.isEmpty() ? QString() : desk.msgs.shown.takeLast().text;
+    const bool ok =
+        ended && text.startsWith(QStringLiteral("The hot lap AHOT.HL could not be read: ")) &&
+        text.contains(QString::fromUtf8(why)) && fields(import) == QStringList(5, QString());
+    if (!ok)
+        qWarning() << "not refused as expected:" << text << fields(import);
+    return ok;
+}
+
+static const QStringList kQualifyingLap =
+    strings({"Qualifying", "1.23.456", "41.123", "1.02.345", "Interlagos"});
+
 class ImportWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    // Links named like a working file, in any case, lead out of the data folder:
+    // each goes, nothing is written through it. A pipe or a directory in the
+    // way is named at once and left alone.
+    void workingFilesInTheWay() {
+        Desk desk;
+        LapTimeEditor* editor = nullptr;
+        HotlapImportWindow* import = importOfAhot(desk, &editor);
+        QVERIFY(import);
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+        QVERIFY(writeBytes(victim, "precious"));
+        for (const char* name : {"hoftemp", "HOFTEMP", "HofTemp", "FLAG", "Hof.Bat"})
+            QVERIFY(QFile::link(victim, QString::fromLatin1(name)));
+        QVERIFY(extract(import, QStringLiteral("AHOT.HL")));
+        QCOMPARE(fields(import), kQualifyingLap);
+        QCOMPARE(readBytes(victim), std::string("precious"));
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 strings({"GP2", "gp2path", "set1.dat"}));
+
+        QVERIFY(::mkfifo("hoftemp", 0600) == 0);
+        QVERIFY(refused(desk, import, "a named pipe stands at hoftemp; it was left alone"));
+        QVERIFY(QFile::remove(QStringLiteral("hoftemp")) && QDir().mkdir(QStringLiteral("FLAG")));
+        QVERIFY(
+            refused(desk, import, "a directory stands at FLAG, which is flag in other letters"));
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 strings({"FLAG", "GP2", "gp2path", "set1.dat"}));
+        editor->close();
+    }
+
+    // What hof2lap in the GP2 directory does decides: a lap is read only from a
+    // whole dump of a hof2lap that ended well; one that will not start here is
+    // replaced by the hof2lap beside velobat.
+    void hof2lapInTheGp2Directory() {
+        Desk desk;
+        LapTimeEditor* editor = nullptr;
+        HotlapImportWindow* import = importOfAhot(desk, &editor);
+        QVERIFY(import);
+        const std::string ours = "\"" VELOBAT_DIR "/hof2lap\" \"$1\"";
+        const auto useHof2lap = [](const std::string& script) {
+            const QString path = QStringLiteral("GP2/hof2lap");
+            QFile::remove(path);
+            return writeBytes(path, script) &&
+                   QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+        };
+
+        // Killed after 74 bytes of its dump; cut short with status 0.
+        QVERIFY(useHof2lap("#!/bin/sh\n" + ours + " | head -c 74\nkill -9 $$\n"));
+        QVERIFY(refused(desk, import, "hof2lap was stopped by signal 9"));
+        QVERIFY(useHof2lap("#!/bin/sh\n" + ours + " | head -c 200\n"));
+        QVERIFY(refused(desk, import, "hoftemp ends before its last line"));
+        QVERIFY(useHof2lap("#!/bin/sh\necho 'hof2lap: no such lap' >&2\nexit 3\n"));
+        QVERIFY(refused(desk, import, "hof2lap: no such lap"));
+        // Another tool's dump, whole by its status.
+        QVERIFY(useHof2lap("#!/bin/sh\nprintf 'Session: Race\\r\\nLap time 1:31.000\\r\\n'\n"));
+        QVERIFY(extract(import, QStringLiteral("AHOT.HL")));
+        QCOMPARE(fields(import), strings({"Race/Quickrace", "1.31.000", "", "", ""}));
+
+        // A script whose interpreter is missing, a program built for another system.
+        for (std::string start : {"#!/nonexistent/sh\n", "\x7f"
+                                                         "ELF\x02\x01\x01"}) {
+            QVERIFY(useHof2lap(start + std::string(64, '\0')));
+            QVERIFY(extract(import, QStringLiteral("AHOT.HL")));
+            QCOMPARE(fields(import), kQualifyingLap);
+        }
+        editor->close();
+    }
+
     void fromTheListToTheEditor() {
         Desk desk;
         BatchRunner::setInterpreterDirectory(QStringLiteral(VELOBAT_DIR));

@@ -2,11 +2,11 @@
 #include "HotlapFile.h"
 
 #include "catalogue/Circuits.h"
+#include "hotlap/DumpScanner.h"
+#include "store/FileOps.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 namespace velomark::hotlap {
 
@@ -226,28 +226,11 @@ Result<HotlapLap> readHotlap(std::string_view file, const std::string& name) {
 }
 
 Result<std::string> readHotlapFile(const std::string& path) {
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status))
-        return Error{ErrorKind::Missing, "The file " + path + " does not exist."};
-    if (!std::filesystem::is_regular_file(status))
-        return Error{ErrorKind::Missing, "The file " + path + " is not a regular file."};
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
-    std::string bytes;
-    bytes.reserve(std::min<uintmax_t>(std::filesystem::file_size(path, ec), kMaxFileSize + 1));
-    char buffer[65536];
-    size_t n = 0;
-    while (bytes.size() <= kMaxFileSize && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be read."};
-    if (bytes.size() > kMaxFileSize)
-        return Error{ErrorKind::Short, "The file " + path + " is too large for a hot lap (over " +
-                                           std::to_string(kMaxFileSize / (1024 * 1024)) + " MB)."};
+    Result<std::string> bytes = readHead(path, kMaxFileSize + 1);
+    if (bytes && bytes->size() > kMaxFileSize)
+        return Error{ErrorKind::TooLarge,
+                     "The file " + path + " is too large for a hot lap (over " +
+                         std::to_string(kMaxFileSize / (1024 * 1024)) + " MB)."};
     return bytes;
 }
 
@@ -282,6 +265,7 @@ std::string sessionText(uint8_t mode) {
 
 std::string dumpText(const HotlapLap& lap) {
     std::string out;
+    addLine(out, std::string(kDumpOpening));
     addLine(out, " Hot lap for " + circuitName(lap));
     switch (lap.extension) {
     case Extension::None:
@@ -314,6 +298,7 @@ std::string dumpText(const HotlapLap& lap) {
         addLine(out, "  Linked hot lap");
     if (!lap.checksumMatches)
         addLine(out, "  Warning: the checksum does not match; the file may be damaged.");
+    addLine(out, std::string(kDumpClosing));
     return out;
 }
 

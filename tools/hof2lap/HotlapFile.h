@@ -79,7 +79,8 @@ std::string lapTimeText(uint32_t milliseconds);
 // "Unlimited practice", "Qualifying (Friday)", "Race" ...
 std::string sessionText(uint8_t mode);
 
-// The dump, one line ending in CR LF per fact. The import finds its five keys
+// The dump, one line ending in CR LF per fact, between the opening and closing
+// lines by which the import knows a dump of ours to be whole. The import finds its five keys
 // at fixed offsets ("Session:" value 9 characters after the key's first
 // character, "Lap time" 9, "split 1" and "split 2" 8, "Hot lap for" 12), so
 // each key line holds the key, one blank and the value; no other line holds a key.

@@ -8,16 +8,20 @@
 // Lines end in CR LF or LF. Words are split at blanks; double quotes let a word
 // hold blanks and are removed. Backslashes are directory separators. PROGRAM is
 // started directly with posix_spawn, never through a shell, so no text in a
-// file name is ever run as a command. A line that holds what cmd.exe would take
-// as an operator (& | < ^ outside quotes, % anywhere) or that is otherwise not
-// one of the three forms is reported on standard error and skipped: the lines
-// after it, among them the "echo 1 >flag" the import waits for, still run.
+// file name is ever run as a command. A redirection creates its file afresh and
+// never writes through a link. A line that holds what cmd.exe would take as an
+// operator (& | < ^ outside quotes, % anywhere) or that is otherwise not one of
+// the three forms is reported on standard error and skipped: the lines after
+// it, among them the "echo 1 >flag" the import waits for, still run.
 //
-// Exit status: 0 when every line ran, 1 when a line was skipped or its program
-// could not be started, 2 when the batch file cannot be read. A program's own
-// exit status does not stop the batch, as with cmd.exe.
+// Exit status: 0 when every line ran and every program ended with 0; else
+// what went wrong last: a program's own exit status, 128 plus the signal that
+// stopped it, 1 when a line was skipped or no program could be started, 2 when
+// the batch file cannot be read. A failing program does not stop the batch, as
+// with cmd.exe, so the import still learns that the batch has ended.
 #include "hotlap/HotlapFiles.h"
 #include "store/Cp1252.h"
+#include "store/FileOps.h"
 
 #include <fcntl.h>
 #include <spawn.h>
@@ -211,83 +215,119 @@ std::string ownDirectory(const char* argv0) {
     return slash == std::string::npos ? std::string() : self.substr(0, slash + 1);
 }
 
-// A native program as named; else, for hof2lap (a DOS hof2lap.exe, or none
-// at all in the GP2 directory), the hof2lap beside this interpreter.
-std::optional<std::string> programPath(const std::string& word, const std::string& ownDir) {
-    const std::string path = nativePath(word);
-    if (isNativeExecutable(path))
-        return path;
+bool isHof2lap(const std::string& path) {
     const size_t slash = path.rfind('/');
     const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (!ownDir.empty() && (equalsFolded(base, "hof2lap") || equalsFolded(base, "hof2lap.exe"))) {
-        const std::string ours = ownDir + "hof2lap";
-        if (isNativeExecutable(ours))
-            return ours;
-    }
-    return std::nullopt;
+    return equalsFolded(base, "hof2lap") || equalsFolded(base, "hof2lap.exe");
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += static_cast<size_t>(n);
-    }
-    return true;
+// The programs to try for a command's first word, in order: the program as
+// named when it looks like one that runs here; then, for hof2lap, the one
+// beside this interpreter, for a GP2 directory that holds none, only the DOS
+// hof2lap.exe, or one that will not start here after all (a script whose
+// interpreter is missing, a program built for another system).
+std::vector<std::string> candidates(const std::string& word, const std::string& ownDir) {
+    const std::string path = nativePath(word);
+    std::vector<std::string> programs;
+    if (isNativeExecutable(path))
+        programs.push_back(path);
+    const std::string ours = ownDir + "hof2lap";
+    if (!ownDir.empty() && isHof2lap(path) && ours != path && isNativeExecutable(ours))
+        programs.push_back(ours);
+    return programs;
 }
 
-// Runs one command; false, with why, when it could not be carried out.
-bool run(const Command& command, const std::string& ownDir, std::string& why) {
-    int out = STDOUT_FILENO;
-    if (command.output) {
-        const std::string file = nativePath(*command.output);
-        out = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (out < 0) {
-            why = "the file " + file + " cannot be created: " + std::strerror(errno);
-            return false;
-        }
+// How a program ended, as this interpreter passes it on: its exit status, or
+// 128 plus the signal that stopped it (as a POSIX shell says it).
+int statusOf(int waitStatus, const std::string& program, std::string& why) {
+    if (WIFEXITED(waitStatus))
+        return WEXITSTATUS(waitStatus);
+    const int signal = WIFSIGNALED(waitStatus) ? WTERMSIG(waitStatus) : 0;
+    why = program + " was stopped by signal " + std::to_string(signal) + " (" + strsignal(signal) +
+          ") before it ended, so its output is not whole";
+    return 128 + signal;
+}
+
+// Starts the first candidate that will start, its output in out, and waits
+// for it. The status it ended with, or -1 when none could be started.
+int spawnAndWait(const Command& command, const std::string& ownDir, int out, std::string& why) {
+    const std::vector<std::string> programs = candidates(command.words[0], ownDir);
+    if (programs.empty()) {
+        why = command.words[0] + " is no program that can run here, and it is not hof2lap";
+        return -1;
     }
-    bool ok = true;
-    if (command.echo) {
-        ok = writeAll(out, command.echoText + "\r\n");
-        if (!ok)
-            why = std::string("the text cannot be written: ") + std::strerror(errno);
-    } else if (const std::optional<std::string> program = programPath(command.words[0], ownDir)) {
-        std::vector<std::string> args{*program};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (out != STDOUT_FILENO)
+        posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
+    int status = -1;
+    for (const std::string& program : programs) {
+        std::vector<std::string> args{program};
         for (size_t i = 1; i < command.words.size(); ++i)
             args.push_back(nativePath(command.words[i]));
         std::vector<char*> argv;
         for (std::string& a : args)
             argv.push_back(a.data());
         argv.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        if (out != STDOUT_FILENO)
-            posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
         pid_t pid = 0;
-        const int err =
-            posix_spawn(&pid, program->c_str(), &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
+        const int err = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
         if (err != 0) {
-            ok = false;
-            why = *program + " cannot be started: " + std::strerror(err);
-        } else {
-            int status = 0;
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
+            why = program + " cannot be started: " + std::strerror(err);
+            continue; // the next candidate, if there is one
         }
-    } else {
-        ok = false;
-        why = command.words[0] + " is no program that can run here, and it is not hof2lap";
+        int waited = 0;
+        while (::waitpid(pid, &waited, 0) < 0 && errno == EINTR) {
+        }
+        why.clear();
+        status = statusOf(waited, program, why);
+        break;
     }
-    if (out != STDOUT_FILENO)
-        ::close(out);
-    return ok;
+    posix_spawn_file_actions_destroy(&actions);
+    return status;
+}
+
+// The file a redirection names, created afresh and never through a link: a
+// stale file or link of that name in any case of its letters goes first, as
+// DOS would have written into it; anything else there is refused.
+velomark::Result<velomark::FreshFile> openOutput(const std::string& name) {
+    std::string path = name;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    const size_t slash = path.rfind('/');
+    if (slash != std::string::npos)
+        path = nativePath(path.substr(0, slash)) + path.substr(slash);
+    return velomark::createFresh(path, 0666, true);
+}
+
+velomark::Status writeOut(const std::string& bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() ||
+        std::fflush(stdout) != 0)
+        return velomark::Error{velomark::ErrorKind::WriteFailed, std::strerror(errno)};
+    return velomark::success();
+}
+
+// Runs one command: 0 when it ran and its program ended well, else the status
+// to pass on, with why when the program could not say it itself.
+int run(const Command& command, const std::string& ownDir, std::string& why) {
+    velomark::FreshFile output;
+    int out = STDOUT_FILENO;
+    if (command.output) {
+        velomark::Result<velomark::FreshFile> opened = openOutput(*command.output);
+        if (!opened) {
+            why = "the file " + *command.output + " cannot be written: " + opened.error().message;
+            return 1;
+        }
+        output = std::move(opened).value();
+        out = output.descriptor();
+    }
+    if (command.echo) {
+        const std::string text = command.echoText + "\r\n";
+        const velomark::Status written = command.output ? output.write(text) : writeOut(text);
+        if (!written)
+            why = "the text cannot be written: " + written.error().message;
+        return written ? 0 : 1;
+    }
+    const int status = spawnAndWait(command, ownDir, out, why);
+    return status < 0 ? 1 : status;
 }
 
 std::string printable(std::string_view line) {
@@ -331,7 +371,7 @@ int main(int argc, char** argv) {
     }
     const std::string batchName = argv[1];
     const velomark::Result<std::string> batch =
-        velomark::readFileHead(nativePath(batchName), kBatchLimit + 1);
+        velomark::readHead(nativePath(batchName), kBatchLimit + 1);
     if (!batch || batch->size() > kBatchLimit) {
         std::fprintf(stderr, "velobat: %s\n",
                      batch ? ("The file " + batchName + " is too large for a batch file.").c_str()
@@ -355,11 +395,12 @@ int main(int argc, char** argv) {
         const std::optional<Command> command = parseLine(line, why);
         if (command && command->exit)
             break;
-        if (!command || !run(*command, ownDir, why)) {
+        const int result = command ? run(*command, ownDir, why) : 1;
+        if (result != 0)
+            status = result;
+        if (result != 0 && !why.empty())
             std::fprintf(stderr, "velobat: %s line %d: %s: %s\n", batchName.c_str(), number,
                          why.c_str(), printable(line).c_str());
-            status = 1;
-        }
     }
     return status;
 }
