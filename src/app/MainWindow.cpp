@@ -115,7 +115,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 }
 
 void MainWindow::buildHeading() {
-    labset = new QLabel(this);
+    labset = plainLabel(QString(), this);
     labset->setObjectName(QStringLiteral("labset"));
     labset->setGeometry(twipRect(1680, 120, 4095, 375));
     labset->setAlignment(Qt::AlignCenter);
@@ -124,7 +124,7 @@ void MainWindow::buildHeading() {
     labset->setFont(headingFont);
     setTextColour(labset, kBlue);
 
-    Image2 = new QLabel(this);
+    Image2 = plainLabel(QString(), this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twipRect(120, 120, 1515, 930));
     Image2->setPixmap(aboutPicture());
@@ -200,7 +200,7 @@ void MainWindow::buildTools() {
     cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
     connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
-    auto* Image1 = new QLabel(this);
+    auto* Image1 = plainLabel(QString(), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipRect(120, 3480, 1320, 1320));
     Image1->setPixmap(stopwatchPicture());
@@ -214,7 +214,7 @@ void MainWindow::buildTools() {
     Command1->setToolTip(QStringLiteral("Print Lap Times"));
     connect(Command1, &QPushButton::clicked, this, &MainWindow::openExportChooser);
 
-    auto* Label1 = new QLabel(
+    auto* Label1 = plainLabel(
         QStringLiteral("\"The meek may inherit the Earth.  They just better stay the hell off "
                        "the track\""),
         this);
@@ -240,7 +240,7 @@ void MainWindow::selectTrackset(Trackset set) {
 }
 
 void MainWindow::setCaption(QPushButton* b, const QString& caption) {
-    b->setText(caption);
+    b->setText(literalCaption(caption));
     fitFont(b, caption, b->width() - 6);
 }
 

@@ -45,7 +45,7 @@ class CircuitNameValidator final : public StorableTextValidator {
 };
 
 QLabel* label(QWidget* parent, const QString& text, const QString& name, const QRect& where) {
-    auto* l = new QLabel(text, parent);
+    auto* l = plainLabel(text, parent);
     l->setObjectName(name);
     l->setGeometry(where);
     return l;

@@ -38,7 +38,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command1->setStyleSheet(QStringLiteral("background-color: rgb(255, 128, 128);"));
     connect(Command1, &QPushButton::clicked, this, &InitWindow::doIt);
 
-    auto* Label1 = new QLabel(
+    auto* Label1 = plainLabel(
         QStringLiteral(
             "This will erase all your lap records for selected Tracksets. Use with care."),
         this);
@@ -59,7 +59,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     gp2p->setObjectName(QStringLiteral("gp2p"));
     gp2p->setAccessibleName(QStringLiteral("GP2 directory"));
     gp2p->setGeometry(px(240), px(2160), px(2040), px(315));
-    auto* status = new QLabel(this);
+    auto* status = plainLabel(QString(), this);
     status->setObjectName(QStringLiteral("status"));
     status->setGeometry(px(240), px(2460), px(3900), px(285));
     setTextColour(status, QColor(160, 0, 0));

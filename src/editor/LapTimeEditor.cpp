@@ -21,7 +21,7 @@ namespace velomark {
 namespace {
 
 QLabel* label(QWidget* parent, const QString& text, const QString& name = QString()) {
-    auto* l = new QLabel(text, parent);
+    auto* l = plainLabel(text, parent);
     l->setObjectName(name);
     return l;
 }

@@ -2,6 +2,7 @@
 
 #include "history/History.h"
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 #include "store/Cp1252.h"
 #include "store/TimeText.h"
 
@@ -56,13 +57,13 @@ ProgressWindow::ProgressWindow(ProgressInput input, QWidget* parent)
     setAccessibleName(QStringLiteral("Progress of the lap times at ") + heading);
 
     m_chart = new QChart;
-    m_chart->setTitle(heading);
+    m_chart->setTitle(heading.toHtmlEscaped()); // the chart reads its title as markup
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("chart"));
     m_view->setAccessibleName(QStringLiteral("Lap times over the dates they were saved"));
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setMinimumSize(720, 440);
-    m_sentence = new QLabel(this);
+    m_sentence = plainLabel(QString(), this);
     m_sentence->setObjectName(QStringLiteral("sentence"));
     m_sentence->setWordWrap(true);
     cmdclose = new QPushButton(QStringLiteral("Close"), this);
@@ -130,7 +131,10 @@ void ProgressWindow::load(const std::string& historyPath) {
                             return std::abs(double(a.unixSeconds) * 1000 - at.x()) <
                                    std::abs(double(b.unixSeconds) * 1000 - at.x());
                         });
-                    QToolTip::showText(QCursor::pos(), pointText(*nearest, s), m_view);
+                    QToolTip::showText(
+                        QCursor::pos(),
+                        Qt::convertFromPlainText(pointText(*nearest, s), Qt::WhiteSpaceNoWrap),
+                        m_view);
                 });
         drawn.push_back(series);
     }

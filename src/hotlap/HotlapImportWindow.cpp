@@ -130,9 +130,9 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     File1->setAccessibleName(QStringLiteral("HotLaps"));
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(File1, &QListWidget::itemClicked, this, &HotlapImportWindow::chosenInList);
-    auto* listLabel = new QLabel(QStringLiteral("HotLaps"), this);
+    auto* listLabel = plainLabel(QStringLiteral("HotLaps"), this);
     listLabel->setBuddy(File1);
-    m_status = new QLabel(this);
+    m_status = plainLabel(QString(), this);
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
     setTextColour(m_status, QColor(160, 0, 0));

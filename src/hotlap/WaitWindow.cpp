@@ -1,6 +1,8 @@
 // The wait window: an empty title and one line of text.
 #include "hotlap/WaitWindow.h"
 
+#include "platform/WidgetLook.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -12,7 +14,7 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // The import window keeps the keyboard while the player waits.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QString());
-    auto* text = new QLabel(QStringLiteral("Extracting....."), this);
+    auto* text = plainLabel(QStringLiteral("Extracting....."), this);
     text->setObjectName(QStringLiteral("Label1"));
     text->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);

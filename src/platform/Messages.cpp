@@ -22,12 +22,8 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
 class RealMessages final : public MessageSink {
   public:
     MessageAnswer show(QWidget* parent, const Message& m) override {
-        QMessageBox box(m.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
-                        m.title.isEmpty() ? applicationTitle() : m.title, m.text,
-                        buttonsOf(m.buttons), parent);
-        if (m.systemModal)
-            box.setWindowModality(Qt::ApplicationModal);
-        switch (box.exec()) {
+        const std::unique_ptr<QMessageBox> box = messageBox(parent, m);
+        switch (box->exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
         case QMessageBox::No:
@@ -45,6 +41,18 @@ RealMessages g_real;
 MessageSink* g_sink = &g_real;
 
 } // namespace
+
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const Message& m) {
+    auto box = std::make_unique<QMessageBox>(
+        m.icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::NoIcon,
+        m.title.isEmpty() ? applicationTitle() : m.title, QString(), buttonsOf(m.buttons), parent);
+    // Messages name files and texts the player chose; none of them is markup.
+    box->setTextFormat(Qt::PlainText);
+    box->setText(m.text);
+    if (m.systemModal)
+        box->setWindowModality(Qt::ApplicationModal);
+    return box;
+}
 
 MessageSink& messages() {
     return *g_sink;

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace velomark {
@@ -40,5 +43,9 @@ inline void beep() {
 }
 
 QString applicationTitle(); // "Velomark"
+
+// The box the real sink shows for a message, not yet shown: its text plain,
+// never read as markup.
+std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const Message& m);
 
 } // namespace velomark

@@ -1,8 +1,9 @@
 // Small helpers for laying windows out as they were drawn: positions in
-// twips, text colours.
+// twips, text colours, and texts shown as they stand.
 #pragma once
 
 #include <QColor>
+#include <QLabel>
 #include <QPalette>
 #include <QRect>
 #include <QWidget>
@@ -16,6 +17,21 @@ constexpr int px(int twips) {
 
 inline QRect twipRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
+}
+
+// A label that shows its text as it stands: a name from the player's files
+// is never read as markup.
+inline QLabel* plainLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
+
+// A caption from the player's files or typing for a control that reads '&'
+// as the mark of its shortcut key, so that every '&' shows as it stands.
+inline QString literalCaption(QString text) {
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 inline void setTextColour(QWidget* w, const QColor& c) {

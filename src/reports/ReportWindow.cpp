@@ -3,6 +3,7 @@
 
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -22,7 +23,7 @@ ReportWindow::ReportWindow(const char* name, const QString& caption, const QStri
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption);
 
-    auto* Label1 = new QLabel(prompt, this);
+    auto* Label1 = plainLabel(prompt, this);
     Label1->setObjectName(QStringLiteral("Label1"));
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(Label1);
@@ -71,7 +72,7 @@ QLineEdit* ReportWindow::addField(const char* name, const QString& label, const 
 }
 
 QLabel* ReportWindow::addStatusLine() {
-    auto* status = new QLabel(this);
+    auto* status = plainLabel(QString(), this);
     status->setObjectName(QStringLiteral("status"));
     status->setWordWrap(true);
     QPalette p = status->palette();

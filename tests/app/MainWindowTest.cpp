@@ -9,6 +9,8 @@
 
 #include "support/Windows.h"
 
+#include <QAccessible>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QtTest>
@@ -80,6 +82,37 @@ class MainWindowTest : public QObject {
         QVERIFY(writeBytes(QStringLiteral("custom"), fixture("custom_initialised")));
         w.selectTrackset(Trackset::Custom);
         QCOMPARE(shown(w).mid(1, 3), strings({"", "", ""}));
+    }
+
+    // Names from the custom file show as they stand: an '&' is no shortcut
+    // key, markup is text, on the buttons, the editor's label and in messages.
+    void namesShownAsTheyStand() {
+        Desk desk;
+        std::string custom = "\"A & B\nItaly\",\"Rock&Roll\nUSA\",\"<b>Bold</b>\nX\"";
+        for (int k = 4; k <= 16; ++k)
+            custom += ",\"\n\"";
+        QVERIFY(writeBytes(QStringLiteral("custom"), custom + "\r\n") &&
+                writeBytes(QStringLiteral("set3.dat"), blankLapRecordFile()));
+        QVERIFY(desk.ready(std::nullopt));
+        desk.main.selectTrackset(Trackset::Custom);
+        const char* captions[] = {"A & B\nItaly", "Rock&Roll\nUSA", "<b>Bold</b>\nX"};
+        for (int k = 1; k <= 3; ++k) {
+            auto* b = child<QPushButton>(&desk.main, qPrintable(QStringLiteral("t%1").arg(k)));
+            QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name),
+                     QString::fromUtf8(captions[k - 1]));
+            QVERIFY(QKeySequence::mnemonic(b->text()).isEmpty());
+        }
+        LapTimeEditor* editor = desk.open(3);
+        QVERIFY(editor);
+        QCOMPARE(child<QLabel>(editor, "track")->textFormat(), Qt::PlainText);
+        QCOMPARE(child<QLabel>(editor, "track")->text(), QStringLiteral("<b>Bold</b>\nX"));
+        editor->close();
+
+        const std::unique_ptr<QMessageBox> box = messageBox(
+            nullptr, {QString(), QStringLiteral("A<b>BOLD <u>under"), MessageButtons::Ok});
+        auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(text && text->textFormat() == Qt::PlainText &&
+                text->text() == QStringLiteral("A<b>BOLD <u>under"));
     }
 
     void handOverToTheEditorAndActivationClosesWindows() {
