@@ -3,13 +3,12 @@
 #include "platform/PrintSink.h"
 
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 #include "store/FileOps.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -29,10 +28,7 @@ constexpr qreal kSmallestPointSize = 6;
 
 // The report's columns line up only in a fixed-pitch font.
 QFont printFont(const QString& name) {
-    QFont f(name);
-    f.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(f).fixedPitch())
-        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont f = fixedPitchFont(name);
     f.setPointSizeF(kPointSize);
     return f;
 }
@@ -124,7 +120,7 @@ class RealPrinter final : public PrintSink {
             return {{}, QStringLiteral("The file %1 could not be drawn.").arg(file)};
         const std::string path = QFile::encodeName(file).toStdString();
         const Status saved = replaceFileSafely(realFileOps(), path, buffer.data().toStdString(),
-                                               path + ".velomark-new");
+                                               scratchNameBeside(path));
         if (!saved)
             return {{}, messageText(saved.error()).replace(fromFileText(path), file)};
         return {file, {}};

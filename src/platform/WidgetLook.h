@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QColor>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPalette>
 #include <QRect>
@@ -32,6 +34,22 @@ inline QLabel* plainLabel(const QString& text, QWidget* parent) {
 // as the mark of its shortcut key, so that every '&' shows as it stands.
 inline QString literalCaption(QString text) {
     return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Whether the report's columns line up in font: its narrowest and widest
+// letters take the same room. (What QFontInfo calls fixed pitch misses fonts
+// such as Noto Sans Mono, whose every glyph has one advance.)
+inline bool lettersLineUp(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    return metrics.horizontalAdvance(QLatin1Char('i')) ==
+           metrics.horizontalAdvance(QLatin1Char('W'));
+}
+
+// family when its letters line up, else the system's fixed-pitch font.
+inline QFont fixedPitchFont(const QString& family) {
+    QFont f(family);
+    f.setStyleHint(QFont::TypeWriter);
+    return lettersLineUp(f) ? f : QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 inline void setTextColour(QWidget* w, const QColor& c) {

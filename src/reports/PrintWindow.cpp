@@ -50,9 +50,21 @@ void PrintWindow::run() {
         return;
     }
 
+    // A trackset without a reported circuit gives no document at all: an
+    // empty page, or an empty PDF, tells the player nothing.
+    std::vector<PrintDocument> documents = printDocuments(data);
+    std::erase_if(documents, [](const PrintDocument& doc) { return doc.lines.empty(); });
+    if (documents.empty() && !data.stop) {
+        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
+                           QString::fromLatin1(kNoLapTimesToPrintText), MessageButtons::Ok,
+                           MessageIcon::None});
+        close();
+        return;
+    }
+
     QStringList pdfs;
     QString failure;
-    for (const PrintDocument& doc : printDocuments(data)) {
+    for (const PrintDocument& doc : documents) {
         const PrintOutcome outcome = printSink().print(printJob(doc));
         if (!outcome.savedAs.isEmpty())
             pdfs << outcome.savedAs;

@@ -135,10 +135,7 @@ void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSes
 }
 
 Status writeReportFile(FileOps& ops, const std::string& target, const std::string& bytes) {
-    // The scratch file sits beside the target, where the user may keep files
-    // of any name, so it takes the target's own name with a suffix of ours.
-    const std::string name = target.substr(directoryOf(target).size());
-    return replaceFileSafely(ops, target, bytes, name + ".velomark-new");
+    return replaceFileSafely(ops, target, bytes, scratchNameBeside(target));
 }
 
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,

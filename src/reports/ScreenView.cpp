@@ -3,8 +3,6 @@
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -17,10 +15,7 @@ namespace {
 QPointer<ScreenView> g_view;
 
 QFont viewFont() {
-    QFont f(QStringLiteral("Courier New"));
-    f.setStyleHint(QFont::TypeWriter);
-    if (!QFontInfo(f).fixedPitch())
-        f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont f = fixedPitchFont(QStringLiteral("Courier New"));
     f.setPointSizeF(8.25);
     f.setWeight(QFont::Normal);
     return f;

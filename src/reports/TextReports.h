@@ -34,6 +34,8 @@ std::string clipboardText(const ReportData& data);
 inline constexpr std::string_view kPrintFontName = "Courier";
 inline constexpr std::string_view kReadyToPrintTitle = "Ready to print";
 inline constexpr std::string_view kReadyToPrintText = "Ready print with A4 paper";
+inline constexpr std::string_view kNoLapTimesToPrintText =
+    "There are no lap times to print in the ticked tracksets.";
 
 struct PrintLine {
     std::string text;

@@ -160,6 +160,11 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+std::string scratchNameBeside(const std::string& path) {
+    const std::string name = path.substr(directoryOf(path).size());
+    return equalIgnoringCase(name, "velomark.tmp") ? "velomark2.tmp" : "velomark.tmp";
+}
+
 std::string directoryOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

@@ -123,6 +123,11 @@ Result<FreshFile> createFresh(const std::string& path, int mode = 0666, bool any
 Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
                          const std::string& scratchName);
 
+// The scratch file's name beside a file whose name the player chose: short,
+// so that a name as long as the file system allows still has room for it
+// beside it, and never the file's own name.
+std::string scratchNameBeside(const std::string& path);
+
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);
 
