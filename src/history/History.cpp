@@ -54,12 +54,36 @@ std::string twoDigits(int v) {
 
 } // namespace
 
+namespace {
+
+// What a spreadsheet takes as the start of a formula.
+bool startsFormula(std::string_view text) {
+    while (!text.empty() && text.front() == '\'')
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    const char c = text.front();
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r';
+}
+
+} // namespace
+
+// A field that a spreadsheet would run as a formula gets an apostrophe in
+// front, which makes it text there. So does one that only begins with
+// apostrophes before such a start, so that the reader can always take the
+// one apostrophe off again and give the text back as it was.
+bool needsFormulaGuard(std::string_view text) {
+    return startsFormula(text);
+}
+
 std::string csvLine(const std::vector<std::string>& fields) {
     std::string out;
     for (size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             out += ',';
         out += '"';
+        if (needsFormulaGuard(fields[i]))
+            out += '\'';
         for (char c : fields[i]) {
             if (c == '"')
                 out += '"';
@@ -79,12 +103,15 @@ struct FieldView {
     std::string_view text;
     bool escaped = false;
     std::string value() const {
+        std::string_view shown = text;
+        if (shown.starts_with('\'') && needsFormulaGuard(shown.substr(1)))
+            shown.remove_prefix(1); // the guard csvLine put in front of a formula
         if (!escaped)
-            return std::string(text);
+            return std::string(shown);
         std::string out;
-        for (size_t i = 0; i < text.size(); ++i) {
-            out += text[i];
-            if (text[i] == '"')
+        for (size_t i = 0; i < shown.size(); ++i) {
+            out += shown[i];
+            if (shown[i] == '"')
                 ++i; // every quote inside stands doubled
         }
         return out;
@@ -218,15 +245,18 @@ std::string historyLine(const HistoryRow& r) {
 
 namespace {
 
-// One line of the history without its line end, when it is a row (of the
-// filter's circuit, when there is one). The fields are only copied out once
-// the row is known to be wanted, so a filtered read of a long history is fast.
-std::optional<HistoryRow> parseRow(std::string_view line, std::vector<FieldView>& fields,
-                                   const HistoryFilter* filter = nullptr) {
+// What a record of the history turned out to be.
+enum class Parsed { NotARow, OtherCircuit, Row };
+
+// One record of the history without its line end: a row (of the filter's
+// circuit, when there is one). The fields are only copied out once the row
+// is known to be wanted, so a filtered read of a long history is fast.
+Parsed parseRow(std::string_view line, std::vector<FieldView>& fields, const HistoryFilter* filter,
+                HistoryRow& row) {
     while (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
     if (!splitCsv(line, fields) || fields.size() != kHistoryColumns)
-        return std::nullopt;
+        return Parsed::NotARow;
     const auto set = lookUp<Trackset>(kTracksetNames, fields[1].text);
     const auto session = lookUp<RecordSession>(kSessionNames, fields[4].text);
     int circuit = 0;
@@ -234,19 +264,21 @@ std::optional<HistoryRow> parseRow(std::string_view line, std::vector<FieldView>
     const auto parsed = std::from_chars(number.data(), number.data() + number.size(), circuit);
     if (!set || !session || parsed.ec != std::errc() ||
         parsed.ptr != number.data() + number.size() || circuit < 1 || circuit > kCircuitsPerSet ||
-        (filter && (*set != filter->set || circuit != filter->circuit)) ||
         !parseIsoTimestamp(fields[0].text))
-        return std::nullopt;
-    return HistoryRow{std::string(fields[0].text),
-                      *set,
-                      circuit,
-                      fields[3].value(),
-                      *session,
-                      fields[5].value(),
-                      fields[6].value(),
-                      fields[7].value(),
-                      fields[8].value(),
-                      fields[9].value()};
+        return Parsed::NotARow;
+    if (filter && (*set != filter->set || circuit != filter->circuit))
+        return Parsed::OtherCircuit;
+    row = HistoryRow{std::string(fields[0].text),
+                     *set,
+                     circuit,
+                     fields[3].value(),
+                     *session,
+                     fields[5].value(),
+                     fields[6].value(),
+                     fields[7].value(),
+                     fields[8].value(),
+                     fields[9].value()};
+    return Parsed::Row;
 }
 
 // The bytes up to the last line end: a last line without one is a row the
@@ -256,23 +288,90 @@ std::string_view wholeLines(std::string_view bytes) {
     return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
 }
 
+// A quoted field may hold line breaks (a setup name from a hand-edited file),
+// so a row can take several lines; no row of ours takes more than this.
+constexpr int kMostLinesInARow = 16;
+
+bool oddQuotes(std::string_view text) {
+    return std::count(text.begin(), text.end(), '"') % 2 != 0;
+}
+
+// The records of whole lines, each tried as a row. A line that leaves a quote
+// open is joined with the lines after it (or, read backwards, before it) up to
+// the line that closes it; when the joined lines do not make a row, the line
+// alone is skipped, so one stray quote in a hand-edited line costs that line
+// only, never the rows around it.
+class Records {
+  public:
+    Records(std::string_view lines, const HistoryFilter* filter)
+        : m_lines(lines), m_filter(filter) {}
+
+    // The next record from the front: Row with row filled, or what it was instead.
+    Parsed next(HistoryRow& row) {
+        const size_t first = lineEnd(m_front);
+        size_t end = first;
+        for (int n = 1; oddQuotes(m_lines.substr(m_front, end - m_front)) && n < kMostLinesInARow &&
+                        end + 1 < m_lines.size();
+             ++n)
+            end = lineEnd(end + 1);
+        Parsed p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+        if (p == Parsed::NotARow && end != first) {
+            end = first;
+            p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+        }
+        m_front = end + 1;
+        return p;
+    }
+    // The last record not yet read from the back.
+    Parsed previous(HistoryRow& row) {
+        const size_t last = lineStart(m_back);
+        size_t start = last;
+        for (int n = 1; oddQuotes(m_lines.substr(start, m_back - start)) && n < kMostLinesInARow &&
+                        start > m_front;
+             ++n)
+            start = lineStart(start - 1);
+        Parsed p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+        if (p == Parsed::NotARow && start != last) {
+            start = last;
+            p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+        }
+        m_back = start == 0 ? 0 : start - 1;
+        m_backDone = start <= m_front;
+        return p;
+    }
+    bool atEnd() const { return m_front >= m_lines.size(); }
+    bool atStart() const { return m_backDone || m_lines.empty(); }
+    // Past the first line, which a read from the middle of a file cut in two.
+    void skipLine() { m_front = lineEnd(m_front) + 1; }
+
+  private:
+    size_t lineEnd(size_t from) const { return std::min(m_lines.find('\n', from), m_lines.size()); }
+    // The start of the line whose line end is at `end`.
+    size_t lineStart(size_t end) const {
+        const size_t before = end == 0 ? std::string_view::npos : m_lines.rfind('\n', end - 1);
+        return before == std::string_view::npos ? 0 : before + 1;
+    }
+
+    std::string_view m_lines;
+    const HistoryFilter* m_filter;
+    std::vector<FieldView> m_fields;
+    size_t m_front = 0;
+    size_t m_back = m_lines.empty() ? 0 : m_lines.size() - 1; // the last line end
+    bool m_backDone = false;
+};
+
 } // namespace
 
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
                                      const std::optional<HistoryFilter>& filter) {
     std::vector<HistoryRow> rows;
-    std::vector<FieldView> fields;
-    bytes = wholeLines(bytes);
-    size_t start = 0;
+    Records records(wholeLines(bytes), filter ? &*filter : nullptr);
     if (cutAtStart) // the first line was cut in two by the read limit
-        start = std::min(bytes.find('\n'), bytes.size() - 1) + 1;
-    while (start < bytes.size()) {
-        const size_t end = bytes.find('\n', start);
-        if (auto row =
-                parseRow(bytes.substr(start, end - start), fields, filter ? &*filter : nullptr))
-            rows.push_back(std::move(*row));
-        start = end + 1;
-    }
+        records.skipLine();
+    HistoryRow row;
+    while (!records.atEnd())
+        if (records.next(row) == Parsed::Row)
+            rows.push_back(std::move(row));
     return rows;
 }
 
@@ -293,16 +392,11 @@ std::string previousDate(std::string_view historyBytes, const CircuitChoice& cir
                          const SessionChange& change) {
     const std::string before = cp1252ToUtf8(change.before);
     const HistoryFilter filter{circuit.trackset, circuit.number};
-    std::vector<FieldView> fields;
-    std::string_view rest = wholeLines(historyBytes);
-    while (!rest.empty()) {
-        rest.remove_suffix(1);                     // the line end
-        const size_t start = rest.rfind('\n') + 1; // 0 when there is none
-        const std::optional<HistoryRow> r = parseRow(rest.substr(start), fields, &filter);
-        rest = rest.substr(0, start);
-        if (r && r->session == change.session && r->lap == before)
-            return r->when.substr(0, 10);
-    }
+    Records records(wholeLines(historyBytes), &filter);
+    HistoryRow r;
+    while (!records.atStart())
+        if (records.previous(r) == Parsed::Row && r.session == change.session && r.lap == before)
+            return r.when.substr(0, 10);
     return {};
 }
 

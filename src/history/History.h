@@ -22,8 +22,12 @@ inline constexpr const char* kHistoryFileName = "history.csv";
 // A longer history is read from its last 64 MB.
 inline constexpr std::size_t kHistoryReadLimit = 64u * 1024 * 1024;
 
-// One CSV line: every field quoted, inner quotes doubled, ended by CR LF.
+// One CSV line: every field quoted, inner quotes doubled, ended by CR LF. A
+// field that a spreadsheet would run as a formula (one that begins with =, +,
+// -, @, a tab or a carriage return, after any apostrophes) is written with an
+// apostrophe in front, so that it shows as text; parseCsvLine takes it off.
 std::string csvLine(const std::vector<std::string>& fields);
+bool needsFormulaGuard(std::string_view text);
 // The fields of one line without its line end; nothing when the line is not
 // well-formed CSV (an unclosed or stray quote).
 std::optional<std::vector<std::string>> parseCsvLine(std::string_view line);
@@ -48,9 +52,12 @@ struct HistoryRow {
     std::string lap, split1, split2, split3, setup;
 };
 
-inline constexpr std::string_view kHistoryHeader = "\"Date\",\"Trackset\",\"Circuit\",\"Circuit "
-                                                   "name\",\"Session\",\"Lap time\",\"1st "
-                                                   "split\",\"+2nd split\",\"3rd split\",\"Setup\"";
+// The header line, without its line end; its "+2nd split" guarded as csvLine guards
+// every field that a spreadsheet would take for a formula.
+inline constexpr std::string_view kHistoryHeader =
+    "\"Date\",\"Trackset\",\"Circuit\",\"Circuit "
+    "name\",\"Session\",\"Lap time\",\"1st "
+    "split\",\"'+2nd split\",\"3rd split\",\"Setup\"";
 
 std::string historyLine(const HistoryRow& row);
 

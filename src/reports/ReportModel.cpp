@@ -2,6 +2,9 @@
 // and the reading of the inputs.
 #include "reports/ReportModel.h"
 
+#include <algorithm>
+#include <array>
+
 namespace velomark {
 
 namespace {
@@ -118,7 +121,15 @@ FillWidths printFillWidths(Trackset set) {
 
 void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSession s,
                        const FillWidths& fill, const LineLayout& layout) {
-    const std::string* f = &circuit.fields[fieldIndex(s, RecordField::Lap)];
+    // A line break or tab in a field from a hand-edited file shows as a blank,
+    // so that every session keeps its one line and its columns.
+    std::array<std::string, kFieldsPerSession> f;
+    for (size_t i = 0; i < f.size(); ++i) {
+        f[i] = circuit.fields[fieldIndex(s, RecordField::Lap) + i];
+        std::replace_if(
+            f[i].begin(), f[i].end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; },
+            ' ');
+    }
     out += sessionLabel(s);
     out.append(layout.labelGap, ' ');
     out += filled(f[0], fill.lap);

@@ -58,6 +58,13 @@ class HistoryTest : public QObject {
                  (std::optional<std::vector<std::string>>({"plain", "quoted", "", ""})));
         for (const char* bad : {"\"cut off", "\"a\"b", "a\"b"})
             QVERIFY2(!parseCsvLine(bad), bad);
+        // What a spreadsheet would run is written as text, and read back as it was.
+        const std::vector<std::string> formulas{
+            "=1+2", "@SUM(A1)", "+cmd|' /C calc'!A0", "-2", "\tx", "\r", "'=x", "'abc", "'", "a=b"};
+        const std::string guarded = csvLine(formulas);
+        QCOMPARE(guarded, std::string("\"'=1+2\",\"'@SUM(A1)\",\"'+cmd|' /C calc'!A0\",\"'-2\","
+                                      "\"'\tx\",\"'\r\",\"''=x\",\"'abc\",\"'\",\"a=b\"\r\n"));
+        QCOMPARE(parseCsvLine(std::string_view(guarded).substr(0, guarded.size() - 2)), formulas);
         QCOMPARE(cp1252ToUtf8("caf\xe9 \x80"), std::string("caf\xc3\xa9 \xe2\x82\xac"));
     }
 
@@ -71,13 +78,24 @@ class HistoryTest : public QObject {
         std::string bytes = readBytes(QStringLiteral("history.csv"));
         QCOMPARE(bytes, std::string(kHistoryHeader) + "\r\n" + historyLine(first[0]));
 
+        // A setup name holding a line break (from a hand-edited file) keeps its row whole.
+        const HistoryRow broken =
+            row("2026-11-02T22:00:00+01:00", RecordSession::Qualifying, "1.29.000", "wet\r\n=dry");
+        QVERIFY(appendHistory({broken}).ok());
+        const auto both = readHistory();
+        QVERIFY(both.ok() && both->rows.size() == 2 && both->rows[1].setup == broken.setup);
+        const SessionChange replaced{RecordSession::Qualifying, "1.29.000", "1.28.000"};
+        QCOMPARE(previousDate(readBytes(QStringLiteral("history.csv")), kMonza, replaced),
+                 std::string("2026-11-02"));
+        bytes = readBytes(QStringLiteral("history.csv"));
+
         // A second append cut off inside its row, then hand-edited lines.
         const std::string second =
             historyLine(row("2026-11-03T10:00:00+01:00", RecordSession::Race, "1.40.000"));
         QVERIFY(writeBytes(QStringLiteral("history.csv"),
                            bytes + "\"x\",\"Standard\"\r\n" + second.substr(0, 40)));
         auto read = readHistory();
-        QVERIFY(read.ok() && read->rows.size() == 1 && !read->cut);
+        QVERIFY(read.ok() && read->rows.size() == 2 && !read->cut);
         QCOMPARE(read->rows[0].setup, std::string("a, \"b\".set"));
         QCOMPARE(read->rows[0].circuitName, std::string("Monza - Italy"));
 
@@ -86,9 +104,9 @@ class HistoryTest : public QObject {
         bytes = readBytes(QStringLiteral("history.csv"));
         QVERIFY(bytes.ends_with(second.substr(0, 40) + "\r\n" + historyLine(third)));
         read = readHistory();
-        QVERIFY(read.ok() && read->rows.size() == 2 && read->rows[1].lap == "1.39.500");
+        QVERIFY(read.ok() && read->rows.size() == 3 && read->rows[2].lap == "1.39.500");
         // Read from the middle of a longer file: the partial first line is skipped.
-        QCOMPARE(parseHistory(std::string_view(bytes).substr(5), true).size(), size_t(2));
+        QCOMPARE(parseHistory(std::string_view(bytes).substr(5), true).size(), size_t(3));
 
         // Not a regular file, or a link to nowhere: refused at once, never waited on.
         QVERIFY(::unlink("history.csv") == 0 && ::mkfifo("history.csv", 0600) == 0);
@@ -205,7 +223,7 @@ class HistoryTest : public QObject {
         QVERIFY(python.waitForFinished(10000) && python.exitCode() == 0);
         QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()),
                  QStringLiteral(
-                     "Trackset|Circuit|Circuit name|Session|Lap time|1st split|+2nd "
+                     "Trackset|Circuit|Circuit name|Session|Lap time|1st split|'+2nd "
                      "split|3rd split|Setup\n"
                      "Standard|12|Monza - Italy|QuickRace|1.20.100||||a, b.set\n"
                      "Standard|12|Monza - Italy|Practice|1.21.950|27.100|55.300|26.650|"

@@ -144,6 +144,15 @@ class ReportsTest : public QObject {
               "color=\"#408080\" size=\"4\"><strong><u>R&amp;D &lt;Ring&gt;</u>",
               "<td></td><td>&lt;b&gt;fast&lt;/b&gt;&amp;co</td>\r\n"})
             QVERIFY2(page.find(part) != std::string::npos, part);
+
+        // A line break in a hand-edited setup name keeps the text reports' one line a session.
+        ReportCircuit wet{1, "A - B", {"1.20.000"}};
+        wet.fields[4] = "wet\r\nset";
+        const ReportData broken{{{Trackset::Standard, {wet}}}, {}};
+        QVERIFY(textFileReport(broken).find("wet  set") != std::string::npos);
+        const std::vector<PrintDocument> printed = printDocuments(broken);
+        for (const PrintLine& line : printed[0].lines)
+            QVERIFY(line.text.find_first_of("\r\n") == std::string::npos);
     }
 };
 
