@@ -202,6 +202,7 @@ void LapTimeEditor::setTabOrder() {
 
 bool LapTimeEditor::load() {
     m_modd = false;
+    completePendingHistory(); // a SAVE a crash stopped; a failure is told by the next SAVE
     const Result<CircuitRecord> record = readCircuitRecord(m_tname, m_tno);
     if (!record) {
         const QString advice =
@@ -373,8 +374,12 @@ bool LapTimeEditor::save() {
             record[fieldIndex(row, column)] = *bytes;
         }
     }
-    const Status saved = saveCircuitRecord(m_tname, std::to_string(m_tno), record);
-    if (!saved) {
+    // Read before the save adds to it: the dates of the times it replaces.
+    bool cut = false;
+    const Result<std::string> history = readHistoryBytes(cut);
+    const SaveWithHistory result =
+        saveRecordWithHistory(m_circuit, m_held, record, isoTimestampNow());
+    if (const Status& saved = result.saved; !saved) {
         showMessage(this, {QStringLiteral("Times not saved"),
                            messageText(saved.error()) +
                                QStringLiteral(" Your times are still in the window; press SAVE "
@@ -384,7 +389,8 @@ bool LapTimeEditor::save() {
     }
     const CircuitRecord before = m_held;
     m_held = record;
-    showStatus(afterSave(before, record));
+    showStatus(afterSave(before, record, history ? *history : std::string(),
+                         history ? result.history : Status(history.error())));
     beep();
     return true;
 }
@@ -392,18 +398,14 @@ bool LapTimeEditor::save() {
 // What the status line says after a save: each changed lap time against the
 // one it replaced, splits that cannot be right, and a history that could not
 // be added to. The times are stored whatever it says.
-QString LapTimeEditor::afterSave(const CircuitRecord& before, const CircuitRecord& saved) {
+QString LapTimeEditor::afterSave(const CircuitRecord& before, const CircuitRecord& saved,
+                                 const std::string& history, const Status& appended) {
     QStringList lines;
     const std::vector<SessionChange> changes = changedLapTimes(before, saved);
     if (!changes.empty()) {
-        bool cut = false;
-        const Result<std::string> history = readHistoryBytes(cut);
         for (const SessionChange& change : changes)
-            lines << fromFileText(improvementText(
-                change, history ? previousDate(*history, m_circuit, change) : std::string()));
-        const Status appended =
-            history ? appendHistory(historyRows(m_circuit, saved, changes, isoTimestampNow()))
-                    : Status(history.error());
+            lines << fromFileText(
+                improvementText(change, previousDate(history, m_circuit, change)));
         if (!appended)
             lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
                          messageText(appended.error());

@@ -75,7 +75,8 @@ class LapTimeEditor : public QWidget {
     void onActivated();
     void openImport();
     void showStatus(const QString& text);
-    QString afterSave(const CircuitRecord& before, const CircuitRecord& saved);
+    QString afterSave(const CircuitRecord& before, const CircuitRecord& saved,
+                      const std::string& history, const Status& appended);
 
     const CircuitChoice m_circuit;
     const std::string m_tname; // the lap record file

@@ -443,6 +443,76 @@ Status appendHistory(const std::vector<HistoryRow>& rows, const std::string& pat
     return success();
 }
 
+namespace {
+
+std::string pendingPathBeside(const std::string& historyPath) {
+    return directoryOf(historyPath) + kPendingHistoryName;
+}
+
+// Whether every row's lap time stands in its lap record file, beside the history.
+bool recordsHold(const std::vector<HistoryRow>& rows, const std::string& historyPath,
+                 FileOps& ops) {
+    for (const HistoryRow& r : rows) {
+        const std::string file = directoryOf(historyPath) + std::string(lapRecordFileName(r.set));
+        const Result<CircuitRecord> record = readCircuitRecord(file, r.circuit, ops);
+        if (!record ||
+            cp1252ToUtf8(textOf((*record)[fieldIndex(r.session, RecordField::Lap)])) != r.lap)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Status completePendingHistory(const std::string& historyPath, FileOps& ops) {
+    const std::string pending = pendingPathBeside(historyPath);
+    bool cut = false;
+    const Result<std::string> noted = ops.readTail(pending, kMaxDataFileBytes, cut);
+    if (!noted || noted->empty())
+        return noted ? success() : Status(noted.error()); // none: the usual case
+    const std::vector<HistoryRow> rows = parseHistory(*noted);
+    Status done = success();
+    if (!rows.empty() && recordsHold(rows, historyPath, ops)) {
+        // The rows may have been added already, before the crash came.
+        const Result<std::string> tail = ops.readTail(historyPath, noted->size(), cut);
+        if (!tail || *tail != *noted)
+            done = appendHistory(rows, historyPath, ops);
+    }
+    if (done)
+        ops.discard(pending);
+    return done;
+}
+
+SaveWithHistory saveRecordWithHistory(const CircuitChoice& circuit, const CircuitRecord& before,
+                                      const CircuitRecord& after, const std::string& when,
+                                      const std::string& historyPath, FileOps& ops) {
+    SaveWithHistory result{success(), completePendingHistory(historyPath, ops)};
+    const std::string file =
+        directoryOf(historyPath) + std::string(lapRecordFileName(circuit.trackset));
+    const std::vector<HistoryRow> rows =
+        historyRows(circuit, after, changedLapTimes(before, after), when);
+    std::string lines;
+    for (const HistoryRow& r : rows)
+        lines += historyLine(r);
+    const std::string pending = pendingPathBeside(historyPath);
+    // Written whole aside and renamed into place; the save's own flush of the
+    // folder, right after, makes the name last. Without the note the save
+    // still goes ahead: a history never stops one.
+    const std::string aside = pending + ".new";
+    bool noted = false;
+    if (!rows.empty() && result.history && ops.writeScratch(aside, lines, -1)) {
+        noted = ops.replace(aside, pending).ok();
+        if (!noted)
+            ops.discard(aside);
+    }
+    result.saved = saveCircuitRecord(file, std::to_string(circuit.number), after, ops);
+    if (result.saved && result.history)
+        result.history = appendHistory(rows, historyPath, ops);
+    if (noted)
+        ops.discard(pending);
+    return result;
+}
+
 std::string improvementText(const SessionChange& change, const std::string& previousDate) {
     const std::string head = std::string(recordSessionName(change.session)) + ": " + change.after;
     if (change.before.empty())

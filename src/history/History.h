@@ -105,6 +105,36 @@ std::vector<HistoryRow> historyRows(const CircuitChoice& circuit, const CircuitR
 Status appendHistory(const std::vector<HistoryRow>& rows,
                      const std::string& path = kHistoryFileName, FileOps& ops = realFileOps());
 
+// Where a SAVE notes the rows it is about to add, before it replaces the lap
+// record file; beside the history.
+inline constexpr const char* kPendingHistoryName = "history.pending";
+
+// What a SAVE of one circuit's record did: whether the times were saved, and
+// whether the history took its rows (a failure there never undoes a save).
+struct SaveWithHistory {
+    Status saved;
+    Status history;
+};
+
+// Saves the record of circuit into its lap record file (beside historyPath)
+// and adds the rows of the lap times that changed since before to the
+// history, in an order a crash at no instant can split: the rows are written
+// to history.pending first, then the record file is replaced, then the rows
+// are appended and history.pending removed. An earlier SAVE that a crash
+// stopped is completed first.
+SaveWithHistory saveRecordWithHistory(const CircuitChoice& circuit, const CircuitRecord& before,
+                                      const CircuitRecord& after, const std::string& when,
+                                      const std::string& historyPath = kHistoryFileName,
+                                      FileOps& ops = realFileOps());
+
+// Completes a SAVE that a crash stopped: when the lap record file holds the
+// lap times that history.pending names, its rows not yet at the end of the
+// history are added there (with the date of that SAVE); when it does not, the
+// save never happened. Either way history.pending goes. Run before a circuit
+// is opened and before every SAVE; a missing history.pending costs one look.
+Status completePendingHistory(const std::string& historyPath = kHistoryFileName,
+                              FileOps& ops = realFileOps());
+
 // The date (2026-11-02) of the newest history row holding the time a change
 // replaced, or "" when there is none. Reads back from the end of the history,
 // so a save whose old time is recent reads little of it.

@@ -124,6 +124,54 @@ class HistoryTest : public QObject {
         QVERIFY(readHistory("absent.csv").ok());
     }
 
+    // A SAVE killed at each point between its writes: the next look at the
+    // folder leaves the history holding exactly one row per stored change.
+    void aSaveStoppedByACrash() {
+        ScopedWorkDir dir;
+        const CircuitRecord before = record(RecordSession::Practice, {"1.30.288"});
+        const CircuitRecord after = record(RecordSession::Practice, {"1.29.876"});
+        const std::string when = "2026-11-02T21:15:03+01:00";
+        const std::string row =
+            historyLine(historyRows(kMonza, after, changedLapTimes(before, after), when)[0]);
+        const std::string oldFile =
+            rewriteLapRecordFile(blankLapRecordFile(), "set1.dat", "12", before).value();
+        const std::string newFile =
+            rewriteLapRecordFile(blankLapRecordFile(), "set1.dat", "12", after).value();
+        const std::string header = std::string(kHistoryHeader) + "\r\n";
+        struct Stop {
+            const char* name;
+            const std::string& record;
+            std::string history;
+            std::string expected;
+        };
+        for (const Stop& stop :
+             {Stop{"before the record was replaced", oldFile, header, header},
+              Stop{"before the rows were added", newFile, header, header + row},
+              Stop{"before the note went", newFile, header + row, header + row},
+              Stop{"in the middle of the rows", newFile, header + row.substr(0, 30),
+                   header + row.substr(0, 30) + "\r\n" + row}}) {
+            QVERIFY(writeBytes(QStringLiteral("set1.dat"), stop.record) &&
+                    writeBytes(QStringLiteral("history.csv"), stop.history) &&
+                    writeBytes(QString::fromLatin1(kPendingHistoryName), row));
+            QVERIFY2(completePendingHistory().ok(), stop.name);
+            QCOMPARE(readBytes(QStringLiteral("history.csv")), stop.expected);
+            QVERIFY(!QFile::exists(QString::fromLatin1(kPendingHistoryName)));
+        }
+
+        // A whole SAVE leaves no note behind; a failed one adds no row.
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), oldFile) &&
+                writeBytes(QStringLiteral("history.csv"), header));
+        SaveWithHistory saved = saveRecordWithHistory(kMonza, before, after, when);
+        QVERIFY(saved.saved.ok() && saved.history.ok());
+        QVERIFY(readBytes(QStringLiteral("set1.dat")) == newFile &&
+                readBytes(QStringLiteral("history.csv")) == header + row &&
+                QDir().entryList(QDir::Files).size() == 2);
+        QVERIFY(::chmod("set1.dat", 0444) == 0);
+        saved = saveRecordWithHistory(kMonza, after, before, when);
+        QVERIFY(!saved.saved.ok() && readBytes(QStringLiteral("history.csv")) == header + row);
+        QCOMPARE(QDir().entryList(QDir::Files).size(), 2);
+    }
+
     void whatASaveSays_data() {
         QTest::addColumn<std::string>("before");
         QTest::addColumn<std::string>("after");
