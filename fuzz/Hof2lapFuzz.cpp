@@ -2,11 +2,13 @@
 //
 // Beyond "no crash, no out-of-bounds read" (the sanitizers' part), it checks
 // what the import relies on in every dump hof2lap prints: at most 19 lines,
-// each ended by CR LF with no other CR or LF in it, the circuit on the first
-// line, and each of the import's keys only on its own line, one blank after
-// the key; and that the decompressor never writes past its limit.
+// each ended by CR LF with no other CR or LF in it, the opening and closing
+// lines that tell the import the dump is whole, the circuit on the line after
+// the opening one, and each of the import's keys only on its own line, one
+// blank after the key; and that the decompressor never writes past its limit.
 
 #include "HotlapFile.h"
+#include "hotlap/DumpScanner.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -47,15 +49,15 @@ void checkDump(const std::string& dump) {
             ++keys;
             if (at > 2 || line.size() <= at + key.size() || line[at + key.size()] != ' ')
                 fault("a key stands where the import does not expect it");
-            if ((key == "Hot lap for") != (count == 1))
-                fault("the circuit is not on the first line, or only there");
+            if ((key == "Hot lap for") != (count == 2))
+                fault("the circuit is not on the line after the opening one, or only there");
         }
         if (keys > 1)
             fault("a dump line holds more than one key");
         start = end + 2;
     }
-    if (count == 0)
-        fault("a dump without lines");
+    if (count < 3 || !dump.starts_with(std::string(kDumpOpening) + "\r\n") || !dumpComplete(dump))
+        fault("a dump without its opening, circuit and closing lines");
 }
 
 } // namespace

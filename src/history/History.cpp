@@ -288,19 +288,18 @@ std::string_view wholeLines(std::string_view bytes) {
     return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
 }
 
-// A quoted field may hold line breaks (a setup name from a hand-edited file),
-// so a row can take several lines; no row of ours takes more than this.
-constexpr int kMostLinesInARow = 16;
-
 bool oddQuotes(std::string_view text) {
     return std::count(text.begin(), text.end(), '"') % 2 != 0;
 }
 
-// The records of whole lines, each tried as a row. A line that leaves a quote
-// open is joined with the lines after it (or, read backwards, before it) up to
-// the line that closes it; when the joined lines do not make a row, the line
-// alone is skipped, so one stray quote in a hand-edited line costs that line
-// only, never the rows around it.
+// The records of whole lines, each tried as a row. A quoted field may hold
+// line breaks (a setup name from a hand-edited file), so a line that leaves a
+// quote open is joined with the lines after it (or, read backwards, before
+// it) up to the next line that closes it; when the joined lines do not make a
+// row, the line alone is skipped, so a stray quote in a hand-edited line costs
+// that line only, never the rows around it. A join never reaches past the
+// next line with an odd number of quotes, so every byte is looked at a fixed
+// number of times however the file is made.
 class Records {
   public:
     Records(std::string_view lines, const HistoryFilter* filter)
@@ -310,10 +309,12 @@ class Records {
     Parsed next(HistoryRow& row) {
         const size_t first = lineEnd(m_front);
         size_t end = first;
-        for (int n = 1; oddQuotes(m_lines.substr(m_front, end - m_front)) && n < kMostLinesInARow &&
-                        end + 1 < m_lines.size();
-             ++n)
-            end = lineEnd(end + 1);
+        for (bool open = oddQuotes(m_lines.substr(m_front, end - m_front));
+             open && end + 1 < m_lines.size();) {
+            const size_t from = end + 1;
+            end = lineEnd(from);
+            open = open != oddQuotes(m_lines.substr(from, end - from));
+        }
         Parsed p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
         if (p == Parsed::NotARow && end != first) {
             end = first;
@@ -326,10 +327,12 @@ class Records {
     Parsed previous(HistoryRow& row) {
         const size_t last = lineStart(m_back);
         size_t start = last;
-        for (int n = 1; oddQuotes(m_lines.substr(start, m_back - start)) && n < kMostLinesInARow &&
-                        start > m_front;
-             ++n)
-            start = lineStart(start - 1);
+        for (bool open = oddQuotes(m_lines.substr(start, m_back - start));
+             open && start > m_front;) {
+            const size_t to = start - 1; // the line end before
+            start = lineStart(to);
+            open = open != oddQuotes(m_lines.substr(start, to - start));
+        }
         Parsed p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
         if (p == Parsed::NotARow && start != last) {
             start = last;
