@@ -74,12 +74,12 @@ namespace {
 
 // What each trackset is called where, in the order of the Trackset values.
 struct TracksetTexts {
-    std::string_view file, option, heading;
+    std::string_view file, option, heading, name;
 };
 constexpr TracksetTexts kTracksets[] = {
-    {"set1.dat", "Standard", "Standard GP2 Circuits"},
-    {"set2.dat", "TrackPack", "IA Track Pack Circuits"},
-    {"set3.dat", "Custom", "User-defined Custom Circuits"},
+    {"set1.dat", "Standard", "Standard GP2 Circuits", "Standard"},
+    {"set2.dat", "TrackPack", "IA Track Pack Circuits", "IA Track Pack"},
+    {"set3.dat", "Custom", "User-defined Custom Circuits", "Custom"},
 };
 
 const TracksetTexts& textsOf(Trackset set) {
@@ -98,6 +98,17 @@ std::string_view mainWindowHeading(Trackset set) {
 
 std::string_view optionCaption(Trackset set) {
     return textsOf(set).option;
+}
+
+std::string_view tracksetName(Trackset set) {
+    return textsOf(set).name;
+}
+
+std::optional<Trackset> tracksetNamed(std::string_view name) {
+    for (Trackset set : kTracksetsInOrder)
+        if (textsOf(set).name == name)
+            return set;
+    return std::nullopt;
 }
 
 Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) {

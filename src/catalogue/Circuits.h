@@ -5,12 +5,15 @@
 #include "store/Result.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace velomark {
 
 enum class Trackset { Standard, TrackPack, Custom };
+inline constexpr Trackset kTracksetsInOrder[] = {Trackset::Standard, Trackset::TrackPack,
+                                                 Trackset::Custom};
 
 struct Circuit {
     std::string_view name;
@@ -29,6 +32,10 @@ std::string customHeading(std::string_view caption);
 std::string_view lapRecordFileName(Trackset set); // set1.dat, set2.dat, set3.dat
 std::string_view mainWindowHeading(Trackset set); // "Standard GP2 Circuits", ...
 std::string_view optionCaption(Trackset set);     // "Standard", "TrackPack", "Custom"
+// What the reports' check boxes, the history and the CSV files call it:
+// "Standard", "IA Track Pack", "Custom"; and the trackset of such a name.
+std::string_view tracksetName(Trackset set);
+std::optional<Trackset> tracksetNamed(std::string_view name);
 
 // A circuit as the main window hands it to the editor and the import.
 struct CircuitChoice {

@@ -13,18 +13,7 @@ namespace velomark {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kTracksetNames{"Standard", "IA Track Pack", "Custom"};
-constexpr std::array<std::string_view, 4> kSessionNames{"QuickRace", "Practice", "Qualifying",
-                                                        "Race"};
 constexpr size_t kHistoryColumns = 10;
-
-template <class T, size_t N>
-std::optional<T> lookUp(const std::array<std::string_view, N>& names, std::string_view name) {
-    for (size_t i = 0; i < N; ++i)
-        if (names[i] == name)
-            return static_cast<T>(i);
-    return std::nullopt;
-}
 
 // Days since 1970-01-01 of a date in the proleptic Gregorian calendar.
 std::int64_t daysFromCivil(std::int64_t y, unsigned m, unsigned d) {
@@ -169,14 +158,6 @@ std::optional<std::vector<std::string>> parseCsvLine(std::string_view line) {
     return fields;
 }
 
-std::string_view tracksetName(Trackset set) {
-    return kTracksetNames[static_cast<size_t>(set)];
-}
-
-std::string_view recordSessionName(RecordSession s) {
-    return kSessionNames[static_cast<size_t>(s)];
-}
-
 std::string isoTimestamp(std::int64_t unixSeconds, int utcOffsetSeconds) {
     const std::int64_t local = unixSeconds + utcOffsetSeconds;
     std::int64_t days = local >= 0 ? local / 86400 : (local - 86399) / 86400;
@@ -257,8 +238,8 @@ Parsed parseRow(std::string_view line, std::vector<FieldView>& fields, const His
         line.remove_suffix(1);
     if (!splitCsv(line, fields) || fields.size() != kHistoryColumns)
         return Parsed::NotARow;
-    const auto set = lookUp<Trackset>(kTracksetNames, fields[1].text);
-    const auto session = lookUp<RecordSession>(kSessionNames, fields[4].text);
+    const auto set = tracksetNamed(fields[1].text);
+    const auto session = recordSessionNamed(fields[4].text);
     int circuit = 0;
     const std::string_view number = fields[2].text;
     const auto parsed = std::from_chars(number.data(), number.data() + number.size(), circuit);

@@ -32,9 +32,6 @@ bool needsFormulaGuard(std::string_view text);
 // well-formed CSV (an unclosed or stray quote).
 std::optional<std::vector<std::string>> parseCsvLine(std::string_view line);
 
-std::string_view tracksetName(Trackset set);         // "Standard", "IA Track Pack", "Custom"
-std::string_view recordSessionName(RecordSession s); // "QuickRace", "Practice", ...
-
 // A moment as the history writes it: local time with its UTC offset,
 // 2026-11-02T21:15:03+01:00.
 std::string isoTimestamp(std::int64_t unixSeconds, int utcOffsetSeconds);

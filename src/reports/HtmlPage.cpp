@@ -22,8 +22,6 @@ constexpr std::string_view kTracksetLines[] = {
 constexpr std::string_view kColumns[] = {"Session",    "LapTime",   "1st Split",
                                          "+2nd Split", "3rd Split", "Setup file"};
 
-constexpr std::string_view kSessionNames[] = {"QuickRace", "Practice", "Qualifying", "Race"};
-
 constexpr size_t kBlockEstimate = 1400;
 
 void appendCell(std::string& out, std::string_view text) {
@@ -43,20 +41,22 @@ void appendCircuit(std::string& out, const ReportCircuit& c, Trackset set) {
         out += "</strong></font></p></td>\r\n";
     }
     for (RecordSession s : kRecordSessions) {
-        const size_t first = static_cast<size_t>(s) * 5;
+        const auto field = [&](RecordField f) -> const std::string& {
+            return c.fields[fieldIndex(s, f)];
+        };
         const bool lapAndSetupOnly = s == RecordSession::QuickRace || s == RecordSession::Race;
         out += "</tr><tr>";
-        appendCell(out, kSessionNames[static_cast<size_t>(s)]);
-        appendCell(out, c.fields[first]);
+        appendCell(out, recordSessionName(s));
+        appendCell(out, field(RecordField::Lap));
         if (lapAndSetupOnly) {
             // Their 1st and +2nd splits are never shown; the 3rd split is.
             out += "<td>&nbsp;</td><td>&nbsp;</td>";
         } else {
-            appendCell(out, c.fields[first + 1]);
-            appendCell(out, c.fields[first + 2]);
+            appendCell(out, field(RecordField::Split1));
+            appendCell(out, field(RecordField::Split2));
         }
-        appendCell(out, c.fields[first + 3]);
-        appendCell(out, c.fields[first + 4]);
+        appendCell(out, field(RecordField::Split3));
+        appendCell(out, field(RecordField::Setup));
         out += kCrLf;
     }
     out += set == Trackset::Standard ? "</tr></table>\r\n" : "</tr></table><p>&nbsp;</p>\r\n";

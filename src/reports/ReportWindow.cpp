@@ -28,8 +28,8 @@ ReportWindow::ReportWindow(const char* name, const QString& caption, const QStri
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(Label1);
     int i = 0;
-    for (const char* box : {"Standard", "IA Track Pack", "Custom"}) {
-        auto* chk = new QCheckBox(QString::fromLatin1(box), this);
+    for (Trackset set : kTracksetsInOrder) {
+        auto* chk = new QCheckBox(QString::fromLatin1(tracksetName(set)), this);
         chk->setObjectName(QStringLiteral("chk%1").arg(++i));
         outer->addWidget(chk);
     }

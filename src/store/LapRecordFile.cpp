@@ -66,11 +66,13 @@ bool holdsQuote(const Field& f) {
     return f && f->find('"') != std::string::npos;
 }
 
+constexpr std::string_view kSessionNames[] = {"QuickRace", "Practice", "Qualifying", "Race"};
+
 std::string fieldName(size_t index) {
-    static const char* const sessions[] = {"QuickRace", "Practice", "Qualifying", "Race"};
     static const char* const parts[] = {"lap time", "1st split", "+2nd split", "3rd split",
                                         "setup file"};
-    return std::string(sessions[index / 5]) + " " + parts[index % 5];
+    const auto session = static_cast<RecordSession>(index / kFieldsPerSession);
+    return std::string(recordSessionName(session)) + " " + parts[index % kFieldsPerSession];
 }
 
 // Why a field holding a double quote cannot stand without quotes either.
@@ -118,6 +120,17 @@ void appendRecord(std::string& out, const CircuitRecord& record) {
 }
 
 } // namespace
+
+std::string_view recordSessionName(RecordSession s) {
+    return kSessionNames[static_cast<size_t>(s)];
+}
+
+std::optional<RecordSession> recordSessionNamed(std::string_view name) {
+    for (RecordSession s : kRecordSessions)
+        if (recordSessionName(s) == name)
+            return s;
+    return std::nullopt;
+}
 
 Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumber, FileOps& ops) {
     if (circuitNumber < 1)

@@ -7,6 +7,7 @@
 #include "store/Result.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,11 @@ inline constexpr std::array<RecordSession, 4> kRecordSessions{
     RecordSession::QuickRace, RecordSession::Practice, RecordSession::Qualifying,
     RecordSession::Race};
 inline constexpr int kFieldsPerSession = 5;
+
+// "QuickRace", "Practice", "Qualifying", "Race", as the history, the reports
+// and the messages name them; and the session of such a name.
+std::string_view recordSessionName(RecordSession s);
+std::optional<RecordSession> recordSessionNamed(std::string_view name);
 
 constexpr size_t fieldIndex(RecordSession s, RecordField f) {
     return static_cast<size_t>(s) * kFieldsPerSession + static_cast<size_t>(f);
