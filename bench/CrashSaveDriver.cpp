@@ -14,9 +14,9 @@
 //                                 end with the stored one; ends with 4 when not,
 //                                 prints "completed" when a save was completed
 
-#include "history/History.h"
 #include "store/FileOps.h"
 #include "store/LapRecordFile.h"
+#include "store/SaveTimes.h"
 
 #include <cstdio>
 #include <string>
@@ -80,8 +80,7 @@ int run(const CircuitRecord (&records)[2]) {
     CircuitRecord before = *stored;
     for (;;) {
         const CircuitRecord& after = before == records[0] ? records[1] : records[0];
-        const SaveWithHistory saved =
-            saveRecordWithHistory(kCircuit, before, after, "2026-12-07T10:00:00+00:00");
+        const SavedTimes saved = saveTimes(kCircuit, before, after);
         if (!saved.saved)
             return fail(saved.saved.error().message, 2);
         if (!saved.history)

@@ -5,9 +5,10 @@
 // Runs headless; prints the median and the 90th percentile of each.
 #include "app/MainWindow.h"
 #include "editor/LapTimeEditor.h"
-#include "history/History.h"
 #include "platform/Messages.h"
+#include "store/History.h"
 #include "store/LapRecordFile.h"
+#include "store/SaveTimes.h"
 
 #include <QApplication>
 #include <QDir>

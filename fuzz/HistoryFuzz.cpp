@@ -6,7 +6,9 @@
 // breaks, formula starts, apostrophes), one CSV line read back gives them
 // exactly, and a history row written and read back is the same row.
 
-#include "history/History.h"
+#include "store/Csv.h"
+#include "store/History.h"
+#include "store/SaveTimes.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,12 +1,12 @@
 #include "editor/LapTimeEditor.h"
 
-#include "history/History.h"
 #include "history/ProgressWindow.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
+#include "store/SaveTimes.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -349,13 +349,7 @@ void LapTimeEditor::releaseSecondSplitHeader() {
 }
 
 bool LapTimeEditor::save() {
-    m_modd = true;
-    TimeSheet sheet = timeSheet();
-    saveNormalise(sheet);
-    showTimeSheet(sheet);
-    m_modd = false;
-
-    CircuitRecord record = m_held;
+    CircuitRecord typed = m_held;
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             const Row row = static_cast<Row>(r);
@@ -371,46 +365,38 @@ bool LapTimeEditor::save() {
                            MessageButtons::Ok, MessageIcon::Stop});
                 return false;
             }
-            record[fieldIndex(row, column)] = *bytes;
+            typed[fieldIndex(row, column)] = *bytes;
         }
     }
-    // Read before the save adds to it: the dates of the times it replaces.
-    bool cut = false;
-    const Result<std::string> history = readHistoryBytes(cut);
-    const SaveWithHistory result =
-        saveRecordWithHistory(m_circuit, m_held, record, isoTimestampNow());
-    if (const Status& saved = result.saved; !saved) {
+    const SavedTimes done = saveTimes(m_circuit, m_held, typed);
+    m_modd = true; // the filled-out texts clear no splits
+    showTimeSheet(done.sheet);
+    m_modd = false;
+    if (!done.saved) {
         showMessage(this, {QStringLiteral("Times not saved"),
-                           messageText(saved.error()) +
+                           messageText(done.saved.error()) +
                                QStringLiteral(" Your times are still in the window; press SAVE "
                                               "again once this is put right."),
                            MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
-    const CircuitRecord before = m_held;
-    m_held = record;
-    showStatus(afterSave(before, record, history ? *history : std::string(),
-                         history ? result.history : Status(history.error())));
+    m_held = done.record;
+    showStatus(statusAfterSave(done));
     beep();
     return true;
 }
 
 // What the status line says after a save: each changed lap time against the
-// one it replaced, splits that cannot be right, and a history that could not
-// be added to. The times are stored whatever it says.
-QString LapTimeEditor::afterSave(const CircuitRecord& before, const CircuitRecord& saved,
-                                 const std::string& history, const Status& appended) {
+// one it replaced, a history that could not be added to, and splits that
+// cannot be right. The times are stored whatever it says.
+QString LapTimeEditor::statusAfterSave(const SavedTimes& done) {
     QStringList lines;
-    const std::vector<SessionChange> changes = changedLapTimes(before, saved);
-    if (!changes.empty()) {
-        for (const SessionChange& change : changes)
-            lines << fromFileText(
-                improvementText(change, previousDate(history, m_circuit, change)));
-        if (!appended)
-            lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
-                         messageText(appended.error());
-    }
-    for (const std::string& warning : splitWarnings(saved))
+    for (const std::string& improvement : done.improvements)
+        lines << fromFileText(improvement);
+    if (!done.history)
+        lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
+                     messageText(done.history.error());
+    for (const std::string& warning : done.warnings)
         lines << fromFileText(warning) + QStringLiteral(".");
     return lines.join(QLatin1Char('\n'));
 }

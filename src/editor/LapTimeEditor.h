@@ -24,6 +24,7 @@ namespace velomark {
 
 class HotlapImportWindow;
 class ProgressWindow;
+struct SavedTimes;
 
 class LapTimeEditor : public QWidget {
     Q_OBJECT
@@ -75,8 +76,7 @@ class LapTimeEditor : public QWidget {
     void onActivated();
     void openImport();
     void showStatus(const QString& text);
-    QString afterSave(const CircuitRecord& before, const CircuitRecord& saved,
-                      const std::string& history, const Status& appended);
+    static QString statusAfterSave(const SavedTimes& done);
 
     const CircuitChoice m_circuit;
     const std::string m_tname; // the lap record file

@@ -1,9 +1,10 @@
 #include "history/ProgressWindow.h"
 
-#include "history/History.h"
+#include "history/ProgressChart.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 #include "store/Cp1252.h"
+#include "store/Dates.h"
 #include "store/TimeText.h"
 
 #include <QCategoryAxis>

@@ -1,6 +1,6 @@
 #include "reports/ExportChooser.h"
 
-#include "history/CsvExportWindow.h"
+#include "reports/CsvExportWindow.h"
 
 #include "reports/ClipboardExportWindow.h"
 #include "reports/HtmlExportWindow.h"

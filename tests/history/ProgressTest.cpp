@@ -1,7 +1,8 @@
 // The editor's SAVE as the history sees it, and the progress chart read back
 // from its series.
-#include "history/History.h"
 #include "history/ProgressWindow.h"
+#include "store/History.h"
+#include "store/SaveTimes.h"
 
 #include "support/Windows.h"
 

@@ -1,10 +1,13 @@
 // The reports against hand-made golden files, the page's file-name check, what
-// each export keeps when an input file is missing part-way, and HTML escaping.
+// each export keeps when an input file is missing part-way, HTML escaping, and
+// the CSV export read back by Python's csv module.
+#include "reports/CsvExport.h"
 #include "reports/HtmlPage.h"
 #include "reports/TextReports.h"
 
 #include "support/TestFiles.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using namespace velomark;
@@ -153,6 +156,40 @@ class ReportsTest : public QObject {
         const std::vector<PrintDocument> printed = printDocuments(broken);
         for (const PrintLine& line : printed[0].lines)
             QVERIFY(line.text.find_first_of("\r\n") == std::string::npos);
+    }
+    // The CSV file as a strict reader sees it: the rows of the stored times,
+    // names with commas and quotes intact, in trackset order.
+    void csvExportReadByPython() {
+        ScopedWorkDir dir;
+        std::string set1, set2;
+        for (int k = 1; k <= 16; ++k) {
+            set1 += k == 12 ? "\"1.20.100\",,,,\"a, b.set\",\"1.21.950\",\"27.100\",\"55.300\","
+                              "\"26.650\",wet\"B\".set,,,,,,,,,,\r\n"
+                            : std::string(19, ',') + "\r\n";
+            set2 += k == 4 ? ",,,,,,,,,,,,,,,\"1.32.400\",,,,\"caf\xe9.set\"\r\n"
+                           : std::string(19, ',') + "\r\n";
+        }
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), set1));
+        QVERIFY(writeBytes(QStringLiteral("set2.dat"), set2));
+        const ExportResult result = exportCsvFile("out.csv", {true, true, false});
+        QVERIFY(!result.stop && !result.writeError);
+
+        QProcess python;
+        python.start(QStringLiteral("python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import csv,sys\n"
+                                     "with open('out.csv', newline='', encoding='utf-8') as f:\n"
+                                     "    for r in csv.reader(f, strict=True):\n"
+                                     "        sys.stdout.write('|'.join(r) + '\\n')\n")});
+        QVERIFY(python.waitForFinished(10000) && python.exitCode() == 0);
+        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()),
+                 QStringLiteral(
+                     "Trackset|Circuit|Circuit name|Session|Lap time|1st split|'+2nd "
+                     "split|3rd split|Setup\n"
+                     "Standard|12|Monza - Italy|QuickRace|1.20.100||||a, b.set\n"
+                     "Standard|12|Monza - Italy|Practice|1.21.950|27.100|55.300|26.650|"
+                     "wet\"B\".set\n"
+                     "IA Track Pack|4|Monte Carlo - Monaco|Race|1.32.400||||caf\u00e9.set\n"));
     }
 };
 

@@ -1,13 +1,13 @@
 // history.csv on real files (a cut-off append, odd things at its place, a
-// read-only folder), what a SAVE says of its times, and the CSV export read
-// back by Python's csv module.
-#include "history/History.h"
-#include "history/CsvExport.h"
+// read-only folder), the CSV dialect, SAVE with its history, and what a SAVE
+// says of its times.
+#include "store/History.h"
 #include "store/Cp1252.h"
+#include "store/Csv.h"
+#include "store/SaveTimes.h"
 
 #include "support/TestFiles.h"
 
-#include <QProcess>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -21,6 +21,18 @@ Q_DECLARE_METATYPE(std::string)
 namespace {
 
 const CircuitChoice kMonza{Trackset::Standard, 12, "Monza\nItaly"};
+
+// A clock that stands still, at a moment and an offset from UTC.
+class FixedClock : public Clock {
+  public:
+    FixedClock(std::int64_t at, int offset) : m_at(at), m_offset(offset) {}
+    std::int64_t unixSeconds() const override { return m_at; }
+    int utcOffsetSeconds(std::int64_t) const override { return m_offset; }
+
+  private:
+    std::int64_t m_at;
+    int m_offset;
+};
 
 HistoryRow row(const char* when, RecordSession s, const char* lap, const char* setup = "") {
     return {when, Trackset::Standard, 12, "Monza - Italy", s, lap, "", "", "", setup};
@@ -45,7 +57,7 @@ class HistoryTest : public QObject {
         QCOMPARE(parseIsoTimestamp("2026-11-02T21:15:03+01:00"),
                  std::optional<int64_t>(1793650503));
         QCOMPARE(parseIsoTimestamp("2026-11-02T20:15:03Z"), std::optional<int64_t>(1793650503));
-        QCOMPARE(parseIsoTimestamp(isoTimestampNow()).has_value(), true);
+        QCOMPARE(parseIsoTimestamp(systemClock().isoNow()).has_value(), true);
         for (const char* bad : {"2026-11-02 21:15:03+01:00", "2026-13-02T21:15:03Z",
                                 "2026-11-02T21:15:03+0100", "2026-11-02T21:15:03"})
             QVERIFY2(!parseIsoTimestamp(bad), bad);
@@ -161,13 +173,17 @@ class HistoryTest : public QObject {
         // A whole SAVE leaves no note behind; a failed one adds no row.
         QVERIFY(writeBytes(QStringLiteral("set1.dat"), oldFile) &&
                 writeBytes(QStringLiteral("history.csv"), header));
-        SaveWithHistory saved = saveRecordWithHistory(kMonza, before, after, when);
+        const FixedClock clock(1793650503, 3600); // 2026-11-02T21:15:03+01:00
+        SavedTimes saved = saveTimes(kMonza, before, after, clock);
         QVERIFY(saved.saved.ok() && saved.history.ok());
-        QVERIFY(readBytes(QStringLiteral("set1.dat")) == newFile &&
+        QCOMPARE(timeSheetOf(saved.record).practice.lap, std::string("1.29.876"));
+        QVERIFY(readBytes(QStringLiteral("set1.dat")) ==
+                    rewriteLapRecordFile(blankLapRecordFile(), "set1.dat", "12", saved.record)
+                        .value() &&
                 readBytes(QStringLiteral("history.csv")) == header + row &&
                 QDir().entryList(QDir::Files).size() == 2);
         QVERIFY(::chmod("set1.dat", 0444) == 0);
-        saved = saveRecordWithHistory(kMonza, after, before, when);
+        saved = saveTimes(kMonza, after, before, clock);
         QVERIFY(!saved.saved.ok() && readBytes(QStringLiteral("history.csv")) == header + row);
         QCOMPARE(QDir().entryList(QDir::Files).size(), 2);
     }
@@ -242,41 +258,6 @@ class HistoryTest : public QObject {
         splits[q + 2] = std::string("1.0x.000"); // not a time: nothing to check
         splits[fieldIndex(RecordSession::Practice, RecordField::Split2)] = std::string("1.01.000");
         QVERIFY(splitWarnings(splits).empty());
-    }
-
-    // The CSV file as a strict reader sees it: the rows of the stored times,
-    // names with commas and quotes intact, in trackset order.
-    void csvExportReadByPython() {
-        ScopedWorkDir dir;
-        std::string set1, set2;
-        for (int k = 1; k <= 16; ++k) {
-            set1 += k == 12 ? "\"1.20.100\",,,,\"a, b.set\",\"1.21.950\",\"27.100\",\"55.300\","
-                              "\"26.650\",wet\"B\".set,,,,,,,,,,\r\n"
-                            : std::string(19, ',') + "\r\n";
-            set2 += k == 4 ? ",,,,,,,,,,,,,,,\"1.32.400\",,,,\"caf\xe9.set\"\r\n"
-                           : std::string(19, ',') + "\r\n";
-        }
-        QVERIFY(writeBytes(QStringLiteral("set1.dat"), set1));
-        QVERIFY(writeBytes(QStringLiteral("set2.dat"), set2));
-        const ExportResult result = exportCsvFile("out.csv", {true, true, false});
-        QVERIFY(!result.stop && !result.writeError);
-
-        QProcess python;
-        python.start(QStringLiteral("python3"),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("import csv,sys\n"
-                                     "with open('out.csv', newline='', encoding='utf-8') as f:\n"
-                                     "    for r in csv.reader(f, strict=True):\n"
-                                     "        sys.stdout.write('|'.join(r) + '\\n')\n")});
-        QVERIFY(python.waitForFinished(10000) && python.exitCode() == 0);
-        QCOMPARE(QString::fromUtf8(python.readAllStandardOutput()),
-                 QStringLiteral(
-                     "Trackset|Circuit|Circuit name|Session|Lap time|1st split|'+2nd "
-                     "split|3rd split|Setup\n"
-                     "Standard|12|Monza - Italy|QuickRace|1.20.100||||a, b.set\n"
-                     "Standard|12|Monza - Italy|Practice|1.21.950|27.100|55.300|26.650|"
-                     "wet\"B\".set\n"
-                     "IA Track Pack|4|Monte Carlo - Monaco|Race|1.32.400||||caf\u00e9.set\n"));
     }
 };
 

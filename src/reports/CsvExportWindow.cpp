@@ -1,6 +1,6 @@
-#include "history/CsvExportWindow.h"
+#include "reports/CsvExportWindow.h"
 
-#include "history/CsvExport.h"
+#include "reports/CsvExport.h"
 
 #include <QLineEdit>
 

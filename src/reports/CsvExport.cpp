@@ -1,7 +1,7 @@
-#include "history/CsvExport.h"
+#include "reports/CsvExport.h"
 
-#include "history/History.h"
 #include "store/Cp1252.h"
+#include "store/Csv.h"
 
 namespace velomark {
 

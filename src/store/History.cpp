@@ -1,0 +1,227 @@
+#include "store/History.h"
+
+#include "store/Cp1252.h"
+#include "store/Csv.h"
+#include "store/Dates.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace velomark {
+
+namespace {
+
+constexpr size_t kHistoryColumns = 10;
+
+} // namespace
+
+std::string historyLine(const HistoryRow& r) {
+    return csvLine({r.when, std::string(tracksetName(r.set)), std::to_string(r.circuit),
+                    r.circuitName, std::string(recordSessionName(r.session)), r.lap, r.split1,
+                    r.split2, r.split3, r.setup});
+}
+
+namespace {
+
+// What a record of the history turned out to be.
+enum class Parsed { NotARow, OtherCircuit, Row };
+
+// One record of the history without its line end: a row (of the filter's
+// circuit, when there is one). The fields are only copied out once the row
+// is known to be wanted, so a filtered read of a long history is fast.
+Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const HistoryFilter* filter,
+                HistoryRow& row) {
+    while (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (!splitCsvLine(line, fields) || fields.size() != kHistoryColumns)
+        return Parsed::NotARow;
+    const auto set = tracksetNamed(fields[1].text);
+    const auto session = recordSessionNamed(fields[4].text);
+    int circuit = 0;
+    const std::string_view number = fields[2].text;
+    const auto parsed = std::from_chars(number.data(), number.data() + number.size(), circuit);
+    if (!set || !session || parsed.ec != std::errc() ||
+        parsed.ptr != number.data() + number.size() || circuit < 1 || circuit > kCircuitsPerSet ||
+        !parseIsoTimestamp(fields[0].text))
+        return Parsed::NotARow;
+    if (filter && (*set != filter->set || circuit != filter->circuit))
+        return Parsed::OtherCircuit;
+    row = HistoryRow{std::string(fields[0].text),
+                     *set,
+                     circuit,
+                     fields[3].value(),
+                     *session,
+                     fields[5].value(),
+                     fields[6].value(),
+                     fields[7].value(),
+                     fields[8].value(),
+                     fields[9].value()};
+    return Parsed::Row;
+}
+
+// The bytes up to the last line end: a last line without one is a row the
+// append did not finish.
+std::string_view wholeLines(std::string_view bytes) {
+    const size_t last = bytes.rfind('\n');
+    return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
+}
+
+bool oddQuotes(std::string_view text) {
+    return std::count(text.begin(), text.end(), '"') % 2 != 0;
+}
+
+// The records of whole lines, each tried as a row. A quoted field may hold
+// line breaks (a setup name from a hand-edited file), so a line that leaves a
+// quote open is joined with the lines after it (or, read backwards, before
+// it) up to the next line that closes it; when the joined lines do not make a
+// row, the line alone is skipped, so a stray quote in a hand-edited line costs
+// that line only, never the rows around it. A join never reaches past the
+// next line with an odd number of quotes, so every byte is looked at a fixed
+// number of times however the file is made.
+class Records {
+  public:
+    Records(std::string_view lines, const HistoryFilter* filter)
+        : m_lines(lines), m_filter(filter) {}
+
+    // The next record from the front: Row with row filled, or what it was instead.
+    Parsed next(HistoryRow& row) {
+        const size_t first = lineEnd(m_front);
+        size_t end = first;
+        for (bool open = oddQuotes(m_lines.substr(m_front, end - m_front));
+             open && end + 1 < m_lines.size();) {
+            const size_t from = end + 1;
+            end = lineEnd(from);
+            open = open != oddQuotes(m_lines.substr(from, end - from));
+        }
+        Parsed p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+        if (p == Parsed::NotARow && end != first) {
+            end = first;
+            p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+        }
+        m_front = end + 1;
+        return p;
+    }
+    // The last record not yet read from the back.
+    Parsed previous(HistoryRow& row) {
+        const size_t last = lineStart(m_back);
+        size_t start = last;
+        for (bool open = oddQuotes(m_lines.substr(start, m_back - start));
+             open && start > m_front;) {
+            const size_t to = start - 1; // the line end before
+            start = lineStart(to);
+            open = open != oddQuotes(m_lines.substr(start, to - start));
+        }
+        Parsed p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+        if (p == Parsed::NotARow && start != last) {
+            start = last;
+            p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+        }
+        m_back = start == 0 ? 0 : start - 1;
+        m_backDone = start <= m_front;
+        return p;
+    }
+    bool atEnd() const { return m_front >= m_lines.size(); }
+    bool atStart() const { return m_backDone || m_lines.empty(); }
+    // Past the first line, which a read from the middle of a file cut in two.
+    void skipLine() { m_front = lineEnd(m_front) + 1; }
+
+  private:
+    size_t lineEnd(size_t from) const { return std::min(m_lines.find('\n', from), m_lines.size()); }
+    // The start of the line whose line end is at `end`.
+    size_t lineStart(size_t end) const {
+        const size_t before = end == 0 ? std::string_view::npos : m_lines.rfind('\n', end - 1);
+        return before == std::string_view::npos ? 0 : before + 1;
+    }
+
+    std::string_view m_lines;
+    const HistoryFilter* m_filter;
+    std::vector<CsvField> m_fields;
+    size_t m_front = 0;
+    size_t m_back = m_lines.empty() ? 0 : m_lines.size() - 1; // the last line end
+    bool m_backDone = false;
+};
+
+} // namespace
+
+std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
+                                     const std::optional<HistoryFilter>& filter) {
+    std::vector<HistoryRow> rows;
+    Records records(wholeLines(bytes), filter ? &*filter : nullptr);
+    if (cutAtStart) // the first line was cut in two by the read limit
+        records.skipLine();
+    HistoryRow row;
+    while (!records.atEnd())
+        if (records.next(row) == Parsed::Row)
+            rows.push_back(std::move(row));
+    return rows;
+}
+
+Result<std::string> readHistoryBytes(bool& cut, const std::string& path, FileOps& ops) {
+    return ops.readTail(path, kHistoryReadLimit, cut);
+}
+
+Result<HistoryRead> readHistory(const std::string& path, const std::optional<HistoryFilter>& filter,
+                                FileOps& ops) {
+    bool cut = false;
+    Result<std::string> bytes = readHistoryBytes(cut, path, ops);
+    if (!bytes)
+        return bytes.error();
+    return HistoryRead{parseHistory(*bytes, cut, filter), cut};
+}
+
+std::string previousDate(std::string_view historyBytes, const CircuitChoice& circuit,
+                         const SessionChange& change) {
+    const std::string before = cp1252ToUtf8(change.before);
+    const HistoryFilter filter{circuit.trackset, circuit.number};
+    Records records(wholeLines(historyBytes), &filter);
+    HistoryRow r;
+    while (!records.atStart())
+        if (records.previous(r) == Parsed::Row && r.session == change.session && r.lap == before)
+            return r.when.substr(0, 10);
+    return {};
+}
+
+std::vector<SessionChange> changedLapTimes(const CircuitRecord& before,
+                                           const CircuitRecord& after) {
+    std::vector<SessionChange> changes;
+    for (RecordSession s : kRecordSessions) {
+        const size_t i = fieldIndex(s, RecordField::Lap);
+        const std::string was = textOf(before[i]);
+        const std::string now = textOf(after[i]);
+        if (was != now && !now.empty())
+            changes.push_back({s, was, now});
+    }
+    return changes;
+}
+
+std::vector<HistoryRow> historyRows(const CircuitChoice& circuit, const CircuitRecord& after,
+                                    const std::vector<SessionChange>& changes,
+                                    const std::string& when) {
+    const std::string name = cp1252ToUtf8(customHeading(circuit.caption));
+    std::vector<HistoryRow> rows;
+    for (const SessionChange& c : changes) {
+        auto field = [&](RecordField f) {
+            return cp1252ToUtf8(textOf(after[fieldIndex(c.session, f)]));
+        };
+        rows.push_back({when, circuit.trackset, circuit.number, name, c.session,
+                        field(RecordField::Lap), field(RecordField::Split1),
+                        field(RecordField::Split2), field(RecordField::Split3),
+                        field(RecordField::Setup)});
+    }
+    return rows;
+}
+
+Status appendHistory(const std::vector<HistoryRow>& rows, const std::string& path, FileOps& ops) {
+    if (rows.empty())
+        return success();
+    std::string lines;
+    for (const HistoryRow& r : rows)
+        lines += historyLine(r);
+    const Status s = ops.appendLines(path, lines, std::string(kHistoryHeader) + "\r\n");
+    if (!s)
+        return Error{s.error().kind,
+                     "The history " + path + " cannot be added to: " + s.error().message + "."};
+    return success();
+}
+
+} // namespace velomark

@@ -1,0 +1,164 @@
+#include "store/SaveTimes.h"
+
+#include "store/Cp1252.h"
+#include "store/TimeText.h"
+
+#include <cmath>
+
+namespace velomark {
+
+namespace {
+
+std::string pendingPathBeside(const std::string& historyPath) {
+    return directoryOf(historyPath) + kPendingHistoryName;
+}
+
+// Whether every row's lap time stands in its lap record file, beside the history.
+bool recordsHold(const std::vector<HistoryRow>& rows, const std::string& historyPath,
+                 FileOps& ops) {
+    for (const HistoryRow& r : rows) {
+        const std::string file = directoryOf(historyPath) + std::string(lapRecordFileName(r.set));
+        const Result<CircuitRecord> record = readCircuitRecord(file, r.circuit, ops);
+        if (!record ||
+            cp1252ToUtf8(textOf((*record)[fieldIndex(r.session, RecordField::Lap)])) != r.lap)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Status completePendingHistory(const std::string& historyPath, FileOps& ops) {
+    const std::string pending = pendingPathBeside(historyPath);
+    bool cut = false;
+    const Result<std::string> noted = ops.readTail(pending, kMaxDataFileBytes, cut);
+    if (!noted || noted->empty())
+        return noted ? success() : Status(noted.error()); // none: the usual case
+    const std::vector<HistoryRow> rows = parseHistory(*noted);
+    Status done = success();
+    if (!rows.empty() && recordsHold(rows, historyPath, ops)) {
+        // The rows may have been added already, before the crash came.
+        const Result<std::string> tail = ops.readTail(historyPath, noted->size(), cut);
+        if (!tail || *tail != *noted)
+            done = appendHistory(rows, historyPath, ops);
+    }
+    if (done)
+        ops.discard(pending);
+    return done;
+}
+
+TimeSheet timeSheetOf(const CircuitRecord& r) {
+    const auto text = [&r](RecordSession s, RecordField f) { return textOf(r[fieldIndex(s, f)]); };
+    const auto session = [&text](RecordSession s) {
+        return SessionTimes{text(s, RecordField::Lap), text(s, RecordField::Split1),
+                            text(s, RecordField::Split2), text(s, RecordField::Split3)};
+    };
+    return {text(RecordSession::QuickRace, RecordField::Lap), session(RecordSession::Practice),
+            session(RecordSession::Qualifying), text(RecordSession::Race, RecordField::Lap)};
+}
+
+void putTimeSheet(CircuitRecord& r, const TimeSheet& sheet) {
+    r[fieldIndex(RecordSession::QuickRace, RecordField::Lap)] = sheet.quickRaceLap;
+    for (const auto& [s, times] : {std::pair{RecordSession::Practice, &sheet.practice},
+                                   std::pair{RecordSession::Qualifying, &sheet.qualifying}}) {
+        r[fieldIndex(s, RecordField::Lap)] = times->lap;
+        r[fieldIndex(s, RecordField::Split1)] = times->split1;
+        r[fieldIndex(s, RecordField::Split2)] = times->split2;
+        r[fieldIndex(s, RecordField::Split3)] = times->split3;
+    }
+    r[fieldIndex(RecordSession::Race, RecordField::Lap)] = sheet.raceLap;
+}
+
+namespace {
+
+// Notes the rows in history.pending, written whole aside and renamed into
+// place; the save's own flush of the folder, right after, makes the name
+// last. False when it could not be noted: the save goes ahead all the same.
+bool noteRows(const std::vector<HistoryRow>& rows, const std::string& pending, FileOps& ops) {
+    std::string lines;
+    for (const HistoryRow& r : rows)
+        lines += historyLine(r);
+    const std::string aside = pending + ".new";
+    if (rows.empty() || !ops.writeScratch(aside, lines, -1))
+        return false;
+    if (ops.replace(aside, pending))
+        return true;
+    ops.discard(aside);
+    return false;
+}
+
+} // namespace
+
+SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
+                     const CircuitRecord& typed, const Clock& clock, const std::string& historyPath,
+                     FileOps& ops) {
+    SavedTimes result{timeSheetOf(typed), typed, success(), {}, success(), {}};
+    saveNormalise(result.sheet);
+    putTimeSheet(result.record, result.sheet);
+
+    result.history = completePendingHistory(historyPath, ops);
+    bool cut = false;
+    const Result<std::string> before = readHistoryBytes(cut, historyPath, ops);
+    if (result.history && !before)
+        result.history = before.error();
+    const std::vector<SessionChange> changes = changedLapTimes(held, result.record);
+    const std::vector<HistoryRow> rows =
+        historyRows(circuit, result.record, changes, clock.isoNow());
+    const std::string pending = pendingPathBeside(historyPath);
+    const bool noted = result.history && noteRows(rows, pending, ops);
+
+    const std::string file =
+        directoryOf(historyPath) + std::string(lapRecordFileName(circuit.trackset));
+    result.saved = saveCircuitRecord(file, std::to_string(circuit.number), result.record, ops);
+    if (result.saved && result.history)
+        result.history = appendHistory(rows, historyPath, ops);
+    if (noted)
+        ops.discard(pending);
+    if (rows.empty())
+        result.history = success(); // it was not needed
+    if (!result.saved)
+        return result;
+
+    for (const SessionChange& change : changes)
+        result.improvements.push_back(improvementText(
+            change, before ? previousDate(*before, circuit, change) : std::string()));
+    result.warnings = splitWarnings(result.record);
+    return result;
+}
+
+std::string improvementText(const SessionChange& change, const std::string& previousDate) {
+    const std::string head = std::string(recordSessionName(change.session)) + ": " + change.after;
+    if (change.before.empty())
+        return head + ", the first time stored for this session";
+    const std::string of = previousDate.empty() ? std::string() : " of " + previousDate;
+    const auto now = timeSeconds(change.after);
+    const auto was = timeSeconds(change.before);
+    if (!now || !was)
+        return head + ", which cannot be compared as a time with " + change.before + of;
+    const std::string by = threeDecimalFormat(std::fabs(*was - *now));
+    if (by == "0.000")
+        return head + ", the same time as " + change.before + of;
+    if (*now < *was)
+        return head + ", " + by + " s faster than " + change.before + of;
+    return head + ", " + by + " s slower than " + change.before + of + ", stored as you asked";
+}
+
+std::vector<std::string> splitWarnings(const CircuitRecord& record) {
+    std::vector<std::string> warnings;
+    for (RecordSession s : {RecordSession::Practice, RecordSession::Qualifying}) {
+        auto seconds = [&](RecordField f) { return timeSeconds(textOf(record[fieldIndex(s, f)])); };
+        const auto lap = seconds(RecordField::Lap);
+        const auto split1 = seconds(RecordField::Split1);
+        const auto split2 = seconds(RecordField::Split2);
+        if (!lap || !split1 || !split2)
+            continue;
+        const std::string check = "Check the " + std::string(recordSessionName(s)) + " times: ";
+        if (*split1 >= *split2)
+            warnings.push_back(check + "its 1st split is not below its +2nd split");
+        if (*split2 >= *lap)
+            warnings.push_back(check + "its +2nd split is not below its lap time");
+    }
+    return warnings;
+}
+
+} // namespace velomark
