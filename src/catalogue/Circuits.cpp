@@ -116,14 +116,16 @@ Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) 
     if (!bytes && bytes.error().kind != ErrorKind::Missing)
         return bytes.error(); // too large, or not a file: the message says which
     if (!bytes)
-        return Error{ErrorKind::Missing, "The custom circuit file " + path + " cannot be read."};
+        return Error{ErrorKind::Missing, "The custom circuit file " + path + " cannot be read.",
+                     path};
     FieldReader reader(*bytes);
     std::array<std::string, 16> captions;
     for (std::string& caption : captions) {
         std::optional<Field> f = reader.next();
         if (!f)
             return Error{ErrorKind::Short,
-                         "The custom circuit file " + path + " holds fewer than 16 circuits."};
+                         "The custom circuit file " + path + " holds fewer than 16 circuits.",
+                         path};
         caption = textOf(*f);
     }
     return captions;

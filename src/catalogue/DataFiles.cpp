@@ -13,7 +13,7 @@ Result<std::string> readGp2Path(const std::string& path) {
     FieldReader reader(*bytes);
     std::optional<Field> first = reader.next();
     if (!first)
-        return Error{ErrorKind::Short, "The file " + path + " holds no GP2 directory."};
+        return Error{ErrorKind::Short, "The file " + path + " holds no GP2 directory.", path};
     return textOf(*first);
 }
 

@@ -119,7 +119,7 @@ Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
     const std::string dir = nativePath(dosDirectory);
     std::error_code ec;
     if (!fs::is_directory(dir, ec))
-        return Error{ErrorKind::Missing, "The folder " + dir + " does not exist."};
+        return Error{ErrorKind::Missing, "The folder " + dir + " does not exist.", dir};
     std::vector<std::string> names;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
@@ -128,7 +128,7 @@ Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
             names.push_back(name);
     }
     if (ec)
-        return Error{ErrorKind::Missing, "The folder " + dir + " cannot be read."};
+        return Error{ErrorKind::Missing, "The folder " + dir + " cannot be read.", dir};
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const bool less =
             std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),

@@ -9,6 +9,7 @@
 #include "hotlap/WaitWindow.h"
 #include "platform/BatchRunner.h"
 #include "platform/Messages.h"
+#include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 #include "store/FileOps.h"
@@ -56,25 +57,6 @@ class FileList : public QListWidget {
     }
 };
 
-// The GP2 directory is stored in the files' 8-bit text; the file system
-// takes its own encoding (the same 8-bit set for the narrow calls on Windows).
-std::string onDisk(const std::string& fileText) {
-#ifdef Q_OS_WIN
-    return fileText;
-#else
-    const QByteArray bytes = QFile::encodeName(fromFileText(fileText));
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-#endif
-}
-
-QString fromDisk(const std::string& bytes) {
-#ifdef Q_OS_WIN
-    return fromFileText(bytes);
-#else
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-#endif
-}
-
 // A sentence without its closing period, to be set after a colon in another.
 QString asClause(QString text) {
     while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
@@ -95,17 +77,7 @@ QString writeWorkingFile(const char* name, std::string_view bytes) {
     if (written)
         return QString();
     return QStringLiteral("in the data folder %1, %2")
-        .arg(QDir::toNativeSeparators(QDir::currentPath()), fromFileText(written.error().message));
-}
-
-// The first character of text outside the files' 8-bit set.
-QString firstUnstorable(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-        const QString one = QString::fromUcs4(&c, 1);
-        if (!toFileText(one))
-            return one;
-    }
-    return QString();
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()));
 }
 
 // Only what an extraction leaves: a pipe or directory that stood in the way
@@ -214,16 +186,17 @@ bool HotlapImportWindow::load() {
 
 void HotlapImportWindow::fillFileList() {
     const QString current = File1->currentItem() ? File1->currentItem()->text() : QString();
-    const Result<std::vector<std::string>> names = listHotlapFiles(
-        savesDirectory(onDisk(m_gp2p)), hotlapPattern(m_circuit.trackset, m_circuit.number));
+    const Result<std::vector<std::string>> names =
+        listHotlapFiles(savesDirectory(diskName(fromFileText(m_gp2p))),
+                        hotlapPattern(m_circuit.trackset, m_circuit.number));
     File1->clear();
     if (!names) {
-        m_status->setText(fromDisk(names.error().message));
+        m_status->setText(messageText(names.error()));
         return;
     }
     m_status->clear();
     for (const std::string& name : *names)
-        File1->addItem(fromDisk(name));
+        File1->addItem(fromDiskName(name));
     // Filling again on each activation keeps the file the fields came from highlighted.
     const QList<QListWidgetItem*> same = File1->findItems(current, Qt::MatchExactly);
     if (!current.isEmpty() && !same.isEmpty())

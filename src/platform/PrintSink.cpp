@@ -118,11 +118,11 @@ class RealPrinter final : public PrintSink {
         const QString file = job.name + QStringLiteral(".pdf");
         if (!painted)
             return {{}, QStringLiteral("The file %1 could not be drawn.").arg(file)};
-        const std::string path = QFile::encodeName(file).toStdString();
+        const std::string path = diskName(file);
         const Status saved = replaceFileSafely(realFileOps(), path, buffer.data().toStdString(),
                                                scratchNameBeside(path));
         if (!saved)
-            return {{}, messageText(saved.error()).replace(fromFileText(path), file)};
+            return {{}, messageText(saved.error())};
         return {file, {}};
     }
 };

@@ -9,13 +9,19 @@
 
 namespace velomark {
 
-QString unstorableReason(const QString& text) {
+QString firstUnstorable(const QString& text) {
     for (const char32_t c : text.toUcs4()) {
         if (!encodeCp1252(c))
-            return QStringLiteral("The character %1 cannot be stored in Velomark's files.")
-                .arg(QString::fromUcs4(&c, 1));
+            return QString::fromUcs4(&c, 1);
     }
     return QString();
+}
+
+QString unstorableReason(const QString& text) {
+    const QString c = firstUnstorable(text);
+    return c.isEmpty()
+               ? QString()
+               : QStringLiteral("The character %1 cannot be stored in Velomark's files.").arg(c);
 }
 
 StorableTextValidator::StorableTextValidator(QLineEdit* field, int typingLimit, Refused refused)

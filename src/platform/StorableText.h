@@ -36,8 +36,9 @@ class StorableTextValidator : public QValidator {
 // whole, even beyond the typing limit, without a refusal.
 void setFieldText(QLineEdit* field, const QString& text);
 
-// Why text cannot be stored in the files' 8-bit character set, or an empty
-// string when it can.
+// The first character of text that the files' 8-bit character set cannot
+// store, and why text cannot be stored; empty strings when it can.
+QString firstUnstorable(const QString& text);
 QString unstorableReason(const QString& text);
 
 } // namespace velomark

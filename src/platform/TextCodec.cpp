@@ -22,7 +22,25 @@ std::optional<std::string> toFileText(const QString& text) {
 namespace velomark {
 
 QString messageText(const Error& error) {
-    return fromFileText(error.message);
+    const std::string& m = error.message;
+    const std::string& path = error.path;
+    QString text;
+    size_t from = 0;
+    for (size_t at = path.empty() ? std::string::npos : m.find(path); at != std::string::npos;
+         at = m.find(path, from)) {
+        text += fromFileText(m.substr(from, at - from)) + fromDiskName(path);
+        from = at + path.size();
+    }
+    return text + fromFileText(m.substr(from));
+}
+
+std::string diskName(const QString& name) {
+    const QByteArray bytes = name.toUtf8();
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+QString fromDiskName(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 } // namespace velomark

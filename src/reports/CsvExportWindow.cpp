@@ -1,5 +1,6 @@
 #include "reports/CsvExportWindow.h"
 
+#include "platform/TextCodec.h"
 #include "reports/CsvExport.h"
 
 #include <QLineEdit>
@@ -13,8 +14,8 @@ CsvExportWindow::CsvExportWindow()
 }
 
 void CsvExportWindow::run() {
-    const std::string target = fileSystemName(csvfile->text());
-    finishFileExport(exportCsvFile(target, ticked()), target, csvfile->text());
+    const std::string target = diskName(csvfile->text());
+    finishFileExport(exportCsvFile(target, ticked()));
 }
 
 } // namespace velomark

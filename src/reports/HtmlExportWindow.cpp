@@ -21,7 +21,7 @@ HtmlExportWindow::HtmlExportWindow()
 }
 
 void HtmlExportWindow::run() {
-    const std::string target = fileSystemName(hfile->text());
+    const std::string target = diskName(hfile->text());
     const ExportResult result =
         exportHtmlFile(target, toFileText(htitle->text()).value_or(std::string()), ticked());
     switch (result.refused) {
@@ -42,7 +42,7 @@ void HtmlExportWindow::run() {
     if (result.stop) {
         showStop(*result.stop); // the page was not written, and an older one is still whole
     } else if (result.writeError) {
-        showWriteError(*result.writeError, target, hfile->text());
+        showWriteError(*result.writeError);
         return;
     } else {
         beep();

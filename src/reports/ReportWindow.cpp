@@ -87,31 +87,22 @@ void ReportWindow::showStop(const ReportStop& stop) {
                        MessageButtons::Ok, MessageIcon::Stop});
 }
 
-void ReportWindow::showWriteError(const Error& error, const std::string& path,
-                                  const QString& typed) {
-    // The core names the file by its bytes; the player typed it as text.
-    QString text = messageText(error);
-    text.replace(fromFileText(path), typed);
-    showMessage(this, {QStringLiteral("Lap times not exported"), text, MessageButtons::Ok,
-                       MessageIcon::Stop});
+void ReportWindow::showWriteError(const Error& error) {
+    showMessage(this, {QStringLiteral("Lap times not exported"), messageText(error),
+                       MessageButtons::Ok, MessageIcon::Stop});
 }
 
-void ReportWindow::finishFileExport(const ExportResult& result, const std::string& path,
-                                    const QString& typed) {
+void ReportWindow::finishFileExport(const ExportResult& result) {
     if (result.stop)
         showStop(*result.stop);
     if (result.writeError) {
-        showWriteError(*result.writeError, path, typed);
+        showWriteError(*result.writeError);
         return;
     }
     // A stopped export is no success: the message said so, and no beep follows it.
     if (!result.stop)
         beep();
     close();
-}
-
-std::string fileSystemName(const QString& typed) {
-    return QFile::encodeName(typed).toStdString();
 }
 
 } // namespace velomark

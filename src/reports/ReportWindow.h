@@ -38,11 +38,10 @@ class ReportWindow : public QWidget {
     void showStop(const ReportStop& stop);
     // A target file that could not be written, named as the player typed it;
     // the window stays open with everything typed.
-    void showWriteError(const Error& error, const std::string& path, const QString& typed);
+    void showWriteError(const Error& error);
     // After a file export: what stopped it or the write error, else the beep;
     // the window closes unless the target could not be written.
-    void finishFileExport(const ExportResult& result, const std::string& path,
-                          const QString& typed);
+    void finishFileExport(const ExportResult& result);
 
     QCheckBox* chk1 = nullptr;
     QCheckBox* chk2 = nullptr;
@@ -53,9 +52,5 @@ class ReportWindow : public QWidget {
   private:
     QFormLayout* m_fields = nullptr;
 };
-
-// A file name as the file system takes it: the typed name in the system's
-// encoding, which is what the player sees in a file manager.
-std::string fileSystemName(const QString& typed);
 
 } // namespace velomark

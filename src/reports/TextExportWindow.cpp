@@ -1,5 +1,6 @@
 #include "reports/TextExportWindow.h"
 
+#include "platform/TextCodec.h"
 #include "reports/TextReports.h"
 
 #include <QLineEdit>
@@ -13,8 +14,8 @@ TextExportWindow::TextExportWindow()
 }
 
 void TextExportWindow::run() {
-    const std::string target = fileSystemName(hfile->text());
-    finishFileExport(exportTextFile(target, ticked()), target, hfile->text());
+    const std::string target = diskName(hfile->text());
+    finishFileExport(exportTextFile(target, ticked()));
 }
 
 } // namespace velomark

@@ -120,14 +120,16 @@ Result<int> openForReading(const std::string& path, struct stat& st, bool& absen
     absent = fd < 0 && errno == ENOENT;
     if (fd < 0)
         return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be opened: " + reason(errno) + "."};
+                     "The file " + path + " cannot be opened: " + reason(errno) + ".", path};
     Descriptor owned(fd);
     if (::fstat(fd, &st) != 0) // GetFileInformationByHandle
         return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be read: " + reason(errno) + "."};
+                     "The file " + path + " cannot be read: " + reason(errno) + ".", path};
     if (!S_ISREG(st.st_mode))
-        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
-                                                ", not a regular file, so it was not read."};
+        return Error{ErrorKind::NotRegular,
+                     "The file " + path + " is " + kindOf(st.st_mode) +
+                         ", not a regular file, so it was not read.",
+                     path};
     return owned.release();
 }
 
@@ -203,7 +205,7 @@ Result<std::string> FileOps::readAll(const std::string& path) {
     // is refused as well.
     Result<std::string> bytes = readHead(path, kMaxDataFileBytes + 1);
     if (bytes && bytes->size() > kMaxDataFileBytes)
-        return Error{ErrorKind::TooLarge, tooLarge(path)};
+        return Error{ErrorKind::TooLarge, tooLarge(path), path};
     return bytes;
 }
 
@@ -224,7 +226,7 @@ Result<std::string> readHead(const std::string& path, std::size_t limit) {
             continue;
         if (n < 0)
             return Error{ErrorKind::Missing,
-                         "The file " + path + " cannot be read: " + reason(errno) + "."};
+                         "The file " + path + " cannot be read: " + reason(errno) + ".", path};
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<size_t>(n));
@@ -295,7 +297,7 @@ Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
         if (errno == ENOENT)
             return target; // a new file
         return Error{ErrorKind::WriteFailed,
-                     "The file " + path + " cannot be examined: " + reason(errno) + "."};
+                     "The file " + path + " cannot be examined: " + reason(errno) + ".", path};
     }
     if (S_ISLNK(st.st_mode)) {
         // The link stays a link: the new content goes to its final target, and
@@ -303,24 +305,27 @@ Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
         // directory. Windows: GetFinalPathNameByHandleW.
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (!resolved)
-            return Error{ErrorKind::Missing, "The file " + path +
-                                                 " is a link that leads to no file (" +
-                                                 reason(errno) + "), so nothing was written."};
+            return Error{ErrorKind::Missing,
+                         "The file " + path + " is a link that leads to no file (" + reason(errno) +
+                             "), so nothing was written.",
+                         path};
         target.path = resolved;
         std::free(resolved);
         target.scratch = directoryOf(target.path) + scratchName;
         if (::stat(target.path.c_str(), &st) != 0)
             return Error{ErrorKind::WriteFailed,
-                         "The file " + path + " cannot be examined: " + reason(errno) + "."};
+                         "The file " + path + " cannot be examined: " + reason(errno) + ".", path};
     }
     if (!S_ISREG(st.st_mode))
-        return Error{ErrorKind::NotRegular, "The file " + path + " is " + kindOf(st.st_mode) +
-                                                ", not a regular file, so it was not replaced."};
+        return Error{ErrorKind::NotRegular,
+                     "The file " + path + " is " + kindOf(st.st_mode) +
+                         ", not a regular file, so it was not replaced.",
+                     path};
     // The owner's write bit decides even for root, for whom access() always
     // agrees. Windows: FILE_ATTRIBUTE_READONLY.
     if ((st.st_mode & S_IWUSR) == 0 || ::access(target.path.c_str(), W_OK) != 0)
         return Error{ErrorKind::ReadOnly,
-                     "The file " + path + " is read-only, so it was left unchanged."};
+                     "The file " + path + " is read-only, so it was left unchanged.", path};
     target.mode = static_cast<int>(st.st_mode & 07777);
     return target;
 }
@@ -394,7 +399,7 @@ Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit
             continue;
         if (n < 0)
             return Error{ErrorKind::Missing,
-                         "The file " + path + " cannot be read: " + reason(errno) + "."};
+                         "The file " + path + " cannot be read: " + reason(errno) + ".", path};
         if (n == 0)
             break; // the file shrank while it was read
         done += static_cast<std::size_t>(n);
@@ -473,7 +478,7 @@ Status DataFolderLock::acquire(const std::string& dir) {
 Result<std::string> FileOps::readAll(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
+        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened.", path};
     std::string bytes;
     char buffer[8192];
     size_t n = 0;
@@ -482,9 +487,9 @@ Result<std::string> FileOps::readAll(const std::string& path) {
     const bool failed = std::ferror(f) != 0;
     std::fclose(f);
     if (failed)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be read."};
+        return Error{ErrorKind::Missing, "The file " + path + " cannot be read.", path};
     if (bytes.size() > kMaxDataFileBytes)
-        return Error{ErrorKind::TooLarge, tooLarge(path)};
+        return Error{ErrorKind::TooLarge, tooLarge(path), path};
     return bytes;
 }
 
@@ -529,7 +534,7 @@ Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit
     if (!f && errno == ENOENT)
         return std::string();
     if (!f)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened."};
+        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened.", path};
     std::string bytes;
     char buffer[8192];
     size_t n = 0;
@@ -577,8 +582,10 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
     if (!target)
         return target.error();
     const auto unchanged = [&path](const Error& e) {
-        return Error{e.kind, "The file " + path + " cannot be saved: " + clause(e.message) + ". " +
-                                 path + " was left unchanged."};
+        return Error{e.kind,
+                     "The file " + path + " cannot be saved: " + clause(e.message) + ". " + path +
+                         " was left unchanged.",
+                     path};
     };
     if (Status written = ops.writeScratch(target->scratch, bytes, target->mode); !written)
         return unchanged(written.error());
@@ -591,7 +598,8 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
                      "The new " + path +
                          " is in place, but its folder could not be flushed to the disk, so the "
                          "change may be lost if the computer stops now: " +
-                         clause(synced.error().message) + "."};
+                         clause(synced.error().message) + ".",
+                     path};
     return success();
 }
 

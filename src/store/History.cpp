@@ -220,7 +220,8 @@ Status appendHistory(const std::vector<HistoryRow>& rows, const std::string& pat
     const Status s = ops.appendLines(path, lines, std::string(kHistoryHeader) + "\r\n");
     if (!s)
         return Error{s.error().kind,
-                     "The history " + path + " cannot be added to: " + s.error().message + "."};
+                     "The history " + path + " cannot be added to: " + s.error().message + ".",
+                     path};
     return success();
 }
 

@@ -9,9 +9,10 @@ namespace velomark {
 namespace {
 
 Error shortFile(const std::string& path, int records) {
-    return Error{ErrorKind::Short, "The lap record file " + path + " holds only " +
-                                       std::to_string(records) + " of its " +
-                                       std::to_string(kCircuitsPerSet) + " circuit records."};
+    return Error{ErrorKind::Short,
+                 "The lap record file " + path + " holds only " + std::to_string(records) +
+                     " of its " + std::to_string(kCircuitsPerSet) + " circuit records.",
+                 path};
 }
 
 // A record with the bytes it was read from, when those are whole lines (from a
@@ -139,8 +140,10 @@ Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumb
     if (!set)
         return set.error();
     if (circuitNumber > kCircuitsPerSet)
-        return Error{ErrorKind::Short, "The lap record file " + path + " has no circuit " +
-                                           std::to_string(circuitNumber) + "."};
+        return Error{ErrorKind::Short,
+                     "The lap record file " + path + " has no circuit " +
+                         std::to_string(circuitNumber) + ".",
+                     path};
     return (*set)[static_cast<size_t>(circuitNumber - 1)];
 }
 

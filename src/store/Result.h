@@ -22,6 +22,10 @@ enum class ErrorKind {
 struct Error {
     ErrorKind kind;
     std::string message; // plain words, names the file
+    // The file the message names, spelled as the file system spells it (its
+    // bytes stand in message as they are), or "" when it names none; a window
+    // shows that name as a file name and the rest as the files' 8-bit text.
+    std::string path = {};
 };
 
 // Either a value or an Error.

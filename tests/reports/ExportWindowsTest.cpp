@@ -122,13 +122,18 @@ class ExportWindowsTest : public QObject {
         QVERIFY(msgs.beeps == 2 && !window("frmtxt"));
         QVERIFY(QFile::exists(QString::fromStdString(longest)));
 
-        // A target that cannot be written (here the name the window opens with)
-        // is named; no beep, and the window stays.
+        // A target that cannot be written (here the name the window opens with,
+        // then one in a folder that is not there) is named as typed; no beep,
+        // and the window stays.
         QVERIFY(QDir().mkdir(QStringLiteral("Laptimes.txt")));
         w = open<TextExportWindow>(QStringLiteral("SI"));
         msgs.expect(MessageAnswer::Ok);
         clickButton(w, "Command1");
         QVERIFY(msgs.shown[0].text.contains(QStringLiteral("Laptimes.txt")));
+        retype(w, {{"hfile", "Zo\u00eb/laps.txt"}});
+        msgs.expect(MessageAnswer::Ok);
+        clickButton(w, "Command1");
+        QVERIFY(msgs.shown.takeLast().text.contains(QStringLiteral("Zo\u00eb/laps.txt")));
         QVERIFY(msgs.beeps == 2 && window("frmtxt") == w);
 
         // A later trackset's file missing: said, and no beep, as the export is not whole.

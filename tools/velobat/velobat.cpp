@@ -1,24 +1,18 @@
-// velobat BATCHFILE: runs the hof.bat that the hot-lap import writes, where
-// there is no cmd.exe. It understands exactly what hof.bat holds:
-//
-//   PROGRAM ARGS >FILE   runs PROGRAM with standard output in FILE (created or emptied)
-//   echo TEXT >FILE      writes TEXT and CR LF into FILE
-//   exit                 stops
-//
-// Lines end in CR LF or LF. Words are split at blanks; double quotes let a word
-// hold blanks and are removed. Backslashes are directory separators. PROGRAM is
+// velobat BATCHFILE: runs the hof.bat that the hot-lap import writes, so that
+// no command interpreter ever reads it. It understands exactly what hof.bat
+// holds (BatchScript.h). Backslashes are directory separators. PROGRAM is
 // started directly with posix_spawn, never through a shell, so no text in a
 // file name is ever run as a command. A redirection creates its file afresh and
-// never writes through a link. A line that holds what cmd.exe would take as an
-// operator (& | < ^ outside quotes, % anywhere) or that is otherwise not one of
-// the three forms is reported on standard error and skipped: the lines after
-// it, among them the "echo 1 >flag" the import waits for, still run.
+// never writes through a link. A line that is refused is reported on standard
+// error and skipped: the lines after it, among them the "echo 1 >flag" the
+// import waits for, still run.
 //
 // Exit status: 0 when every line ran and every program ended with 0; else
 // what went wrong last: a program's own exit status, 128 plus the signal that
 // stopped it, 1 when a line was skipped or no program could be started, 2 when
 // the batch file cannot be read. A failing program does not stop the batch, as
 // with cmd.exe, so the import still learns that the batch has ended.
+#include "BatchScript.h"
 #include "hotlap/HotlapFiles.h"
 #include "store/Cp1252.h"
 #include "store/FileOps.h"
@@ -43,165 +37,19 @@ extern char** environ;
 
 namespace {
 
+using velomark::BatchCommand;
 using velomark::nativePath;
 
 constexpr size_t kBatchLimit = 64 * 1024; // hof.bat is three short lines
 
-struct Command {
-    bool exit = false;
-    bool echo = false;
-    std::string echoText;
-    std::vector<std::string> words; // program and arguments, quotes removed
-    std::optional<std::string> output;
-};
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool equalsFolded(std::string_view word, std::string_view lower) {
-    if (word.size() != lower.size())
-        return false;
-    for (size_t i = 0; i < word.size(); ++i) {
-        const char c = word[i] >= 'A' && word[i] <= 'Z' ? static_cast<char>(word[i] + 32) : word[i];
-        if (c != lower[i])
-            return false;
-    }
-    return true;
-}
-
-// One word from line at pos: quotes group, a blank or an unquoted '>' ends it.
-// Returns false on an operator outside quotes or an unclosed quote.
-bool readWord(std::string_view line, size_t& pos, std::string& word, std::string& why) {
-    bool quoted = false;
-    for (; pos < line.size(); ++pos) {
-        const char c = line[pos];
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (quoted) {
-            word += c;
-        } else if (isBlank(c) || c == '>') {
-            break;
-        } else if (c == '&' || c == '|' || c == '<' || c == '^') {
-            why = std::string("an operator outside double quotes (") + c + ')';
-            return false;
-        } else {
-            word += c;
-        }
-    }
-    if (quoted)
-        why = "a double quote that is not closed";
-    return !quoted;
-}
-
-// The redirection at pos (on '>'): one word, then nothing but blanks.
-bool readOutput(std::string_view line, size_t pos, Command& command, std::string& why) {
-    ++pos;
-    if (pos < line.size() && line[pos] == '>') {
-        why = "appending (>>), which hof.bat never does";
-        return false;
-    }
-    while (pos < line.size() && isBlank(line[pos]))
-        ++pos;
-    std::string file;
-    if (!readWord(line, pos, file, why))
-        return false;
-    while (pos < line.size() && isBlank(line[pos]))
-        ++pos;
-    if (file.empty() || pos < line.size()) {
-        why = file.empty() ? "no file after >" : "text after the output file";
-        return false;
-    }
-    command.output = file;
-    return true;
-}
-
-std::optional<Command> parseLine(std::string_view line, std::string& why) {
-    for (char c : line) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u < 0x20 && c != '\t') || u == 0x7F) {
-            why = "a control character";
-            return std::nullopt;
-        }
-        if (c == '%') {
-            why = "a percent sign, which cmd.exe would expand";
-            return std::nullopt;
-        }
-    }
-    size_t pos = 0;
-    while (pos < line.size() && isBlank(line[pos]))
-        ++pos;
-    if (pos < line.size() && line[pos] == '@') // "@command": cmd.exe's "do not show it"
-        ++pos;
-
-    Command command;
-    const size_t wordEnd = std::min(line.find_first_of(" \t>", pos), line.size());
-    const std::string_view first = line.substr(pos, wordEnd - pos);
-    if (equalsFolded(first, "exit")) {
-        command.exit = true;
-        return command;
-    }
-    if (equalsFolded(first, "echo")) {
-        // As cmd.exe does: the text runs from after one separator up to the
-        // redirection, blanks included; quotes are printed as they stand.
-        command.echo = true;
-        size_t textStart = wordEnd < line.size() && isBlank(line[wordEnd]) ? wordEnd + 1 : wordEnd;
-        bool quoted = false;
-        for (size_t i = textStart; i < line.size(); ++i) {
-            const char c = line[i];
-            if (c == '"')
-                quoted = !quoted;
-            if (quoted)
-                continue;
-            if (c == '>') {
-                command.echoText = std::string(line.substr(textStart, i - textStart));
-                return readOutput(line, i, command, why) ? std::optional(command) : std::nullopt;
-            }
-            if (c == '&' || c == '|' || c == '<' || c == '^') {
-                why = std::string("an operator outside double quotes (") + c + ')';
-                return std::nullopt;
-            }
-        }
-        command.echoText = std::string(line.substr(textStart));
-        return command;
-    }
-    while (pos < line.size()) {
-        if (isBlank(line[pos])) {
-            ++pos;
-        } else if (line[pos] == '>') {
-            if (!readOutput(line, pos, command, why))
-                return std::nullopt;
-            break;
-        } else {
-            std::string word;
-            if (!readWord(line, pos, word, why))
-                return std::nullopt;
-            command.words.push_back(word);
-        }
-    }
-    if (command.words.empty()) {
-        why = "no program to run";
-        return std::nullopt;
-    }
-    return command;
-}
-
 // A regular file with an execute bit that starts as an ELF binary or a script.
 bool isNativeExecutable(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::access(path.c_str(), X_OK) != 0)
+    if (::access(path.c_str(), X_OK) != 0)
         return false;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    char magic[4] = {};
-    const ssize_t n = ::read(fd, magic, sizeof magic);
-    ::close(fd);
-    return (n == 4 && std::memcmp(magic,
-                                  "\x7f"
-                                  "ELF",
-                                  4) == 0) ||
-           (n >= 2 && magic[0] == '#' && magic[1] == '!');
+    const velomark::Result<std::string> magic = velomark::readHead(path, 4);
+    return magic && (magic->starts_with("\x7f"
+                                        "ELF") ||
+                     magic->starts_with("#!"));
 }
 
 // The folder this interpreter was started from, where our own hof2lap sits;
@@ -218,7 +66,8 @@ std::string ownDirectory(const char* argv0) {
 bool isHof2lap(const std::string& path) {
     const size_t slash = path.rfind('/');
     const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    return equalsFolded(base, "hof2lap") || equalsFolded(base, "hof2lap.exe");
+    return velomark::equalIgnoringCase(base, "hof2lap") ||
+           velomark::equalIgnoringCase(base, "hof2lap.exe");
 }
 
 // The programs to try for a command's first word, in order: the program as
@@ -250,7 +99,8 @@ int statusOf(int waitStatus, const std::string& program, std::string& why) {
 
 // Starts the first candidate that will start, its output in out, and waits
 // for it. The status it ended with, or -1 when none could be started.
-int spawnAndWait(const Command& command, const std::string& ownDir, int out, std::string& why) {
+int spawnAndWait(const BatchCommand& command, const std::string& ownDir, int out,
+                 std::string& why) {
     const std::vector<std::string> programs = candidates(command.words[0], ownDir);
     if (programs.empty()) {
         why = command.words[0] + " is no program that can run here, and it is not hof2lap";
@@ -307,7 +157,7 @@ velomark::Status writeOut(const std::string& bytes) {
 
 // Runs one command: 0 when it ran and its program ended well, else the status
 // to pass on, with why when the program could not say it itself.
-int run(const Command& command, const std::string& ownDir, std::string& why) {
+int run(const BatchCommand& command, const std::string& ownDir, std::string& why) {
     velomark::FreshFile output;
     int out = STDOUT_FILENO;
     if (command.output) {
@@ -339,27 +189,6 @@ std::string printable(std::string_view line) {
     return text;
 }
 
-// hof.bat is written in the data files' Windows-1252, as cmd.exe reads it;
-// file names on a modern POSIX system are UTF-8, so a GP2 directory or a hot
-// lap named with accents is found only after this conversion.
-std::string utf8FromCp1252(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char32_t c : velomark::decodeCp1252(bytes)) {
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -379,20 +208,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string ownDir = ownDirectory(argv[0]);
-    const std::string converted = utf8FromCp1252(*batch);
+    // hof.bat is written in the data files' Windows-1252, as cmd.exe reads it;
+    // file names on a modern POSIX system are UTF-8, so a GP2 directory or a
+    // hot lap named with accents is found only after this conversion.
+    const std::string converted = velomark::cp1252ToUtf8(*batch);
     const std::string_view text = converted;
     int status = 0;
-    size_t start = 0;
-    for (int number = 1; start < text.size(); ++number) {
-        const size_t lf = std::min(text.find('\n', start), text.size());
-        std::string_view line = text.substr(start, lf - start);
-        start = lf + 1;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+    int number = 0;
+    for (const std::string_view line : velomark::batchLines(text)) {
+        ++number;
         if (line.find_first_not_of(" \t") == std::string_view::npos)
             continue;
         std::string why;
-        const std::optional<Command> command = parseLine(line, why);
+        const std::optional<BatchCommand> command = velomark::parseBatchLine(line, why);
         if (command && command->exit)
             break;
         const int result = command ? run(*command, ownDir, why) : 1;
