@@ -3,6 +3,7 @@
 #include "velomark/Version.h"
 
 #include "app/AboutBox.h"
+#include "app/CircuitWindows.h"
 #include "catalogue/CustomWindow.h"
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
@@ -185,8 +186,6 @@ void MainWindow::buildCircuitButtons() {
         const int row = (k - 1) % 8;
         b->setGeometry(twipRect(column, 720 + 600 * row, 1695, 495));
         b->setStyleSheet(grey);
-        b->setMouseTracking(true);
-        b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, k] { openCircuit(k); });
         t[static_cast<size_t>(k - 1)] = b;
     }
@@ -290,14 +289,12 @@ CircuitChoice MainWindow::circuitAt(int k) const {
 }
 
 void MainWindow::openCircuit(int k) {
-    m_tno2 = k;
-    m_fn = std::string(lapRecordFileName(selectedTrackset()));
     auto* editor = new LapTimeEditor(circuitAt(k));
     if (!editor->load()) { // the player has been told why
         delete editor;
         return;
     }
-    m_editor = editor;
+    m_circuitWindows = new CircuitWindows(editor, this);
     connect(editor, &LapTimeEditor::closed, this, &QWidget::show);
     hide();
     editor->show();
@@ -337,14 +334,8 @@ void MainWindow::openAbout() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
-        for (size_t i = 0; i < t.size(); ++i) {
-            if (watched == t[i])
-                m_tno2 = static_cast<int>(i) + 1;
-        }
-    } else if (watched == Image2 && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == Image2 && event->type() == QEvent::MouseButtonRelease)
         openAbout();
-    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -358,10 +349,8 @@ void MainWindow::changeEvent(QEvent* event) {
 
 // The import window and its helpers, the editor and the initialisation window.
 void MainWindow::closeTransientWindows() {
-    if (m_editor) {
-        m_editor->closeImport();
-        m_editor->close();
-    }
+    if (m_circuitWindows)
+        m_circuitWindows->closeAll();
     if (m_init)
         m_init->close();
 }

@@ -17,20 +17,15 @@ class QRadioButton;
 namespace velomark {
 
 class AboutBox;
+class CircuitWindows;
 class CustomWindow;
 class ExportChooser;
 class InitWindow;
-class LapTimeEditor;
 
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
     explicit MainWindow(QWidget* parent = nullptr);
-
-    // The hand-over state: the lap record file of the last circuit click and
-    // the number of the circuit last pointed at or clicked (0 before any).
-    const std::string& fn() const { return m_fn; }
-    int tno2() const { return m_tno2; }
 
     Trackset selectedTrackset() const;
     // Selects a trackset as the option buttons do; Custom reads the custom
@@ -73,9 +68,7 @@ class MainWindow : public QWidget {
     std::array<QPushButton*, 16> t{};
     std::array<std::string, 16> m_customCaptions; // as last read from the custom file
 
-    std::string m_fn;
-    int m_tno2 = 0;
-    QPointer<LapTimeEditor> m_editor;
+    QPointer<CircuitWindows> m_circuitWindows; // of the open circuit
     QPointer<InitWindow> m_init;
     QPointer<CustomWindow> m_custom;
     QPointer<ExportChooser> m_export;

@@ -1,7 +1,5 @@
 #include "editor/LapTimeEditor.h"
 
-#include "history/ProgressWindow.h"
-#include "hotlap/HotlapImportWindow.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
@@ -69,7 +67,7 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
     cmdprogress = button(this, "PROGRESS", "cmdprogress");
     cmdprogress->setAccessibleName(QStringLiteral("Progress chart of this circuit"));
     cmdprogress->setToolTip(QStringLiteral("Your saved lap times at this circuit over time."));
-    connect(cmdprogress, &QPushButton::clicked, this, &LapTimeEditor::openProgress);
+    connect(cmdprogress, &QPushButton::clicked, this, &LapTimeEditor::progressRequested);
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(grid);
@@ -163,7 +161,7 @@ QLayout* LapTimeEditor::buildButtons() {
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdimport, cmdclear, cmdclose, cmdsave})
         buttons->addWidget(b);
-    connect(cmdimport, &QPushButton::clicked, this, &LapTimeEditor::openImport);
+    connect(cmdimport, &QPushButton::clicked, this, &LapTimeEditor::importRequested);
     connect(cmdclear, &QPushButton::clicked, this, &LapTimeEditor::clearAll);
     connect(cmdclose, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdsave, &QPushButton::clicked, this, [this] { save(); });
@@ -415,86 +413,39 @@ void LapTimeEditor::clearAll() {
                 f->clear();
 }
 
-void LapTimeEditor::insertImportedLap(const ImportedLap& lap) {
+void LapTimeEditor::insertLap(RecordSession slot, const std::string& lap, const std::string& split1,
+                              const std::string& split2) {
     // A session's lap time goes in before its splits: writing it clears them.
-    auto put = [this](Row r, Column c, const std::string& text) {
-        setFieldText(cell(r, c), fromFileText(text));
-    };
-    switch (lap.slot) {
-    case ImportedLap::Slot::Practice:
-    case ImportedLap::Slot::Qualifying: {
-        const Session s =
-            lap.slot == ImportedLap::Slot::Practice ? Session::Practice : Session::Qualifying;
-        put(rowOf(s), Column::Lap, lap.lap);
-        put(rowOf(s), Column::Split1, lap.split1);
-        put(rowOf(s), Column::Split2, lap.split2);
-        m_pendingCompletion = s;
-        break;
-    }
-    case ImportedLap::Slot::Race:
-        put(Row::Race, Column::Lap, lap.lap);
-        break;
-    case ImportedLap::Slot::QuickRace:
-        put(Row::QuickRace, Column::Lap, lap.lap);
-        break;
-    }
+    setFieldText(cell(slot, Column::Lap), fromFileText(lap));
+    if (slot != RecordSession::Practice && slot != RecordSession::Qualifying)
+        return;
+    setFieldText(cell(slot, Column::Split1), fromFileText(split1));
+    setFieldText(cell(slot, Column::Split2), fromFileText(split2));
+    m_pendingCompletion = slot == RecordSession::Practice ? Session::Practice : Session::Qualifying;
 }
 
 // An imported Practice or Qualifying lap gets its 3rd split once the editor
-// is active again, and the import window, its work done, closes.
+// is active again, and the import window, its work done, may close.
 void LapTimeEditor::onActivated() {
     if (m_closing || !m_pendingCompletion)
         return;
     const Session s = *m_pendingCompletion;
     m_pendingCompletion.reset();
     completeSession(s);
-    closeImport();
+    emit importFinished();
 }
 
-void LapTimeEditor::openImport() {
-    if (!m_import) {
-        auto* import = new HotlapImportWindow(m_circuit);
-        if (!import->load()) { // the player was told to set the GP2 directory
-            delete import;
-            return;
-        }
-        connect(import, &HotlapImportWindow::lapChosen, this, &LapTimeEditor::insertImportedLap);
-        m_import = import;
-    }
-    m_import->show();
-    m_import->raise();
-    m_import->activateWindow();
-}
-
-void LapTimeEditor::openProgress() {
-    if (!m_progress) {
-        ProgressInput input{m_circuit, {}, std::nullopt};
-        for (RecordSession s : kRecordSessions)
-            input.storedLaps[static_cast<size_t>(s)] = textOf(m_held[fieldIndex(s, Column::Lap)]);
-        auto stored = [this](Session s) {
-            const Row r = rowOf(s);
-            return SessionTimes{textOf(m_held[fieldIndex(r, Column::Lap)]),
-                                textOf(m_held[fieldIndex(r, Column::Split1)]),
-                                textOf(m_held[fieldIndex(r, Column::Split2)]),
-                                textOf(m_held[fieldIndex(r, Column::Split3)])};
-        };
-        const auto shown = timeDifferences(stored(Session::Practice), stored(Session::Qualifying),
-                                           DifferenceSide::PracticeMinusQualifying);
-        if (shown) {
-            const std::string& text = shown->idealLap; // "Ideal Lap Time: 1.29.824"
-            input.idealLap = timeSeconds(text.substr(text.find(": ") + 2));
-        }
-        m_progress = new ProgressWindow(std::move(input));
-        m_progress->load(kHistoryFileName);
-    }
-    m_progress->show();
-    m_progress->raise();
-    m_progress->activateWindow();
-}
-
-void LapTimeEditor::closeImport() {
-    if (m_import)
-        m_import->close();
+std::optional<double> LapTimeEditor::heldIdealLap() const {
+    auto stored = [this](Session s) {
+        const Row r = rowOf(s);
+        return SessionTimes{textOf(m_held[fieldIndex(r, Column::Lap)]),
+                            textOf(m_held[fieldIndex(r, Column::Split1)]),
+                            textOf(m_held[fieldIndex(r, Column::Split2)]),
+                            textOf(m_held[fieldIndex(r, Column::Split3)])};
+    };
+    const auto shown = timeDifferences(stored(Session::Practice), stored(Session::Qualifying),
+                                       DifferenceSide::PracticeMinusQualifying);
+    return shown ? std::optional(shown->idealSeconds) : std::nullopt;
 }
 
 void LapTimeEditor::showStatus(const QString& text) {
@@ -533,9 +484,6 @@ void LapTimeEditor::changeEvent(QEvent* event) {
 
 void LapTimeEditor::closeEvent(QCloseEvent* event) {
     m_closing = true;
-    closeImport();
-    if (m_progress)
-        m_progress->close();
     QWidget::closeEvent(event);
     emit closed();
 }

@@ -1,15 +1,14 @@
 // The lap-time editor frmtimes: one circuit's record as a grid of fields,
-// with CLEAR, SAVE, CLOSE, IMPORT, the "+2nd Split" header and the "+/-"
-// differences label.
+// with CLEAR, SAVE, CLOSE, IMPORT, PROGRESS, the "+2nd Split" header and the
+// "+/-" differences label. IMPORT and PROGRESS ask for their windows by
+// signal; the application opens them and hands imported laps back.
 #pragma once
 
 #include "editor/SessionGrid.h"
 #include "editor/TimeDifferences.h"
-#include "hotlap/ImportedLap.h"
 #include "store/LapRecordFile.h"
 #include "store/TimeText.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -22,8 +21,6 @@ class QPushButton;
 
 namespace velomark {
 
-class HotlapImportWindow;
-class ProgressWindow;
 struct SavedTimes;
 
 class LapTimeEditor : public QWidget {
@@ -45,14 +42,22 @@ class LapTimeEditor : public QWidget {
     bool save();
     void clearAll();
     void completeSession(Session s);
-    void closeImport();
-    void openProgress();
 
-    // INSERT in the import window: the times go into their session's fields;
-    // a Practice or Qualifying lap is completed when the editor is active again.
-    void insertImportedLap(const ImportedLap& lap);
+    // INSERT in the import window: the times go into the fields of session
+    // slot; a Practice or Qualifying lap is completed when the editor is
+    // active again, and then importFinished follows.
+    void insertLap(RecordSession slot, const std::string& lap, const std::string& split1,
+                   const std::string& split2);
+
+    const CircuitChoice& circuit() const { return m_circuit; }
+    // The record as last read or saved, and the ideal lap its splits give.
+    const CircuitRecord& heldRecord() const { return m_held; }
+    std::optional<double> heldIdealLap() const;
 
   signals:
+    void importRequested();   // IMPORT
+    void importFinished();    // an imported lap is complete: its window may go
+    void progressRequested(); // PROGRESS
     void closed();
 
   protected:
@@ -74,7 +79,6 @@ class LapTimeEditor : public QWidget {
     SessionTimes sessionTimes(Session s) const;
     std::optional<Session> secondSplitSession(QObject* watched) const;
     void onActivated();
-    void openImport();
     void showStatus(const QString& text);
     static QString statusAfterSave(const SavedTimes& done);
 
@@ -87,8 +91,6 @@ class LapTimeEditor : public QWidget {
     bool m_closing = false;
     std::optional<Session> m_pendingCompletion; // an imported lap awaiting its 3rd split
     CircuitRecord m_held{}; // the record as last read or saved; the fields the window does not show
-    QPointer<HotlapImportWindow> m_import;
-    QPointer<ProgressWindow> m_progress;
 
     std::array<std::array<QLineEdit*, kColumns>, kRows> m_cells{};
     QLabel* track = nullptr;

@@ -109,6 +109,7 @@ timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, Di
     if (lead.failed())
         return std::nullopt;
     d.idealLap = "Ideal Lap Time: " + lapTimeText(ideal);
+    d.idealSeconds = ideal;
     return d;
 }
 

@@ -25,6 +25,7 @@ struct DifferenceDisplay {
     // session lacks that split.
     std::array<std::string, 4> labels;
     std::string idealLap; // "Ideal Lap Time: 1.29.824"
+    double idealSeconds = 0;
 };
 
 // Nothing when a split the comparison needs is empty or not a number.

@@ -37,13 +37,35 @@ void convertColons(std::string& text) {
 
 } // namespace
 
+namespace {
+
+// How a session's beginning maps, tested in this order, and what it maps to.
+struct SessionMapping {
+    std::string_view beginning, text;
+    HotlapSession session;
+};
+constexpr SessionMapping kSessionMappings[] = {
+    {"Unlim", "Practice", HotlapSession::Practice},
+    {"Quali", "Qualifying", HotlapSession::Qualifying},
+    {"Race", "Race/Quickrace", HotlapSession::RaceOrQuickRace},
+};
+
+} // namespace
+
 void mapSession(std::string& session) {
-    if (startsWith(session, "Unlim"))
-        session = "Practice";
-    else if (startsWith(session, "Quali"))
-        session = "Qualifying";
-    else if (startsWith(session, "Race"))
-        session = "Race/Quickrace";
+    for (const SessionMapping& m : kSessionMappings) {
+        if (startsWith(session, m.beginning)) {
+            session = m.text;
+            return;
+        }
+    }
+}
+
+HotlapSession hotlapSession(std::string_view mapped) {
+    for (const SessionMapping& m : kSessionMappings)
+        if (mapped == m.text)
+            return m.session;
+    return HotlapSession::None;
 }
 
 void scanDumpLine(std::string_view line, DumpFields& fields) {

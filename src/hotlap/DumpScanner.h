@@ -33,6 +33,12 @@ inline constexpr size_t kDumpByteLimit = 64 * 1024;
 // "Race/Quickrace"; any other session stays as it is.
 void mapSession(std::string& session);
 
+// What INSERT makes of a mapped session: the fields of Practice or
+// Qualifying, the choice between Race and QuickRace, or nothing at all (a
+// warm-up, a plain hot lap without times).
+enum class HotlapSession { Practice, Qualifying, RaceOrQuickRace, None };
+HotlapSession hotlapSession(std::string_view mapped);
+
 // Finds the first occurrence of each key in line and lets its value replace
 // the field; then maps the session.
 void scanDumpLine(std::string_view line, DumpFields& fields);

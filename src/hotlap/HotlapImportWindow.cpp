@@ -405,13 +405,13 @@ void HotlapImportWindow::showFields() {
 void HotlapImportWindow::insert() {
     if (extracting())
         return;
-    const std::string& s = m_fields.session;
-    if (s == "Qualifying" || s == "Practice") {
+    const HotlapSession s = hotlapSession(m_fields.session);
+    if (s == HotlapSession::Practice || s == HotlapSession::Qualifying) {
         emit lapChosen(
-            {s == "Practice" ? ImportedLap::Slot::Practice : ImportedLap::Slot::Qualifying,
+            {s == HotlapSession::Practice ? RecordSession::Practice : RecordSession::Qualifying,
              m_fields.lap, m_fields.split1, m_fields.split2});
         hide(); // the editor completes the 3rd split and then closes this window
-    } else if (s == "Race/Quickrace") {
+    } else if (s == HotlapSession::RaceOrQuickRace) {
         if (!m_slotChoice) {
             m_slotChoice = new SlotChoiceWindow(this);
             connect(m_slotChoice, &SlotChoiceWindow::slotChosen, this,
@@ -424,8 +424,8 @@ void HotlapImportWindow::insert() {
     // Any other session (a warm-up lap, a plain hot lap without times): nothing to insert.
 }
 
-void HotlapImportWindow::chooseSlot(ImportedLap::Slot slot) {
-    if (extracting() || m_fields.session != "Race/Quickrace")
+void HotlapImportWindow::chooseSlot(RecordSession slot) {
+    if (extracting() || hotlapSession(m_fields.session) != HotlapSession::RaceOrQuickRace)
         return;
     emit lapChosen({slot, m_fields.lap, {}, {}});
     hide(); // stays loaded: the next IMPORT shows it as it is

@@ -47,7 +47,7 @@ class HotlapImportWindow : public QWidget {
 
     // INSERT, and the two buttons of the slot-choice window.
     void insert();
-    void chooseSlot(ImportedLap::Slot slot);
+    void chooseSlot(RecordSession slot);
 
   signals:
     void lapChosen(const velomark::ImportedLap& lap);

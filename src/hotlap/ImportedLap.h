@@ -2,13 +2,14 @@
 // presses INSERT (and, for a race lap, chooses the slot).
 #pragma once
 
+#include "store/LapRecordFile.h"
+
 #include <string>
 
 namespace velomark {
 
 struct ImportedLap {
-    enum class Slot { Practice, Qualifying, Race, QuickRace };
-    Slot slot = Slot::Practice;
+    RecordSession slot = RecordSession::Practice; // the session whose fields take it
     std::string lap, split1, split2; // time texts; splits only for Practice and Qualifying
 };
 

@@ -11,11 +11,11 @@ SlotChoiceWindow::SlotChoiceWindow(QWidget* parent) : QWidget(parent, Qt::Window
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Insert into which slot ?"));
     auto* layout = new QHBoxLayout(this);
-    const std::pair<const char*, ImportedLap::Slot> buttons[] = {
-        {"cmdr", ImportedLap::Slot::Race}, {"cmdqr", ImportedLap::Slot::QuickRace}};
+    const std::pair<const char*, RecordSession> buttons[] = {{"cmdr", RecordSession::Race},
+                                                             {"cmdqr", RecordSession::QuickRace}};
     for (const auto& [name, slot] : buttons) {
-        auto* b = new QPushButton(slot == ImportedLap::Slot::Race ? QStringLiteral("Race")
-                                                                  : QStringLiteral("Quickrace"),
+        auto* b = new QPushButton(slot == RecordSession::Race ? QStringLiteral("Race")
+                                                              : QStringLiteral("Quickrace"),
                                   this);
         b->setObjectName(QString::fromLatin1(name));
         layout->addWidget(b);

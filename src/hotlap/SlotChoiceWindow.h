@@ -14,7 +14,7 @@ class SlotChoiceWindow : public QWidget {
 
   signals:
     // Race or QuickRace; the import window inserts the lap and closes this window.
-    void slotChosen(velomark::ImportedLap::Slot slot);
+    void slotChosen(velomark::RecordSession slot);
 };
 
 } // namespace velomark

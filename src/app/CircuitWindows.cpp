@@ -1,0 +1,71 @@
+#include "app/CircuitWindows.h"
+
+#include "editor/LapTimeEditor.h"
+#include "history/ProgressWindow.h"
+#include "hotlap/HotlapImportWindow.h"
+#include "store/History.h"
+
+namespace velomark {
+
+namespace {
+
+void bringUp(QWidget* w) {
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+} // namespace
+
+CircuitWindows::CircuitWindows(LapTimeEditor* editor, QObject* parent)
+    : QObject(parent), m_editor(editor) {
+    connect(editor, &LapTimeEditor::importRequested, this, &CircuitWindows::openImport);
+    connect(editor, &LapTimeEditor::importFinished, this, &CircuitWindows::closeImport);
+    connect(editor, &LapTimeEditor::progressRequested, this, &CircuitWindows::openProgress);
+    connect(editor, &LapTimeEditor::closed, this, [this] {
+        closeImport();
+        if (m_progress)
+            m_progress->close();
+        deleteLater();
+    });
+}
+
+void CircuitWindows::closeAll() {
+    closeImport();
+    if (m_editor)
+        m_editor->close();
+}
+
+void CircuitWindows::openImport() {
+    if (!m_import) {
+        auto* import = new HotlapImportWindow(m_editor->circuit());
+        if (!import->load()) { // the player was told to set the GP2 directory
+            delete import;
+            return;
+        }
+        connect(import, &HotlapImportWindow::lapChosen, m_editor, [this](const ImportedLap& lap) {
+            m_editor->insertLap(lap.slot, lap.lap, lap.split1, lap.split2);
+        });
+        m_import = import;
+    }
+    bringUp(m_import);
+}
+
+void CircuitWindows::closeImport() {
+    if (m_import)
+        m_import->close();
+}
+
+void CircuitWindows::openProgress() {
+    if (!m_progress) {
+        ProgressInput input{m_editor->circuit(), {}, m_editor->heldIdealLap()};
+        for (RecordSession s : kRecordSessions)
+            input.storedLaps[static_cast<size_t>(s)] =
+                textOf(m_editor->heldRecord()[fieldIndex(s, RecordField::Lap)]);
+        m_progress = new ProgressWindow(std::move(input));
+        m_progress->load(kHistoryFileName);
+    }
+    bringUp(m_progress);
+}
+
+} // namespace velomark
