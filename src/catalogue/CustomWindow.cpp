@@ -58,7 +58,27 @@ CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Setup Custom Circuits"));
     setFixedSize(px(kWidth), px(kHeight));
+    buildHeadings();
+    buildRows();
 
+    cmdok = new QPushButton(QStringLiteral("OK"), this);
+    cmdok->setObjectName(QStringLiteral("cmdok"));
+    cmdok->setGeometry(twipRect(4440, 6240, 855, 375));
+    cmdok->setStyleSheet(QStringLiteral("background-color: rgb(172, 172, 172);"));
+    connect(cmdok, &QPushButton::clicked, this, &CustomWindow::cmdokClick);
+
+    // OK first, then each row's name and country.
+    QWidget* previous = cmdok;
+    for (size_t i = 0; i < cn.size(); ++i) {
+        setTabOrder(previous, cn[i]);
+        setTabOrder(cn[i], co[i]);
+        previous = co[i];
+    }
+    cmdok->setFocus();
+}
+
+// The title, the two column headings and the status line under the rows.
+void CustomWindow::buildHeadings() {
     QLabel* title = label(this, QStringLiteral("Custom Circuit Setup"), QStringLiteral("Label1"),
                           twipRect(0, 120, kWidth, 450));
     title->setAlignment(Qt::AlignCenter);
@@ -80,8 +100,11 @@ CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_status = label(this, QString(), QStringLiteral("status"),
                      twipRect(120, kRowTop + kRowStep * 16 + 60, 4200, 300));
     setTextColour(m_status, QColor(160, 0, 0));
-    const auto refused = [this](const QString& why) { m_status->setText(why); };
+}
 
+// The 16 numbered rows of name and country, filled from the custom file.
+void CustomWindow::buildRows() {
+    const auto refused = [this](const QString& why) { m_status->setText(why); };
     const CustomRows rows = loadCustomRows();
     for (int k = 1; k <= 16; ++k) {
         const size_t i = static_cast<size_t>(k - 1);
@@ -113,21 +136,6 @@ CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Line17->setObjectName(QStringLiteral("Line17"));
     Line17->setFrameShape(QFrame::HLine);
     Line17->setGeometry(px(120), px(kRowTop + kRowStep * 16 - 45), px(4335 - 120), 2);
-
-    cmdok = new QPushButton(QStringLiteral("OK"), this);
-    cmdok->setObjectName(QStringLiteral("cmdok"));
-    cmdok->setGeometry(twipRect(4440, 6240, 855, 375));
-    cmdok->setStyleSheet(QStringLiteral("background-color: rgb(172, 172, 172);"));
-    connect(cmdok, &QPushButton::clicked, this, &CustomWindow::cmdokClick);
-
-    // OK first, then each row's name and country.
-    QWidget* previous = cmdok;
-    for (size_t i = 0; i < cn.size(); ++i) {
-        setTabOrder(previous, cn[i]);
-        setTabOrder(cn[i], co[i]);
-        previous = co[i];
-    }
-    cmdok->setFocus();
 }
 
 void CustomWindow::cmdokClick() {

@@ -26,6 +26,9 @@ class CustomWindow : public QWidget {
     void saved();
 
   private:
+    void buildHeadings();
+    void buildRows();
+
     std::array<QLineEdit*, 16> cn{};
     std::array<QLineEdit*, 16> co{};
     QPushButton* cmdok = nullptr;

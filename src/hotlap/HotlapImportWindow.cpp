@@ -95,6 +95,32 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Import Hotlap from GP2"));
 
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(buildList(), 1);
+    columns->addLayout(buildFields(), 1);
+    m_status = plainLabel(QString(), this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    setTextColour(m_status, QColor(160, 0, 0));
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addWidget(m_status);
+    setMinimumSize(px(7200), px(3600));
+
+    // The list and the two buttons first; the fields after them, readable but not typed into.
+    QWidget::setTabOrder(File1, cmdins);
+    QWidget::setTabOrder(cmdins, Command1);
+    QWidget::setTabOrder(Command1, session);
+    for (auto [from, to] : {std::pair{session, lap}, std::pair{lap, split1},
+                            std::pair{split1, split2}, std::pair{split2, circuit}})
+        QWidget::setTabOrder(from, to);
+    File1->setFocus(Qt::OtherFocusReason);
+
+    m_runner = new BatchRunner(this);
+    connect(m_runner, &BatchRunner::finished, this, &HotlapImportWindow::onBatchFinished);
+}
+
+QLayout* HotlapImportWindow::buildList() {
     auto* list = new FileList(this);
     list->chosenByKey = [this] { chosenInList(); };
     File1 = list;
@@ -104,11 +130,14 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     connect(File1, &QListWidget::itemClicked, this, &HotlapImportWindow::chosenInList);
     auto* listLabel = plainLabel(QStringLiteral("HotLaps"), this);
     listLabel->setBuddy(File1);
-    m_status = plainLabel(QString(), this);
-    m_status->setObjectName(QStringLiteral("status"));
-    m_status->setWordWrap(true);
-    setTextColour(m_status, QColor(160, 0, 0));
+    auto* left = new QVBoxLayout;
+    left->addWidget(listLabel);
+    left->addWidget(File1);
+    return left;
+}
 
+// The five fields the dump fills, read-only, and INSERT and CLOSE under them.
+QLayout* HotlapImportWindow::buildFields() {
     auto* fields = new QFormLayout;
     auto field = [this, fields](const char* label, const char* name) {
         auto* f = new QLineEdit(this);
@@ -132,9 +161,6 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(listLabel);
-    left->addWidget(File1);
     auto* right = new QVBoxLayout;
     right->addLayout(fields);
     right->addStretch();
@@ -143,25 +169,7 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     buttons->addWidget(cmdins);
     buttons->addWidget(Command1);
     right->addLayout(buttons);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    auto* outer = new QVBoxLayout(this);
-    outer->addLayout(columns);
-    outer->addWidget(m_status);
-    setMinimumSize(px(7200), px(3600));
-
-    // The list and the two buttons first; the fields after them, readable but not typed into.
-    QWidget::setTabOrder(File1, cmdins);
-    QWidget::setTabOrder(cmdins, Command1);
-    QWidget::setTabOrder(Command1, session);
-    for (auto [from, to] : {std::pair{session, lap}, std::pair{lap, split1},
-                            std::pair{split1, split2}, std::pair{split2, circuit}})
-        QWidget::setTabOrder(from, to);
-    File1->setFocus(Qt::OtherFocusReason);
-
-    m_runner = new BatchRunner(this);
-    connect(m_runner, &BatchRunner::finished, this, &HotlapImportWindow::onBatchFinished);
+    return right;
 }
 
 HotlapImportWindow::~HotlapImportWindow() {

@@ -18,6 +18,7 @@
 #include <string>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -62,6 +63,8 @@ class HotlapImportWindow : public QWidget {
   private:
     enum class Stage { Idle, Waiting, Reading };
 
+    QLayout* buildList();
+    QLayout* buildFields();
     void chosenInList();
     void onBatchFinished(const BatchOutcome& outcome);
     QString batchFailure(const BatchOutcome& outcome) const;

@@ -156,14 +156,15 @@ std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
     return rows;
 }
 
-Result<std::string> readHistoryBytes(bool& cut, const std::string& path, FileOps& ops) {
-    return ops.readTail(path, kHistoryReadLimit, cut);
+Result<std::string> readHistoryBytes(bool& cut, const std::string& path, FileOps& ops,
+                                     std::size_t limit) {
+    return ops.readTail(path, limit, cut);
 }
 
 Result<HistoryRead> readHistory(const std::string& path, const std::optional<HistoryFilter>& filter,
-                                FileOps& ops) {
+                                FileOps& ops, std::size_t limit) {
     bool cut = false;
-    Result<std::string> bytes = readHistoryBytes(cut, path, ops);
+    Result<std::string> bytes = readHistoryBytes(cut, path, ops, limit);
     if (!bytes)
         return bytes.error();
     return HistoryRead{parseHistory(*bytes, cut, filter), cut};

@@ -51,18 +51,20 @@ struct HistoryFilter {
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart = false,
                                      const std::optional<HistoryFilter>& filter = std::nullopt);
 
-// The bytes of the history, its last kHistoryReadLimit at most (cut tells).
-// A missing history is empty; anything but a regular file is refused.
+// The bytes of the history, its last `limit` at most (cut tells). A missing
+// history is empty; anything but a regular file is refused.
 Result<std::string> readHistoryBytes(bool& cut, const std::string& path = kHistoryFileName,
-                                     FileOps& ops = realFileOps());
+                                     FileOps& ops = realFileOps(),
+                                     std::size_t limit = kHistoryReadLimit);
 
 struct HistoryRead {
     std::vector<HistoryRow> rows;
-    bool cut = false; // only the last kHistoryReadLimit bytes were read
+    bool cut = false; // only the last bytes were read
 };
 Result<HistoryRead> readHistory(const std::string& path = kHistoryFileName,
                                 const std::optional<HistoryFilter>& filter = std::nullopt,
-                                FileOps& ops = realFileOps());
+                                FileOps& ops = realFileOps(),
+                                std::size_t limit = kHistoryReadLimit);
 
 // What a SAVE changed: the sessions whose lap time differs between the record
 // before and after, and now holds a time. Texts are the files' 8-bit bytes.

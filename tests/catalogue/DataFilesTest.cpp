@@ -1,4 +1,4 @@
-// Initialising the data files in order, and the GP2 directory file.
+// Initialising the data files in order.
 #include "catalogue/DataFiles.h"
 
 #include "support/TestFiles.h"
@@ -26,16 +26,6 @@ class RecordingOps : public FileOps {
 class DataFilesTest : public QObject {
     Q_OBJECT
   private slots:
-    // A quote is refused before anything is written. A directory stored, read
-    // back and losing one trailing backslash is InitWindowTest's; none stored,
-    // the editor test's.
-    void gp2Path() {
-        ScopedWorkDir dir;
-        QVERIFY(!writeGp2Path("C:\\\"GP2\"").ok());
-        QVERIFY(!QFile::exists(QStringLiteral("gp2path")));
-        QCOMPARE(withoutTrailingBackslash(""), std::string());
-    }
-
     // The order: set1.dat, set2.dat, custom, set3.dat; which are written and
     // their bytes are InitWindowTest's.
     void initialisationStopsAtFirstFailure() {

@@ -57,16 +57,28 @@ static HotlapImportWindow* openImport(Desk& desk, int k, LapTimeEditor** editor)
     return (!done.isEmpty() || done.wait(kGenerousWait)) && done.count() == 1;
 }
 
-// The GP2 directory GP2 with a qualifying lap AHOT.HL in its saves; circuit 1
-// of the Standard set opened and its import window shown.
-static HotlapImportWindow* importOfAhot(Desk& desk, LapTimeEditor** editor) {
+// The GP2 directory GP2 holding files (paths below it) and set in gp2path;
+// Standard and Custom records, the custom file, the main window shown.
+[[nodiscard]] static bool
+gp2With(Desk& desk, std::initializer_list<std::pair<const char*, std::string>> files) {
     BatchRunner::setInterpreterDirectory(QStringLiteral(VELOBAT_DIR));
-    if (!QDir().mkpath(QStringLiteral("GP2/gpsaves")) ||
-        !writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok() ||
-        !writeBytes(QStringLiteral("GP2/gpsaves/AHOT.HL"), hotlapFile({.session = 0x44})) ||
-        !desk.ready())
-        return nullptr;
-    return openImport(desk, 1, editor);
+    bool ok = QDir().mkpath(QStringLiteral("GP2/gpsaves")) &&
+              writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok() &&
+              writeBytes(QStringLiteral("set3.dat"), blankLapRecordFile()) &&
+              writeBytes(QStringLiteral("custom"), fixture("custom_initialised"));
+    for (const auto& [name, bytes] : files) {
+        const QString path = QStringLiteral("GP2/") + QString::fromLatin1(name);
+        ok = ok && QFileInfo(path).dir().mkpath(QStringLiteral(".")) && writeBytes(path, bytes);
+    }
+    return ok && desk.ready();
+}
+
+// The GP2 directory with a qualifying lap AHOT.HL in its saves; circuit 1 of
+// the Standard set opened and its import window shown.
+static HotlapImportWindow* importOfAhot(Desk& desk, LapTimeEditor** editor) {
+    return gp2With(desk, {{"gpsaves/AHOT.HL", hotlapFile({.session = 0x44})}})
+               ? openImport(desk, 1, editor)
+               : nullptr;
 }
 
 // Extracts file, which must fail with a message holding why: the fields stay empty.
@@ -105,7 +117,7 @@ class ImportWindowTest : public QObject {
         QCOMPARE(fields(import), kQualifyingLap);
         QCOMPARE(readBytes(victim), std::string("precious"));
         QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                 strings({"GP2", "gp2path", "set1.dat"}));
+                 strings({"custom", "GP2", "gp2path", "set1.dat", "set3.dat"}));
 
         QVERIFY(::mkfifo("hoftemp", 0600) == 0);
         QVERIFY(refused(desk, import, "a named pipe stands at hoftemp; it was left alone"));
@@ -113,7 +125,7 @@ class ImportWindowTest : public QObject {
         QVERIFY(
             refused(desk, import, "a directory stands at FLAG, which is flag in other letters"));
         QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
-                 strings({"FLAG", "GP2", "gp2path", "set1.dat"}));
+                 strings({"custom", "FLAG", "GP2", "gp2path", "set1.dat", "set3.dat"}));
         editor->close();
     }
 
@@ -155,26 +167,16 @@ class ImportWindowTest : public QObject {
         editor->close();
     }
 
+    // No saves folder: an empty list that names the folder, filled again on
+    // activation; a qualifying lap goes into the editor's fields, its 3rd
+    // split once the editor is active again, and the import window goes.
     void fromTheListToTheEditor() {
         Desk desk;
-        BatchRunner::setInterpreterDirectory(QStringLiteral(VELOBAT_DIR));
-        // GP2 with hot laps of circuits 1 and 2, not yet in gpsaves; Standard and Custom records.
-        const std::pair<const char*, std::string> files[] = {
-            {"set3.dat", blankLapRecordFile()},
-            {"custom", fixture("custom_initialised")},
-            {"GP2/later/AHOT.HL", hotlapFile({.session = 0x44})},
-            {"GP2/later/ahot2.hl", hotlapFile({.session = 0x80, .lapTime = 95321})},
-            {"GP2/later/AWARM.HLP", hotlapFile({.session = 0x02})},
-            {"GP2/later/BHOT.HL", "not a hot lap"},
-            {"GP2/later/Q\"Q.HL", hotlapFile({})}};
-        QVERIFY(QDir().mkpath(QStringLiteral("GP2/later")) &&
-                writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok());
-        for (const auto& [name, bytes] : files)
-            QVERIFY(writeBytes(QString::fromLatin1(name), bytes));
-
-        // No saves folder: an empty list that names the folder; it is filled again on activation.
+        QVERIFY(gp2With(desk, {{"later/AHOT.HL", hotlapFile({.session = 0x44})},
+                               {"later/ahot2.hl", hotlapFile({.session = 0x80})},
+                               {"later/BHOT.HL", "not a hot lap"}}));
+        QVERIFY(QDir().rmdir(QStringLiteral("GP2/gpsaves")));
         LapTimeEditor* editor = nullptr;
-        QVERIFY(desk.ready());
         QPointer<HotlapImportWindow> import = openImport(desk, 1, &editor);
         QVERIFY(import);
         auto* list = child<QListWidget>(import, "File1");
@@ -185,22 +187,29 @@ class ImportWindowTest : public QObject {
         QCOMPARE(names(list), strings({"AHOT.HL", "ahot2.hl"}));
         QVERIFY(!child<QPushButton>(import, "cmdins")->isVisible());
         QVERIFY(extract(import, QStringLiteral("AHOT.HL")));
-        QCOMPARE(fields(import),
-                 strings({"Qualifying", "1.23.456", "41.123", "1.02.345", "Interlagos"}));
+        QCOMPARE(fields(import), kQualifyingLap);
         QVERIFY(child<QPushButton>(import, "cmdins")->isVisible() && settled());
         QCOMPARE(texts(editor, {"qlap"}), strings({""}));
 
-        // INSERT: the lap and two splits, the 3rd split once the editor is active again.
         clickButton(import, "cmdins");
         QVERIFY(!import->isVisible());
         QCOMPARE(texts(editor, {"qlap", "qs1", "qs2", "qs3"}),
                  strings({"1.23.456", "41.123", "1.02.345", ""}));
         QVERIFY(activate(editor) && !window("frmhof"));
         QCOMPARE(texts(editor, {"qs3"}), strings({"21.111"}));
+        editor->close();
+    }
 
-        // A race lap chosen with the keyboard goes to the slot the player names.
-        clickButton(editor, "cmdimport");
-        import = window<HotlapImportWindow>("frmhof");
+    // A race lap chosen with the keyboard goes to the slot the player names;
+    // the window stays loaded, and the next IMPORT shows it as it was.
+    void raceLapIntoTheChosenSlot() {
+        Desk desk;
+        QVERIFY(
+            gp2With(desk, {{"gpsaves/AHOT.HL", hotlapFile({.session = 0x44})},
+                           {"gpsaves/ahot2.hl", hotlapFile({.session = 0x80, .lapTime = 95321})}}));
+        LapTimeEditor* editor = nullptr;
+        QPointer<HotlapImportWindow> import = openImport(desk, 1, &editor);
+        QVERIFY(import);
         QSignalSpy raceDone(import.data(), &HotlapImportWindow::extracted);
         QVERIFY(activate(import));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End); // the list has the focus
@@ -211,7 +220,6 @@ class ImportWindowTest : public QObject {
         QVERIFY(!window("frmqr") && import && !import->isVisible());
         QCOMPARE(texts(editor, {"rlap", "qrlap"}), strings({"1.35.321", ""}));
 
-        // The editor's activation leaves the hidden window loaded; IMPORT shows it as it was.
         QVERIFY(activate(editor));
         clickButton(editor, "cmdimport");
         QVERIFY(window<HotlapImportWindow>("frmhof") == import && import->isVisible());
@@ -220,19 +228,29 @@ class ImportWindowTest : public QObject {
         QCOMPARE(texts(editor, {"qrlap"}), strings({"1.35.321"}));
         editor->close();
         QVERIFY(!window("frmhof"));
+    }
 
-        // A Custom circuit lists every hot lap; a warm-up lap has no slot: INSERT does nothing.
+    // A Custom circuit lists every hot lap; a warm-up lap has no slot, so
+    // INSERT does nothing. A name hof.bat cannot carry, a file hof2lap cannot
+    // read and a missing interpreter are each told, with empty fields.
+    void customListAndFailures() {
+        Desk desk;
+        QVERIFY(gp2With(desk, {{"gpsaves/AHOT.HL", hotlapFile({.session = 0x44})},
+                               {"gpsaves/AWARM.HLP", hotlapFile({.session = 0x02})},
+                               {"gpsaves/BHOT.HL", "not a hot lap"},
+                               {"gpsaves/Q\"Q.HL", hotlapFile({})}}));
         desk.main.selectTrackset(Trackset::Custom);
-        import = openImport(desk, 16, &editor);
-        list = child<QListWidget>(import, "File1");
-        QCOMPARE(names(list), strings({"AHOT.HL", "ahot2.hl", "AWARM.HLP", "BHOT.HL", "Q\"Q.HL"}));
+        LapTimeEditor* editor = nullptr;
+        HotlapImportWindow* import = openImport(desk, 16, &editor);
+        QVERIFY(import);
+        auto* list = child<QListWidget>(import, "File1");
+        QCOMPARE(names(list), strings({"AHOT.HL", "AWARM.HLP", "BHOT.HL", "Q\"Q.HL"}));
         QVERIFY(extract(import, QStringLiteral("AWARM.HLP")));
         QCOMPARE(texts(import, {"session"}), strings({"Warm-up"}));
         clickButton(import, "cmdins");
         QVERIFY(import->isVisible() && !window("frmqr"));
         QVERIFY(texts(editor, {"plap", "qlap", "rlap", "qrlap"}).join(QString()).isEmpty());
 
-        // A name hof.bat cannot carry, a file hof2lap cannot read, no interpreter: each is told.
         const std::tuple<const char*, const char*, QString> failures[] = {
             {"AHOT.HL", "velobat could not be started", desk.dir.path(QStringLiteral("nowhere"))},
             {"Q\"Q.HL", "its name holds a double quote", QStringLiteral(VELOBAT_DIR)},
@@ -245,8 +263,18 @@ class ImportWindowTest : public QObject {
             QVERIFY2(desk.msgs.shown.takeFirst().text.contains(QLatin1String(why)), file);
             QVERIFY(fields(import) == QStringList(5, QString()) && settled());
         }
+        editor->close();
+    }
 
-        // While hof2lap runs a second choice is put back; CLOSE stops it, its windows go along.
+    // While hof2lap runs a second choice is put back; CLOSE stops it, and its
+    // windows and working files go along.
+    void closeWhileReading() {
+        Desk desk;
+        LapTimeEditor* editor = nullptr;
+        HotlapImportWindow* import = importOfAhot(desk, &editor);
+        QVERIFY(import && writeBytes(QStringLiteral("GP2/gpsaves/ahot2.hl"), hotlapFile({})));
+        QVERIFY(activate(import));
+        auto* list = child<QListWidget>(import, "File1");
         clickFile(list, QStringLiteral("AHOT.HL"));
         QVERIFY(window("frmwait") && window("frmwait")->isVisible() &&
                 QApplication::overrideCursor());
