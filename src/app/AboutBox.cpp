@@ -91,21 +91,22 @@ QLabel* fitted(QLabel* l, const QString& text) {
     return l;
 }
 
+// A link in the design's blue. QLabel takes a link's colour from the page,
+// not from its palette, so the page is written again when the palette changes.
 QLabel* link(QWidget* parent, const QString& caption, const QUrl& target, const char* name,
              const QRect& where) {
-    QLabel* l = label(parent,
-                      QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
-                          .arg(target.toString(QUrl::FullyEncoded).toHtmlEscaped(), caption),
-                      name, where);
+    QLabel* l = label(parent, QString(), name, where);
     l->setTextFormat(Qt::RichText);
+    const QString href = target.toString(QUrl::FullyEncoded).toHtmlEscaped();
+    followPalette(l, [l, href, caption] {
+        const QColor blue = legibleOn(QColor(0, 0, 255), l->palette().color(QPalette::Window));
+        l->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")
+                       .arg(href, blue.name(QColor::HexRgb), caption));
+    });
     l->setOpenExternalLinks(true);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     l->setAccessibleName(caption);
     l->setToolTip(target.toDisplayString());
-    QPalette p = l->palette();
-    p.setColor(QPalette::Link, QColor(0, 0, 255));
-    p.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
-    l->setPalette(p);
     return fitted(l, caption);
 }
 
@@ -170,7 +171,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipRect(4800, 4080, 1260, 345));
-    cmdOK->setStyleSheet(QStringLiteral("background-color: rgb(172, 172, 172);"));
+    setFaceColour(cmdOK, QColor(172, 172, 172));
     cmdOK->setDefault(true); // Enter presses it; Escape closes the box through reject()
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
 

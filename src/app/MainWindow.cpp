@@ -177,14 +177,13 @@ void MainWindow::buildTracksetFrame() {
 }
 
 void MainWindow::buildCircuitButtons() {
-    const QString grey = QStringLiteral("background-color: rgb(172, 172, 172);");
     for (int k = 1; k <= kCircuitsPerSet; ++k) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("t%1").arg(k));
         const int column = k <= 8 ? 1800 : 3840;
         const int row = (k - 1) % 8;
         b->setGeometry(twipRect(column, 720 + 600 * row, 1695, 495));
-        b->setStyleSheet(grey);
+        setFaceColour(b, QColor(172, 172, 172));
         b->setMouseTracking(true);
         b->installEventFilter(this);
         connect(b, &QPushButton::clicked, this, [this, k] { openCircuit(k); });
@@ -196,7 +195,7 @@ void MainWindow::buildTools() {
     cmdinit = new QPushButton(QStringLiteral("INITIALISE !"), this);
     cmdinit->setObjectName(QStringLiteral("cmdinit"));
     cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
-    cmdinit->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
+    setFaceColour(cmdinit, QColor(255, 0, 0));
     cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
     connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
@@ -210,7 +209,7 @@ void MainWindow::buildTools() {
     Command1 = new QPushButton(QStringLiteral("Export"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipRect(360, 4920, 855, 375));
-    Command1->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
+    setFaceColour(Command1, QColor(0, 192, 0));
     Command1->setToolTip(QStringLiteral("Print Lap Times"));
     connect(Command1, &QPushButton::clicked, this, &MainWindow::openExportChooser);
 

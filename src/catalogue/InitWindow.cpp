@@ -35,7 +35,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command1 = new QPushButton(QStringLiteral("Do it !"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(px(2640), px(600), px(1335), px(375));
-    Command1->setStyleSheet(QStringLiteral("background-color: rgb(255, 128, 128);"));
+    setFaceColour(Command1, QColor(255, 128, 128));
     connect(Command1, &QPushButton::clicked, this, &InitWindow::doIt);
 
     auto* Label1 = new QLabel(
@@ -68,7 +68,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command2 = new QPushButton(QStringLiteral("Set GP2 path"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(px(2400), px(2160), px(1575), px(315));
-    Command2->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
+    setFaceColour(Command2, QColor(0, 192, 0));
     connect(Command2, &QPushButton::clicked, this, &InitWindow::setGp2Path);
 
     // Load: the stored directory, or an empty field when there is none yet.

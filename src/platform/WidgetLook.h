@@ -1,11 +1,15 @@
 // Small helpers for laying windows out as they were drawn: positions in
-// twips, text colours.
+// twips, text colours and button faces that stay legible on light and dark
+// desktops.
 #pragma once
 
 #include <QColor>
-#include <QPalette>
 #include <QRect>
-#include <QWidget>
+
+#include <functional>
+
+class QPushButton;
+class QWidget;
 
 namespace velomark {
 
@@ -18,11 +22,29 @@ inline QRect twipRect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
 
-inline void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    w->setPalette(p);
-}
+// Contrast of two colours as WCAG measures it, from 1 (the same) to 21
+// (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+// What no text of ours may fall below, and what a colour made legible aims for.
+inline constexpr double kContrastFloor = 3.0;
+inline constexpr double kContrastAim = 4.5;
+
+// The design's colour as it is where it stands out from background by the
+// floor; otherwise the same hue, lighter on a dark background (darker on a
+// light one), until it stands out by the aim.
+QColor legibleOn(const QColor& design, const QColor& background);
+
+// Runs apply now and again whenever w's palette changes, as it does when the
+// desktop switches between a light and a dark theme.
+void followPalette(QWidget* w, std::function<void()> apply);
+
+// Text in a colour the design fixes, drawn on the window's own background:
+// legibleOn that background, and kept so through palette changes.
+void setTextColour(QWidget* w, const QColor& design);
+
+// A button face the design fixes, with the text colour to match it, so that a
+// dark palette's light text never lands on it.
+void setFaceColour(QPushButton* b, const QColor& face);
 
 } // namespace velomark

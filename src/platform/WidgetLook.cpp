@@ -1,0 +1,113 @@
+#include "platform/WidgetLook.h"
+
+#include <QEvent>
+#include <QPalette>
+#include <QPushButton>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velomark {
+
+namespace {
+
+constexpr char kDesignColour[] = "velomarkDesignColour";
+
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double luminance(const QColor& c) {
+    auto linear = [](float channel) {
+        return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+// Sees w's palette changes and runs its apply step, once for each.
+class PaletteFollower final : public QObject {
+  public:
+    PaletteFollower(QWidget* w, std::function<void()> apply)
+        : QObject(w), m_apply(std::move(apply)) {
+        w->installEventFilter(this);
+    }
+
+    void apply() {
+        if (m_applying) // the step's own palette change
+            return;
+        m_applying = true;
+        m_apply();
+        m_applying = false;
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange ||
+            event->type() == QEvent::ApplicationPaletteChange)
+            apply();
+        return false;
+    }
+
+  private:
+    std::function<void()> m_apply;
+    bool m_applying = false;
+};
+
+void applyTextColour(QWidget* w) {
+    const QColor design = w->property(kDesignColour).value<QColor>();
+    const QColor shown = legibleOn(design, w->palette().color(QPalette::Window));
+    QPalette p = w->palette();
+    if (p.isBrushSet(QPalette::Active, QPalette::WindowText) &&
+        p.color(QPalette::WindowText) == shown && p.color(QPalette::ButtonText) == shown)
+        return;
+    p.setColor(QPalette::WindowText, shown);
+    p.setColor(QPalette::ButtonText, shown);
+    w->setPalette(p);
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor legibleOn(const QColor& design, const QColor& background) {
+    if (contrastRatio(design, background) >= kContrastFloor)
+        return design;
+    // Where white and black stand out from a background equally.
+    const bool darkBackground = luminance(background) < 0.18;
+    float hue = 0, saturation = 0, lightness = 0, alpha = 1;
+    design.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    QColor shown = design;
+    for (int step = 0; step < 100 && contrastRatio(shown, background) < kContrastAim; ++step) {
+        lightness = std::clamp(lightness + (darkBackground ? 0.01f : -0.01f), 0.0f, 1.0f);
+        shown = QColor::fromHslF(hue, saturation, lightness, alpha).toRgb();
+    }
+    return shown;
+}
+
+void followPalette(QWidget* w, std::function<void()> apply) {
+    (new PaletteFollower(w, std::move(apply)))->apply();
+}
+
+void setTextColour(QWidget* w, const QColor& design) {
+    const bool following = w->property(kDesignColour).isValid();
+    w->setProperty(kDesignColour, design);
+    if (following)
+        applyTextColour(w);
+    else
+        followPalette(w, [w] { applyTextColour(w); });
+}
+
+void setFaceColour(QPushButton* b, const QColor& face) {
+    const QColor text = contrastRatio(face, Qt::black) >= contrastRatio(face, Qt::white)
+                            ? QColor(Qt::black)
+                            : QColor(Qt::white);
+    b->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                         .arg(face.name(QColor::HexRgb), text.name(QColor::HexRgb)));
+}
+
+} // namespace velomark
