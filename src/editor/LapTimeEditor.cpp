@@ -1,7 +1,7 @@
 #include "editor/LapTimeEditor.h"
 
 #include "history/History.h"
-#include "history/ProgressWindow.h"
+#include "history/ProgressModule.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
@@ -496,8 +496,9 @@ void LapTimeEditor::openProgress() {
             const std::string& text = shown->idealLap; // "Ideal Lap Time: 1.29.824"
             input.idealLap = timeSeconds(text.substr(text.find(": ") + 2));
         }
-        m_progress = new ProgressWindow(std::move(input));
-        m_progress->load(kHistoryFileName);
+        m_progress = openProgressWindow(input, kHistoryFileName, this);
+        if (!m_progress) // the player was told the chart's module is missing
+            return;
     }
     m_progress->show();
     m_progress->raise();

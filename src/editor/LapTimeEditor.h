@@ -23,7 +23,6 @@ class QPushButton;
 namespace velomark {
 
 class HotlapImportWindow;
-class ProgressWindow;
 
 class LapTimeEditor : public QWidget {
     Q_OBJECT
@@ -87,7 +86,7 @@ class LapTimeEditor : public QWidget {
     std::optional<Session> m_pendingCompletion; // an imported lap awaiting its 3rd split
     CircuitRecord m_held{}; // the record as last read or saved; the fields the window does not show
     QPointer<HotlapImportWindow> m_import;
-    QPointer<ProgressWindow> m_progress;
+    QPointer<QWidget> m_progress;
 
     std::array<std::array<QLineEdit*, kColumns>, kRows> m_cells{};
     QLabel* track = nullptr;
