@@ -19,9 +19,8 @@ namespace {
 
 // A stretch of track seen from above: kerbs, a car on the racing line and the
 // chequered flag at the finish, under the program's name.
-QPixmap aboutPicture() {
-    QPixmap pm(380, 185);
-    pm.fill(QColor(46, 139, 58));
+QPixmap aboutPicture(qreal ratio) {
+    QPixmap pm = emptyPicture({380, 185}, ratio, QColor(46, 139, 58));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -132,8 +131,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     base.setPointSizeF(8.0);
     setFont(base);
 
-    QLabel* Image1 = label(this, QString(), "Image1", twipRect(240, 120, 5760, 2835));
-    Image1->setPixmap(aboutPicture());
+    auto* Image1 = new DrawnPicture(aboutPicture, this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipRect(240, 120, 5760, 2835));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setAccessibleName(QStringLiteral("A car on a race track, and a chequered flag"));
 

@@ -28,9 +28,8 @@ const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
 // The About picture: a chequered flag with the program's name.
-QPixmap aboutPicture() {
-    QPixmap pm(101, 62);
-    pm.fill(Qt::white);
+QPixmap aboutPicture(qreal ratio) {
+    QPixmap pm = emptyPicture({101, 62}, ratio, Qt::white);
     QPainter p(&pm);
     const int cell = 10;
     for (int y = 0; y < 4; ++y)
@@ -49,9 +48,8 @@ QPixmap aboutPicture() {
 }
 
 // The acknowledgements picture: a stopwatch.
-QPixmap stopwatchPicture() {
-    QPixmap pm(100, 87);
-    pm.fill(Qt::transparent);
+QPixmap stopwatchPicture(qreal ratio) {
+    QPixmap pm = emptyPicture({100, 87}, ratio, Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 3));
@@ -124,10 +122,9 @@ void MainWindow::buildHeading() {
     labset->setFont(headingFont);
     setTextColour(labset, kBlue);
 
-    Image2 = new QLabel(this);
+    Image2 = new DrawnPicture(aboutPicture, this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twipRect(120, 120, 1515, 930));
-    Image2->setPixmap(aboutPicture());
     Image2->setToolTip(QStringLiteral("About Velomark"));
     Image2->setAccessibleName(QStringLiteral("About Velomark"));
     Image2->setCursor(Qt::PointingHandCursor);
@@ -199,10 +196,9 @@ void MainWindow::buildTools() {
     cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
     connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
-    auto* Image1 = new QLabel(this);
+    auto* Image1 = new DrawnPicture(stopwatchPicture, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipRect(120, 3480, 1320, 1320));
-    Image1->setPixmap(stopwatchPicture());
     Image1->setToolTip(QStringLiteral("Acknowledgements"));
     Image1->setAccessibleName(QStringLiteral("Acknowledgements"));
 

@@ -1,8 +1,10 @@
 #include "platform/WidgetLook.h"
 
 #include <QEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -108,6 +110,23 @@ void setFaceColour(QPushButton* b, const QColor& face) {
                             : QColor(Qt::white);
     b->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
                          .arg(face.name(QColor::HexRgb), text.name(QColor::HexRgb)));
+}
+
+QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
+    QPixmap pm((QSizeF(size) * devicePixelRatio).toSize());
+    pm.setDevicePixelRatio(devicePixelRatio);
+    pm.fill(fill);
+    return pm;
+}
+
+DrawnPicture::DrawnPicture(Draw draw, QWidget* parent) : QLabel(parent), m_draw(std::move(draw)) {}
+
+void DrawnPicture::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio)
+        m_drawn = m_draw(ratio);
+    QPainter p(this);
+    style()->drawItemPixmap(&p, contentsRect(), static_cast<int>(alignment()), m_drawn);
 }
 
 } // namespace velomark

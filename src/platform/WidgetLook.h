@@ -1,9 +1,11 @@
 // Small helpers for laying windows out as they were drawn: positions in
 // twips, text colours and button faces that stay legible on light and dark
-// desktops.
+// desktops, and pictures that stay sharp at any scale.
 #pragma once
 
 #include <QColor>
+#include <QLabel>
+#include <QPixmap>
 #include <QRect>
 
 #include <functional>
@@ -46,5 +48,25 @@ void setTextColour(QWidget* w, const QColor& design);
 // A button face the design fixes, with the text colour to match it, so that a
 // dark palette's light text never lands on it.
 void setFaceColour(QPushButton* b, const QColor& face);
+
+// An empty picture of size logical pixels at a device pixel ratio, filled with fill.
+QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill);
+
+// A picture the program draws itself, placed as a label places its pixmap.
+// It is drawn when first shown, at the screen's pixel density, so it is sharp
+// at any scale and costs nothing before the window appears.
+class DrawnPicture : public QLabel {
+  public:
+    // draw makes the picture at a device pixel ratio, in logical pixels.
+    using Draw = std::function<QPixmap(qreal devicePixelRatio)>;
+    DrawnPicture(Draw draw, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Draw m_draw;
+    QPixmap m_drawn;
+};
 
 } // namespace velomark
