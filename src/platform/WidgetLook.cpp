@@ -108,8 +108,25 @@ void setFaceColour(QPushButton* b, const QColor& face) {
     const QColor text = contrastRatio(face, Qt::black) >= contrastRatio(face, Qt::white)
                             ? QColor(Qt::black)
                             : QColor(Qt::white);
-    b->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
-                         .arg(face.name(QColor::HexRgb), text.name(QColor::HexRgb)));
+    if (b->style()->name() != QLatin1String("fusion")) {
+        // A native face is drawn by the system; only a style sheet colours it.
+        b->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                             .arg(face.name(QColor::HexRgb), text.name(QColor::HexRgb)));
+        return;
+    }
+    // Fusion draws the face from the palette: these are the colours a style
+    // sheet's background would give it, without a style sheet's cost in
+    // memory and start-up time.
+    QPalette p = b->palette();
+    for (auto [role, shade] :
+         {std::pair{QPalette::Button, face}, std::pair{QPalette::Window, face},
+          std::pair{QPalette::Light, face.lighter(115)},
+          std::pair{QPalette::Midlight, face.lighter(107)},
+          std::pair{QPalette::Dark, face.darker(150)},
+          std::pair{QPalette::Shadow, face.darker(300)}, std::pair{QPalette::ButtonText, text},
+          std::pair{QPalette::WindowText, text}, std::pair{QPalette::Text, text}})
+        p.setColor(role, shade);
+    b->setPalette(p);
 }
 
 QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
