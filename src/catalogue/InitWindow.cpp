@@ -48,6 +48,9 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
+    // The window was drawn for a small system font; a larger one is made to fit.
+    for (QWidget* w : std::initializer_list<QWidget*>{Check1, Check2, Check3, Label1})
+        shrinkToFit(w);
 
     auto* Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));

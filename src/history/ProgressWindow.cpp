@@ -2,6 +2,7 @@
 
 #include "history/History.h"
 #include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
 #include "store/Cp1252.h"
 #include "store/TimeText.h"
 
@@ -56,6 +57,9 @@ ProgressWindow::ProgressWindow(ProgressInput input, QWidget* parent)
     setAccessibleName(QStringLiteral("Progress of the lap times at ") + heading);
 
     m_chart = new QChart;
+    // On a dark desktop the chart is dark too, not a white panel in a dark window.
+    if (palette().color(QPalette::Window).lightness() < 128)
+        m_chart->setTheme(QChart::ChartThemeDark);
     m_chart->setTitle(heading);
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("chart"));
@@ -91,7 +95,7 @@ void ProgressWindow::load(const std::string& historyPath) {
     auto* best = new QScatterSeries;
     best->setName(QStringLiteral("Stored best"));
     best->setMarkerSize(14);
-    best->setColor(QColor(200, 0, 0));
+    best->setColor(legibleOn(QColor(200, 0, 0), palette().color(QPalette::Window)));
 
     std::vector<QXYSeries*> drawn;
     for (RecordSession s : kRecordSessions) {
@@ -158,7 +162,7 @@ void ProgressWindow::load(const std::string& historyPath) {
                        QString::fromStdString(lapTimeText(*m_input.idealLap)));
         ideal->append(double(from), *m_input.idealLap);
         ideal->append(double(to), *m_input.idealLap);
-        QPen dashed(QColor(0, 128, 0));
+        QPen dashed(legibleOn(QColor(0, 128, 0), palette().color(QPalette::Window)));
         dashed.setStyle(Qt::DashLine);
         dashed.setWidth(2);
         ideal->setPen(dashed);

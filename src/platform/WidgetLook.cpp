@@ -1,5 +1,6 @@
 #include "platform/WidgetLook.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QPainter>
 #include <QPalette>
@@ -77,10 +78,12 @@ double contrastRatio(const QColor& a, const QColor& b) {
 }
 
 QColor legibleOn(const QColor& design, const QColor& background) {
-    if (contrastRatio(design, background) >= kContrastFloor)
-        return design;
     // Where white and black stand out from a background equally.
     const bool darkBackground = luminance(background) < 0.18;
+    // The design's colours were chosen on light grey; on a dark background
+    // one that only just passes the floor is still hard to read.
+    if (contrastRatio(design, background) >= (darkBackground ? kContrastAim : kContrastFloor))
+        return design;
     float hue = 0, saturation = 0, lightness = 0, alpha = 1;
     design.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
     QColor shown = design;
@@ -127,6 +130,26 @@ void setFaceColour(QPushButton* b, const QColor& face) {
           std::pair{QPalette::WindowText, text}, std::pair{QPalette::Text, text}})
         p.setColor(role, shade);
     b->setPalette(p);
+}
+
+void shrinkToFit(QWidget* w) {
+    auto overflows = [w] {
+        if (w->hasHeightForWidth()) // wrapped text
+            return w->heightForWidth(w->width()) > w->height();
+        if (auto* box = qobject_cast<QCheckBox*>(w)) { // the text beside the box
+            const QStyle* s = box->style();
+            const int room = box->width() -
+                             s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                             s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+            return box->fontMetrics().horizontalAdvance(box->text()) > room;
+        }
+        return w->sizeHint().width() > w->width();
+    };
+    QFont f = w->font();
+    while (f.pointSizeF() > 6.0 && overflows()) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        w->setFont(f);
+    }
 }
 
 QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {

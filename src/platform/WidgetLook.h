@@ -32,9 +32,9 @@ double contrastRatio(const QColor& a, const QColor& b);
 inline constexpr double kContrastFloor = 3.0;
 inline constexpr double kContrastAim = 4.5;
 
-// The design's colour as it is where it stands out from background by the
-// floor; otherwise the same hue, lighter on a dark background (darker on a
-// light one), until it stands out by the aim.
+// The design's colour as it is where it stands out from a light background by
+// the floor, or from a dark one by the aim; otherwise the same hue, lighter on
+// a dark background (darker on a light one), until it stands out by the aim.
 QColor legibleOn(const QColor& design, const QColor& background);
 
 // Runs apply now and again whenever w's palette changes, as it does when the
@@ -48,6 +48,11 @@ void setTextColour(QWidget* w, const QColor& design);
 // A button face the design fixes, with the text colour to match it, so that a
 // dark palette's light text never lands on it.
 void setFaceColour(QPushButton* b, const QColor& face);
+
+// Makes w's font smaller, in half points down to 6, until its text fits the
+// box the window gives it: a desktop font larger than the one the window was
+// drawn for must not cut it. Text that fits is left as it is.
+void shrinkToFit(QWidget* w);
 
 // An empty picture of size logical pixels at a device pixel ratio, filled with fill.
 QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill);

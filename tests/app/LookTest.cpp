@@ -7,6 +7,7 @@
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
 #include "history/CsvExportWindow.h"
+#include "history/ProgressModule.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "hotlap/SlotChoiceWindow.h"
 #include "hotlap/WaitWindow.h"
@@ -114,6 +115,7 @@ std::vector<std::unique_ptr<QWidget>> everyWindow() {
     out.emplace_back(new ScreenExportWindow);
     out.emplace_back(new CsvExportWindow);
     out.emplace_back(ScreenView::shared());
+    out.emplace_back(openProgressWindow({monza, {}, std::nullopt}, "history.csv", nullptr));
     for (const auto& w : out) {
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         w->show();
@@ -127,6 +129,7 @@ class LookTest : public QObject {
     Q_OBJECT
   private slots:
     void everyTextStandsOutOnLightAndDarkPalettes() {
+        QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
         ScopedWorkDir dir;
         FakeMessages msgs;
         const QPalette light = QApplication::style()->standardPalette();
