@@ -2,16 +2,19 @@
 # Remakes the README's screenshots: docs/main-window.png,
 # docs/editor-differences.png (the editor while a mouse button is held on its
 # "+/-" label) and docs/progress.png (the progress chart of a year of made-up
-# history). Builds velomark, writes made-up lap times into a temporary data
-# folder, starts the real program under a private Xvfb and drives it with
-# xdotool; ImageMagick's import takes the pictures.
+# history), then the main window and the editor again on a dark desktop
+# (GTK's Adwaita dark theme through Qt's GTK platform theme):
+# docs/main-window-dark.png and docs/editor-differences-dark.png. Builds
+# velomark, writes made-up lap times into a temporary data folder, starts the
+# real program under a private Xvfb and drives it with xdotool; ImageMagick's
+# import takes the pictures.
 #
 #   scripts/screenshots.sh [OUT-DIR]     (default: docs)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$top/docs}" && cd "${1:-$top/docs}" && pwd)
 
-"$top/scripts/install-deps" imagemagick
+"$top/scripts/install-deps" imagemagick qt6-gtk-platformtheme
 (cd "$top" && cmake --preset default >/dev/null)
 cmake --build "$top/build/default" --target velomark
 program=$top/build/default/bin/velomark
@@ -96,8 +99,18 @@ window_named() {
 shoot() { sleep 0.5; import -window "$1" -define png:exclude-chunks=date,time "$2"; echo "$2"; }
 
 mkdir -m 0700 "$scratch/runtime"
-(cd "$data" && XDG_RUNTIME_DIR=$scratch/runtime exec setsid "$program") >"$scratch/run.log" 2>&1 &
-app_pid=$!
+# Starts Velomark in the data folder, with the environment given.
+start() {
+    (cd "$data" && exec env XDG_RUNTIME_DIR="$scratch/runtime" "$@" setsid "$program") \
+        >"$scratch/run.log" 2>&1 &
+    app_pid=$!
+}
+stop() {
+    kill -- "-$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=
+}
+start
 
 main=$(window_named "GP2 Velomark")
 shoot "$main" "$out/main-window.png"
@@ -146,3 +159,19 @@ xdotool mouseup 1
 xdotool key --window "$editor" space
 progress=$(window_named "Progress - Interlagos")
 shoot "$progress" "$out/progress.png"
+
+# The dark desktop: GTK's Adwaita dark theme, in the font the pictures above
+# were taken with, so the editor's "+/-" label stands where it stood.
+stop
+mkdir -p "$scratch/config/gtk-3.0"
+printf '[Settings]\ngtk-font-name=Sans 9\n' >"$scratch/config/gtk-3.0/settings.ini"
+start XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+main=$(window_named "GP2 Velomark")
+shoot "$main" "$out/main-window-dark.png"
+xdotool mousemove --window "$main" 176 64 click 1
+editor=$(window_named "Lap Time Data")
+sleep 0.5
+xdotool key shift+Tab
+xdotool mousemove --window "$editor" "$((label_x - 3))" "$label_y" mousedown 1
+shoot "$editor" "$out/editor-differences-dark.png"
+xdotool mouseup 1
