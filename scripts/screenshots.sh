@@ -99,28 +99,37 @@ window_named() {
 shoot() { sleep 0.5; import -window "$1" -define png:exclude-chunks=date,time "$2"; echo "$2"; }
 
 mkdir -m 0700 "$scratch/runtime"
-# Starts Velomark in the data folder, with the environment given.
-start() {
+# Starts Velomark in the data folder, with the environment given, and stops it.
+start_velomark() {
     (cd "$data" && exec env XDG_RUNTIME_DIR="$scratch/runtime" "$@" setsid "$program") \
         >"$scratch/run.log" 2>&1 &
     app_pid=$!
 }
-stop() {
+stop_velomark() {
     kill -- "-$app_pid" 2>/dev/null || true
     wait "$app_pid" 2>/dev/null || true
     app_pid=
 }
-start
+# Shoots the main window as $1, then opens circuit 1 in the editor.
+main_then_editor() {
+    main=$(window_named "GP2 Velomark")
+    shoot "$main" "$1"
+    # Circuit button 1 (Interlagos) stands at 120, 48 and is 113 x 33 pixels.
+    xdotool mousemove --window "$main" 176 64 click 1
+    editor=$(window_named "Lap Time Data")
+    sleep 0.5
+    # From the first field back to PROGRESS, so no blinking text cursor is in the picture.
+    xdotool key shift+Tab
+}
+# Shoots the editor as $1 while the left button is held on its "+/-" label.
+hold_differences() {
+    xdotool mousemove --window "$editor" "$((label_x - 3))" "$label_y" mousedown 1
+    shoot "$editor" "$1"
+    xdotool mouseup 1
+}
 
-main=$(window_named "GP2 Velomark")
-shoot "$main" "$out/main-window.png"
-
-# Circuit button 1 (Interlagos) stands at 120, 48 and is 113 x 33 pixels.
-xdotool mousemove --window "$main" 176 64 click 1
-editor=$(window_named "Lap Time Data")
-sleep 0.5
-# From the first field back to PROGRESS, so no blinking text cursor is in the picture.
-xdotool key shift+Tab
+start_velomark
+main_then_editor "$out/main-window.png"
 
 # The "+/-" label: find its text in the editor's picture. It stands in the
 # Notes column, the rightmost, between the Practice and Qualifying rows; its
@@ -151,9 +160,7 @@ label_x=$(convert "$scratch/editor.png" -crop "${width}x1+0+${label_y}" +repage 
     awk -F'[,: ]+' '/#[0-3][0-9A-F][0-3][0-9A-F][0-3][0-9A-F] / {x = $1} END {print x}')
 [[ -n $label_x ]] || die "no '+/-' label found between the Practice and Qualifying rows"
 
-xdotool mousemove --window "$editor" "$((label_x - 3))" "$label_y" mousedown 1
-shoot "$editor" "$out/editor-differences.png"
-xdotool mouseup 1
+hold_differences "$out/editor-differences.png"
 
 # PROGRESS has the focus: Space opens the chart of Interlagos's history.
 xdotool key --window "$editor" space
@@ -162,16 +169,9 @@ shoot "$progress" "$out/progress.png"
 
 # The dark desktop: GTK's Adwaita dark theme, in the font the pictures above
 # were taken with, so the editor's "+/-" label stands where it stood.
-stop
+stop_velomark
 mkdir -p "$scratch/config/gtk-3.0"
 printf '[Settings]\ngtk-font-name=Sans 9\n' >"$scratch/config/gtk-3.0/settings.ini"
-start XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
-main=$(window_named "GP2 Velomark")
-shoot "$main" "$out/main-window-dark.png"
-xdotool mousemove --window "$main" 176 64 click 1
-editor=$(window_named "Lap Time Data")
-sleep 0.5
-xdotool key shift+Tab
-xdotool mousemove --window "$editor" "$((label_x - 3))" "$label_y" mousedown 1
-shoot "$editor" "$out/editor-differences-dark.png"
-xdotool mouseup 1
+start_velomark XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+main_then_editor "$out/main-window-dark.png"
+hold_differences "$out/editor-differences-dark.png"
