@@ -10,7 +10,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace velomark {
 
@@ -18,10 +17,25 @@ namespace {
 
 constexpr char kDesignColour[] = "velomarkDesignColour";
 
+// x to the power 2.4, for x in 0 to 1: x squared times the fifth root of x
+// squared, the root by Newton's steps from above. Written out because calling
+// the maths library's pow brings its tables into memory at every start.
+double power24(double x) {
+    const double square = x * x;
+    double root = 1;
+    for (int step = 0; step < 60; ++step) {
+        const double next = (4 * root + square / (root * root * root * root)) / 5;
+        if (next >= root)
+            break;
+        root = next;
+    }
+    return square * root;
+}
+
 // Relative luminance of an sRGB colour, 0 for black to 1 for white.
 double luminance(const QColor& c) {
     auto linear = [](float channel) {
-        return channel <= 0.04045f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        return channel <= 0.04045f ? channel / 12.92 : power24((channel + 0.055) / 1.055);
     };
     const QColor rgb = c.toRgb();
     return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
