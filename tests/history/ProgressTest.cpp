@@ -19,10 +19,6 @@ namespace {
 
 const CircuitChoice kMonza{Trackset::Standard, 12, "Monza\nItaly"};
 
-QChart* chartOf(QWidget* progress) {
-    return child<QChartView>(progress, "chart")->chart();
-}
-
 // Line 12 of set1.dat as a record.
 CircuitRecord storedMonza() {
     return parseLapRecords(readBytes(QStringLiteral("set1.dat")), "set1.dat").value()[11];
@@ -92,12 +88,11 @@ class ProgressTest : public QObject {
     // the stored times; the stored best marked, the ideal lap across.
     void chartHoldsTheHistory() {
         ScopedWorkDir dir;
-        FakeMessages msgs;
-        // This test's own folder has no module: the player is told so.
+        FakeMessages msgs; // this test's own folder has no module: the player is told so
         msgs.expect(MessageAnswer::Ok);
-        QVERIFY(!openProgressWindow({kMonza, {}, std::nullopt}, "history.csv", nullptr));
-        QVERIFY(msgs.shown.value(0).text.startsWith(QStringLiteral(
-            "The progress chart needs the module velomark-progress, which is missing")));
+        QVERIFY(!openProgressWindow({kMonza, {}, std::nullopt}, "history.csv", nullptr) &&
+                msgs.shown.value(0).text.startsWith(QStringLiteral(
+                    "The progress chart needs the module velomark-progress, which is missing")));
         QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
 
         auto line = [](const char* when, int circuit, const char* session, const char* lap) {
@@ -120,7 +115,7 @@ class ProgressTest : public QObject {
         const std::unique_ptr<QWidget> w(openProgressWindow(input, "history.csv", nullptr));
         QVERIFY(w && w->objectName() == QLatin1String("frmprogress"));
         QMap<QString, QList<QPointF>> series;
-        for (QAbstractSeries* s : chartOf(w.get())->series())
+        for (QAbstractSeries* s : child<QChartView>(w.get(), "chart")->chart()->series())
             series[s->name()] = static_cast<QXYSeries*>(s)->points();
         QCOMPARE(series.keys(),
                  strings({"Ideal lap 1.29.500", "Practice", "Qualifying", "Stored best"}));
@@ -141,7 +136,7 @@ class ProgressTest : public QObject {
         const std::unique_ptr<QWidget> other(
             openProgressWindow(ProgressInput{{Trackset::Custom, 12, "Mine"}, {}, std::nullopt},
                                "history.csv", nullptr));
-        QVERIFY(chartOf(other.get())->series().isEmpty());
+        QVERIFY(child<QChartView>(other.get(), "chart")->chart()->series().isEmpty());
         QVERIFY(child<QLabel>(other.get(), "sentence")
                     ->text()
                     .startsWith(QStringLiteral("No lap time")));
