@@ -28,6 +28,10 @@ until [ -S "$runtime/wayland-test" ]; do
     sleep 0.05
 done
 
+# Under the address sanitizer, leaks are left to the headless tests of the same
+# windows: Qt's Wayland plugins leave allocations in libwayland-client and in
+# plugins unloaded at exit, which no suppression can name.
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:detect_leaks=0"
 # A headless Weston has no seat, and Qt's Wayland text input takes a key
 # without one for a crash; keys go through Qt's compose input, as on X11.
 status=0
