@@ -73,11 +73,14 @@ QPixmap aboutPicture(qreal ratio) {
     return pm;
 }
 
-QLabel* label(QWidget* parent, const QString& text, const char* name, const QRect& where) {
-    auto* l = new QLabel(text, parent);
+QLabel* place(QLabel* l, const char* name, const QRect& where) {
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(where);
     return l;
+}
+
+QLabel* label(QWidget* parent, const QString& text, const char* name, const QRect& where) {
+    return place(new QLabel(text, parent), name, where);
 }
 
 // The bottom row was laid out for MS Sans Serif; a wider system font is made
@@ -131,9 +134,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     base.setPointSizeF(8.0);
     setFont(base);
 
-    auto* Image1 = new DrawnPicture(aboutPicture, this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipRect(240, 120, 5760, 2835));
+    QLabel* Image1 =
+        place(new DrawnPicture(aboutPicture, this), "Image1", twipRect(240, 120, 5760, 2835));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setAccessibleName(QStringLiteral("A car on a race track, and a chequered flag"));
 
