@@ -2,16 +2,19 @@
 # Remakes the README's screenshots: docs/main-window.png,
 # docs/editor-differences.png (the editor while a mouse button is held on its
 # "+/-" label) and docs/progress.png (the progress chart of a year of made-up
-# history). Builds velomark, writes made-up lap times into a temporary data
-# folder, starts the real program under a private Xvfb and drives it with
-# xdotool; ImageMagick's import takes the pictures.
+# history), then the main window and the editor again on a dark desktop
+# (GTK's Adwaita dark theme through Qt's GTK platform theme):
+# docs/main-window-dark.png and docs/editor-differences-dark.png. Builds
+# velomark, writes made-up lap times into a temporary data folder, starts the
+# real program under a private Xvfb and drives it with xdotool; ImageMagick's
+# import takes the pictures.
 #
 #   scripts/screenshots.sh [OUT-DIR]     (default: docs)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$top/docs}" && cd "${1:-$top/docs}" && pwd)
 
-"$top/scripts/install-deps" imagemagick
+"$top/scripts/install-deps" imagemagick qt6-gtk-platformtheme
 (cd "$top" && cmake --preset default >/dev/null)
 cmake --build "$top/build/default" --target velomark
 program=$top/build/default/bin/velomark
@@ -96,18 +99,37 @@ window_named() {
 shoot() { sleep 0.5; import -window "$1" -define png:exclude-chunks=date,time "$2"; echo "$2"; }
 
 mkdir -m 0700 "$scratch/runtime"
-(cd "$data" && XDG_RUNTIME_DIR=$scratch/runtime exec setsid "$program") >"$scratch/run.log" 2>&1 &
-app_pid=$!
+# Starts Velomark in the data folder, with the environment given, and stops it.
+start_velomark() {
+    (cd "$data" && exec env XDG_RUNTIME_DIR="$scratch/runtime" "$@" setsid "$program") \
+        >"$scratch/run.log" 2>&1 &
+    app_pid=$!
+}
+stop_velomark() {
+    kill -- "-$app_pid" 2>/dev/null || true
+    wait "$app_pid" 2>/dev/null || true
+    app_pid=
+}
+# Shoots the main window as $1, then opens circuit 1 in the editor.
+main_then_editor() {
+    main=$(window_named "GP2 Velomark")
+    shoot "$main" "$1"
+    # Circuit button 1 (Interlagos) stands at 120, 48 and is 113 x 33 pixels.
+    xdotool mousemove --window "$main" 176 64 click 1
+    editor=$(window_named "Lap Time Data")
+    sleep 0.5
+    # From the first field back to PROGRESS, so no blinking text cursor is in the picture.
+    xdotool key shift+Tab
+}
+# Shoots the editor as $1 while the left button is held on its "+/-" label.
+hold_differences() {
+    xdotool mousemove --window "$editor" "$((label_x - 3))" "$label_y" mousedown 1
+    shoot "$editor" "$1"
+    xdotool mouseup 1
+}
 
-main=$(window_named "GP2 Velomark")
-shoot "$main" "$out/main-window.png"
-
-# Circuit button 1 (Interlagos) stands at 120, 48 and is 113 x 33 pixels.
-xdotool mousemove --window "$main" 176 64 click 1
-editor=$(window_named "Lap Time Data")
-sleep 0.5
-# From the first field back to PROGRESS, so no blinking text cursor is in the picture.
-xdotool key shift+Tab
+start_velomark
+main_then_editor "$out/main-window.png"
 
 # The "+/-" label: find its text in the editor's picture. It stands in the
 # Notes column, the rightmost, between the Practice and Qualifying rows; its
@@ -138,11 +160,18 @@ label_x=$(convert "$scratch/editor.png" -crop "${width}x1+0+${label_y}" +repage 
     awk -F'[,: ]+' '/#[0-3][0-9A-F][0-3][0-9A-F][0-3][0-9A-F] / {x = $1} END {print x}')
 [[ -n $label_x ]] || die "no '+/-' label found between the Practice and Qualifying rows"
 
-xdotool mousemove --window "$editor" "$((label_x - 3))" "$label_y" mousedown 1
-shoot "$editor" "$out/editor-differences.png"
-xdotool mouseup 1
+hold_differences "$out/editor-differences.png"
 
 # PROGRESS has the focus: Space opens the chart of Interlagos's history.
 xdotool key --window "$editor" space
 progress=$(window_named "Progress - Interlagos")
 shoot "$progress" "$out/progress.png"
+
+# The dark desktop: GTK's Adwaita dark theme, in the font the pictures above
+# were taken with, so the editor's "+/-" label stands where it stood.
+stop_velomark
+mkdir -p "$scratch/config/gtk-3.0"
+printf '[Settings]\ngtk-font-name=Sans 9\n' >"$scratch/config/gtk-3.0/settings.ini"
+start_velomark XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
+main_then_editor "$out/main-window-dark.png"
+hold_differences "$out/editor-differences-dark.png"

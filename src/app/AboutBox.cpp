@@ -19,9 +19,8 @@ namespace {
 
 // A stretch of track seen from above: kerbs, a car on the racing line and the
 // chequered flag at the finish, under the program's name.
-QPixmap aboutPicture() {
-    QPixmap pm(380, 185);
-    pm.fill(QColor(46, 139, 58));
+QPixmap aboutPicture(qreal ratio) {
+    QPixmap pm = emptyPicture({380, 185}, ratio, QColor(46, 139, 58));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
 
@@ -74,11 +73,14 @@ QPixmap aboutPicture() {
     return pm;
 }
 
-QLabel* label(QWidget* parent, const QString& text, const char* name, const QRect& where) {
-    auto* l = new QLabel(text, parent);
+QLabel* place(QLabel* l, const char* name, const QRect& where) {
     l->setObjectName(QString::fromLatin1(name));
     l->setGeometry(where);
     return l;
+}
+
+QLabel* label(QWidget* parent, const QString& text, const char* name, const QRect& where) {
+    return place(new QLabel(text, parent), name, where);
 }
 
 // The bottom row was laid out for MS Sans Serif; a wider system font is made
@@ -91,21 +93,22 @@ QLabel* fitted(QLabel* l, const QString& text) {
     return l;
 }
 
+// A link in the design's blue. QLabel takes a link's colour from the page,
+// not from its palette, so the page is written again when the palette changes.
 QLabel* link(QWidget* parent, const QString& caption, const QUrl& target, const char* name,
              const QRect& where) {
-    QLabel* l = label(parent,
-                      QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
-                          .arg(target.toString(QUrl::FullyEncoded).toHtmlEscaped(), caption),
-                      name, where);
+    QLabel* l = label(parent, QString(), name, where);
     l->setTextFormat(Qt::RichText);
+    const QString href = target.toString(QUrl::FullyEncoded).toHtmlEscaped();
+    followPalette(l, [l, href, caption] {
+        const QColor blue = legibleOn(QColor(0, 0, 255), l->palette().color(QPalette::Window));
+        l->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")
+                       .arg(href, blue.name(QColor::HexRgb), caption));
+    });
     l->setOpenExternalLinks(true);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     l->setAccessibleName(caption);
     l->setToolTip(target.toDisplayString());
-    QPalette p = l->palette();
-    p.setColor(QPalette::Link, QColor(0, 0, 255));
-    p.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
-    l->setPalette(p);
     return fitted(l, caption);
 }
 
@@ -131,8 +134,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     base.setPointSizeF(8.0);
     setFont(base);
 
-    QLabel* Image1 = label(this, QString(), "Image1", twipRect(240, 120, 5760, 2835));
-    Image1->setPixmap(aboutPicture());
+    QLabel* Image1 =
+        place(new DrawnPicture(aboutPicture, this), "Image1", twipRect(240, 120, 5760, 2835));
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setAccessibleName(QStringLiteral("A car on a race track, and a chequered flag"));
 
@@ -170,7 +173,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipRect(4800, 4080, 1260, 345));
-    cmdOK->setStyleSheet(QStringLiteral("background-color: rgb(172, 172, 172);"));
+    setFaceColour(cmdOK, QColor(172, 172, 172));
     cmdOK->setDefault(true); // Enter presses it; Escape closes the box through reject()
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
 

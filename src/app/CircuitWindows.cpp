@@ -1,7 +1,7 @@
 #include "app/CircuitWindows.h"
 
 #include "editor/LapTimeEditor.h"
-#include "history/ProgressWindow.h"
+#include "history/ProgressModule.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "store/History.h"
 
@@ -62,8 +62,9 @@ void CircuitWindows::openProgress() {
         for (RecordSession s : kRecordSessions)
             input.storedLaps[static_cast<size_t>(s)] =
                 textOf(m_editor->heldRecord()[fieldIndex(s, RecordField::Lap)]);
-        m_progress = new ProgressWindow(std::move(input));
-        m_progress->load(kHistoryFileName);
+        m_progress = openProgressWindow(input, kHistoryFileName, m_editor);
+        if (!m_progress) // the player was told the chart's module is missing
+            return;
     }
     bringUp(m_progress);
 }

@@ -6,12 +6,12 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 
 namespace velomark {
 
 class HotlapImportWindow;
 class LapTimeEditor;
-class ProgressWindow;
 
 class CircuitWindows : public QObject {
     Q_OBJECT
@@ -29,7 +29,7 @@ class CircuitWindows : public QObject {
 
     QPointer<LapTimeEditor> m_editor;
     QPointer<HotlapImportWindow> m_import;
-    QPointer<ProgressWindow> m_progress;
+    QPointer<QWidget> m_progress;
 };
 
 } // namespace velomark

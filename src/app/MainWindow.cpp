@@ -29,9 +29,8 @@ const QColor kBlue(0, 0, 255);
 const QColor kBlack(0, 0, 0);
 
 // The About picture: a chequered flag with the program's name.
-QPixmap aboutPicture() {
-    QPixmap pm(101, 62);
-    pm.fill(Qt::white);
+QPixmap aboutPicture(qreal ratio) {
+    QPixmap pm = emptyPicture({101, 62}, ratio, Qt::white);
     QPainter p(&pm);
     const int cell = 10;
     for (int y = 0; y < 4; ++y)
@@ -50,9 +49,8 @@ QPixmap aboutPicture() {
 }
 
 // The acknowledgements picture: a stopwatch.
-QPixmap stopwatchPicture() {
-    QPixmap pm(100, 87);
-    pm.fill(Qt::transparent);
+QPixmap stopwatchPicture(qreal ratio) {
+    QPixmap pm = emptyPicture({100, 87}, ratio, Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 3));
@@ -61,13 +59,16 @@ QPixmap stopwatchPicture() {
     p.fillRect(44, 4, 12, 9, Qt::black);
     p.setPen(QPen(Qt::red, 3));
     p.drawLine(QPoint(50, 48), QPoint(68, 30));
+    // The twelve hour marks, from the sines of the multiples of 30 degrees:
+    // a rotated painter would bring in the maths library's tables at every start.
     p.setPen(QPen(Qt::black, 2));
+    constexpr double kHalfRoot3 = 0.86602540378443865;
+    constexpr double kSines[12] = {0, 0.5,  kHalfRoot3,  1,  kHalfRoot3,  0.5,
+                                   0, -0.5, -kHalfRoot3, -1, -kHalfRoot3, -0.5};
     for (int i = 0; i < 12; ++i) {
-        p.save();
-        p.translate(50, 48);
-        p.rotate(30.0 * i);
-        p.drawLine(0, -30, 0, -25);
-        p.restore();
+        const double sine = kSines[i], cosine = kSines[(i + 3) % 12];
+        p.drawLine(QPointF(50 + 30 * sine, 48 - 30 * cosine),
+                   QPointF(50 + 25 * sine, 48 - 25 * cosine));
     }
     return pm;
 }
@@ -125,10 +126,9 @@ void MainWindow::buildHeading() {
     labset->setFont(headingFont);
     setTextColour(labset, kBlue);
 
-    Image2 = plainLabel(QString(), this);
+    Image2 = new DrawnPicture(aboutPicture, this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twipRect(120, 120, 1515, 930));
-    Image2->setPixmap(aboutPicture());
     Image2->setToolTip(QStringLiteral("About Velomark"));
     Image2->setAccessibleName(QStringLiteral("About Velomark"));
     Image2->setCursor(Qt::PointingHandCursor);
@@ -178,14 +178,13 @@ void MainWindow::buildTracksetFrame() {
 }
 
 void MainWindow::buildCircuitButtons() {
-    const QString grey = QStringLiteral("background-color: rgb(172, 172, 172);");
     for (int k = 1; k <= kCircuitsPerSet; ++k) {
         auto* b = new QPushButton(this);
         b->setObjectName(QStringLiteral("t%1").arg(k));
         const int column = k <= 8 ? 1800 : 3840;
         const int row = (k - 1) % 8;
         b->setGeometry(twipRect(column, 720 + 600 * row, 1695, 495));
-        b->setStyleSheet(grey);
+        setFaceColour(b, QColor(172, 172, 172));
         connect(b, &QPushButton::clicked, this, [this, k] { openCircuit(k); });
         t[static_cast<size_t>(k - 1)] = b;
     }
@@ -195,21 +194,20 @@ void MainWindow::buildTools() {
     cmdinit = new QPushButton(QStringLiteral("INITIALISE !"), this);
     cmdinit->setObjectName(QStringLiteral("cmdinit"));
     cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
-    cmdinit->setStyleSheet(QStringLiteral("background-color: rgb(255, 0, 0);"));
+    setFaceColour(cmdinit, QColor(255, 0, 0));
     cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
     connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
-    auto* Image1 = plainLabel(QString(), this);
+    auto* Image1 = new DrawnPicture(stopwatchPicture, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipRect(120, 3480, 1320, 1320));
-    Image1->setPixmap(stopwatchPicture());
     Image1->setToolTip(QStringLiteral("Acknowledgements"));
     Image1->setAccessibleName(QStringLiteral("Acknowledgements"));
 
     Command1 = new QPushButton(QStringLiteral("Export"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipRect(360, 4920, 855, 375));
-    Command1->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
+    setFaceColour(Command1, QColor(0, 192, 0));
     Command1->setToolTip(QStringLiteral("Print Lap Times"));
     connect(Command1, &QPushButton::clicked, this, &MainWindow::openExportChooser);
 

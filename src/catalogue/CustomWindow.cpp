@@ -64,7 +64,7 @@ CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     cmdok = new QPushButton(QStringLiteral("OK"), this);
     cmdok->setObjectName(QStringLiteral("cmdok"));
     cmdok->setGeometry(twipRect(4440, 6240, 855, 375));
-    cmdok->setStyleSheet(QStringLiteral("background-color: rgb(172, 172, 172);"));
+    setFaceColour(cmdok, QColor(172, 172, 172));
     connect(cmdok, &QPushButton::clicked, this, &CustomWindow::cmdokClick);
 
     // OK first, then each row's name and country.

@@ -14,28 +14,36 @@
 
 namespace velomark {
 
+namespace {
+
+// A check box at its place in the window. The window was drawn for a small
+// system font; a larger one is made to fit.
+QCheckBox* checkBox(QWidget* parent, const char* text, const char* name, int top) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(px(240), px(top), px(2300), px(300));
+    shrinkToFit(box);
+    return box;
+}
+
+} // namespace
+
 InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frminit"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Initialise Datafiles"));
     setFixedSize(px(4200), px(2760));
 
-    Check1 = new QCheckBox(QStringLiteral("Standard GP2 Circuits"), this);
-    Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(px(240), px(240), px(2300), px(300));
-    Check2 = new QCheckBox(QStringLiteral("IA Track Pack Circuits"), this);
-    Check2->setObjectName(QStringLiteral("Check2"));
-    Check2->setGeometry(px(240), px(600), px(2300), px(300));
+    Check1 = checkBox(this, "Standard GP2 Circuits", "Check1", 240);
+    Check2 = checkBox(this, "IA Track Pack Circuits", "Check2", 600);
     setTextColour(Check2, QColor(255, 0, 0));
-    Check3 = new QCheckBox(QStringLiteral("Custom Circuits"), this);
-    Check3->setObjectName(QStringLiteral("Check3"));
-    Check3->setGeometry(px(240), px(960), px(2300), px(300));
+    Check3 = checkBox(this, "Custom Circuits", "Check3", 960);
     setTextColour(Check3, QColor(0, 0, 192));
 
     Command1 = new QPushButton(QStringLiteral("Do it !"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(px(2640), px(600), px(1335), px(375));
-    Command1->setStyleSheet(QStringLiteral("background-color: rgb(255, 128, 128);"));
+    setFaceColour(Command1, QColor(255, 128, 128));
     connect(Command1, &QPushButton::clicked, this, &InitWindow::doIt);
 
     auto* Label1 = plainLabel(
@@ -48,6 +56,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
+    shrinkToFit(Label1);
 
     auto* Line1 = new QFrame(this);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -68,7 +77,7 @@ InitWindow::InitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     Command2 = new QPushButton(QStringLiteral("Set GP2 path"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(px(2400), px(2160), px(1575), px(315));
-    Command2->setStyleSheet(QStringLiteral("background-color: rgb(0, 192, 0);"));
+    setFaceColour(Command2, QColor(0, 192, 0));
     connect(Command2, &QPushButton::clicked, this, &InitWindow::setGp2Path);
 
     // Load: the stored directory, or an empty field when there is none yet.

@@ -58,6 +58,9 @@ ProgressWindow::ProgressWindow(ProgressInput input, QWidget* parent)
     setAccessibleName(QStringLiteral("Progress of the lap times at ") + heading);
 
     m_chart = new QChart;
+    // On a dark desktop the chart is dark too, not a white panel in a dark window.
+    if (palette().color(QPalette::Window).lightness() < 128)
+        m_chart->setTheme(QChart::ChartThemeDark);
     m_chart->setTitle(heading.toHtmlEscaped()); // the chart reads its title as markup
     m_view = new QChartView(m_chart, this);
     m_view->setObjectName(QStringLiteral("chart"));
@@ -93,7 +96,7 @@ void ProgressWindow::load(const std::string& historyPath) {
     auto* best = new QScatterSeries;
     best->setName(QStringLiteral("Stored best"));
     best->setMarkerSize(14);
-    best->setColor(QColor(200, 0, 0));
+    best->setColor(legibleOn(QColor(200, 0, 0), palette().color(QPalette::Window)));
 
     std::vector<QXYSeries*> drawn;
     for (RecordSession s : kRecordSessions) {
@@ -163,7 +166,7 @@ void ProgressWindow::load(const std::string& historyPath) {
                        QString::fromStdString(lapTimeText(*m_input.idealLap)));
         ideal->append(double(from), *m_input.idealLap);
         ideal->append(double(to), *m_input.idealLap);
-        QPen dashed(QColor(0, 128, 0));
+        QPen dashed(legibleOn(QColor(0, 128, 0), palette().color(QPalette::Window)));
         dashed.setStyle(Qt::DashLine);
         dashed.setWidth(2);
         ideal->setPen(dashed);

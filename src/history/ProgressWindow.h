@@ -1,15 +1,13 @@
 // The progress window frmprogress: one circuit's lap times over the dates of
 // the history, a line per session, the stored best of each marked and the
-// ideal lap from the stored splits drawn across.
+// ideal lap from the stored splits drawn across. It lives in the progress
+// module, with Qt Charts.
 #pragma once
 
-#include "catalogue/Circuits.h"
-#include "store/LapRecordFile.h"
+#include "history/ProgressModule.h"
 
 #include <QWidget>
 
-#include <array>
-#include <optional>
 #include <string>
 
 class QChart;
@@ -19,13 +17,6 @@ class QPushButton;
 
 namespace velomark {
 
-// What the editor hands the window: the circuit, and the times it holds now.
-struct ProgressInput {
-    CircuitChoice circuit;
-    std::array<std::string, 4> storedLaps; // by session, in the files' 8-bit text
-    std::optional<double> idealLap;        // seconds, when the stored splits give one
-};
-
 class ProgressWindow : public QWidget {
     Q_OBJECT
   public:
@@ -33,8 +24,6 @@ class ProgressWindow : public QWidget {
 
     // Reads the history and draws it, or says why there is nothing to draw.
     void load(const std::string& historyPath);
-
-    QChart* chart() const { return m_chart; }
 
   private:
     const ProgressInput m_input;

@@ -1,9 +1,11 @@
 // Every printed document goes through here, so that tests can record what
-// would be printed without a printer. The real sink prints on the default
-// printer, or writes a PDF into the data folder where no printer is installed.
+// would be printed without a printer. The real sink, in the printing module,
+// prints on the default printer, or writes a PDF into the data folder where no
+// printer is installed.
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -33,7 +35,15 @@ class PrintSink {
     virtual PrintOutcome print(const PrintJob& job) = 0;
 };
 
-// The sink in use: the real printer unless a test installed its own.
+// What the printing module gives the program.
+class PrinterModule {
+  public:
+    virtual ~PrinterModule() = default;
+    virtual PrintSink& printer() = 0;
+};
+
+// The sink in use: the real printer unless a test installed its own. Where
+// the printing module is missing, a sink that prints nothing and says why.
 PrintSink& printSink();
 // Installs sink (not owned); nullptr puts the real printer back.
 void setPrintSink(PrintSink* sink);
@@ -45,3 +55,6 @@ QString expandTabs(const QString& line);
 QString savedAsPdfText(const QStringList& files);
 
 } // namespace velomark
+
+#define VELOMARK_PRINTER_MODULE_IID "org.example.velomark.PrinterModule/1"
+Q_DECLARE_INTERFACE(velomark::PrinterModule, VELOMARK_PRINTER_MODULE_IID)

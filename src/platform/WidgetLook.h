@@ -1,14 +1,19 @@
 // Small helpers for laying windows out as they were drawn: positions in
-// twips, text colours, and texts shown as they stand.
+// twips, text colours and button faces that stay legible on light and dark
+// desktops, pictures that stay sharp at any scale, and texts shown as they stand.
 #pragma once
 
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QPalette>
+#include <QPixmap>
 #include <QRect>
-#include <QWidget>
+
+#include <functional>
+
+class QPushButton;
+class QWidget;
 
 namespace velomark {
 
@@ -52,11 +57,54 @@ inline QFont fixedPitchFont(const QString& family) {
     return lettersLineUp(f) ? f : QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
-inline void setTextColour(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, c);
-    p.setColor(QPalette::ButtonText, c);
-    w->setPalette(p);
-}
+// Contrast of two colours as WCAG measures it, from 1 (the same) to 21
+// (black on white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+// What no text of ours may fall below, and what a colour made legible aims for.
+inline constexpr double kContrastFloor = 3.0;
+inline constexpr double kContrastAim = 4.5;
+
+// The design's colour as it is where it stands out from a light background by
+// the floor, or from a dark one by the aim; otherwise the same hue, lighter on
+// a dark background (darker on a light one), until it stands out by the aim.
+QColor legibleOn(const QColor& design, const QColor& background);
+
+// Runs apply now and again whenever w's palette changes, as it does when the
+// desktop switches between a light and a dark theme.
+void followPalette(QWidget* w, std::function<void()> apply);
+
+// Text in a colour the design fixes, drawn on the window's own background:
+// legibleOn that background, and kept so through palette changes.
+void setTextColour(QWidget* w, const QColor& design);
+
+// A button face the design fixes, with the text colour to match it, so that a
+// dark palette's light text never lands on it.
+void setFaceColour(QPushButton* b, const QColor& face);
+
+// Makes w's font smaller, in half points down to 6, until its text fits the
+// box the window gives it: a desktop font larger than the one the window was
+// drawn for must not cut it. Text that fits is left as it is.
+void shrinkToFit(QWidget* w);
+
+// An empty picture of size logical pixels at a device pixel ratio, filled with fill.
+QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill);
+
+// A picture the program draws itself, placed as a label places its pixmap.
+// It is drawn when first shown, at the screen's pixel density, so it is sharp
+// at any scale and costs nothing before the window appears.
+class DrawnPicture : public QLabel {
+  public:
+    // draw makes the picture at a device pixel ratio, in logical pixels.
+    using Draw = std::function<QPixmap(qreal devicePixelRatio)>;
+    DrawnPicture(Draw draw, QWidget* parent);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    Draw m_draw;
+    QPixmap m_drawn;
+};
 
 } // namespace velomark

@@ -75,9 +75,7 @@ QLabel* ReportWindow::addStatusLine() {
     auto* status = plainLabel(QString(), this);
     status->setObjectName(QStringLiteral("status"));
     status->setWordWrap(true);
-    QPalette p = status->palette();
-    p.setColor(QPalette::WindowText, QColor(160, 0, 0));
-    status->setPalette(p);
+    setTextColour(status, QColor(160, 0, 0));
     m_fields->addRow(status);
     return status;
 }

@@ -1,14 +1,17 @@
-// The editor's SAVE as the history sees it, and the progress chart read back
-// from its series.
-#include "history/ProgressWindow.h"
+// The editor's SAVE as the history sees it, and the progress chart, from its
+// module, read back from its series.
+#include "history/ProgressModule.h"
 #include "store/History.h"
 #include "store/SaveTimes.h"
 
 #include "support/Windows.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLineSeries>
 #include <QtTest>
+
+#include <memory>
 
 using namespace velomark;
 using namespace velomark::test;
@@ -86,6 +89,13 @@ class ProgressTest : public QObject {
     // the stored times; the stored best marked, the ideal lap across.
     void chartHoldsTheHistory() {
         ScopedWorkDir dir;
+        FakeMessages msgs; // this test's own folder has no module: the player is told so
+        msgs.expect(MessageAnswer::Ok);
+        QVERIFY(!openProgressWindow({kMonza, {}, std::nullopt}, "history.csv", nullptr) &&
+                msgs.shown.value(0).text.startsWith(QStringLiteral(
+                    "The progress chart needs the module velomark-progress, which is missing")));
+        QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
+
         auto line = [](const char* when, int circuit, const char* session, const char* lap) {
             return QStringLiteral("\"%1\",\"Standard\",\"%2\",\"x\",\"%3\",\"%4\",\"\",\"\",\"\","
                                   "\"s.set\"\r\n")
@@ -103,10 +113,10 @@ class ProgressTest : public QObject {
         QVERIFY(writeBytes(QStringLiteral("history.csv"), history));
 
         ProgressInput input{kMonza, {"", "1.31.000", "1.30.000", ""}, 89.5};
-        ProgressWindow w(input);
-        w.load("history.csv");
+        const std::unique_ptr<QWidget> w(openProgressWindow(input, "history.csv", nullptr));
+        QVERIFY(w && w->objectName() == QLatin1String("frmprogress"));
         QMap<QString, QList<QPointF>> series;
-        for (QAbstractSeries* s : w.chart()->series())
+        for (QAbstractSeries* s : child<QChartView>(w.get(), "chart")->chart()->series())
             series[s->name()] = static_cast<QXYSeries*>(s)->points();
         QCOMPARE(series.keys(),
                  strings({"Ideal lap 1.29.500", "Practice", "Qualifying", "Stored best"}));
@@ -124,11 +134,13 @@ class ProgressTest : public QObject {
         QCOMPARE(series[QStringLiteral("Ideal lap 1.29.500")].first().y(), 89.5);
 
         // No row of this circuit: one sentence instead of an empty frame.
-        ProgressWindow other(ProgressInput{{Trackset::Custom, 12, "Mine"}, {}, std::nullopt});
-        other.load("history.csv");
-        QVERIFY(other.chart()->series().isEmpty());
-        QVERIFY(
-            child<QLabel>(&other, "sentence")->text().startsWith(QStringLiteral("No lap time")));
+        const std::unique_ptr<QWidget> other(
+            openProgressWindow(ProgressInput{{Trackset::Custom, 12, "Mine"}, {}, std::nullopt},
+                               "history.csv", nullptr));
+        QVERIFY(child<QChartView>(other.get(), "chart")->chart()->series().isEmpty());
+        QVERIFY(child<QLabel>(other.get(), "sentence")
+                    ->text()
+                    .startsWith(QStringLiteral("No lap time")));
     }
 };
 

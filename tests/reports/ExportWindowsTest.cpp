@@ -215,6 +215,7 @@ class ExportWindowsTest : public QObject {
         ScopedWorkDir dir;
         FakeMessages msgs;
         QVERIFY(writeInputs());
+        QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR)); // the printer's
         auto* w = open<PrintWindow>(QStringLiteral("S"));
         msgs.expect(MessageAnswer::Ok);
         msgs.expect(MessageAnswer::Ok);

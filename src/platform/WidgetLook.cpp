@@ -1,0 +1,186 @@
+#include "platform/WidgetLook.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QPainter>
+#include <QPalette>
+#include <QPushButton>
+#include <QStyle>
+#include <QVariant>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace velomark {
+
+namespace {
+
+constexpr char kDesignColour[] = "velomarkDesignColour";
+
+// x to the power 2.4, for x in 0 to 1: x squared times the fifth root of x
+// squared, the root by Newton's steps from above. Written out because calling
+// the maths library's pow brings its tables into memory at every start.
+double power24(double x) {
+    const double square = x * x;
+    double root = 1;
+    for (int step = 0; step < 60; ++step) {
+        const double next = (4 * root + square / (root * root * root * root)) / 5;
+        if (next >= root)
+            break;
+        root = next;
+    }
+    return square * root;
+}
+
+// Relative luminance of an sRGB colour, 0 for black to 1 for white.
+double luminance(const QColor& c) {
+    auto linear = [](float channel) {
+        return channel <= 0.04045f ? channel / 12.92 : power24((channel + 0.055) / 1.055);
+    };
+    const QColor rgb = c.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+// Sees w's palette changes and runs its apply step, once for each.
+class PaletteFollower final : public QObject {
+  public:
+    PaletteFollower(QWidget* w, std::function<void()> apply)
+        : QObject(w), m_apply(std::move(apply)) {
+        w->installEventFilter(this);
+    }
+
+    void apply() {
+        if (m_applying) // the step's own palette change
+            return;
+        m_applying = true;
+        m_apply();
+        m_applying = false;
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange ||
+            event->type() == QEvent::ApplicationPaletteChange)
+            apply();
+        return false;
+    }
+
+  private:
+    std::function<void()> m_apply;
+    bool m_applying = false;
+};
+
+void applyTextColour(QWidget* w) {
+    const QColor design = w->property(kDesignColour).value<QColor>();
+    const QColor shown = legibleOn(design, w->palette().color(QPalette::Window));
+    QPalette p = w->palette();
+    if (p.isBrushSet(QPalette::Active, QPalette::WindowText) &&
+        p.color(QPalette::WindowText) == shown && p.color(QPalette::ButtonText) == shown)
+        return;
+    p.setColor(QPalette::WindowText, shown);
+    p.setColor(QPalette::ButtonText, shown);
+    w->setPalette(p);
+}
+
+} // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor legibleOn(const QColor& design, const QColor& background) {
+    // Where white and black stand out from a background equally.
+    const bool darkBackground = luminance(background) < 0.18;
+    // The design's colours were chosen on light grey; on a dark background
+    // one that only just passes the floor is still hard to read.
+    if (contrastRatio(design, background) >= (darkBackground ? kContrastAim : kContrastFloor))
+        return design;
+    float hue = 0, saturation = 0, lightness = 0, alpha = 1;
+    design.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    QColor shown = design;
+    for (int step = 0; step < 100 && contrastRatio(shown, background) < kContrastAim; ++step) {
+        lightness = std::clamp(lightness + (darkBackground ? 0.01f : -0.01f), 0.0f, 1.0f);
+        shown = QColor::fromHslF(hue, saturation, lightness, alpha).toRgb();
+    }
+    return shown;
+}
+
+void followPalette(QWidget* w, std::function<void()> apply) {
+    (new PaletteFollower(w, std::move(apply)))->apply();
+}
+
+void setTextColour(QWidget* w, const QColor& design) {
+    const bool following = w->property(kDesignColour).isValid();
+    w->setProperty(kDesignColour, design);
+    if (following)
+        applyTextColour(w);
+    else
+        followPalette(w, [w] { applyTextColour(w); });
+}
+
+void setFaceColour(QPushButton* b, const QColor& face) {
+    const QColor text = contrastRatio(face, Qt::black) >= contrastRatio(face, Qt::white)
+                            ? QColor(Qt::black)
+                            : QColor(Qt::white);
+    if (b->style()->name() != QLatin1String("fusion")) {
+        // A native face is drawn by the system; only a style sheet colours it.
+        b->setStyleSheet(QStringLiteral("background-color: %1; color: %2;")
+                             .arg(face.name(QColor::HexRgb), text.name(QColor::HexRgb)));
+        return;
+    }
+    // Fusion draws the face from the palette: these are the colours a style
+    // sheet's background would give it, without a style sheet's cost in
+    // memory and start-up time.
+    QPalette p = b->palette();
+    for (auto [role, shade] :
+         {std::pair{QPalette::Button, face}, std::pair{QPalette::Window, face},
+          std::pair{QPalette::Light, face.lighter(115)},
+          std::pair{QPalette::Midlight, face.lighter(107)},
+          std::pair{QPalette::Dark, face.darker(150)},
+          std::pair{QPalette::Shadow, face.darker(300)}, std::pair{QPalette::ButtonText, text},
+          std::pair{QPalette::WindowText, text}, std::pair{QPalette::Text, text}})
+        p.setColor(role, shade);
+    b->setPalette(p);
+}
+
+void shrinkToFit(QWidget* w) {
+    auto overflows = [w] {
+        if (w->hasHeightForWidth()) // wrapped text
+            return w->heightForWidth(w->width()) > w->height();
+        if (auto* box = qobject_cast<QCheckBox*>(w)) { // the text beside the box
+            const QStyle* s = box->style();
+            const int room = box->width() -
+                             s->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                             s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+            return box->fontMetrics().horizontalAdvance(box->text()) > room;
+        }
+        return w->sizeHint().width() > w->width();
+    };
+    QFont f = w->font();
+    while (f.pointSizeF() > 6.0 && overflows()) {
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+        w->setFont(f);
+    }
+}
+
+QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
+    QPixmap pm((QSizeF(size) * devicePixelRatio).toSize());
+    pm.setDevicePixelRatio(devicePixelRatio);
+    pm.fill(fill);
+    return pm;
+}
+
+DrawnPicture::DrawnPicture(Draw draw, QWidget* parent) : QLabel(parent), m_draw(std::move(draw)) {}
+
+void DrawnPicture::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (m_drawn.isNull() || m_drawn.devicePixelRatio() != ratio)
+        m_drawn = m_draw(ratio);
+    QPainter p(this);
+    style()->drawItemPixmap(&p, contentsRect(), static_cast<int>(alignment()), m_drawn);
+}
+
+} // namespace velomark
