@@ -3,7 +3,6 @@
 #include "history/ProgressChart.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "store/Cp1252.h"
 #include "store/Dates.h"
 #include "store/TimeText.h"
 
@@ -23,19 +22,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace velomark {
 
 namespace {
-
-// A step for the time axis that gives four to eight labels over span seconds.
-double tickStep(double span) {
-    for (double step : {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0, 2.0, 5.0, 10.0, 20.0, 30.0, 60.0})
-        if (span / step <= 8)
-            return step;
-    return 60 * std::ceil(span / 480);
-}
 
 QString pointText(const ProgressPoint& p, RecordSession s) {
     QString text = QStringLiteral("%1 %2\n%3")
@@ -91,108 +81,76 @@ void ProgressWindow::load(const std::string& historyPath) {
         m_view->hide();
         return;
     }
-    double low = std::numeric_limits<double>::max(), high = std::numeric_limits<double>::lowest();
-    std::int64_t first = std::numeric_limits<std::int64_t>::max(), last = 0;
-    auto* best = new QScatterSeries;
-    best->setName(QStringLiteral("Stored best"));
-    best->setMarkerSize(14);
-    best->setColor(legibleOn(QColor(200, 0, 0), palette().color(QPalette::Window)));
-
-    std::vector<QXYSeries*> drawn;
-    for (RecordSession s : kRecordSessions) {
-        const std::vector<ProgressPoint> points =
-            progressPoints(history->rows, c.trackset, c.number, s);
-        if (points.empty())
-            continue;
-        auto* series = new QLineSeries;
-        series->setName(QString::fromLatin1(recordSessionName(s)));
-        series->setPointsVisible(true);
-        QList<QPointF> xy;
-        xy.reserve(static_cast<qsizetype>(points.size()));
-        const std::string stored = cp1252ToUtf8(m_input.storedLaps[static_cast<size_t>(s)]);
-        const ProgressPoint* storedPoint = nullptr;
-        for (const ProgressPoint& p : points) {
-            xy.append(QPointF(double(p.unixSeconds) * 1000, p.seconds));
-            low = std::min(low, p.seconds);
-            high = std::max(high, p.seconds);
-            if (p.lap == stored)
-                storedPoint = &p;
-        }
-        first = std::min(first, points.front().unixSeconds);
-        last = std::max(last, points.back().unixSeconds);
-        series->replace(xy);
-        if (storedPoint)
-            best->append(double(storedPoint->unixSeconds) * 1000, storedPoint->seconds);
-        connect(series, &QLineSeries::hovered, this,
-                [this, points, s](const QPointF& at, bool entered) {
-                    if (!entered) {
-                        QToolTip::hideText();
-                        return;
-                    }
-                    // The point nearest in time to where the pointer is.
-                    const auto nearest = std::min_element(
-                        points.begin(), points.end(), [&at](const auto& a, const auto& b) {
-                            return std::abs(double(a.unixSeconds) * 1000 - at.x()) <
-                                   std::abs(double(b.unixSeconds) * 1000 - at.x());
-                        });
-                    QToolTip::showText(
-                        QCursor::pos(),
-                        Qt::convertFromPlainText(pointText(*nearest, s), Qt::WhiteSpaceNoWrap),
-                        m_view);
-                });
-        drawn.push_back(series);
-    }
-    if (drawn.empty()) {
-        delete best;
+    const std::optional<ProgressChart> chart =
+        progressChart(history->rows, c.trackset, c.number, m_input.storedLaps, m_input.idealLap);
+    if (!chart) {
         m_sentence->setText(
             QStringLiteral("No lap time of this circuit has been saved since Velomark began "
                            "keeping its history, so there is no progress to draw yet."));
         m_view->hide();
         return;
     }
+    draw(*chart);
+    m_sentence->setText(
+        QStringLiteral("Hover over a point to see its time, date and setup.%1")
+            .arg(history->cut ? QStringLiteral(" The history is long, so only its last 64 MB "
+                                               "were read.")
+                              : QString()));
+}
+
+// One line per session, the stored bests marked, the ideal lap dashed across.
+void ProgressWindow::draw(const ProgressChart& chart) {
+    const QColor background = palette().color(QPalette::Window);
+    std::vector<QXYSeries*> drawn;
+    auto* best = new QScatterSeries;
+    best->setName(QStringLiteral("Stored best"));
+    best->setMarkerSize(14);
+    best->setColor(legibleOn(QColor(200, 0, 0), background));
+    for (const ProgressLine& line : chart.lines) {
+        auto* series = new QLineSeries;
+        series->setName(QString::fromLatin1(recordSessionName(line.session)));
+        series->setPointsVisible(true);
+        QList<QPointF> xy;
+        for (const ProgressPoint& p : line.points)
+            xy.append(QPointF(double(p.unixSeconds) * 1000, p.seconds));
+        series->replace(xy);
+        if (line.best)
+            best->append(xy[static_cast<qsizetype>(*line.best)]);
+        showPointOnHover(series, line);
+        drawn.push_back(series);
+    }
     if (best->count() > 0)
         drawn.push_back(best);
     else
         delete best;
-
-    // A margin either side, so that a single date still makes a line and no
-    // mark is cut at the edge.
-    const std::int64_t margin = std::max<std::int64_t>(86400, (last - first) / 30);
-    const qint64 from = (first - margin) * 1000;
-    const qint64 to = (last + margin) * 1000;
-    if (m_input.idealLap) {
+    if (chart.idealLap) {
         auto* ideal = new QLineSeries;
         ideal->setName(QStringLiteral("Ideal lap ") +
-                       QString::fromStdString(lapTimeText(*m_input.idealLap)));
-        ideal->append(double(from), *m_input.idealLap);
-        ideal->append(double(to), *m_input.idealLap);
-        QPen dashed(legibleOn(QColor(0, 128, 0), palette().color(QPalette::Window)));
+                       QString::fromStdString(lapTimeText(*chart.idealLap)));
+        ideal->append(double(chart.from) * 1000, *chart.idealLap);
+        ideal->append(double(chart.to) * 1000, *chart.idealLap);
+        QPen dashed(legibleOn(QColor(0, 128, 0), background));
         dashed.setStyle(Qt::DashLine);
         dashed.setWidth(2);
         ideal->setPen(dashed);
-        low = std::min(low, *m_input.idealLap);
-        high = std::max(high, *m_input.idealLap);
         drawn.push_back(ideal);
     }
+    addAxes(chart, drawn);
+}
 
+void ProgressWindow::addAxes(const ProgressChart& chart, const std::vector<QXYSeries*>& drawn) {
     auto* dates = new QDateTimeAxis;
     dates->setFormat(QStringLiteral("yyyy-MM-dd"));
     dates->setTitleText(QStringLiteral("Date saved"));
-    dates->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(to));
+    dates->setRange(QDateTime::fromSecsSinceEpoch(chart.from),
+                    QDateTime::fromSecsSinceEpoch(chart.to));
     dates->setTickCount(6);
-
-    // Lap times read as m.ss.sss on labels at round steps.
-    const double step = tickStep(std::max(high - low, 0.05));
-    const double bottom = std::floor(low / step) * step - step;
-    const double top = std::ceil(high / step) * step + step;
     auto* times = new QCategoryAxis;
     times->setTitleText(QStringLiteral("Lap time"));
     times->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    times->setRange(bottom, top);
-    for (int i = 0; bottom + i * step <= top + step / 2; ++i) {
-        const double value = bottom + i * step;
-        times->append(QString::fromStdString(lapTimeText(value)), value);
-    }
+    times->setRange(chart.bottom, chart.top);
+    for (const TimeTick& tick : chart.ticks)
+        times->append(QString::fromStdString(tick.label), tick.seconds);
 
     m_chart->addAxis(dates, Qt::AlignBottom);
     m_chart->addAxis(times, Qt::AlignLeft);
@@ -202,11 +160,25 @@ void ProgressWindow::load(const std::string& historyPath) {
         series->attachAxis(times);
     }
     m_chart->legend()->setAlignment(Qt::AlignBottom);
-    m_sentence->setText(
-        QStringLiteral("Hover over a point to see its time, date and setup.%1")
-            .arg(history->cut ? QStringLiteral(" The history is long, so only its last 64 MB "
-                                               "were read.")
-                              : QString()));
+}
+
+// Hovering over a line shows the point nearest in time to the pointer.
+void ProgressWindow::showPointOnHover(QLineSeries* series, const ProgressLine& line) {
+    connect(series, &QLineSeries::hovered, this,
+            [this, points = line.points, s = line.session](const QPointF& at, bool entered) {
+                if (!entered) {
+                    QToolTip::hideText();
+                    return;
+                }
+                const auto nearest = std::min_element(
+                    points.begin(), points.end(), [&at](const auto& a, const auto& b) {
+                        return std::abs(double(a.unixSeconds) * 1000 - at.x()) <
+                               std::abs(double(b.unixSeconds) * 1000 - at.x());
+                    });
+                QToolTip::showText(
+                    QCursor::pos(),
+                    Qt::convertFromPlainText(pointText(*nearest, s), Qt::WhiteSpaceNoWrap), m_view);
+            });
 }
 
 } // namespace velomark

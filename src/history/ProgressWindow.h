@@ -4,16 +4,20 @@
 // module, with Qt Charts.
 #pragma once
 
+#include "history/ProgressChart.h"
 #include "history/ProgressModule.h"
 
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 class QChart;
 class QChartView;
 class QLabel;
+class QLineSeries;
 class QPushButton;
+class QXYSeries;
 
 namespace velomark {
 
@@ -26,6 +30,10 @@ class ProgressWindow : public QWidget {
     void load(const std::string& historyPath);
 
   private:
+    void draw(const ProgressChart& chart);
+    void addAxes(const ProgressChart& chart, const std::vector<QXYSeries*>& drawn);
+    void showPointOnHover(QLineSeries* series, const ProgressLine& line);
+
     const ProgressInput m_input;
     QChart* m_chart = nullptr;
     QChartView* m_view = nullptr;
