@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -6,7 +6,6 @@
 #include "platform/WidgetLook.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
