@@ -118,8 +118,7 @@ class RealPrinter final : public PrintSink {
         if (!painted)
             return {{}, QStringLiteral("The file %1 could not be drawn.").arg(file)};
         const std::string path = diskName(file);
-        const Status saved = replaceFileSafely(realFileOps(), path, buffer.data().toStdString(),
-                                               scratchNameBeside(path));
+        const Status saved = writeExportFile(realFileOps(), path, buffer.data().toStdString());
         if (!saved)
             return {{}, messageText(saved.error())};
         return {file, {}};

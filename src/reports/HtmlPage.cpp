@@ -131,7 +131,7 @@ ExportResult exportHtmlFile(const std::string& target, std::string_view title,
         result.stop = data.stop;
         return result;
     }
-    Status written = writeReportFile(ops, target, htmlPage(data, title));
+    Status written = writeExportFile(ops, target, htmlPage(data, title));
     if (!written)
         result.writeError = written.error();
     return result;

@@ -145,10 +145,6 @@ void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSes
     out += filled(f[4], fill.setup).substr(0, layout.setupLimit);
 }
 
-Status writeReportFile(FileOps& ops, const std::string& target, const std::string& bytes) {
-    return replaceFileSafely(ops, target, bytes, scratchNameBeside(target));
-}
-
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
                               std::string (*compose)(const ReportData&), FileOps& ops,
                               const std::string& folder) {
@@ -157,7 +153,7 @@ ExportResult exportReportFile(const std::string& target, const TracksetChoice& t
     result.stop = data.stop;
     if (data.stop && data.stop->atCustomFile)
         return result;
-    if (Status written = writeReportFile(ops, target, compose(data)); !written)
+    if (Status written = writeExportFile(ops, target, compose(data)); !written)
         result.writeError = written.error();
     return result;
 }

@@ -99,10 +99,6 @@ inline constexpr LineLayout kWideLine{15, 2, std::string_view::npos}; // print, 
 void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSession s,
                        const FillWidths& fill, const LineLayout& layout);
 
-// Writes a report file through a scratch file beside it, so a failure leaves
-// the old file as it was.
-Status writeReportFile(FileOps& ops, const std::string& target, const std::string& bytes);
-
 // What a file export did, for its window to report.
 struct ExportResult {
     enum class Refused { No, BadFileName, NothingTicked };
@@ -112,7 +108,7 @@ struct ExportResult {
 };
 
 // Reads the ticked tracksets and writes compose's bytes of them to target
-// through writeReportFile: a stop at the custom file writes nothing, a stop at
+// through writeExportFile: a stop at the custom file writes nothing, a stop at
 // a lap record file writes the tracksets read before it.
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
                               std::string (*compose)(const ReportData&), FileOps& ops,

@@ -128,6 +128,12 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
 // beside it, and never the file's own name.
 std::string scratchNameBeside(const std::string& path);
 
+// Writes a file whose name the player chose (an export, a PDF) through a
+// scratch file of that short name beside it, as replaceFileSafely does.
+inline Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
+    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
+}
+
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);
 
