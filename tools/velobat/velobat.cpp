@@ -167,7 +167,7 @@ int run(const BatchCommand& command, const std::string& ownDir, std::string& why
             return 1;
         }
         output = std::move(opened).value();
-        out = output.descriptor();
+        out = output.native();
     }
     if (command.echo) {
         const std::string text = command.echoText + "\r\n";
