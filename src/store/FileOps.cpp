@@ -420,6 +420,10 @@ std::vector<std::string> programArguments(int argc, char** argv) {
     return sys::arguments(argc, argv);
 }
 
+std::string lastErrorReason() {
+    return sys::reason(sys::lastError());
+}
+
 FileOps& realFileOps() {
     static FileOps ops;
     return ops;

@@ -34,6 +34,8 @@ inline constexpr NativeFile kNoFile = -1;
 // The program's arguments in UTF-8: argv elsewhere, the wide command line on
 // Windows, where argv holds the arguments in the ANSI code page.
 std::vector<std::string> programArguments(int argc, char** argv);
+// The system's words for its last failure (errno, or GetLastError on Windows).
+std::string lastErrorReason();
 
 // No data file of ours comes near this; anything larger is refused unread.
 inline constexpr std::size_t kMaxDataFileBytes = 1024 * 1024;
