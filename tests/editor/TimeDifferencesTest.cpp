@@ -36,7 +36,7 @@ TEST_CASE("differences") {
          true,
          ""}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         // Pressable even when nothing shows.
         CHECK(differencesAvailable(row.practice, kQualifying));
         using enum DifferenceSide;

@@ -41,7 +41,7 @@ TEST_CASE("scanning") {
         // clang-format on
     };
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         DumpFields f = scanDump(row.dump);
         tchange(f);
         CHECK(f.session + '|' + f.lap + '|' + f.split1 + '|' + f.split2 + '|' + f.circuit ==

@@ -63,7 +63,7 @@ TEST_CASE("golden reports") {
                 {"print, three documents", "print.txt", true, "CIS"},
                 {"web page", "standard.html", true, "S"}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         WorkDir dir;
         REQUIRE(writeReportInputs(row.trackPackTimes));
         const auto ticked = [&row](char c) { return row.ticked.find(c) != std::string::npos; };
@@ -95,7 +95,7 @@ TEST_CASE("missing inputs") {
                 {"later set missing", "set2.dat", ""},
                 {"later set short", "set2.dat", ",,\r\n"}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         const bool custom = row.file == "custom";
         WorkDir dir;
         REQUIRE(writeReportInputs(true));

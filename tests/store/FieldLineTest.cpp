@@ -36,7 +36,7 @@ TEST_CASE("reader") {
                 {"unclosed quote takes the rest", "\"a,b\r\nc", "<a,b\r\nc>"},
                 {"empty data", "", ""}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         CHECK(readAll(row.data) == row.fields);
     }
 }

@@ -171,7 +171,7 @@ TEST_CASE("a save stopped by a crash") {
                              Stop{"before the note went", newFile, header + row, header + row},
                              Stop{"in the middle of the rows", newFile, header + row.substr(0, 30),
                                   header + row.substr(0, 30) + "\r\n" + row}}) {
-        CAPTURE(stop.name);
+        INFO(std::string(stop.name));
         REQUIRE((writeBytes("set1.dat", stop.record) && writeBytes("history.csv", stop.history) &&
                  writeBytes(kPendingHistoryName, row)));
         CHECK(completePendingHistory().ok());
@@ -222,7 +222,7 @@ TEST_CASE("what a save says") {
     history += historyLine(row("2026-11-07T21:15:03+01:00", RecordSession::Practice, "1.30.288"))
                    .substr(0, 60); // cut off: not read
     for (const auto& r : rows) {
-        CAPTURE(r.name);
+        INFO(std::string(r.name));
         const auto changes = changedLapTimes(record(RecordSession::Practice, {r.before.c_str()}),
                                              record(RecordSession::Practice, {r.after.c_str()}));
         REQUIRE(changes.size() == 1);

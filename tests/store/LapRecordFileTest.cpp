@@ -109,7 +109,7 @@ TEST_CASE("saves against golden files") {
     rows.push_back({"17th line dropped", "seventeen.dat", "17", "blank.dat"});
     const std::string folder = "Zo\xc3\xab \xce\xa9";
     for (const Row& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         CAPTURE(row.circuit);
         WorkDir dir;
         REQUIRE(makeFolder(folder));
@@ -191,7 +191,7 @@ TEST_CASE("odd lines survive a save") {
           Row{"unquoted double quote on the saved line", 3, bare, 3, "\"1.31.200\",,,,abc\"def"},
           Row{"last line: nine-character lap, 40,000-character setup name", 16, longOnes, 16,
               longOnes}}) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         WorkDir dir;
         std::string tail; // fields 7 to 20
         for (int i = 7; i <= 20; ++i)
@@ -214,7 +214,7 @@ TEST_CASE("a failed step leaves the old file whole") {
          {std::pair{"disk fills half-way", FailingOps::DiskFull},
           std::pair{"rename fails", FailingOps::Replace},
           std::pair{"folder flush fails: file replaced, but said", FailingOps::SyncDirectory}}) {
-        CAPTURE(name);
+        INFO(std::string(name));
 #ifdef _WIN32
         if (step == FailingOps::DiskFull) {
             MESSAGE("skipped: Windows has no limit on a file's size that would stop a write "
@@ -257,9 +257,9 @@ TEST_CASE("odd things in the way") {
                 {"read-only file", set1, "read-only", int(ErrorKind::ReadOnly)},
                 {"link to a sub-folder", set1, "->sub/real.dat", saved}};
     for (const Row& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         if (const std::string why = cannotMake(row.what); !why.empty()) {
-            MESSAGE("skipped " << row.name << ": " << why);
+            MESSAGE((std::string("skipped ") + row.name + ": " + why));
             continue;
         }
         WorkDir dir;

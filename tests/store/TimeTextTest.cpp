@@ -45,7 +45,7 @@ TEST_CASE("number texts") {
         {"rounds at fifteen", 2.0 / 3.0, "0.666666666666667", "0.667", "00.667"},
         {"large", 123456789012.5, "123456789012.5", "123456789012.500", "123456789012.500"}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         CHECK(decimalText(row.value) == row.decimal);
         CHECK(threeDecimalFormat(row.value) == row.threeDecimals);
         CHECK(secondsFormat(row.value) == row.seconds);
@@ -62,7 +62,7 @@ TEST_CASE("save normalisation") {
                 {"left alone", "83.456", "8.5", "1.02.3", "83.456", "8.5", "1.02.300"},
                 {"colon, empty", "1:23.456", "", "", "1:23.456", "", ""}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         // Every lap field and every split field follows the same rule.
         const SessionTimes t{row.lap, row.split, row.split2, row.split};
         TimeSheet sheet{t.lap, t, t, t.lap};
@@ -96,7 +96,7 @@ TEST_CASE("split completion") {
         {"minutes not a number", ".30.950", "45.1", ConversionFailure, "45.1", "old"},
         {"split not a number", "1.30.950", "1.02.3x", ConversionFailure, "1.02.3x0", "old"}};
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         for (Session session : {Session::Practice, Session::Qualifying}) {
             TimeSheet sheet;
             SessionTimes& t = session == Session::Practice ? sheet.practice : sheet.qualifying;

@@ -65,7 +65,7 @@ TEST_CASE("tool") {
         // clang-format on
     };
     for (const auto& row : rows) {
-        CAPTURE(row.name);
+        INFO(std::string(row.name));
         WorkDir dir;
         REQUIRE((row.file.empty() || writeBytes("AHOT.HL", row.file)));
         const Ran hof2lap = runProgram(HOF2LAP_PATH, {"AHOT.HL"});

@@ -103,7 +103,7 @@ TEST_CASE("links and status") {
     for (const auto& [args, status, says] :
          {std::tuple<const char*, int, const char*>{"--exit 3", 3, ""},
           {"--crash", crashed, said}}) {
-        CAPTURE(args);
+        INFO(std::string(args));
         const auto [code, errors] =
             runBatch(std::string("ends ") + args + " >out\r\necho 1 >flag\r\n");
         CHECK(code == status);
