@@ -1,5 +1,6 @@
-// Lap record files: reading records, the safe save and its failures, on the
-// system's own file calls (on Windows, under Wine, the Windows ones).
+// Lap record files: reading records, the safe save and its failures, and the
+// data folder's lock, on the system's own file calls (on Windows, under Wine,
+// the Windows ones).
 #include "store/LapRecordFile.h"
 
 #include "support/Files.h"
@@ -290,4 +291,31 @@ TEST_CASE("odd things in the way") {
         CHECK(entryAt("sub/temp.dat") == Entry::None);
         makeReadOnly(set1, false); // so that the folder can go
     }
+}
+
+// One copy at a time in a data folder, by any name of it; the lock leaves
+// nothing behind once its holder is gone, so nothing can block a later start.
+TEST_CASE("the data folder lock") {
+    WorkDir dir;
+    REQUIRE(makeFolder("Zo\xc3\xab"));
+    {
+        DataFolderLock first;
+        REQUIRE(first.acquire("Zo\xc3\xab").ok());
+        CHECK(first.held());
+        DataFolderLock second;
+        const Status busy = second.acquire(dir.path("Zo\xc3\xab"));
+        REQUIRE(!busy.ok());
+        CHECK(busy.error().kind == ErrorKind::Busy);
+        CHECK(busy.error().message == "Another copy of Velomark is already running on the data "
+                                      "folder " +
+                                          dir.path("Zo\xc3\xab") + ".");
+        CHECK(!second.held());
+    }
+    {
+        DataFolderLock again;
+        CHECK(again.acquire("Zo\xc3\xab").ok());
+    }
+    CHECK(entries(dir.path("Zo\xc3\xab")).empty());
+    DataFolderLock nowhere;
+    CHECK(nowhere.acquire("absent").error().kind == ErrorKind::Missing);
 }
