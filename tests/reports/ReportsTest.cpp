@@ -172,12 +172,13 @@ TEST_CASE("CSV export read by Python") {
 #ifdef _WIN32
     MESSAGE("skipped the reading by Python's csv module: there is no Python for Windows here");
 #else
-    const Ran python = runProgram("python3", {"-c", "import csv,sys\n"
-                                                    "with open('out.csv', newline='', "
-                                                    "encoding='utf-8') as f:\n"
-                                                    "    for r in csv.reader(f, strict=True):\n"
-                                                    "        sys.stdout.write('|'.join(r) + "
-                                                    "'\\n')\n"});
+    const Ran python = runProgram("/usr/bin/env", {"python3", "-c",
+                                                   "import csv,sys\n"
+                                                   "with open('out.csv', newline='', "
+                                                   "encoding='utf-8') as f:\n"
+                                                   "    for r in csv.reader(f, strict=True):\n"
+                                                   "        sys.stdout.write('|'.join(r) + "
+                                                   "'\\n')\n"});
     REQUIRE(python.status == 0);
     CHECK(python.out == "Trackset|Circuit|Circuit name|Session|Lap time|1st split|'+2nd "
                         "split|3rd split|Setup\n"

@@ -4,22 +4,20 @@
 #include "store/DiskPath.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <system_error>
 
+#include "Programs.h"
+#include "store/FileOps.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <fcntl.h>
-#include <spawn.h>
+#include <cerrno>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
-extern char** environ;
 #endif
 
 namespace fs = std::filesystem;
@@ -123,18 +121,23 @@ bool makePipe(const std::string&) {
     return false;
 }
 
-bool makeReadOnly(const std::string& path, bool readOnly) {
+namespace {
+
+bool markAttribute(const std::string& path, DWORD attribute, bool on) {
     const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
-    const DWORD wanted = readOnly ? attributes | FILE_ATTRIBUTE_READONLY
-                                  : attributes & ~DWORD(FILE_ATTRIBUTE_READONLY);
     return attributes != INVALID_FILE_ATTRIBUTES &&
-           ::SetFileAttributesW(wide(path).c_str(), wanted) != 0;
+           ::SetFileAttributesW(wide(path).c_str(),
+                                on ? attributes | attribute : attributes & ~attribute) != 0;
+}
+
+} // namespace
+
+bool makeReadOnly(const std::string& path, bool readOnly) {
+    return markAttribute(path, FILE_ATTRIBUTE_READONLY, readOnly);
 }
 
 bool makePrivate(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesW(wide(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           ::SetFileAttributesW(wide(path).c_str(), attributes | FILE_ATTRIBUTE_HIDDEN) != 0;
+    return markAttribute(path, FILE_ATTRIBUTE_HIDDEN, true);
 }
 
 int marksOf(const std::string& path) {
@@ -143,59 +146,6 @@ int marksOf(const std::string& path) {
 
 bool makeRunnable(const std::string&) {
     return true;
-}
-
-namespace {
-
-// A file that the child writes into, inheritable.
-HANDLE captureFile(const fs::path& path) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    return ::CreateFileW(path.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-} // namespace
-
-Ran runProgram(const std::string& program, const std::vector<std::string>& args) {
-    const fs::path out = fs::temp_directory_path() / "velomark-test-out";
-    const fs::path err = fs::temp_directory_path() / "velomark-test-err";
-    std::wstring line = L"\"" + wide(program) + L"\"";
-    for (const std::string& a : args)
-        line += L" \"" + wide(a) + L"\""; // the tests pass no quotes or final backslashes
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = captureFile(out);
-    startup.hStdError = captureFile(err);
-    PROCESS_INFORMATION process{};
-    Ran ran;
-    if (::CreateProcessW(wide(program).c_str(), line.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                         nullptr, &startup, &process)) {
-        ::WaitForSingleObject(process.hProcess, INFINITE);
-        DWORD code = 0;
-        ::GetExitCodeProcess(process.hProcess, &code);
-        ran.status = static_cast<int>(code);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(startup.hStdOutput);
-    ::CloseHandle(startup.hStdError);
-    ran.out = readBytes(utf8Path(out));
-    ran.err = readBytes(utf8Path(err));
-    return ran;
-}
-
-std::string missingFileReason() {
-    wchar_t* text = nullptr;
-    const DWORD n = ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, ERROR_FILE_NOT_FOUND, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string words = utf8Path(fs::path(std::wstring(text, n)));
-    ::LocalFree(text);
-    while (!words.empty() && std::strchr(". \r\n", words.back()))
-        words.pop_back();
-    return words;
 }
 
 bool underWine() {
@@ -243,41 +193,40 @@ bool makeRunnable(const std::string& path) {
     return ::chmod(path.c_str(), 0500) == 0;
 }
 
+bool underWine() {
+    return false;
+}
+
+#endif
+
 Ran runProgram(const std::string& program, const std::vector<std::string>& args) {
-    const std::string out = (fs::temp_directory_path() / "velomark-test-out").string();
-    const std::string err = (fs::temp_directory_path() / "velomark-test-err").string();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    std::vector<std::string> words{program};
-    words.insert(words.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words)
-        argv.push_back(w.data());
-    argv.push_back(nullptr);
+    const std::string out = utf8Path(fs::temp_directory_path() / "velomark-test-out");
+    const std::string err = utf8Path(fs::temp_directory_path() / "velomark-test-err");
     Ran ran;
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    {
+        Result<FreshFile> outFile = createFresh(out);
+        Result<FreshFile> errFile = createFresh(err);
+        if (!outFile || !errFile)
+            return ran;
+        std::vector<std::string> words{program};
+        words.insert(words.end(), args.begin(), args.end());
+        std::string why;
+        ran.status =
+            velobat::startAndWait(program, words, outFile->native(), why, errFile->native())
+                .value_or(-1);
     }
-    posix_spawn_file_actions_destroy(&actions);
     ran.out = readBytes(out);
     ran.err = readBytes(err);
     return ran;
 }
 
 std::string missingFileReason() {
-    return std::strerror(ENOENT);
-}
-
-bool underWine() {
-    return false;
-}
-
+#ifdef _WIN32
+    ::SetLastError(ERROR_FILE_NOT_FOUND);
+#else
+    errno = ENOENT;
 #endif
+    return lastErrorReason();
+}
 
 } // namespace velomark::test

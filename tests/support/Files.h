@@ -68,8 +68,8 @@ struct Ran {
     int status = -1;
     std::string out, err;
 };
-// Runs program (looked up on PATH when a bare name, on Linux) with args in
-// the working folder, under no shell.
+// Runs program (a path) with args in the working folder, under no shell, as
+// velobat starts programs.
 Ran runProgram(const std::string& program, const std::vector<std::string>& args);
 
 // The system's words for a missing file, as the store's messages hold them.

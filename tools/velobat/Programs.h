@@ -27,12 +27,12 @@ std::vector<std::string> programFiles(const std::string& path);
 // with an execute bit, or a Windows program (not a DOS one).
 bool runsHere(const std::string& path);
 
-// Starts program with args (args[0] is the program) and its standard output
-// in out (kNoFile: ours), and waits for it. The status it ended with, or
+// Starts program with args (args[0] is the program), its standard output in
+// out and its standard error in err (kNoFile: ours), and waits for it. The status it ended with, or
 // nothing with why when it could not be started; why also tells when it
 // ended by a signal or an exception, so its output is not whole.
 std::optional<int> startAndWait(const std::string& program, const std::vector<std::string>& args,
-                                NativeFile out, std::string& why);
+                                NativeFile out, std::string& why, NativeFile err = kNoFile);
 
 // Standard output and error as bytes: the batch's texts bring their own CR LF.
 void useBinaryOutput();

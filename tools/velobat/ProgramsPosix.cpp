@@ -52,21 +52,23 @@ int statusOf(int waitStatus, const std::string& program, std::string& why) {
 } // namespace
 
 std::optional<int> startAndWait(const std::string& program, const std::vector<std::string>& args,
-                                NativeFile out, std::string& why) {
+                                NativeFile out, std::string& why, NativeFile err) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (out != kNoFile)
         posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
+    if (err != kNoFile)
+        posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
     std::vector<std::string> words = args;
     std::vector<char*> argv;
     for (std::string& w : words)
         argv.push_back(w.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    const int err = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    const int failed = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
-    if (err != 0) {
-        why = program + " cannot be started: " + std::strerror(err);
+    if (failed != 0) {
+        why = program + " cannot be started: " + std::strerror(failed);
         return std::nullopt;
     }
     int waited = 0;

@@ -76,22 +76,24 @@ int statusOf(HANDLE process, const std::string& program, std::string& why) {
 } // namespace
 
 std::optional<int> startAndWait(const std::string& program, const std::vector<std::string>& args,
-                                NativeFile out, std::string& why) {
+                                NativeFile out, std::string& why, NativeFile err) {
     std::wstring line = diskPath(windowsCommandLine(args)).wstring();
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = ::GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = out != kNoFile ? out : ::GetStdHandle(STD_OUTPUT_HANDLE);
-    startup.hStdError = ::GetStdHandle(STD_ERROR_HANDLE);
-    if (out != kNoFile)
-        ::SetHandleInformation(out, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
+    startup.hStdError = err != kNoFile ? err : ::GetStdHandle(STD_ERROR_HANDLE);
+    for (const HANDLE given : {out, err})
+        if (given != kNoFile)
+            ::SetHandleInformation(given, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
     PROCESS_INFORMATION started{};
     const BOOL ok =
         ::CreateProcessW(diskPath(program).wstring().c_str(), line.data(), nullptr, nullptr, TRUE,
                          CREATE_SUSPENDED, nullptr, nullptr, &startup, &started);
-    if (out != kNoFile)
-        ::SetHandleInformation(out, HANDLE_FLAG_INHERIT, 0);
+    for (const HANDLE given : {out, err})
+        if (given != kNoFile)
+            ::SetHandleInformation(given, HANDLE_FLAG_INHERIT, 0);
     if (!ok) {
         why = program + " cannot be started: " + lastErrorReason();
         return std::nullopt;
