@@ -45,9 +45,7 @@ std::string cannotMake(const std::string& what) {
     if (what == "fifo" && !makePipe("probe"))
         return "a named pipe cannot stand in a Windows folder";
     if (what.starts_with("->") && !makeLink("probe", "probe-link"))
-        return underWine() ? "Wine makes no reparse point: it says it made a symbolic link, but "
-                             "none is there"
-                           : "this account may not make symbolic links";
+        return "no symbolic link can be made here: Wine says it made one, but none is there";
     return {};
 }
 

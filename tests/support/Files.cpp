@@ -90,6 +90,12 @@ bool makeFolder(const std::string& path) {
     return fs::create_directory(diskPath(path), ec);
 }
 
+bool makeRunnable(const std::string& path) {
+    std::error_code ec;
+    fs::permissions(diskPath(path), fs::perms::owner_exec, fs::perm_options::add, ec);
+    return !ec;
+}
+
 #ifdef _WIN32
 
 namespace {
@@ -144,15 +150,6 @@ int marksOf(const std::string& path) {
     return static_cast<int>(::GetFileAttributesW(wide(path).c_str()));
 }
 
-bool makeRunnable(const std::string&) {
-    return true;
-}
-
-bool underWine() {
-    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
-    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
-}
-
 #else
 
 Entry entryAt(const std::string& path) {
@@ -187,14 +184,6 @@ bool makePrivate(const std::string& path) {
 int marksOf(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 ? static_cast<int>(st.st_mode) : -1;
-}
-
-bool makeRunnable(const std::string& path) {
-    return ::chmod(path.c_str(), 0500) == 0;
-}
-
-bool underWine() {
-    return false;
 }
 
 #endif

@@ -48,8 +48,8 @@ Entry entryAt(const std::string& path);
 std::vector<std::string> entries(const std::string& dir);
 
 bool makeFolder(const std::string& path);
-// A link at path that leads to target; false where links cannot be made
-// (Wine answers that it made one, but none is there).
+// A link at path that leads to target; false where none can be made: Wine
+// says it made one, but none is there (nor can an account without the right).
 bool makeLink(const std::string& target, const std::string& path);
 // A named pipe; false where a folder cannot hold one (Windows).
 bool makePipe(const std::string& path);
@@ -74,7 +74,5 @@ Ran runProgram(const std::string& program, const std::vector<std::string>& args)
 
 // The system's words for a missing file, as the store's messages hold them.
 std::string missingFileReason();
-// Whether the tests run under Wine, which cannot show some Windows cases.
-bool underWine();
 
 } // namespace velomark::test

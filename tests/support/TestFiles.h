@@ -21,19 +21,11 @@ inline QStringList strings(std::initializer_list<const char*> texts) {
 }
 
 inline std::string readBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing " + path.toStdString() + ">";
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
+    return readBytes(path.toStdString());
 }
-
 // False when the file cannot be written; call it inside QVERIFY.
 inline bool writeBytes(const QString& path, const std::string& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size());
+    return writeBytes(path.toStdString(), bytes);
 }
 
 // A row of the current table, its values in column order.
