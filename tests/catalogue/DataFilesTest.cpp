@@ -30,7 +30,6 @@ TEST_CASE("gp2 path") {
     WorkDir dir;
     CHECK(!writeGp2Path("C:\\\"GP2\"").ok());
     CHECK(entryAt("gp2path") == Entry::None);
-    CHECK(withoutTrailingBackslash("") == std::string());
 }
 
 // The order: set1.dat, set2.dat, custom, set3.dat; which are written and

@@ -10,8 +10,6 @@
 using namespace velomark;
 
 TEST_CASE("patterns") {
-    CHECK(hotlapPattern(Trackset::TrackPack, 16) == "P*.hl");
-    CHECK(hotlapPattern(Trackset::Standard, 17) == "");
     const std::pair<std::string, const char*> cases[] = {
         // matching | not matching
         {"A*.hl", "A.HL | AHOT.HLP A.HL.BAK"},

@@ -114,11 +114,3 @@ TEST_CASE("completion normalises both second splits") {
     CHECK(completeSplits(sheet, Session::Practice) == Completion::Completed);
     CHECK((sheet.qualifying.split2 == "1.01.500" && sheet.qualifying.split3 == "keep"));
 }
-
-// The value from a time and the failure for an empty 1st split are the editor test's.
-TEST_CASE("plain second split") {
-    const PlainSplit p = velomark::plainSecondSplit("29.1", "45.6");
-    CHECK((p.kind == PlainSplitKind::Value && decimalText(p.seconds) == "16.5"));
-    CHECK(velomark::plainSecondSplit("29.1", "").kind == PlainSplitKind::Empty);
-    CHECK(velomark::plainSecondSplit("29.1", "1.02.3").kind == PlainSplitKind::Failure);
-}

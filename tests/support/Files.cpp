@@ -189,8 +189,10 @@ int marksOf(const std::string& path) {
 #endif
 
 Ran runProgram(const std::string& program, const std::vector<std::string>& args) {
-    const std::string out = utf8Path(fs::temp_directory_path() / "velomark-test-out");
-    const std::string err = utf8Path(fs::temp_directory_path() / "velomark-test-err");
+    // Named afresh for each run, so that test programs running at once never meet.
+    const std::string name = "velomark-test-" + std::to_string(std::random_device()());
+    const std::string out = utf8Path(fs::temp_directory_path() / (name + ".out"));
+    const std::string err = utf8Path(fs::temp_directory_path() / (name + ".err"));
     Ran ran;
     {
         Result<FreshFile> outFile = createFresh(out);
@@ -206,6 +208,9 @@ Ran runProgram(const std::string& program, const std::vector<std::string>& args)
     }
     ran.out = readBytes(out);
     ran.err = readBytes(err);
+    std::error_code ec;
+    fs::remove(diskPath(out), ec);
+    fs::remove(diskPath(err), ec);
     return ran;
 }
 
