@@ -7,7 +7,9 @@
 
 #include <doctest.h>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -310,3 +312,23 @@ TEST_CASE("the data folder lock") {
     DataFolderLock nowhere;
     CHECK(nowhere.acquire("absent").error().kind == ErrorKind::Missing);
 }
+
+#ifdef _WIN32
+// Another program holds the file open without sharing its deletion, as a
+// spreadsheet or an editor may: the save says so, and the old file stays.
+// (Linux lets a file be replaced while it is open.)
+TEST_CASE("a file held open by another program") {
+    WorkDir dir;
+    REQUIRE(writeBytes("set1.dat", blankLapRecordFile()));
+    const HANDLE held = ::CreateFileW(L"set1.dat", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    REQUIRE(held != INVALID_HANDLE_VALUE);
+    const Status s = saveCircuitRecord("set1.dat", "3", filledRecord());
+    ::CloseHandle(held);
+    REQUIRE(!s.ok());
+    CHECK(s.error().kind == ErrorKind::RenameFailed);
+    CHECK(s.error().message.find(". set1.dat was left unchanged.") != std::string::npos);
+    CHECK(readBytes("set1.dat") == blankLapRecordFile());
+    CHECK(entryAt("temp.dat") == Entry::None);
+}
+#endif
