@@ -205,7 +205,8 @@ TEST_CASE("a failed step leaves the old file whole") {
          {std::pair{"disk fills half-way", FailingOps::DiskFull},
           std::pair{"rename fails", FailingOps::Replace},
           std::pair{"folder flush fails: file replaced, but said", FailingOps::SyncDirectory}}) {
-        INFO(std::string(name));
+        const std::string row = name; // a copy, which the lazy INFO can hold
+        INFO(row);
 #ifdef _WIN32
         if (step == FailingOps::DiskFull) {
             MESSAGE("skipped: Windows has no limit on a file's size that would stop a write "
