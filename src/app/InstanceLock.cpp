@@ -34,9 +34,15 @@ bool InstanceLock::tryAcquire() {
 }
 
 QString InstanceLock::defaultPath() {
+#ifdef Q_OS_WIN
+    // There the runtime location is the home folder; the user's own temporary
+    // folder is where such a lock belongs.
+    const QString dir = QDir::tempPath();
+#else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
+#endif
     return dir + QStringLiteral("/velomark.lock");
 }
 

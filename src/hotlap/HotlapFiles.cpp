@@ -1,5 +1,7 @@
 #include "hotlap/HotlapFiles.h"
 
+#include "store/DiskPath.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
@@ -118,12 +120,12 @@ Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
                                                  std::string_view pattern) {
     const std::string dir = nativePath(dosDirectory);
     std::error_code ec;
-    if (!fs::is_directory(dir, ec))
+    if (!fs::is_directory(diskPath(dir), ec))
         return Error{ErrorKind::Missing, "The folder " + dir + " does not exist.", dir};
     std::vector<std::string> names;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(diskPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
-        const std::string name = it->path().filename().string();
+        const std::string name = utf8Path(it->path().filename());
         if (it->is_regular_file(typeError) && matchesDosPattern(pattern, name))
             names.push_back(name);
     }

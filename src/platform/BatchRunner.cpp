@@ -1,14 +1,12 @@
-// Starts the batch file with cmd.exe or velobat through QProcess and reports
-// its end once, asynchronously, whatever way it ended.
+// Starts the batch file with velobat through QProcess and reports its end
+// once, asynchronously, whatever way it ended.
 #include "platform/BatchRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
-#ifdef Q_OS_WIN
-#include <qt_windows.h>
-#else
+#ifndef Q_OS_WIN
 #include <csignal>
 #include <unistd.h>
 #endif
@@ -25,8 +23,9 @@ QString& interpreterDirectoryOverride() {
     return dir;
 }
 
-// The interpreter and, elsewhere than on Windows, every program it started
-// (a hof2lap that hangs would otherwise run on after the import gave up).
+// The interpreter and every program it started (a hof2lap that hangs would
+// otherwise run on after the import gave up): on POSIX its process group, on
+// Windows velobat's job, which ends its programs as velobat goes.
 void killBatch(QProcess* process) {
 #ifndef Q_OS_WIN
     if (const qint64 pid = process->processId(); pid > 0)
@@ -56,17 +55,12 @@ void BatchRunner::setInterpreterDirectory(const QString& dir) {
 }
 
 QString BatchRunner::interpreter() {
-#ifdef Q_OS_WIN
-    // The system's own cmd.exe, never one that happens to lie in the data folder.
-    wchar_t dir[MAX_PATH];
-    const UINT n = GetSystemDirectoryW(dir, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
-        return QStringLiteral("cmd.exe");
-    return QString::fromWCharArray(dir, static_cast<qsizetype>(n)) + QStringLiteral("\\cmd.exe");
-#else
     const QString dir = interpreterDirectoryOverride().isEmpty()
                             ? QCoreApplication::applicationDirPath()
                             : interpreterDirectoryOverride();
+#ifdef Q_OS_WIN
+    return dir + QStringLiteral("/velobat.exe");
+#else
     return dir + QStringLiteral("/velobat");
 #endif
 }
@@ -80,20 +74,12 @@ void BatchRunner::start(const QString& batchFile, int timeoutMs) {
     m_process = process;
     process->setWorkingDirectory(QDir::currentPath());
     process->setStandardInputFile(QProcess::nullDevice());
-    // cmd.exe echoes each line here; nothing on it is of use.
+    // An echo without a file would land here; nothing on it is of use.
     process->setStandardOutputFile(QProcess::nullDevice());
-#ifdef Q_OS_WIN
-    const QStringList arguments{QStringLiteral("/c"), batchFile};
-    process->setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
-        // A console of its own, minimised and not activated, so the player's
-        // keys stay with the import window while hof2lap runs.
-        args->flags &= ~static_cast<DWORD>(CREATE_NO_WINDOW);
-        args->flags |= CREATE_NEW_CONSOLE;
-        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        args->startupInfo->wShowWindow = SW_SHOWMINNOACTIVE;
-    });
-#else
+    // On Windows QProcess gives velobat no console window, so the player's
+    // keys stay with the import window while hof2lap runs.
     const QStringList arguments{batchFile};
+#ifndef Q_OS_WIN
     // A process group of its own, so that a stop reaches hof2lap as well.
     process->setChildProcessModifier([] { ::setpgid(0, 0); });
 #endif
@@ -110,7 +96,7 @@ void BatchRunner::start(const QString& batchFile, int timeoutMs) {
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart || !m_process)
             return;
-        m_errors = m_process->errorString().toLocal8Bit();
+        m_errors = m_process->errorString().toUtf8();
         report(BatchOutcome::Kind::NotStarted, -1);
     });
     m_timeout.start(timeoutMs);
@@ -151,7 +137,7 @@ void BatchRunner::report(BatchOutcome::Kind kind, int exitCode) {
     if (!process)
         return;
     process->disconnect(this);
-    BatchOutcome outcome{kind, exitCode, interpreter(), QString::fromLocal8Bit(m_errors).trimmed()};
+    BatchOutcome outcome{kind, exitCode, interpreter(), QString::fromUtf8(m_errors).trimmed()};
     QMetaObject::invokeMethod(
         this,
         [this, process, run = m_run, outcome] {

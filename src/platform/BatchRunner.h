@@ -1,8 +1,8 @@
-// Runs a batch file (the import's hof.bat) in the working directory with the
-// platform's command interpreter: cmd.exe, minimised, on Windows; elsewhere
-// our own velobat from the program's folder. The program is started directly
-// through QProcess, never through a shell, and its end arrives as a signal,
-// so the windows keep running while it works.
+// Runs a batch file (the import's hof.bat) in the working directory with our
+// own interpreter, velobat, from the program's folder, on every system (never
+// cmd.exe, so no text in a file name is run as a command). It is started
+// directly through QProcess, never through a shell, and its end arrives as a
+// signal, so the windows keep running while it works.
 #pragma once
 
 #include <QObject>

@@ -1,38 +1,22 @@
 // The store's file operations over the real file system, and the one place
 // that words their failures around the name of the user's file.
 //
-// Every system call of the store is in this file. Beside each POSIX call a
-// comment names the Windows call that takes its place, so a port touches this
-// file only. The _WIN32 branch keeps the plain standard-library code the store
-// began with; it is not the port.
+// The checks, the order of the steps and the messages are the same on every
+// system; the system calls under them are in SystemFiles.h, one implementation
+// for POSIX and one for Windows.
 #include "store/FileOps.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-#include <vector>
+#include "store/DiskPath.h"
+#include "store/SystemFiles.h"
 
-#ifdef _WIN32
-#include <filesystem>
-#include <io.h>
+#include <algorithm>
 #include <system_error>
-#else
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include <utility>
+#include <vector>
 
 namespace velomark {
 
 namespace {
-
-std::string reason(int err) {
-    return std::strerror(err);
-}
 
 // A message without its closing period, to be set inside a longer sentence.
 std::string clause(std::string text) {
@@ -47,90 +31,67 @@ std::string tooLarge(const std::string& path) {
            "can be, so it was not read.";
 }
 
-#ifndef _WIN32
-
-std::string kindOf(mode_t mode) {
-    if (S_ISDIR(mode))
+std::string kindOf(sys::Kind kind) {
+    switch (kind) {
+    case sys::Kind::Directory:
         return "a directory";
-    if (S_ISFIFO(mode))
+    case sys::Kind::Pipe:
         return "a named pipe";
-    if (S_ISSOCK(mode))
+    case sys::Kind::Socket:
         return "a socket";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case sys::Kind::Device:
         return "a device";
-    if (S_ISLNK(mode))
+    case sys::Kind::Link:
         return "a link";
-    return "a special file";
+    default:
+        return "a special file";
+    }
 }
 
-// Closes a descriptor on every way out of a function.
-class Descriptor {
+// Closes a file on every way out of a function.
+class Owned {
   public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
+    explicit Owned(NativeFile file) : m_file(file) {}
+    ~Owned() {
+        if (m_file != kNoFile)
+            sys::close(m_file);
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return m_fd; }
-    // Hands the descriptor on without closing it.
-    int release() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    NativeFile get() const { return m_file; }
+    // Hands the file on without closing it.
+    NativeFile release() { return std::exchange(m_file, kNoFile); }
     // Closes now, so that the error of the close itself is seen.
-    int close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd);
-    }
+    bool close() { return sys::close(std::exchange(m_file, kNoFile)); }
 
   private:
-    int m_fd;
+    NativeFile m_file;
 };
-
-// 0, or the error that stopped the writing.
-int writeAll(int fd, std::string_view bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done); // WriteFile
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        done += static_cast<size_t>(n);
-    }
-    return 0;
-}
 
 std::string baseName(const std::string& path) {
     return path.substr(directoryOf(path).size());
 }
 
-// A regular file (a link is followed) opened for reading, its details in st.
-// O_NONBLOCK so that opening a pipe never waits for a writer. Windows:
-// CreateFileW with OPEN_EXISTING, then GetFileInformationByHandle and
-// GetFileType for the checks below. absent tells a file that is not there.
-Result<int> openForReading(const std::string& path, struct stat& st, bool& absent) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    absent = fd < 0 && errno == ENOENT;
-    if (fd < 0)
-        return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be opened: " + reason(errno) + ".", path};
-    Descriptor owned(fd);
-    if (::fstat(fd, &st) != 0) // GetFileInformationByHandle
-        return Error{ErrorKind::Missing,
-                     "The file " + path + " cannot be read: " + reason(errno) + ".", path};
-    if (!S_ISREG(st.st_mode))
+std::string cannot(const std::string& path, const char* what) {
+    return "The file " + path + " cannot be " + what + ": " + sys::reason(sys::lastError()) + ".";
+}
+
+// A regular file (a link is followed) opened for reading, its details in
+// facts: checked on the open file, so nothing swapped in after a check is
+// read. absent tells a file that is not there.
+Result<NativeFile> openForReading(const std::string& path, sys::Facts& facts, bool& absent) {
+    Owned file(sys::openForReading(path));
+    absent = file.get() == kNoFile && sys::isMissing(sys::lastError());
+    if (file.get() == kNoFile)
+        return Error{ErrorKind::Missing, cannot(path, "opened"), path};
+    if (!sys::factsOf(file.get(), facts))
+        return Error{ErrorKind::Missing, cannot(path, "read"), path};
+    if (facts.kind != sys::Kind::Regular)
         return Error{ErrorKind::NotRegular,
-                     "The file " + path + " is " + kindOf(st.st_mode) +
+                     "The file " + path + " is " + kindOf(facts.kind) +
                          ", not a regular file, so it was not read.",
                      path};
-    return owned.release();
+    return file.release();
 }
 
 // The names in path's folder that stand for path: its own, and with anyCase
@@ -141,19 +102,15 @@ std::vector<std::string> namesFor(const std::string& path, bool anyCase) {
     std::vector<std::string> names{name};
     if (!anyCase)
         return names;
-    if (DIR* d = ::opendir(dir.empty() ? "." : dir.c_str())) {
-        while (const dirent* entry = ::readdir(d)) {
-            const std::string_view other = entry->d_name;
-            if (other != name && equalIgnoringCase(other, name))
-                names.emplace_back(other);
-        }
-        ::closedir(d);
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(diskPath(dir.empty() ? "." : dir), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string other = utf8Path(it->path().filename());
+        if (other != name && equalIgnoringCase(other, name))
+            names.push_back(other);
     }
     return names;
 }
-
-#endif
-
 } // namespace
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
@@ -172,30 +129,29 @@ std::string directoryOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-#ifndef _WIN32
-
 Status removeStale(const std::string& path, bool anyCase) {
     const std::string dir = directoryOf(path);
     const std::string name = baseName(path);
     std::vector<std::string> stale;
     for (const std::string& found : namesFor(path, anyCase)) {
-        struct stat st {};
-        if (::lstat((dir + found).c_str(), &st) != 0) { // GetFileAttributesExW
-            if (errno == ENOENT)
+        sys::Facts facts;
+        if (!sys::examine(dir + found, facts)) {
+            if (sys::isMissing(sys::lastError()))
                 continue;
-            return Error{ErrorKind::WriteFailed, found + " cannot be examined: " + reason(errno)};
+            return Error{ErrorKind::WriteFailed,
+                         found + " cannot be examined: " + sys::reason(sys::lastError())};
         }
-        if (!S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode))
+        if (facts.kind != sys::Kind::Regular && facts.kind != sys::Kind::Link)
             return Error{ErrorKind::NotRegular,
-                         kindOf(st.st_mode) + " stands at " + found +
+                         kindOf(facts.kind) + " stands at " + found +
                              (found == name ? "" : ", which is " + name + " in other letters") +
                              "; it was left alone"};
         stale.push_back(found);
     }
     for (const std::string& found : stale) {
-        if (::unlink((dir + found).c_str()) != 0 && errno != ENOENT) // DeleteFileW
-            return Error{ErrorKind::WriteFailed,
-                         "the old " + found + " cannot be removed: " + reason(errno)};
+        if (!sys::removeEntry(dir + found) && !sys::isMissing(sys::lastError()))
+            return Error{ErrorKind::WriteFailed, "the old " + found + " cannot be removed: " +
+                                                     sys::reason(sys::lastError())};
     }
     return success();
 }
@@ -210,23 +166,20 @@ Result<std::string> FileOps::readAll(const std::string& path) {
 }
 
 Result<std::string> readHead(const std::string& path, std::size_t limit) {
-    struct stat st {};
+    sys::Facts facts;
     bool absent = false;
-    const Result<int> opened = openForReading(path, st, absent);
+    const Result<NativeFile> opened = openForReading(path, facts, absent);
     if (!opened)
         return opened.error();
-    Descriptor fd(*opened);
+    Owned file(*opened);
     std::string bytes;
-    bytes.reserve(std::min(static_cast<std::size_t>(st.st_size), limit));
+    bytes.reserve(std::min(static_cast<std::size_t>(facts.size), limit));
     char buffer[65536];
     while (bytes.size() < limit) {
         const size_t wanted = std::min(sizeof buffer, limit - bytes.size());
-        const ssize_t n = ::read(fd.get(), buffer, wanted); // ReadFile
-        if (n < 0 && errno == EINTR)
-            continue;
+        const long long n = sys::readSome(file.get(), buffer, wanted);
         if (n < 0)
-            return Error{ErrorKind::Missing,
-                         "The file " + path + " cannot be read: " + reason(errno) + ".", path};
+            return Error{ErrorKind::Missing, cannot(path, "read"), path};
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<size_t>(n));
@@ -235,98 +188,90 @@ Result<std::string> readHead(const std::string& path, std::size_t limit) {
 }
 
 FreshFile::~FreshFile() {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    if (m_file != kNoFile)
+        sys::close(m_file);
 }
 
 FreshFile& FreshFile::operator=(FreshFile&& other) noexcept {
     if (this != &other) {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = other.m_fd;
-        other.m_fd = -1;
+        if (m_file != kNoFile)
+            sys::close(m_file);
+        m_file = std::exchange(other.m_file, kNoFile);
     }
     return *this;
 }
 
+namespace {
+
+Status failed(bool ok) {
+    if (ok)
+        return success();
+    return Error{ErrorKind::WriteFailed, sys::reason(sys::lastError())};
+}
+
+} // namespace
+
 Status FreshFile::write(std::string_view bytes) {
-    if (const int err = writeAll(m_fd, bytes); err != 0)
-        return Error{ErrorKind::WriteFailed, reason(err)};
-    return success();
+    return failed(sys::writeAll(m_file, bytes));
 }
 
 Status FreshFile::setMode(int mode) {
-    // SetFileInformationByHandle with FileBasicInfo's attributes on Windows.
-    if (::fchmod(m_fd, static_cast<mode_t>(mode)) != 0)
-        return Error{ErrorKind::WriteFailed, reason(errno)};
-    return success();
+    return failed(sys::setKept(m_file, mode));
 }
 
 Status FreshFile::sync() {
-    if (::fsync(m_fd) != 0) // FlushFileBuffers
-        return Error{ErrorKind::WriteFailed, reason(errno)};
-    return success();
+    return failed(sys::flush(m_file));
 }
 
 Status FreshFile::close() {
-    const int fd = m_fd;
-    m_fd = -1;
-    if (fd >= 0 && ::close(fd) != 0) // CloseHandle
-        return Error{ErrorKind::WriteFailed, reason(errno)};
-    return success();
+    const NativeFile file = std::exchange(m_file, kNoFile);
+    return failed(file == kNoFile || sys::close(file));
 }
 
 Result<FreshFile> createFresh(const std::string& path, int mode, bool anyCase) {
     if (Status cleared = removeStale(path, anyCase); !cleared)
         return cleared.error();
-    // O_EXCL with O_NOFOLLOW: a link put there since is neither followed nor
-    // replaced. Windows: CreateFileW with CREATE_NEW and FILE_FLAG_OPEN_REPARSE_POINT.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          static_cast<mode_t>(mode));
-    if (fd < 0)
+    // Exclusive and never through a link: a link put there since the stale
+    // names were removed is neither followed nor replaced.
+    const NativeFile file = sys::createNew(path, mode);
+    if (file == kNoFile)
         return Error{ErrorKind::WriteFailed,
-                     baseName(path) + " cannot be created: " + reason(errno)};
-    return FreshFile(fd);
+                     baseName(path) + " cannot be created: " + sys::reason(sys::lastError())};
+    return FreshFile(file);
 }
 
 Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
                                              const std::string& scratchName) {
     ReplaceTarget target{path, directoryOf(path) + scratchName, -1};
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) { // GetFileAttributesExW
-        if (errno == ENOENT)
+    sys::Facts facts;
+    if (!sys::examine(path, facts)) {
+        if (sys::isMissing(sys::lastError()))
             return target; // a new file
-        return Error{ErrorKind::WriteFailed,
-                     "The file " + path + " cannot be examined: " + reason(errno) + ".", path};
+        return Error{ErrorKind::WriteFailed, cannot(path, "examined"), path};
     }
-    if (S_ISLNK(st.st_mode)) {
+    if (facts.kind == sys::Kind::Link) {
         // The link stays a link: the new content goes to its final target, and
-        // the scratch file beside that target so the rename stays in one
-        // directory. Windows: GetFinalPathNameByHandleW.
-        char* resolved = ::realpath(path.c_str(), nullptr);
+        // the scratch file beside that target so the rename stays in one folder.
+        const std::optional<std::string> resolved = sys::finalPath(path);
         if (!resolved)
             return Error{ErrorKind::Missing,
-                         "The file " + path + " is a link that leads to no file (" + reason(errno) +
-                             "), so nothing was written.",
+                         "The file " + path + " is a link that leads to no file (" +
+                             sys::reason(sys::lastError()) + "), so nothing was written.",
                          path};
-        target.path = resolved;
-        std::free(resolved);
+        target.path = *resolved;
         target.scratch = directoryOf(target.path) + scratchName;
-        if (::stat(target.path.c_str(), &st) != 0)
-            return Error{ErrorKind::WriteFailed,
-                         "The file " + path + " cannot be examined: " + reason(errno) + ".", path};
+        if (!sys::examine(target.path, facts))
+            return Error{ErrorKind::WriteFailed, cannot(path, "examined"), path};
     }
-    if (!S_ISREG(st.st_mode))
+    if (facts.kind != sys::Kind::Regular)
         return Error{ErrorKind::NotRegular,
-                     "The file " + path + " is " + kindOf(st.st_mode) +
+                     "The file " + path + " is " + kindOf(facts.kind) +
                          ", not a regular file, so it was not replaced.",
                      path};
-    // The owner's write bit decides even for root, for whom access() always
-    // agrees. Windows: FILE_ATTRIBUTE_READONLY.
-    if ((st.st_mode & S_IWUSR) == 0 || ::access(target.path.c_str(), W_OK) != 0)
+    if (facts.readOnly)
         return Error{ErrorKind::ReadOnly,
                      "The file " + path + " is read-only, so it was left unchanged.", path};
-    target.mode = static_cast<int>(st.st_mode & 07777);
+    target.mode = facts.keep;
     return target;
 }
 
@@ -345,7 +290,7 @@ Status FileOps::writeScratch(const std::string& scratch, const std::string& byte
     if (Status closed = file.close(); written && !closed)
         written = closed;
     if (!written) {
-        ::unlink(scratch.c_str()); // ours: created exclusively above
+        sys::removeEntry(scratch); // ours: created exclusively above
         return Error{ErrorKind::WriteFailed,
                      baseName(scratch) + " cannot be written: " + written.error().message};
     }
@@ -353,53 +298,40 @@ Status FileOps::writeScratch(const std::string& scratch, const std::string& byte
 }
 
 Status FileOps::replace(const std::string& from, const std::string& to) {
-    // Windows: MoveFileExW with MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH.
-    if (::rename(from.c_str(), to.c_str()) != 0)
-        return Error{ErrorKind::RenameFailed,
-                     baseName(from) + " cannot be renamed over it: " + reason(errno)};
+    if (!sys::renameOver(from, to))
+        return Error{ErrorKind::RenameFailed, baseName(from) + " cannot be renamed over it: " +
+                                                  sys::reason(sys::lastError())};
     return success();
 }
 
 Status FileOps::syncDirectory(const std::string& dir) {
-    // Windows has no directory flush; MOVEFILE_WRITE_THROUGH covers it there.
-    Descriptor fd(::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0)
-        return Error{ErrorKind::WriteFailed, "its folder cannot be opened: " + reason(errno)};
-    // Some file systems cannot flush a directory at all; they say so with
-    // these codes, and nothing better can be done there.
-    if (::fsync(fd.get()) != 0 && errno != EINVAL && errno != ENOTSUP && errno != EOPNOTSUPP)
-        return Error{ErrorKind::WriteFailed, reason(errno)};
-    return success();
+    return failed(sys::flushFolder(dir));
 }
 
 void FileOps::discard(const std::string& path) {
-    ::unlink(path.c_str()); // DeleteFileW
+    sys::removeEntry(path);
 }
 
 Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
     cut = false;
-    struct stat st {};
+    sys::Facts facts;
     bool absent = false;
-    const Result<int> opened = openForReading(path, st, absent);
+    const Result<NativeFile> opened = openForReading(path, facts, absent);
     if (absent)
         return std::string();
     if (!opened)
         return opened.error();
-    Descriptor fd(*opened);
-    const auto size = static_cast<std::size_t>(st.st_size);
+    Owned file(*opened);
+    const auto size = static_cast<std::size_t>(facts.size);
     const std::size_t start = size > limit ? size - limit : 0;
     cut = start > 0;
     std::string bytes(size - start, '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
-        // ReadFile with an OVERLAPPED offset.
-        const ssize_t n = ::pread(fd.get(), bytes.data() + done, bytes.size() - done,
-                                  static_cast<off_t>(start + done));
-        if (n < 0 && errno == EINTR)
-            continue;
+        const long long n =
+            sys::readAt(file.get(), bytes.data() + done, bytes.size() - done, start + done);
         if (n < 0)
-            return Error{ErrorKind::Missing,
-                         "The file " + path + " cannot be read: " + reason(errno) + ".", path};
+            return Error{ErrorKind::Missing, cannot(path, "read"), path};
         if (n == 0)
             break; // the file shrank while it was read
         done += static_cast<std::size_t>(n);
@@ -408,168 +340,89 @@ Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit
     return bytes;
 }
 
+namespace {
+
+// The regular file at path opened for appending, created when missing; a
+// link is followed, but one that leads nowhere is refused, for it would
+// create a file wherever it points. existed tells whether the file was there.
+Result<NativeFile> openForAppending(const std::string& path, sys::Facts& facts, bool& existed) {
+    existed = sys::examineTarget(path, facts);
+    if (existed && facts.kind != sys::Kind::Regular)
+        return Error{ErrorKind::NotRegular, "it is " + kindOf(facts.kind)};
+    if (!existed && sys::examine(path, facts))
+        return Error{ErrorKind::Missing, "it is a link that leads to no file"};
+    Owned file(sys::openForAppending(path));
+    if (file.get() == kNoFile)
+        return Error{ErrorKind::WriteFailed,
+                     "it cannot be opened: " + sys::reason(sys::lastError())};
+    if (!sys::factsOf(file.get(), facts) || facts.kind != sys::Kind::Regular)
+        return Error{ErrorKind::NotRegular, "it is not a regular file"};
+    return file.release();
+}
+
+} // namespace
+
 Status FileOps::appendLines(const std::string& path, const std::string& lines,
                             const std::string& header) {
-    struct stat st {};
-    const bool existed = ::stat(path.c_str(), &st) == 0;
-    if (existed && !S_ISREG(st.st_mode))
-        return Error{ErrorKind::NotRegular, "it is " + kindOf(st.st_mode)};
-    // A link that leads nowhere would create a file wherever it points.
-    if (!existed && ::lstat(path.c_str(), &st) == 0) // GetFileAttributesExW
-        return Error{ErrorKind::Missing, "it is a link that leads to no file"};
-    // O_NONBLOCK: a pipe put there after the check above fails instead of
-    // waiting for a reader. Windows: CreateFileW with FILE_APPEND_DATA.
-    Descriptor fd(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
-    if (fd.get() < 0)
-        return Error{ErrorKind::WriteFailed, "it cannot be opened: " + reason(errno)};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return Error{ErrorKind::NotRegular, "it is not a regular file"};
+    sys::Facts facts;
+    bool existed = false;
+    const Result<NativeFile> opened = openForAppending(path, facts, existed);
+    if (!opened)
+        return opened.error();
+    Owned file(*opened);
     std::string bytes;
     char last = '\n';
-    if (st.st_size > 0 && ::pread(fd.get(), &last, 1, st.st_size - 1) != 1)
-        return Error{ErrorKind::WriteFailed, "it cannot be read: " + reason(errno)};
-    if (st.st_size == 0)
+    if (facts.size > 0 && sys::readAt(file.get(), &last, 1, facts.size - 1) != 1)
+        return Error{ErrorKind::WriteFailed, "it cannot be read: " + sys::reason(sys::lastError())};
+    if (facts.size == 0)
         bytes = header;
     else if (last != '\n')
         bytes = "\r\n";
     bytes += lines;
-    int err = writeAll(fd.get(), bytes);
-    if (err == 0 && ::fsync(fd.get()) != 0) // FlushFileBuffers
-        err = errno;
-    if (fd.close() != 0 && err == 0) // CloseHandle
-        err = errno;
-    if (err != 0)
-        return Error{ErrorKind::WriteFailed, "it cannot be written: " + reason(err)};
+    bool written = sys::writeAll(file.get(), bytes) && sys::flush(file.get());
+    int err = sys::lastError();
+    if (!file.close() && written) {
+        written = false;
+        err = sys::lastError();
+    }
+    if (!written)
+        return Error{ErrorKind::WriteFailed, "it cannot be written: " + sys::reason(err)};
     if (!existed)
         return syncDirectory(directoryOf(path));
     return success();
 }
 
 DataFolderLock::~DataFolderLock() {
-    if (m_fd >= 0)
-        ::close(m_fd); // releases the lock
+    if (m_file != kNoFile)
+        sys::close(m_file); // releases the lock
 }
 
 Status DataFolderLock::acquire(const std::string& dir) {
     if (held())
         return success();
     const std::string named = dir == "." ? "this data folder" : "the data folder " + dir;
-    // Windows: CreateFileW with FILE_FLAG_BACKUP_SEMANTICS opens the folder.
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    switch (sys::lockFolder(dir, m_file)) {
+    case sys::LockState::Held:
+        return success();
+    case sys::LockState::Busy:
+        return Error{ErrorKind::Busy,
+                     "Another copy of Velomark is already running on " + named + "."};
+    case sys::LockState::CannotOpen:
         return Error{ErrorKind::Missing,
-                     "Velomark cannot open " + named + ": " + reason(errno) + "."};
-    // Windows: LockFileEx with LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int err = errno;
-        ::close(fd);
-        if (err == EWOULDBLOCK)
-            return Error{ErrorKind::Busy,
-                         "Another copy of Velomark is already running on " + named + "."};
+                     "Velomark cannot open " + named + ": " + sys::reason(sys::lastError()) + "."};
+    default:
         return Error{ErrorKind::WriteFailed,
-                     "Velomark cannot lock " + named + ": " + reason(err) + "."};
+                     "Velomark cannot lock " + named + ": " + sys::reason(sys::lastError()) + "."};
     }
-    m_fd = fd;
-    return success();
 }
 
-#else // _WIN32: the plain standard-library code, until the port is written
-
-Result<std::string> FileOps::readAll(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened.", path};
-    std::string bytes;
-    char buffer[8192];
-    size_t n = 0;
-    while (bytes.size() <= kMaxDataFileBytes && (n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be read.", path};
-    if (bytes.size() > kMaxDataFileBytes)
-        return Error{ErrorKind::TooLarge, tooLarge(path), path};
-    return bytes;
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return sys::arguments(argc, argv);
 }
 
-Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
-                                             const std::string& scratchName) {
-    return ReplaceTarget{path, directoryOf(path) + scratchName, -1};
+std::string lastErrorReason() {
+    return sys::reason(sys::lastError());
 }
-
-Status FileOps::writeScratch(const std::string& scratch, const std::string& bytes, int) {
-    std::FILE* f = std::fopen(scratch.c_str(), "wb");
-    if (!f)
-        return Error{ErrorKind::WriteFailed, scratch + " cannot be created: " + reason(errno)};
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = ok && std::fflush(f) == 0 && ::_commit(::_fileno(f)) == 0;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) {
-        discard(scratch);
-        return Error{ErrorKind::WriteFailed, scratch + " cannot be written: " + reason(errno)};
-    }
-    return success();
-}
-
-Status FileOps::replace(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    std::filesystem::rename(from, to, ec);
-    if (ec)
-        return Error{ErrorKind::RenameFailed, from + " cannot be renamed over it: " + ec.message()};
-    return success();
-}
-
-Status FileOps::syncDirectory(const std::string&) {
-    return success();
-}
-
-void FileOps::discard(const std::string& path) {
-    std::error_code ec;
-    std::filesystem::remove(path, ec);
-}
-
-Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f && errno == ENOENT)
-        return std::string();
-    if (!f)
-        return Error{ErrorKind::Missing, "The file " + path + " cannot be opened.", path};
-    std::string bytes;
-    char buffer[8192];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(f);
-    cut = bytes.size() > limit;
-    if (cut)
-        bytes.erase(0, bytes.size() - limit);
-    return bytes;
-}
-
-Status FileOps::appendLines(const std::string& path, const std::string& lines,
-                            const std::string& header) {
-    std::FILE* f = std::fopen(path.c_str(), "ab");
-    if (!f)
-        return Error{ErrorKind::WriteFailed, "it cannot be opened: " + reason(errno)};
-    if (std::fseek(f, 0, SEEK_END) == 0 && std::ftell(f) == 0)
-        std::fwrite(header.data(), 1, header.size(), f);
-    bool ok = std::fwrite(lines.data(), 1, lines.size(), f) == lines.size();
-    ok = ok && std::fflush(f) == 0 && ::_commit(::_fileno(f)) == 0;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok)
-        return Error{ErrorKind::WriteFailed, "it cannot be written: " + reason(errno)};
-    return success();
-}
-
-DataFolderLock::~DataFolderLock() = default;
-
-Status DataFolderLock::acquire(const std::string&) {
-    // Not Busy: a folder that cannot be locked must not keep the program from starting.
-    return Error{ErrorKind::WriteFailed, "Locking the data folder is not written for Windows yet."};
-}
-
-#endif
 
 FileOps& realFileOps() {
     static FileOps ops;

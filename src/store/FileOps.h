@@ -7,6 +7,10 @@
 // directory. The old file is never deleted first, so a crash at any instant
 // leaves either the old or the new file whole. Tests swap in a FileOps that
 // fails a chosen step.
+//
+// Paths are UTF-8 throughout: the file system's own spelling on Linux, turned
+// into wide characters at every Windows call, so a folder such as
+// C:\Users\Zoë\Velomark works there.
 #pragma once
 
 #include "store/Result.h"
@@ -14,8 +18,24 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velomark {
+
+// An open file as the system names it: a descriptor, or a HANDLE on Windows.
+#ifdef _WIN32
+using NativeFile = void*;
+inline constexpr NativeFile kNoFile = nullptr;
+#else
+using NativeFile = int;
+inline constexpr NativeFile kNoFile = -1;
+#endif
+
+// The program's arguments in UTF-8: argv elsewhere, the wide command line on
+// Windows, where argv holds the arguments in the ANSI code page.
+std::vector<std::string> programArguments(int argc, char** argv);
+// The system's words for its last failure (errno, or GetLastError on Windows).
+std::string lastErrorReason();
 
 // No data file of ours comes near this; anything larger is refused unread.
 inline constexpr std::size_t kMaxDataFileBytes = 1024 * 1024;
@@ -24,7 +44,9 @@ inline constexpr std::size_t kMaxDataFileBytes = 1024 * 1024;
 struct ReplaceTarget {
     std::string path;    // the file as named, or the final target when it is a link
     std::string scratch; // the scratch file in the same directory as path
-    int mode = -1;       // permission bits to keep, or -1 for a new file
+    // What the new file keeps of the old one, or -1 for a new file: the
+    // permission bits, or on Windows the attributes (hidden, system, archive).
+    int mode = -1;
 };
 
 class FileOps {
@@ -45,7 +67,8 @@ class FileOps {
 
     // Creates scratch afresh, never through a link: a stale regular file or
     // link there is removed first, anything else is left alone and refused.
-    // Writes bytes, gives the file mode (unless -1), flushes it and closes it.
+    // Writes bytes, gives the file mode (unless -1; see ReplaceTarget), flushes
+    // it and closes it.
     // On failure removes the scratch again if it created it, nothing else.
     virtual Status writeScratch(const std::string& scratch, const std::string& bytes, int mode);
     // Atomically puts from in the place of to.
@@ -82,23 +105,23 @@ Result<std::string> readHead(const std::string& path, std::size_t limit);
 class FreshFile {
   public:
     FreshFile() = default;
-    explicit FreshFile(int fd) : m_fd(fd) {}
+    explicit FreshFile(NativeFile file) : m_file(file) {}
     ~FreshFile();
-    FreshFile(FreshFile&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
+    FreshFile(FreshFile&& other) noexcept : m_file(other.m_file) { other.m_file = kNoFile; }
     FreshFile& operator=(FreshFile&& other) noexcept;
     FreshFile(const FreshFile&) = delete;
     FreshFile& operator=(const FreshFile&) = delete;
 
-    // The descriptor, for a program whose output goes into the file.
-    int descriptor() const { return m_fd; }
+    // The descriptor or handle, for a program whose output goes into the file.
+    NativeFile native() const { return m_file; }
     // Each step reports a failure as a reason only, as writeScratch does.
     Status write(std::string_view bytes);
-    Status setMode(int mode);
+    Status setMode(int mode); // see ReplaceTarget
     Status sync();
     Status close(); // reports what the close itself says
 
   private:
-    int m_fd = -1;
+    NativeFile m_file = kNoFile;
 };
 
 // Removes what an earlier run can have left at path: a regular file or a
@@ -112,8 +135,8 @@ Status removeStale(const std::string& path, bool anyCase = false);
 // same name in other letters too: HOFTEMP, HofTemp) is removed first by
 // removeStale, for it can only be a scratch or working file left behind, or a
 // link put in its place; a directory, pipe or device is somebody else's and is
-// left alone and refused. A new file gets mode less the umask. Messages are a
-// reason only.
+// left alone and refused. A new file gets mode less the umask (Windows has no
+// such bits: it gets the folder's rights). Messages are a reason only.
 Result<FreshFile> createFresh(const std::string& path, int mode = 0666, bool anyCase = false);
 
 // Writes bytes to path through a scratch file named scratchName beside the
@@ -142,8 +165,11 @@ std::string directoryOf(const std::string& path);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 
 // An exclusive lock on a data folder for as long as this object lives (or the
-// process does): a second copy of the program asking for it is told Busy. It
-// writes no file, so a crash leaves nothing behind that could block a start.
+// process does): a second copy of the program asking for it is told Busy.
+// Nothing of it outlives the process, so a crash leaves nothing behind that
+// could block a start: on Linux it is a lock on the folder itself; Windows
+// locks no folder, so there it is a lock on the hidden file kFolderLockName
+// in the folder, which the system deletes when its last handle closes.
 class DataFolderLock {
   public:
     DataFolderLock() = default;
@@ -152,10 +178,12 @@ class DataFolderLock {
     DataFolderLock& operator=(const DataFolderLock&) = delete;
 
     Status acquire(const std::string& dir = ".");
-    bool held() const { return m_fd >= 0; }
+    bool held() const { return m_file != kNoFile; }
 
   private:
-    int m_fd = -1;
+    NativeFile m_file = kNoFile;
 };
+
+inline constexpr const char* kFolderLockName = "velomark.lock";
 
 } // namespace velomark

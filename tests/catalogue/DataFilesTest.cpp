@@ -1,9 +1,9 @@
 // Initialising the data files in order.
 #include "catalogue/DataFiles.h"
 
-#include "support/TestFiles.h"
+#include "support/Files.h"
 
-#include <QtTest>
+#include <doctest.h>
 
 using namespace velomark;
 using namespace velomark::test;
@@ -23,23 +23,16 @@ class RecordingOps : public FileOps {
 };
 } // namespace
 
-class DataFilesTest : public QObject {
-    Q_OBJECT
-  private slots:
-    // The order: set1.dat, set2.dat, custom, set3.dat; which are written and
-    // their bytes are InitWindowTest's.
-    void initialisationStopsAtFirstFailure() {
-        ScopedWorkDir dir;
-        QVERIFY(writeBytes(QStringLiteral("set3.dat"), "old times"));
-        RecordingOps ops;
-        ops.failOn = "custom";
-        const Status s = initialiseDatafiles({true, true, true}, ops);
-        QVERIFY(!s.ok());
-        QVERIFY(s.error().message.find("custom") != std::string::npos);
-        QCOMPARE(ops.replaced, (std::vector<std::string>{"set1.dat", "set2.dat"}));
-        QCOMPARE(readBytes(QStringLiteral("set3.dat")), std::string("old times"));
-    }
-};
-
-QTEST_APPLESS_MAIN(DataFilesTest)
-#include "DataFilesTest.moc"
+// The order: set1.dat, set2.dat, custom, set3.dat; which are written and
+// their bytes are InitWindowTest's.
+TEST_CASE("initialisation stops at the first failure") {
+    WorkDir dir;
+    REQUIRE(writeBytes("set3.dat", "old times"));
+    RecordingOps ops;
+    ops.failOn = "custom";
+    const Status s = initialiseDatafiles({true, true, true}, ops);
+    REQUIRE(!s.ok());
+    CHECK(s.error().message.find("custom") != std::string::npos);
+    CHECK(ops.replaced == std::vector<std::string>{"set1.dat", "set2.dat"});
+    CHECK(readBytes("set3.dat") == "old times");
+}

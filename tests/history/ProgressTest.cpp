@@ -41,16 +41,9 @@ class ProgressTest : public QObject {
         QCOMPARE(desk.msgs.beeps, 1);
         auto read = readHistory();
         QVERIFY(read.ok() && read->rows.size() == 2);
-        // Each row holds what the save wrote: normalised texts, in UTF-8.
-        const CircuitRecord saved = storedMonza();
+        // Each row holds what the save wrote, in UTF-8; the rows' fields are HistoryTest's.
         const HistoryRow& practice = read->rows[0];
-        QCOMPARE(practice.session, RecordSession::Practice);
-        QCOMPARE(practice.circuit, 12);
-        QCOMPARE(practice.circuitName, std::string("Monza - Italy"));
-        QCOMPARE((std::vector<std::string>{practice.lap, practice.split1, practice.split2,
-                                           practice.split3}),
-                 (std::vector<std::string>{textOf(saved[5]), textOf(saved[6]), textOf(saved[7]),
-                                           textOf(saved[8])}));
+        QVERIFY(practice.circuit == 12 && practice.lap == textOf(storedMonza()[5]));
         QCOMPARE(practice.setup, std::string("caf\xc3\xa9, dry.set"));
         QCOMPARE(read->rows[1].lap, std::string("1.40.000"));
         QCOMPARE(text(editor, "status"),

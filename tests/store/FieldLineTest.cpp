@@ -2,11 +2,9 @@
 // checked byte for byte by the golden files of the lap record and custom files.
 #include "store/FieldLine.h"
 
-#include <QtTest>
+#include <doctest.h>
 
 using namespace velomark;
-
-Q_DECLARE_METATYPE(std::string)
 
 namespace {
 // Fields shown as text in <>, nothing as "-", joined by "|".
@@ -21,35 +19,24 @@ std::string readAll(std::string_view data) {
     }
     return out + "|<runaway>";
 }
-
-void row(const char* name, std::string data, std::string fields) {
-    QTest::newRow(name) << data << fields;
-}
 } // namespace
 
-class FieldLineTest : public QObject {
-    Q_OBJECT
-  private slots:
-    void reader_data() {
-        QTest::addColumn<std::string>("data");
-        QTest::addColumn<std::string>("fields");
-        row("nothing between commas", "\"a\",,,,\"b\"\r\n", "<a>|-|-|-|<b>");
-        row("commas inside quotes", "\"wet, slow\",\"x\"\r\n", "<wet, slow>|<x>");
-        row("line feed inside quotes", "\"Monza\nItaly\",\"\n\"\r\n", "<Monza\nItaly>|<\n>");
-        row("fields run across lines", "\"a\"\r\n\"b\",\"c\"\r\n", "<a>|<b>|<c>");
-        row("blanks before a field skipped", "  \"a\",   b  ,\r\n", "<a>|<b>|-");
-        row("bare field keeps inner blanks", "1.23 456 ,x", "<1.23 456>|<x>");
-        row("after closing quote skipped", "\"a\"junk,\"b\"", "<a>|<b>");
-        row("trailing comma promises a field", "\"a\",", "<a>|-");
-        row("unclosed quote takes the rest", "\"a,b\r\nc", "<a,b\r\nc>");
-        row("empty data", "", "");
+TEST_CASE("reader") {
+    const struct {
+        const char* name;
+        std::string data, fields;
+    } rows[] = {{"nothing between commas", "\"a\",,,,\"b\"\r\n", "<a>|-|-|-|<b>"},
+                {"commas inside quotes", "\"wet, slow\",\"x\"\r\n", "<wet, slow>|<x>"},
+                {"line feed inside quotes", "\"Monza\nItaly\",\"\n\"\r\n", "<Monza\nItaly>|<\n>"},
+                {"fields run across lines", "\"a\"\r\n\"b\",\"c\"\r\n", "<a>|<b>|<c>"},
+                {"blanks before a field skipped", "  \"a\",   b  ,\r\n", "<a>|<b>|-"},
+                {"bare field keeps inner blanks", "1.23 456 ,x", "<1.23 456>|<x>"},
+                {"after closing quote skipped", "\"a\"junk,\"b\"", "<a>|<b>"},
+                {"trailing comma promises a field", "\"a\",", "<a>|-"},
+                {"unclosed quote takes the rest", "\"a,b\r\nc", "<a,b\r\nc>"},
+                {"empty data", "", ""}};
+    for (const auto& row : rows) {
+        INFO(std::string(row.name));
+        CHECK(readAll(row.data) == row.fields);
     }
-    void reader() {
-        QFETCH(std::string, data);
-        QFETCH(std::string, fields);
-        QCOMPARE(readAll(data), fields);
-    }
-};
-
-QTEST_APPLESS_MAIN(FieldLineTest)
-#include "FieldLineTest.moc"
+}

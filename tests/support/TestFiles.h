@@ -1,6 +1,8 @@
-// Helpers for tests that read and write files in a fresh temporary directory,
-// and for their tables.
+// Helpers for the window tests (Qt Test) that read and write files in a fresh
+// temporary directory, and for their tables; the Qt-free ones are Files.h's.
 #pragma once
+
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,41 +21,11 @@ inline QStringList strings(std::initializer_list<const char*> texts) {
 }
 
 inline std::string readBytes(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return "<missing " + path.toStdString() + ">";
-    const QByteArray b = f.readAll();
-    return std::string(b.constData(), static_cast<size_t>(b.size()));
+    return readBytes(path.toStdString());
 }
-
 // False when the file cannot be written; call it inside QVERIFY.
 inline bool writeBytes(const QString& path, const std::string& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size());
-}
-
-inline std::string fixture(const char* name) {
-    return readBytes(QStringLiteral(VELOMARK_TEST_DATA "/") + QString::fromLatin1(name));
-}
-
-// A line of the blank lap record file, without its CR LF.
-inline const std::string kBlankRecord =
-    R"("","","","","","","","","","","","","","","","","","","","")";
-
-// A lap record file: line n (from 1) as the last pair for n gives it, the
-// others as `other`; each ends in CR LF unless it ends in a line feed already.
-inline std::string lapRecords(std::initializer_list<std::pair<int, std::string>> lines,
-                              const std::string& other = kBlankRecord) {
-    std::string out;
-    for (int n = 1; n <= 16; ++n) {
-        std::string line = other;
-        for (const auto& [k, replacement] : lines)
-            line = k == n ? replacement : line;
-        out += line.ends_with('\n') ? line : line + "\r\n";
-    }
-    return out;
+    return writeBytes(path.toStdString(), bytes);
 }
 
 // A row of the current table, its values in column order.

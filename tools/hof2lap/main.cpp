@@ -2,6 +2,8 @@
 // Exit status 0 when the file was read, 1 when it cannot be, 2 on wrong usage.
 #include "HotlapFile.h"
 
+#include "store/FileOps.h"
+
 #include <cstdio>
 #include <string>
 
@@ -11,16 +13,21 @@
 #endif
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    // The file's name in UTF-8, as the store takes it: on Windows from the
+    // wide command line, so that any name velobat passes is found.
+    const std::vector<std::string> args = velomark::programArguments(argc, argv);
+    if (args.size() != 2) {
         std::fputs("Usage: hof2lap FILE\n"
                    "Prints the lap time, splits, session and circuit of a GP2 hot-lap file.\n",
                    stderr);
         return 2;
     }
 #ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY); // the dump writes its own CR LF
+    // The dump writes its own CR LF, and the messages end as on Linux.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
-    const std::string path = argv[1];
+    const std::string& path = args[1];
     velomark::Result<std::string> bytes = velomark::hotlap::readHotlapFile(path);
     if (!bytes) {
         std::fprintf(stderr, "hof2lap: %s\n", bytes.error().message.c_str());

@@ -162,4 +162,30 @@ std::vector<std::string_view> batchLines(std::string_view text) {
     return lines;
 }
 
+std::string windowsCommandLine(const std::vector<std::string>& words) {
+    std::string line;
+    for (const std::string& word : words) {
+        if (!line.empty())
+            line += ' ';
+        if (!word.empty() && word.find_first_of(" \t\"") == std::string::npos) {
+            line += word;
+            continue;
+        }
+        line += '"';
+        size_t backslashes = 0;
+        for (const char c : word) {
+            if (c == '\\') {
+                ++backslashes;
+                continue;
+            }
+            line.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+            line += c;
+            backslashes = 0;
+        }
+        line.append(2 * backslashes, '\\');
+        line += '"';
+    }
+    return line;
+}
+
 } // namespace velomark

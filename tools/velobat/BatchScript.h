@@ -32,4 +32,10 @@ std::optional<BatchCommand> parseBatchLine(std::string_view line, std::string& w
 // The lines of a batch file: each ends at LF, a CR before it is not part of it.
 std::vector<std::string_view> batchLines(std::string_view text);
 
+// Words as one Windows command line that a program's argument parser
+// (CommandLineToArgvW, the C runtime's) splits back into the same words: a
+// word with a blank, a tab or a quote, or an empty one, is quoted, and
+// backslashes are doubled only where they come before a quote.
+std::string windowsCommandLine(const std::vector<std::string>& words);
+
 } // namespace velomark

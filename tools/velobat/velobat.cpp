@@ -1,31 +1,26 @@
 // velobat BATCHFILE: runs the hof.bat that the hot-lap import writes, so that
 // no command interpreter ever reads it. It understands exactly what hof.bat
 // holds (BatchScript.h). Backslashes are directory separators. PROGRAM is
-// started directly with posix_spawn, never through a shell, so no text in a
-// file name is ever run as a command. A redirection creates its file afresh and
+// started directly (posix_spawn, or CreateProcessW on Windows: Programs.h),
+// never through a shell or cmd.exe, so no text in a file name is ever run as
+// a command. A redirection creates its file afresh and
 // never writes through a link. A line that is refused is reported on standard
 // error and skipped: the lines after it, among them the "echo 1 >flag" the
 // import waits for, still run.
 //
 // Exit status: 0 when every line ran and every program ended with 0; else
 // what went wrong last: a program's own exit status, 128 plus the signal that
-// stopped it, 1 when a line was skipped or no program could be started, 2 when
-// the batch file cannot be read. A failing program does not stop the batch, as
-// with cmd.exe, so the import still learns that the batch has ended.
+// stopped it (on Windows the exception's status), 1 when a line was skipped or no program could be
+// started, 2 when the batch file cannot be read. A failing program does not stop the batch, as with
+// cmd.exe, so the import still learns that the batch has ended.
 #include "BatchScript.h"
+#include "Programs.h"
 #include "hotlap/HotlapFiles.h"
 #include "store/Cp1252.h"
 #include "store/FileOps.h"
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -33,38 +28,16 @@
 #include <string_view>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
 using velomark::BatchCommand;
 using velomark::nativePath;
+namespace velobat = velomark::velobat;
 
 constexpr size_t kBatchLimit = 64 * 1024; // hof.bat is three short lines
 
-// A regular file with an execute bit that starts as an ELF binary or a script.
-bool isNativeExecutable(const std::string& path) {
-    if (::access(path.c_str(), X_OK) != 0)
-        return false;
-    const velomark::Result<std::string> magic = velomark::readHead(path, 4);
-    return magic && (magic->starts_with("\x7f"
-                                        "ELF") ||
-                     magic->starts_with("#!"));
-}
-
-// The folder this interpreter was started from, where our own hof2lap sits;
-// "" when neither /proc nor argv[0] tells (never the working directory, which
-// holds the player's files).
-std::string ownDirectory(const char* argv0) {
-    char buffer[PATH_MAX];
-    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    std::string self = n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(argv0);
-    const size_t slash = self.rfind('/');
-    return slash == std::string::npos ? std::string() : self.substr(0, slash + 1);
-}
-
 bool isHof2lap(const std::string& path) {
-    const size_t slash = path.rfind('/');
+    const size_t slash = path.find_last_of("/\\");
     const std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
     return velomark::equalIgnoringCase(base, "hof2lap") ||
            velomark::equalIgnoringCase(base, "hof2lap.exe");
@@ -78,62 +51,37 @@ bool isHof2lap(const std::string& path) {
 std::vector<std::string> candidates(const std::string& word, const std::string& ownDir) {
     const std::string path = nativePath(word);
     std::vector<std::string> programs;
-    if (isNativeExecutable(path))
-        programs.push_back(path);
-    const std::string ours = ownDir + "hof2lap";
-    if (!ownDir.empty() && isHof2lap(path) && ours != path && isNativeExecutable(ours))
+    for (const std::string& file : velobat::programFiles(path)) {
+        if (velobat::runsHere(file)) {
+            programs.push_back(file);
+            break;
+        }
+    }
+    const std::string ours = ownDir + velobat::kOwnHof2lap;
+    if (!ownDir.empty() && isHof2lap(path) && (programs.empty() || ours != programs[0]) &&
+        velobat::runsHere(ours))
         programs.push_back(ours);
     return programs;
 }
 
-// How a program ended, as this interpreter passes it on: its exit status, or
-// 128 plus the signal that stopped it (as a POSIX shell says it).
-int statusOf(int waitStatus, const std::string& program, std::string& why) {
-    if (WIFEXITED(waitStatus))
-        return WEXITSTATUS(waitStatus);
-    const int signal = WIFSIGNALED(waitStatus) ? WTERMSIG(waitStatus) : 0;
-    why = program + " was stopped by signal " + std::to_string(signal) + " (" + strsignal(signal) +
-          ") before it ended, so its output is not whole";
-    return 128 + signal;
-}
-
 // Starts the first candidate that will start, its output in out, and waits
-// for it. The status it ended with, or -1 when none could be started.
-int spawnAndWait(const BatchCommand& command, const std::string& ownDir, int out,
-                 std::string& why) {
+// for it. The status it ended with, or nothing when none could be started.
+std::optional<int> spawnAndWait(const BatchCommand& command, const std::string& ownDir,
+                                velomark::NativeFile out, std::string& why) {
     const std::vector<std::string> programs = candidates(command.words[0], ownDir);
     if (programs.empty()) {
         why = command.words[0] + " is no program that can run here, and it is not hof2lap";
-        return -1;
+        return std::nullopt;
     }
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (out != STDOUT_FILENO)
-        posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
-    int status = -1;
     for (const std::string& program : programs) {
         std::vector<std::string> args{program};
         for (size_t i = 1; i < command.words.size(); ++i)
             args.push_back(nativePath(command.words[i]));
-        std::vector<char*> argv;
-        for (std::string& a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
-        pid_t pid = 0;
-        const int err = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
-        if (err != 0) {
-            why = program + " cannot be started: " + std::strerror(err);
-            continue; // the next candidate, if there is one
-        }
-        int waited = 0;
-        while (::waitpid(pid, &waited, 0) < 0 && errno == EINTR) {
-        }
-        why.clear();
-        status = statusOf(waited, program, why);
-        break;
+        if (const std::optional<int> status = velobat::startAndWait(program, args, out, why))
+            return status;
+        // Not started: the next candidate, if there is one.
     }
-    posix_spawn_file_actions_destroy(&actions);
-    return status;
+    return std::nullopt;
 }
 
 // The file a redirection names, created afresh and never through a link: a
@@ -159,7 +107,7 @@ velomark::Status writeOut(const std::string& bytes) {
 // to pass on, with why when the program could not say it itself.
 int run(const BatchCommand& command, const std::string& ownDir, std::string& why) {
     velomark::FreshFile output;
-    int out = STDOUT_FILENO;
+    velomark::NativeFile out = velomark::kNoFile;
     if (command.output) {
         velomark::Result<velomark::FreshFile> opened = openOutput(*command.output);
         if (!opened) {
@@ -167,7 +115,7 @@ int run(const BatchCommand& command, const std::string& ownDir, std::string& why
             return 1;
         }
         output = std::move(opened).value();
-        out = output.descriptor();
+        out = output.native();
     }
     if (command.echo) {
         const std::string text = command.echoText + "\r\n";
@@ -176,8 +124,7 @@ int run(const BatchCommand& command, const std::string& ownDir, std::string& why
             why = "the text cannot be written: " + written.error().message;
         return written ? 0 : 1;
     }
-    const int status = spawnAndWait(command, ownDir, out, why);
-    return status < 0 ? 1 : status;
+    return spawnAndWait(command, ownDir, out, why).value_or(1);
 }
 
 std::string printable(std::string_view line) {
@@ -192,13 +139,15 @@ std::string printable(std::string_view line) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
+    velobat::useBinaryOutput();
+    const std::vector<std::string> args = velomark::programArguments(argc, argv);
+    if (args.size() != 2) {
         std::fputs("Usage: velobat BATCHFILE\nRuns the hof.bat written by Velomark's hot-lap "
                    "import.\n",
                    stderr);
         return 2;
     }
-    const std::string batchName = argv[1];
+    const std::string batchName = args[1];
     const velomark::Result<std::string> batch =
         velomark::readHead(nativePath(batchName), kBatchLimit + 1);
     if (!batch || batch->size() > kBatchLimit) {
@@ -207,9 +156,10 @@ int main(int argc, char** argv) {
                            : batch.error().message.c_str());
         return 2;
     }
-    const std::string ownDir = ownDirectory(argv[0]);
+    const std::string ownDir = velobat::ownDirectory(argv[0]);
     // hof.bat is written in the data files' Windows-1252, as cmd.exe reads it;
-    // file names on a modern POSIX system are UTF-8, so a GP2 directory or a
+    // the store takes names in UTF-8 (a modern POSIX system's own, turned into
+    // wide characters on Windows), so a GP2 directory or a
     // hot lap named with accents is found only after this conversion.
     const std::string converted = velomark::cp1252ToUtf8(*batch);
     const std::string_view text = converted;
