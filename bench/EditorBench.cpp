@@ -3,6 +3,7 @@
 // time, which adds a history row, and with only a new setup name, which does
 // not), and PROGRESS until the chart of a 100,000-row history is on screen.
 // Runs headless; prints the median and the 90th percentile of each.
+#include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "editor/LapTimeEditor.h"
 #include "platform/Messages.h"
@@ -24,25 +25,10 @@
 #include <vector>
 
 using namespace velomark;
+using bench::report;
+using bench::writeFile;
 
 namespace {
-
-// Answers nothing (no message is expected) and notes the time of each beep.
-class BeepClock : public MessageSink {
-  public:
-    MessageAnswer show(QWidget*, const Message& m) override {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
-        return MessageAnswer::Ok;
-    }
-    void beep() override { beeped = true; }
-    bool beeped = false;
-};
-
-void writeFile(const QString& name, const std::string& bytes) {
-    QFile f(name);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 std::string fullFile() {
     std::string line =
@@ -72,12 +58,6 @@ std::string madeUpHistory(int rows) {
     return bytes;
 }
 
-void report(const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-28s median %.3f ms   p90 %.3f ms   (%zu rounds)\n", what, ms[ms.size() / 2],
-                ms[ms.size() * 9 / 10], ms.size());
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -90,7 +70,7 @@ int main(int argc, char** argv) {
     writeFile(QStringLiteral("set1.dat"), fullFile());
     writeFile(QStringLiteral("gp2path"), "\"C:\\GP2\"\r\n");
 
-    BeepClock clock;
+    bench::NoMessages clock;
     setMessageSink(&clock);
     MainWindow main;
     main.show();

@@ -5,6 +5,7 @@
 // the wait costs nothing. Runs headless; prints medians over many rounds.
 //
 // Usage: bench_import [ROUNDS] [SLOW_ROUNDS]
+#include "BenchSupport.h"
 #include "HotlapFixture.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "platform/BatchRunner.h"
@@ -27,26 +28,10 @@
 #include <vector>
 
 using namespace velomark;
+using bench::NoMessages;
+using bench::writeFile;
 
 namespace {
-
-class NoMessages : public MessageSink {
-  public:
-    MessageAnswer show(QWidget*, const Message& m) override {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
-        failed = true;
-        return MessageAnswer::Ok;
-    }
-    void beep() override {}
-    bool failed = false;
-};
-
-bool writeFile(const QString& name, const std::string& bytes) {
-    QFile f(name);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           f.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size());
-}
 
 double cpuMs(int who) {
     rusage usage{};

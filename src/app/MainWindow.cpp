@@ -4,6 +4,7 @@
 
 #include "app/AboutBox.h"
 #include "app/CircuitWindows.h"
+#include "app/HotlapsCorner.h"
 #include "catalogue/CustomWindow.h"
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
@@ -114,6 +115,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
     setWindowTitle(title());
     showTrackset(Trackset::Standard);
+    new HotlapsCorner(this);
 }
 
 void MainWindow::buildHeading() {

@@ -1,0 +1,106 @@
+#include "app/HotlapsCorner.h"
+
+#include "app/MainWindow.h"
+#include "catalogue/DataFiles.h"
+#include "hotlap/HotlapBests.h"
+#include "hotlap/HotlapWatch.h"
+#include "hotlap/HotlapsWindow.h"
+#include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace velomark {
+
+namespace {
+
+// Beside Export, in the room between it and the first column of circuit
+// buttons, above the quotation: no control of the window moves for it.
+constexpr int kButtonLeft = 1260, kButtonTop = 4920, kButtonWidth = 510, kButtonHeight = 495;
+// Under the quotation; the window grows by this much while the line shows.
+constexpr int kNoticeTop = 5790, kNoticeHeight = 495, kNoticeRoom = 600;
+
+bool dismisses(const QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease)
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter ||
+           key == Qt::Key_Escape;
+}
+
+} // namespace
+
+HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_base(main->size()) {
+    m_button = new QPushButton(QStringLiteral("Hot\nlaps"), main);
+    m_button->setObjectName(QStringLiteral("cmdhotlaps"));
+    m_button->setAccessibleName(QStringLiteral("Hot laps"));
+    m_button->setToolTip(QStringLiteral("Every hot lap in gpsaves against your bests"));
+    m_button->setGeometry(twipRect(kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight));
+    setFaceColour(m_button, QColor(255, 192, 0));
+    shrinkToFit(m_button);
+    connect(m_button, &QPushButton::clicked, this, &HotlapsCorner::openHotlaps);
+
+    m_notice = plainLabel(QString(), main);
+    m_notice->setObjectName(QStringLiteral("hotlapnotice"));
+    m_notice->setAccessibleName(QStringLiteral("New hot lap"));
+    m_notice->setToolTip(QStringLiteral("Click to put this line away"));
+    m_notice->setGeometry(twipRect(240, kNoticeTop, 5415, kNoticeHeight));
+    m_notice->setWordWrap(true);
+    m_notice->setFocusPolicy(Qt::TabFocus);
+    m_notice->setCursor(Qt::PointingHandCursor);
+    setTextColour(m_notice, QColor(0, 0, 192));
+    m_notice->hide();
+    m_notice->installEventFilter(this);
+
+    m_watch = new HotlapWatch(this);
+    connect(m_watch, &HotlapWatch::lapRead, this, &HotlapsCorner::onLapRead);
+    main->installEventFilter(this);
+    // Once the window is up, so that starting costs no more than it did.
+    QMetaObject::invokeMethod(this, &HotlapsCorner::watchGp2Directory, Qt::QueuedConnection);
+}
+
+void HotlapsCorner::openHotlaps() {
+    if (!m_window) {
+        m_window = new HotlapsWindow(m_main->selectedTrackset());
+        m_window->reload();
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void HotlapsCorner::announce(const QString& line) {
+    m_notice->setText(line);
+    m_notice->setAccessibleDescription(line);
+    m_notice->setVisible(!line.isEmpty());
+    m_main->setFixedSize(m_base.width(), m_base.height() + (line.isEmpty() ? 0 : px(kNoticeRoom)));
+}
+
+// The GP2 directory may have been set or changed in the initialisation window.
+void HotlapsCorner::watchGp2Directory() {
+    const Result<std::string> dir = readGp2Path();
+    m_watch->watch(dir ? *dir : std::string());
+}
+
+void HotlapsCorner::onLapRead(const HotlapReading& lap) {
+    if (m_window)
+        m_window->putReading(lap);
+    const std::optional<std::string> line =
+        newBestLine(lap, readTracksetBests(m_main->selectedTrackset()));
+    if (line)
+        announce(fromFileText(*line));
+}
+
+bool HotlapsCorner::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_main && event->type() == QEvent::ActivationChange && m_main->isActiveWindow())
+        watchGp2Directory();
+    else if (watched == m_notice && dismisses(event))
+        announce(QString());
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace velomark

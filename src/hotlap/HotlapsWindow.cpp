@@ -1,0 +1,343 @@
+#include "hotlap/HotlapsWindow.h"
+
+#include "catalogue/DataFiles.h"
+#include "hotlap/HotlapFiles.h"
+#include "hotlap/HotlapReader.h"
+#include "hotlap/HotlapTable.h"
+#include "platform/Messages.h"
+#include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <set>
+
+namespace velomark {
+
+namespace {
+
+// Above this many files the window shows how far the reading has come.
+constexpr size_t kProgressFrom = 200;
+
+QPushButton* button(const char* caption, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(QString::fromLatin1(caption));
+    return b;
+}
+
+QLabel* lineLabel(const char* name, const char* accessibleName, QWidget* parent) {
+    QLabel* label = plainLabel(QString(), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(QString::fromLatin1(accessibleName));
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+} // namespace
+
+HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frmhotlaps"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Hot laps in GP2"));
+
+    m_folder = lineLabel("folder", "Saves folder", this);
+    m_table = new HotlapTable(this);
+    m_sorted = new QSortFilterProxyModel(this);
+    m_sorted->setSourceModel(m_table);
+    m_sorted->setSortRole(HotlapTable::kSortRole);
+    m_view = new QTableView(this);
+    m_view->setObjectName(QStringLiteral("hotlaps"));
+    m_view->setAccessibleName(QStringLiteral("Hot laps"));
+    m_view->setModel(m_sorted);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setTabKeyNavigation(false); // Tab goes on to the buttons
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(HotlapTable::File, Qt::AscendingOrder);
+    m_view->setWordWrap(false); // a long reason shows whole in its tool tip
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    m_view->horizontalHeader()->setStretchLastSection(true);
+    addSortMenu();
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setAccessibleName(QStringLiteral("Hot laps read"));
+    m_progress->hide();
+    m_counts = lineLabel("counts", "Hot laps counted", this);
+    m_status = lineLabel("status", "Hot laps taken", this);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(m_folder);
+    outer->addLayout(buildChoice(set));
+    outer->addWidget(m_view, 1);
+    outer->addWidget(m_progress);
+    outer->addWidget(m_counts);
+    outer->addWidget(m_status);
+    outer->addLayout(buildButtons());
+    resize(px(15000), px(7500));
+
+    m_reader = new HotlapReader(this);
+    connect(m_reader, &HotlapReader::progress, m_progress, [this](int done, int total) {
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(m_reader, &HotlapReader::finished, this, &HotlapsWindow::onRead);
+}
+
+// The table's context menu sorts by any column as a click on its heading
+// does, and so do Ctrl+1 to Ctrl+9 from the keyboard.
+void HotlapsWindow::addSortMenu() {
+    m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (int c = 0; c < HotlapTable::kColumnCount; ++c) {
+        const QString heading = m_table->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        auto* sortBy = new QAction(QStringLiteral("Sort by ") + heading, m_view);
+        sortBy->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + c)));
+        sortBy->setShortcutContext(Qt::WidgetShortcut);
+        connect(sortBy, &QAction::triggered, this, [this, c] {
+            const QHeaderView* header = m_view->horizontalHeader();
+            const auto first = static_cast<Qt::SortOrder>(
+                m_table->headerData(c, Qt::Horizontal, Qt::InitialSortOrderRole).toInt());
+            const bool again = header->sortIndicatorSection() == c;
+            const Qt::SortOrder other = header->sortIndicatorOrder() == Qt::AscendingOrder
+                                            ? Qt::DescendingOrder
+                                            : Qt::AscendingOrder;
+            m_view->sortByColumn(c, again ? other : first);
+        });
+        m_view->addAction(sortBy);
+    }
+}
+
+QLayout* HotlapsWindow::buildChoice(Trackset set) {
+    auto* frame = new QGroupBox(QStringLiteral("Compare with the bests of"), this);
+    auto* row = new QHBoxLayout(frame);
+    auto* group = new QButtonGroup(this);
+    for (Trackset each : kTracksetsInOrder) {
+        const QString caption = QString::fromLatin1(optionCaption(each).data());
+        auto* option = new QRadioButton(caption, frame);
+        const auto i = static_cast<size_t>(each);
+        option->setObjectName(QStringLiteral("set%1").arg(i + 1));
+        option->setAccessibleName(caption);
+        option->setChecked(each == set);
+        group->addButton(option);
+        row->addWidget(option);
+        m_options[i] = option;
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                compareAgain();
+        });
+    }
+    row->addStretch();
+    auto* line = new QHBoxLayout;
+    line->addWidget(frame);
+    return line;
+}
+
+QLayout* HotlapsWindow::buildButtons() {
+    m_takeSelected = button("Take selected", "cmdselected", this);
+    m_takeFaster = button("Take all faster", "cmdfaster", this);
+    QPushButton* close = button("Close", "cmdclose", this);
+    connect(m_takeSelected, &QPushButton::clicked, this, &HotlapsWindow::takeSelected);
+    connect(m_takeFaster, &QPushButton::clicked, this, &HotlapsWindow::takeAllFaster);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(m_takeSelected);
+    row->addWidget(m_takeFaster);
+    row->addWidget(close);
+    return row;
+}
+
+Trackset HotlapsWindow::chosenTrackset() const {
+    for (Trackset set : kTracksetsInOrder)
+        if (m_options[static_cast<size_t>(set)]->isChecked())
+            return set;
+    return Trackset::Standard;
+}
+
+bool HotlapsWindow::reading() const {
+    return m_reader->running();
+}
+
+void HotlapsWindow::reload() {
+    m_status->clear();
+    m_table->setReadings({}, m_bests);
+    m_takeSelected->setEnabled(false);
+    m_takeFaster->setEnabled(false);
+    m_nativeDir.clear();
+    const Result<std::string> gp2p = readGp2Path();
+    if (!gp2p) {
+        m_folder->setText(QStringLiteral(
+            "Set your GP2 directory first: press INITIALISE ! on the main window, type the "
+            "folder GP2 is installed in into its lower field and press Set GP2 path."));
+        m_counts->clear();
+        emit readingDone();
+        return;
+    }
+    const std::string dos = savesDirectory(diskName(fromFileText(*gp2p)));
+    const Result<SavesFolder> folder = listSavesFolder(dos);
+    if (!folder) {
+        m_folder->setText(messageText(folder.error()));
+        m_counts->clear();
+        emit readingDone();
+        return;
+    }
+    m_nativeDir = nativePath(dos);
+    m_notFiles = folder->notFiles;
+    m_folder->setText(QStringLiteral("The hot laps in %1")
+                          .arg(QDir::toNativeSeparators(fromDiskName(m_nativeDir))));
+    m_counts->setText(QStringLiteral("Reading %1 hot laps...").arg(folder->names.size()));
+    m_progress->setVisible(folder->names.size() > kProgressFrom);
+    m_progress->setRange(0, static_cast<int>(folder->names.size()));
+    m_progress->setValue(0);
+    m_reader->start(m_nativeDir, folder->names);
+}
+
+void HotlapsWindow::onRead(const std::vector<HotlapReading>& readings) {
+    m_bests = readTracksetBests(chosenTrackset());
+    m_table->setReadings(readings, m_bests);
+    m_view->resizeColumnsToContents();
+    m_progress->hide();
+    m_takeSelected->setEnabled(true);
+    m_takeFaster->setEnabled(true);
+    showCounts();
+    emit readingDone();
+}
+
+void HotlapsWindow::putReading(const HotlapReading& lap) {
+    if (reading() || m_nativeDir.empty())
+        return; // the reading under way, or none, takes the file in as it is
+    m_table->putReading(lap, m_bests);
+    showCounts();
+}
+
+void HotlapsWindow::compareAgain() {
+    m_bests = readTracksetBests(chosenTrackset());
+    m_table->compareWith(m_bests);
+    showCounts();
+}
+
+// One line: how many hot laps, how many beat a best, how many could not be read.
+void HotlapsWindow::showCounts() {
+    qsizetype faster = 0, unreadable = 0;
+    for (const HotlapReading& r : m_table->readings()) {
+        faster += compareHotlap(r, m_bests).beats() ? 1 : 0;
+        unreadable += r.state == HotlapState::Unreadable ? 1 : 0;
+    }
+    const auto count = [](qsizetype n, const char* one, const char* more) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : more);
+    };
+    QString line =
+        count(static_cast<qsizetype>(m_table->readings().size()), "hot lap", "hot laps") +
+        QStringLiteral(", %1 faster than your best").arg(faster);
+    if (unreadable > 0)
+        line += QStringLiteral("; ") + count(unreadable, "cannot", "cannot") +
+                QStringLiteral(" be read (the Session column says why)");
+    if (m_notFiles > 0)
+        line += QStringLiteral("; ") +
+                count(m_notFiles, "more name matching *.hl? is no file and is",
+                      "more names matching *.hl? are no files and are") +
+                QStringLiteral(" left out");
+    line += QLatin1Char('.');
+    if (m_bests.problem)
+        line += QLatin1Char(' ') + messageText(*m_bests.problem);
+    m_counts->setText(line);
+}
+
+void HotlapsWindow::takeSelected() {
+    std::set<size_t> rows;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
+        rows.insert(static_cast<size_t>(m_sorted->mapToSource(index).row()));
+    if (rows.empty())
+        m_status->setText(QStringLiteral("Select the rows of the hot laps to take first."));
+    else
+        take({rows.begin(), rows.end()}, false);
+}
+
+void HotlapsWindow::takeAllFaster() {
+    std::vector<size_t> all(m_table->readings().size());
+    for (size_t i = 0; i < all.size(); ++i)
+        all[i] = i;
+    take(all, true);
+}
+
+void HotlapsWindow::take(const std::vector<size_t>& indices, bool onlyBeating) {
+    if (reading())
+        return;
+    m_bests = readTracksetBests(chosenTrackset()); // what stands in the files now
+    m_table->compareWith(m_bests);
+    const std::vector<PlannedTake> plan =
+        planTakes(m_table->readings(), indices, m_bests, onlyBeating);
+    if (plan.empty()) {
+        m_status->setText(m_bests.problem ? messageText(*m_bests.problem)
+                          : onlyBeating
+                              ? QStringLiteral("No hot lap is faster than your best.")
+                              : QStringLiteral("None of the selected hot laps holds the lap time "
+                                               "of a session Velomark keeps."));
+        return;
+    }
+    if (confirmed(plan))
+        store(plan);
+}
+
+// One question for every lap the take writes; a slower one is marked as such.
+bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan) {
+    QStringList lines;
+    bool slower = false;
+    for (const PlannedTake& take : plan) {
+        for (const std::string& line : takeLines(take))
+            lines << fromFileText(line);
+        slower = slower || !take.comparison.beats();
+    }
+    QString text = QStringLiteral("Store these times in your lap records?\n\n") +
+                   lines.join(QLatin1Char('\n'));
+    if (slower)
+        text += QStringLiteral("\n\nA time that is not faster than your best is stored only "
+                               "because you selected it.");
+    return showMessage(this, {QStringLiteral("Take hot laps"), text, MessageButtons::YesNo,
+                              MessageIcon::None}) == MessageAnswer::Yes;
+}
+
+// Each lap through SAVE, one after the other; the first failure stops the
+// rest and is told. What was stored is said under the table.
+void HotlapsWindow::store(const std::vector<PlannedTake>& plan) {
+    QStringList lines;
+    bool stored = false;
+    for (const PlannedTake& take : plan) {
+        const SavedTimes saved = takeHotlap(take);
+        if (!saved.saved) {
+            showMessage(this, {QStringLiteral("Times not saved"), messageText(saved.saved.error()),
+                               MessageButtons::Ok, MessageIcon::Stop});
+            break;
+        }
+        stored = true;
+        const QString circuit = fromFileText(take.comparison.circuit) + QStringLiteral(", ");
+        for (const std::string& improvement : saved.improvements)
+            lines << circuit + fromFileText(improvement);
+        if (!saved.history)
+            lines << circuit + QStringLiteral("saved, but the history was not updated: ") +
+                         messageText(saved.history.error());
+        for (const std::string& warning : saved.warnings)
+            lines << circuit + fromFileText(warning) + QStringLiteral(".");
+    }
+    m_status->setText(lines.join(QLatin1Char('\n')));
+    compareAgain();
+    if (stored)
+        beep();
+}
+
+} // namespace velomark

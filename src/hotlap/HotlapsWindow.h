@@ -1,0 +1,76 @@
+// The window frmhotlaps, "Hot laps in GP2": every hot lap in gpsaves at once,
+// read in the background and set against the stored bests of the trackset
+// the player chooses; "Take selected" and "Take all faster" store laps
+// through SAVE after one confirmation.
+#pragma once
+
+#include "catalogue/Circuits.h"
+#include "hotlap/HotlapBests.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace velomark {
+
+class HotlapReader;
+class HotlapTable;
+
+class HotlapsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HotlapsWindow(Trackset set, QWidget* parent = nullptr);
+
+    // Reads gp2path, lists gpsaves and starts reading its hot laps; without a
+    // GP2 directory the window says how to set one.
+    void reload();
+    bool reading() const;
+    // A hot lap read again since (the watch saw it land): its row is updated.
+    void putReading(const HotlapReading& reading);
+
+    // The two buttons' work: the rows given, or every row.
+    void takeSelected();
+    void takeAllFaster();
+
+  signals:
+    void readingDone(); // the folder's hot laps are in the table
+
+  private:
+    void addSortMenu();
+    QLayout* buildChoice(Trackset set);
+    QLayout* buildButtons();
+    Trackset chosenTrackset() const;
+    void compareAgain();
+    void onRead(const std::vector<HotlapReading>& readings);
+    void showCounts();
+    void take(const std::vector<size_t>& indices, bool onlyBeating);
+    bool confirmed(const std::vector<PlannedTake>& plan);
+    void store(const std::vector<PlannedTake>& plan);
+
+    std::string m_nativeDir; // the saves folder being shown
+    int m_notFiles = 0;
+    TracksetBests m_bests;
+
+    HotlapReader* m_reader = nullptr;
+    HotlapTable* m_table = nullptr;
+    QSortFilterProxyModel* m_sorted = nullptr;
+    QLabel* m_folder = nullptr; // the saves folder, or how to set the GP2 directory
+    std::array<QRadioButton*, 3> m_options{};
+    QTableView* m_view = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_counts = nullptr; // one line under the table
+    QLabel* m_status = nullptr; // what the last take did
+    QPushButton* m_takeSelected = nullptr;
+    QPushButton* m_takeFaster = nullptr;
+};
+
+} // namespace velomark

@@ -1,0 +1,294 @@
+// The Hot laps button, its window and the watch on gpsaves, on hot laps built
+// by the fixture writer: the table's rows and sorting, "Take all faster"
+// against what the editor writes for the same laps, and the main window's
+// line for a new best.
+#include "hotlap/HotlapWatch.h"
+#include "hotlap/HotlapsWindow.h"
+
+#include "HotlapFixture.h"
+#include "catalogue/DataFiles.h"
+#include "hotlap/ImportedLap.h"
+#include "store/Dates.h"
+#include "store/History.h"
+#include "support/Windows.h"
+
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTableView>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace velomark;
+using namespace velomark::test;
+
+namespace {
+
+constexpr int kGenerousWait = 30000;
+
+// Monza holds a Qualifying best of 1.23.777; Interlagos a Practice time of 1.20.000.
+const std::string kSet1 = lapRecords(
+    {{1,
+      R"("","","","","","1.20.000","28.000","55.000","25.000","p.set","","","","","","","","","","r.set")"},
+     {12,
+      R"("","","","","","","","","","","1.23.777","41.500","1.02.500","21.277","q.set","","","","","")"}});
+
+FixtureLap lap(uint8_t track, uint8_t session, uint32_t lapTime, bool compressed = true) {
+    return {.track = track, .compressed = compressed, .session = session, .lapTime = lapTime};
+}
+
+// Each file gets a time of its own, an hour after the one before.
+constexpr std::int64_t kFirstFileTime = 1748772000; // 2025-06-01
+
+const std::pair<const char*, std::string> kFiles[] = {
+    {"MQUAL.HL", hotlapFile(lap(11, 0x44, 83456))},        // 0.321 s faster
+    {"mslow.hl", hotlapFile(lap(11, 0x44, 84000, false))}, // slower
+    {"APRAC.HL", hotlapFile(lap(0, 0x00, 79500, false))},  // 0.500 s faster
+    {"ARACE.HLP", hotlapFile(lap(0, 0x80, 91000))},        // nothing stored yet
+    {"AWARM.HL", hotlapFile(lap(0, 0x02, 80000))},         // never taken
+    {"PLAIN.HL", hotlapFile({.track = 4, .extension = false})},
+    {"BAD.HL", "not a hot lap"},
+};
+
+QString savedText(std::int64_t t) {
+    return QDateTime::fromSecsSinceEpoch(t).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+// GP2 with the files above (and a pipe) in gpsaves, set as the GP2
+// directory; set1.dat as above; the main window shown.
+[[nodiscard]] bool gp2WithLaps(Desk& desk) {
+    bool ok = QDir().mkpath(QStringLiteral("GP2/gpsaves")) &&
+              writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok() &&
+              ::mkfifo("GP2/gpsaves/PIPE.HL", 0600) == 0;
+    std::int64_t t = kFirstFileTime;
+    for (const auto& [name, bytes] : kFiles) {
+        QFile f(QStringLiteral("GP2/gpsaves/") + QLatin1String(name));
+        ok = ok && writeBytes(f.fileName(), bytes) && f.open(QIODevice::ReadWrite) &&
+             f.setFileTime(QDateTime::fromSecsSinceEpoch(t), QFileDevice::FileModificationTime);
+        t += 3600;
+    }
+    return ok && desk.ready(kSet1);
+}
+
+template <class T> T* named(QWidget* parent, const char* accessibleName) {
+    for (T* w : parent->findChildren<T*>())
+        if (w->accessibleName() == QLatin1String(accessibleName))
+            return w;
+    return nullptr;
+}
+
+// Presses "Hot laps" and waits until the window has read the folder.
+HotlapsWindow* openHotlaps(Desk& desk) {
+    named<QPushButton>(&desk.main, "Hot laps")->click();
+    auto* w = window<HotlapsWindow>("frmhotlaps");
+    QSignalSpy done(w, &HotlapsWindow::readingDone);
+    return w && (!w->reading() || done.wait(kGenerousWait)) ? w : nullptr;
+}
+
+// Each row's cells joined by " | ", in the order the table shows them.
+QStringList rows(HotlapsWindow* w) {
+    const QAbstractItemModel* m = child<QTableView>(w, "hotlaps")->model();
+    QStringList out;
+    for (int r = 0; r < m->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m->columnCount(); ++c)
+            cells << m->index(r, c).data().toString();
+        out << cells.join(QStringLiteral(" | "));
+    }
+    return out;
+}
+
+QStringList column(HotlapsWindow* w, int c) {
+    QStringList out;
+    for (const QString& row : rows(w))
+        out << row.split(QStringLiteral(" | ")).value(c);
+    return out;
+}
+
+void clickHeading(HotlapsWindow* w, int c) {
+    QHeaderView* header = child<QTableView>(w, "hotlaps")->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(c) + 4, header->height() / 2));
+}
+
+// What the editor writes for the faster laps: each INSERT, its completion, SAVE.
+std::string editorBytes(Desk& desk, std::vector<HistoryRow>& rows) {
+    const std::pair<int, std::vector<ImportedLap>> inserts[] = {
+        {1,
+         {{RecordSession::Practice, "1.19.500", "41.123", "1.02.345"},
+          {RecordSession::Race, "1.31.000", "", ""}}},
+        {12, {{RecordSession::Qualifying, "1.23.456", "41.123", "1.02.345"}}}};
+    for (const auto& [k, laps] : inserts) {
+        LapTimeEditor* editor = desk.open(k);
+        if (!editor)
+            return "<no editor>";
+        for (const ImportedLap& l : laps) {
+            editor->insertLap(l.slot, l.lap, l.split1, l.split2);
+            if (l.slot != RecordSession::Race)
+                editor->completeSession(l.slot == RecordSession::Practice ? Session::Practice
+                                                                          : Session::Qualifying);
+        }
+        clickButton(editor, "cmdsave");
+        editor->close();
+    }
+    rows = readHistory()->rows;
+    const std::string bytes = readBytes(QStringLiteral("set1.dat"));
+    QFile::remove(QString::fromLatin1(kHistoryFileName));
+    return writeBytes(QStringLiteral("set1.dat"), kSet1) ? bytes : "<not restored>";
+}
+
+} // namespace
+
+class HotlapsTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void withoutAGp2Directory() {
+        Desk desk;
+        QVERIFY(desk.ready());
+        HotlapsWindow* w = openHotlaps(desk);
+        QVERIFY(w && w->windowTitle() == QStringLiteral("Hot laps in GP2"));
+        QCOMPARE(text(w, "folder"),
+                 QStringLiteral("Set your GP2 directory first: press INITIALISE ! on the main "
+                                "window, type the folder GP2 is installed in into its lower field "
+                                "and press Set GP2 path."));
+        w->close();
+    }
+
+    // Every listed file is a row; the pipe is counted, never opened. Each
+    // column sorts by what it means; another trackset changes the comparison.
+    void rowsAndSorting() {
+        Desk desk;
+        QVERIFY(gp2WithLaps(desk));
+        HotlapsWindow* w = openHotlaps(desk);
+        QVERIFY(w);
+        // The cells of a row but its file time, which goes before the last two.
+        const auto row = [](int hour, std::initializer_list<const char*> cells) {
+            QStringList out = strings(cells);
+            out.insert(6, savedText(kFirstFileTime + 3600 * hour));
+            return out.join(QStringLiteral(" | "));
+        };
+        QCOMPARE(
+            rows(w),
+            QStringList({
+                row(2, {"APRAC.HL", "Interlagos", "Practice", "1.19.500", "41.123", "1.02.345",
+                        "1.20.000", "0.500"}),
+                row(3, {"ARACE.HLP", "Interlagos", "Race", "1.31.000", "41.123", "1.02.345", "",
+                        "no best yet"}),
+                row(4, {"AWARM.HL", "Interlagos", "Warm-up (never taken)", "1.20.000", "41.123",
+                        "1.02.345", "", ""}),
+                row(6, {"BAD.HL", "", "The file is not a GP2 file.", "", "", "", "", ""}),
+                row(0, {"MQUAL.HL", "Monza", "Qualifying", "1.23.456", "41.123", "1.02.345",
+                        "1.23.777", "0.321"}),
+                row(1, {"mslow.hl", "Monza", "Qualifying", "1.24.000", "41.123", "1.02.345",
+                        "1.23.777", ""}),
+                row(5, {"PLAIN.HL", "Barcelona", "times not in this file", "", "", "", "", ""}),
+            }));
+        QCOMPARE(text(w, "counts"),
+                 QStringLiteral("7 hot laps, 3 faster than your best; 1 cannot be read (the "
+                                "Session column says why); 1 more name matching *.hl? is no file "
+                                "and is left out."));
+
+        clickHeading(w, 8); // Faster by: a first time, then the widest margin first
+        QCOMPARE(column(w, 0).mid(0, 3), strings({"ARACE.HLP", "APRAC.HL", "MQUAL.HL"}));
+        clickHeading(w, 3); // Lap Time: as times, rows without one last
+        QCOMPARE(column(w, 0), strings({"APRAC.HL", "AWARM.HL", "MQUAL.HL", "mslow.hl", "ARACE.HLP",
+                                        "BAD.HL", "PLAIN.HL"}));
+        QTest::keyClick(child<QTableView>(w, "hotlaps"), Qt::Key_7, Qt::ControlModifier); // Saved
+        QCOMPARE(column(w, 0).first(), QStringLiteral("MQUAL.HL"));
+
+        named<QRadioButton>(w, "TrackPack")->click();
+        QCOMPARE(column(w, 1).first(), QStringLiteral("Zandvoort"));
+        QVERIFY(column(w, 7).join(QString()).isEmpty()); // set2.dat is not there
+        w->close();
+    }
+
+    // Exactly the faster laps, after one question that lists them, stored as
+    // the editor stores them, the history dated by each file.
+    void takeAllFaster() {
+        Desk desk;
+        QVERIFY(gp2WithLaps(desk));
+        std::vector<HistoryRow> editorRows;
+        const std::string expected = editorBytes(desk, editorRows);
+        QCOMPARE(editorRows.size(), size_t(3));
+        HotlapsWindow* w = openHotlaps(desk);
+        QVERIFY(w);
+        desk.msgs.expect(MessageAnswer::Yes);
+        named<QPushButton>(w, "Take all faster")->click();
+        QCOMPARE(desk.msgs.shown.size(), 1);
+        QCOMPARE(desk.msgs.shown[0].text,
+                 QStringLiteral("Store these times in your lap records?\n\n"
+                                "Interlagos, Practice: 1.19.500 replaces 1.20.000\n"
+                                "Interlagos, Race: 1.31.000, the first time stored for this "
+                                "session\nMonza, Qualifying: 1.23.456 replaces 1.23.777"));
+        QCOMPARE(readBytes(QStringLiteral("set1.dat")), expected);
+        const std::vector<HistoryRow> rows = readHistory()->rows;
+        QCOMPARE(rows.size(), editorRows.size());
+        const std::int64_t fileTimes[] = {kFirstFileTime + 2 * 3600, kFirstFileTime + 3 * 3600,
+                                          kFirstFileTime};
+        for (size_t i = 0; i < rows.size(); ++i) {
+            QCOMPARE(rows[i].when,
+                     isoTimestamp(fileTimes[i], systemClock().utcOffsetSeconds(fileTimes[i])));
+            HistoryRow dated = editorRows[i];
+            dated.when = rows[i].when;
+            QCOMPARE(historyLine(rows[i]), historyLine(dated));
+        }
+        QVERIFY(text(w, "status")
+                    .contains(QStringLiteral(
+                        "Monza, Qualifying: 1.23.456, 0.321 s faster than 1.23.777")));
+        QCOMPARE(column(w, 8).join(QString()), QString()); // nothing is faster any more
+
+        named<QPushButton>(w, "Take all faster")->click(); // no question: nothing to take
+        QCOMPARE(text(w, "status"), QStringLiteral("No hot lap is faster than your best."));
+
+        // A slower lap is taken only when selected, and asked about as such.
+        auto* view = child<QTableView>(w, "hotlaps");
+        const QModelIndex slow = view->model()->index(column(w, 0).indexOf(u"mslow.hl"), 0);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(slow).center());
+        desk.msgs.expect(MessageAnswer::No);
+        named<QPushButton>(w, "Take selected")->click();
+        QCOMPARE(desk.msgs.shown.size(), 2);
+        QCOMPARE(desk.msgs.shown[1].text.split(QLatin1Char('\n')).mid(2),
+                 strings({"Monza, Qualifying: 1.24.000 replaces 1.23.456 (0.544 s slower)", "",
+                          "A time that is not faster than your best is stored only because you "
+                          "selected it."}));
+        QCOMPARE(readBytes(QStringLiteral("set1.dat")), expected);
+        w->close();
+    }
+
+    // A faster lap that lands is announced once it is whole; a slower one,
+    // or one still being written, is not.
+    void watchAnnouncesNewBests() {
+        Desk desk;
+        QVERIFY(gp2WithLaps(desk));
+        auto* watch = desk.main.findChild<HotlapWatch*>(QStringLiteral("hotlapwatch"));
+        QVERIFY(watch && !watch->folder().empty());
+        QSignalSpy read(watch, &HotlapWatch::lapRead);
+        auto* notice = child<QLabel>(&desk.main, "hotlapnotice");
+        const int height = desk.main.height();
+
+        const std::string faster = hotlapFile(lap(11, 0x44, 83000, false));
+        QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/MHALF.HL"), faster.substr(0, 400)));
+        QVERIFY(read.wait(kGenerousWait));
+        QVERIFY(notice->isHidden());
+        QFile rest(QStringLiteral("GP2/gpsaves/MHALF.HL"));
+        QVERIFY(rest.open(QIODevice::Append) &&
+                rest.write(faster.substr(400).c_str(), qint64(faster.size() - 400)) > 0);
+        rest.close();
+        QVERIFY(read.wait(kGenerousWait));
+        QCOMPARE(notice->text(), QStringLiteral("New hot lap at Monza, Qualifying 1.23.000: 0.777 "
+                                                "s faster than your best. Open Hot laps to take "
+                                                "it."));
+        QVERIFY(notice->isVisible() && desk.main.height() > height);
+        QTest::mouseClick(notice, Qt::LeftButton);
+        QVERIFY(notice->isHidden() && desk.main.height() == height);
+
+        QVERIFY(
+            writeBytes(QStringLiteral("GP2/gpsaves/MSLOW2.HL"), hotlapFile(lap(11, 0x44, 85000))));
+        QVERIFY(read.wait(kGenerousWait));
+        QVERIFY(notice->isHidden());
+        QCOMPARE(readBytes(QStringLiteral("set1.dat")), kSet1); // nothing written unasked
+    }
+};
+
+QTEST_MAIN(HotlapsTest)
+#include "HotlapsTest.moc"
