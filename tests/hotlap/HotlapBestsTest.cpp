@@ -3,11 +3,9 @@
 #include "hotlap/HotlapBests.h"
 
 #include "HotlapFixture.h"
-#include "support/TestFiles.h"
+#include "support/Files.h"
 
-#include <QtTest>
-
-#include <sys/stat.h>
+#include <doctest.h>
 
 using namespace velomark;
 using namespace velomark::test;
@@ -36,119 +34,98 @@ const std::string kMonzaRecord =
 
 } // namespace
 
-class HotlapBestsTest : public QObject {
-    Q_OBJECT
-  private slots:
-    void eachKindOfFile_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<QString>("session");
-        QTest::addColumn<QString>("lapAndTrack");
-        auto file = [](const FixtureLap& lap) {
-            return QByteArray::fromStdString(hotlapFile(lap));
-        };
-        const auto timedState = static_cast<int>(HotlapState::Timed);
-        const auto noTimes = static_cast<int>(HotlapState::NoTimes);
-        const auto notKept = static_cast<int>(HotlapState::NotKept);
-        const auto unreadable = static_cast<int>(HotlapState::Unreadable);
-        addRow("qualifying", file(monza()), timedState, QStringLiteral("Qualifying"),
-               QStringLiteral("12 1.23.456 41.123 1.02.345 "));
-        addRow("race", file({.session = 0x80, .lapTime = 95321}), timedState,
-               QStringLiteral("Race"), QStringLiteral("1 1.35.321 41.123 1.02.345 "));
-        addRow("warm-up", file(monza(0x02)), notKept, QStringLiteral("Warm-up (never taken)"),
-               QStringLiteral("12 1.23.456 41.123 1.02.345 "));
-        addRow("plain", file({.track = 4, .extension = false}), noTimes,
-               QStringLiteral("times not in this file"), QStringLiteral("5    "));
-        addRow("through the pits", file(monza(0x44, 0x10000000)), noTimes,
-               QStringLiteral("Qualifying: no lap time in this file"),
-               QStringLiteral("12  41.123 1.02.345 "));
-        addRow("custom track", file({.trackByte = 0x83, .trackName = "Fuji"}), timedState,
-               QStringLiteral("Practice"), QStringLiteral("1 1.23.456 41.123 1.02.345 Fuji"));
-        addRow("custom Monza", file({.trackByte = 0x8B, .trackName = "MONZA"}), timedState,
-               QStringLiteral("Practice"), QStringLiteral("1 1.23.456 41.123 1.02.345 "));
-        addRow("empty", QByteArray(), unreadable, QStringLiteral("The file is not a GP2 file."),
-               QStringLiteral("0    "));
-        addRow("truncated", file(monza()).left(20), unreadable,
-               QStringLiteral("The file is cut short: it ends inside its header."),
-               QStringLiteral("0    "));
-        addRow("no circuit", file({.track = 20}), unreadable,
-               QStringLiteral("The file names track number 20, which is no circuit."),
-               QStringLiteral("0    "));
-        QByteArray huge = file(monza());
-        huge.resize(4 * 1024 * 1024 + 1);
-        addRow("oversized", huge, unreadable,
-               QStringLiteral("The file is too large for a hot lap (over 4 MB)."),
-               QStringLiteral("0    "));
+TEST_CASE("each kind of file") {
+    const struct {
+        const char* name;
+        std::string bytes;
+        HotlapState state;
+        std::string session, lapAndTrack; // circuit, lap, splits and the track's own name
+    } rows[] = {
+        // clang-format off
+        {"qualifying", hotlapFile(monza()), HotlapState::Timed, "Qualifying",
+         "12 1.23.456 41.123 1.02.345 "},
+        {"race", hotlapFile({.session = 0x80, .lapTime = 95321}), HotlapState::Timed, "Race",
+         "1 1.35.321 41.123 1.02.345 "},
+        {"warm-up", hotlapFile(monza(0x02)), HotlapState::NotKept, "Warm-up (never taken)",
+         "12 1.23.456 41.123 1.02.345 "},
+        {"plain", hotlapFile({.track = 4, .extension = false}), HotlapState::NoTimes,
+         "times not in this file", "5    "},
+        {"through the pits", hotlapFile(monza(0x44, 0x10000000)), HotlapState::NoTimes,
+         "Qualifying: no lap time in this file", "12  41.123 1.02.345 "},
+        {"custom track", hotlapFile({.trackByte = 0x83, .trackName = "Fuji"}), HotlapState::Timed,
+         "Practice", "1 1.23.456 41.123 1.02.345 Fuji"},
+        {"custom Monza", hotlapFile({.trackByte = 0x8B, .trackName = "MONZA"}),
+         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 "},
+        {"empty", "", HotlapState::Unreadable, "The file is not a GP2 file.", "0    "},
+        {"truncated", hotlapFile(monza()).substr(0, 20), HotlapState::Unreadable,
+         "The file is cut short: it ends inside its header.", "0    "},
+        {"no circuit", hotlapFile({.track = 20}), HotlapState::Unreadable,
+         "The file names track number 20, which is no circuit.", "0    "},
+        {"oversized", hotlapFile(monza()) + std::string(4 * 1024 * 1024, '\0'),
+         HotlapState::Unreadable, "The file is too large for a hot lap (over 4 MB).", "0    "},
+        // clang-format on
+    };
+    for (const auto& row : rows) {
+        INFO(std::string(row.name));
+        WorkDir dir;
+        REQUIRE(writeBytes("LAP.HL", row.bytes));
+        const HotlapReading r = readHotlapAt(dir.path(), "LAP.HL");
+        CHECK(r.state == row.state);
+        CHECK(r.session == row.session);
+        CHECK(std::to_string(r.circuit) + ' ' + r.fields.lap + ' ' + r.fields.split1 + ' ' +
+                  r.fields.split2 + ' ' + r.trackName ==
+              row.lapAndTrack);
     }
+}
 
-    void eachKindOfFile() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, state);
-        QFETCH(QString, session);
-        QFETCH(QString, lapAndTrack);
-        QTemporaryDir dir;
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("LAP.HL")), bytes.toStdString()));
-        const HotlapReading r = readHotlapAt(dir.path().toStdString(), "LAP.HL");
-        QCOMPARE(static_cast<int>(r.state), state);
-        QCOMPARE(QString::fromStdString(r.session), session);
-        QCOMPARE(
-            QStringLiteral("%1 %2 %3 %4 %5")
-                .arg(r.circuit)
-                .arg(QString::fromStdString(r.fields.lap), QString::fromStdString(r.fields.split1),
-                     QString::fromStdString(r.fields.split2), QString::fromStdString(r.trackName)),
-            lapAndTrack);
+// A pipe, a folder and a link that leads nowhere are counted, never opened;
+// a pipe named directly is refused at once.
+TEST_CASE("what is no file") {
+    WorkDir dir;
+    const bool pipe = makePipe("PIPE.HL");
+    const bool link = makeLink(dir.path("gone"), "DEAD.HL");
+    REQUIRE(makeFolder("DIR.HLP"));
+    REQUIRE(writeBytes("a.hl", hotlapFile(monza())));
+    const Result<SavesFolder> folder = listSavesFolder(dir.path());
+    REQUIRE(folder.ok());
+    CHECK(folder->names == std::vector<std::string>{"a.hl"});
+    CHECK(folder->notFiles == 1 + int(pipe) + int(link));
+    if (pipe) {
+        const HotlapReading read = readHotlapAt(dir.path(), "PIPE.HL");
+        CHECK(read.state == HotlapState::Unreadable);
+        CHECK(read.session.find("pipe") != std::string::npos);
     }
+}
 
-    // A pipe, a folder and a link that leads nowhere are counted, never opened;
-    // a pipe named directly is refused at once.
-    void whatIsNoFile() {
-        QTemporaryDir dir;
-        const std::string saves = dir.path().toStdString();
-        QVERIFY(::mkfifo((saves + "/PIPE.HL").c_str(), 0600) == 0);
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("DIR.HLP")));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")),
-                            dir.filePath(QStringLiteral("DEAD.HL"))));
-        QVERIFY(writeBytes(dir.filePath(QStringLiteral("a.hl")), hotlapFile(monza())));
-        const Result<SavesFolder> folder = listSavesFolder(saves);
-        QVERIFY(folder);
-        QCOMPARE(folder->names, std::vector<std::string>{"a.hl"});
-        QCOMPARE(folder->notFiles, 3);
-        const HotlapReading pipe = readHotlapAt(saves, "PIPE.HL");
-        QVERIFY(pipe.state == HotlapState::Unreadable &&
-                QString::fromStdString(pipe.session).contains(QStringLiteral("pipe")));
-    }
+// The line for a new best; the fastest lap per session taken, with what
+// else SAVE fills out said beforehand; a time changed since is left alone.
+TEST_CASE("takes against the bests") {
+    WorkDir work;
+    REQUIRE(writeBytes("set1.dat", lapRecords({{12, kMonzaRecord}})));
+    const TracksetBests bests = readTracksetBests(Trackset::Standard);
+    const std::vector<HotlapReading> laps{timed(RecordSession::Qualifying, 12, "1.23.456"),
+                                          timed(RecordSession::Qualifying, 12, "1.23.777"),
+                                          timed(RecordSession::Race, 12, "1.31.000")};
+    CHECK(newBestLine(laps[0], bests).value_or("none") ==
+          "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best. "
+          "Open Hot laps to take it.");
+    CHECK(!newBestLine(laps[1], bests)); // the same time
+    CHECK(newBestLine(laps[2], bests).value_or("none") ==
+          "New hot lap at Monza, Race 1.31.000: the first time for this session. "
+          "Open Hot laps to take it.");
 
-    // The line for a new best; the fastest lap per session taken, with what
-    // else SAVE fills out said beforehand; a time changed since is left alone.
-    void takesAgainstTheBests() {
-        ScopedWorkDir work;
-        QVERIFY(writeBytes(QStringLiteral("set1.dat"), lapRecords({{12, kMonzaRecord}})));
-        const TracksetBests bests = readTracksetBests(Trackset::Standard);
-        const std::vector<HotlapReading> laps{timed(RecordSession::Qualifying, 12, "1.23.456"),
-                                              timed(RecordSession::Qualifying, 12, "1.23.777"),
-                                              timed(RecordSession::Race, 12, "1.31.000")};
-        QCOMPARE(newBestLine(laps[0], bests).value_or("none"),
-                 "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best. "
-                 "Open Hot laps to take it.");
-        QVERIFY(!newBestLine(laps[1], bests)); // the same time
-        QCOMPARE(newBestLine(laps[2], bests).value_or("none"),
-                 "New hot lap at Monza, Race 1.31.000: the first time for this session. "
-                 "Open Hot laps to take it.");
-
-        const std::vector<PlannedTake> plan = planTakes(laps, {1, 0}, bests, true);
-        QVERIFY(plan.size() == 1 && plan[0].lap.fields.lap == "1.23.456");
-        QCOMPARE(takeLines(plan[0]),
-                 (std::vector<std::string>{"Monza, Qualifying: 1.23.456 replaces 1.23.777",
-                                           "and SAVE fills out Monza, Practice lap time: 1.25.4 "
-                                           "becomes 1.25.400"}));
-        QVERIFY(takeHotlap(plan[0]).saved);
-        QCOMPARE(readBytes(QStringLiteral("set1.dat")),
-                 lapRecords({{12, R"("","","","","","1.25.400","","","","p.set","1.23.456",)"
-                                  R"("41.123","1.02.345","21.111","q.set","","","","","")"}}));
-        const SavedTimes again = takeHotlap(plan[0]); // it holds 1.23.456 now, not 1.23.777
-        QVERIFY(!again.saved && again.saved.error().message.find("changed") != std::string::npos);
-    }
-};
-
-QTEST_APPLESS_MAIN(HotlapBestsTest)
-#include "HotlapBestsTest.moc"
+    const std::vector<PlannedTake> plan = planTakes(laps, {1, 0}, bests, true);
+    REQUIRE(plan.size() == 1);
+    CHECK(plan[0].lap.fields.lap == "1.23.456");
+    CHECK(takeLines(plan[0]) ==
+          std::vector<std::string>{"Monza, Qualifying: 1.23.456 replaces 1.23.777",
+                                   "and SAVE fills out Monza, Practice lap time: 1.25.4 "
+                                   "becomes 1.25.400"});
+    CHECK(takeHotlap(plan[0]).saved.ok());
+    CHECK(readBytes("set1.dat") ==
+          lapRecords({{12, R"("","","","","","1.25.400","","","","p.set","1.23.456",)"
+                           R"("41.123","1.02.345","21.111","q.set","","","","","")"}}));
+    const SavedTimes again = takeHotlap(plan[0]); // it holds 1.23.456 now, not 1.23.777
+    REQUIRE(!again.saved.ok());
+    CHECK(again.saved.error().message.find("changed") != std::string::npos);
+}
