@@ -381,6 +381,7 @@ bool LapTimeEditor::save() {
     m_held = done.record;
     showStatus(statusAfterSave(done));
     beep();
+    emit saved();
     return true;
 }
 
@@ -443,9 +444,7 @@ std::optional<double> LapTimeEditor::heldIdealLap() const {
                             textOf(m_held[fieldIndex(r, Column::Split2)]),
                             textOf(m_held[fieldIndex(r, Column::Split3)])};
     };
-    const auto shown = timeDifferences(stored(Session::Practice), stored(Session::Qualifying),
-                                       DifferenceSide::PracticeMinusQualifying);
-    return shown ? std::optional(shown->idealSeconds) : std::nullopt;
+    return idealLapSeconds(stored(Session::Practice), stored(Session::Qualifying));
 }
 
 void LapTimeEditor::showStatus(const QString& text) {

@@ -58,6 +58,7 @@ class LapTimeEditor : public QWidget {
     void importRequested();   // IMPORT
     void importFinished();    // an imported lap is complete: its window may go
     void progressRequested(); // PROGRESS
+    void saved();             // SAVE stored the record
     void closed();
 
   protected:
