@@ -231,8 +231,10 @@ std::string gapText(long long thousandths) {
                                         : static_cast<unsigned long long>(thousandths);
     std::string fraction = std::to_string(size % 1000);
     fraction.insert(0, 3 - fraction.size(), '0');
-    const char* sign = thousandths < 0 ? "-" : thousandths > 0 ? "+" : "";
-    return sign + std::to_string(size / 1000) + "." + fraction;
+    std::string text = thousandths < 0 ? "-" : thousandths > 0 ? "+" : "";
+    text += std::to_string(size / 1000);
+    text += '.';
+    return text += fraction;
 }
 
 Error leftOut(const std::string& what, const Error& why) {
