@@ -43,6 +43,7 @@ class BestsBoard : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void buildTable();
     QLayout* buildControls();
     void showBoard();
     void requestCircuit(const QModelIndex& index);

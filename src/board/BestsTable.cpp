@@ -57,7 +57,9 @@ void addTrackset(Board& board, Trackset set, IdealLap ideal, const std::string& 
 
 // The date of the newest history row that holds a circuit's Qualifying best.
 void addDates(Board& board, const std::string& folder, FileOps& ops) {
-    const auto history = readHistory(folder + kHistoryFileName, std::nullopt, ops);
+    // Only the Qualifying rows are copied out of a history of any length.
+    const HistoryFilter qualifying{Trackset::Standard, 0, RecordSession::Qualifying};
+    const auto history = readHistory(folder + kHistoryFileName, qualifying, ops);
     if (!history) {
         board.notes.push_back(leftOut("The dates under \"Set on\"", history.error()));
         return;
@@ -68,7 +70,7 @@ void addDates(Board& board, const std::string& folder, FileOps& ops) {
     constexpr auto q = static_cast<size_t>(RecordSession::Qualifying);
     for (const HistoryRow& h : history->rows) {
         BoardRow* r = rows[static_cast<size_t>(h.set)][static_cast<size_t>(h.circuit - 1)];
-        if (r && h.session == RecordSession::Qualifying && !h.lap.empty() && h.lap == r->laps[q])
+        if (r && !h.lap.empty() && h.lap == r->laps[q])
             r->setOn = h.when.substr(0, 10);
     }
 }

@@ -44,7 +44,8 @@ Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const Hist
         parsed.ptr != number.data() + number.size() || circuit < 1 || circuit > kCircuitsPerSet ||
         !parseIsoTimestamp(fields[0].text))
         return Parsed::NotARow;
-    if (filter && (*set != filter->set || circuit != filter->circuit))
+    if (filter && ((filter->circuit != 0 && (*set != filter->set || circuit != filter->circuit)) ||
+                   (filter->session && *session != *filter->session)))
         return Parsed::OtherCircuit;
     row = HistoryRow{std::string(fields[0].text),
                      *set,
