@@ -43,11 +43,15 @@ std::string qualifying(const char* lap) {
     return ",,,,,,,,,," + std::string("\"") + lap + "\",,,,,,,,,";
 }
 
+// Interlagos rows of the history: Qualifying laps, and last a Practice lap
+// as fast as the Qualifying best, which dates nothing.
 std::string history(std::initializer_list<std::pair<const char*, const char*>> rows) {
     std::string out = std::string(kHistoryHeader) + "\r\n";
+    size_t left = rows.size();
     for (const auto& [when, lap] : rows)
         out += historyLine({when, Trackset::Standard, 1, "Interlagos - Brazil",
-                            RecordSession::Qualifying, lap, "", "", "", ""});
+                            --left == 0 ? RecordSession::Practice : RecordSession::Qualifying, lap,
+                            "", "", "", ""});
     return out;
 }
 
@@ -62,7 +66,8 @@ bool writeData() {
            writeBytes(QStringLiteral("history.csv"),
                       history({{"2026-01-05T20:00:00+01:00", "1.29.800"},
                                {"2026-03-07T20:00:00+01:00", "1.29.800"},
-                               {"2026-04-01T20:00:00+01:00", "1.30.100"}})) &&
+                               {"2026-04-01T20:00:00+01:00", "1.30.100"},
+                               {"2026-05-02T20:00:00+01:00", "1.29.800"}})) &&
            QDir().mkdir(QStringLiteral("anna")) &&
            writeBytes(QStringLiteral("anna/set1.dat"),
                       lapRecords({{1, ",,,,,\"1.30.000\",,,,,\"1.30.212\",,,,,,,,,"}})) &&
