@@ -66,6 +66,7 @@ HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_
 void HotlapsCorner::openHotlaps() {
     if (!m_window) {
         m_window = new HotlapsWindow(m_main->selectedTrackset());
+        connect(m_window, &HotlapsWindow::saved, m_main, &MainWindow::recordsSaved);
         m_window->reload();
     }
     m_window->show();

@@ -3,6 +3,7 @@
 #include "velomark/Version.h"
 
 #include "app/AboutBox.h"
+#include "app/BoardLink.h"
 #include "app/CircuitWindows.h"
 #include "app/HotlapsCorner.h"
 #include "catalogue/CustomWindow.h"
@@ -112,6 +113,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
     buildTracksetFrame();
     buildCircuitButtons();
     buildTools();
+    new BoardLink(this);
 
     setWindowTitle(title());
     showTrackset(Trackset::Standard);
@@ -289,6 +291,9 @@ CircuitChoice MainWindow::circuitAt(int k) const {
 }
 
 void MainWindow::openCircuit(int k) {
+    // Asked for while another circuit is open (from the bests board), the
+    // open one goes as it would when this window became active.
+    closeTransientWindows();
     auto* editor = new LapTimeEditor(circuitAt(k));
     if (!editor->load()) { // the player has been told why
         delete editor;
@@ -296,6 +301,7 @@ void MainWindow::openCircuit(int k) {
     }
     m_circuitWindows = new CircuitWindows(editor, this);
     connect(editor, &LapTimeEditor::closed, this, &QWidget::show);
+    connect(editor, &LapTimeEditor::saved, this, &MainWindow::recordsSaved);
     hide();
     editor->show();
 }
@@ -313,7 +319,10 @@ void MainWindow::openCustomCircuits() {
     if (!m_custom) {
         m_custom = new CustomWindow;
         // Custom is selected, and its captions read again, after every save.
-        connect(m_custom, &CustomWindow::saved, this, [this] { selectTrackset(Trackset::Custom); });
+        connect(m_custom, &CustomWindow::saved, this, [this] {
+            selectTrackset(Trackset::Custom);
+            emit recordsSaved(); // the Custom circuits' names
+        });
     }
     m_custom->show();
     m_custom->raise();

@@ -38,6 +38,11 @@ class MainWindow : public QWidget {
 
     static QString title();
 
+  signals:
+    // A SAVE in an editor this window opened stored a record, or the custom
+    // circuits' window stored their names.
+    void recordsSaved();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -346,8 +346,10 @@ void LapTimeEditor::releaseSecondSplitHeader() {
     showStatus(QString());
 }
 
-bool LapTimeEditor::save() {
-    CircuitRecord typed = m_held;
+// The record as it stands in the fields, over base for the fields the window
+// does not show; nothing (after a message) when a field cannot be stored.
+std::optional<CircuitRecord> LapTimeEditor::typedOver(const CircuitRecord& base) {
+    CircuitRecord typed = base;
     for (int r = 0; r < kRows; ++r) {
         for (int c = 0; c < kColumns; ++c) {
             const Row row = static_cast<Row>(r);
@@ -361,26 +363,52 @@ bool LapTimeEditor::save() {
                     this, {QStringLiteral("Times not saved"),
                            f->accessibleName() + QStringLiteral(": ") + unstorableReason(f->text()),
                            MessageButtons::Ok, MessageIcon::Stop});
-                return false;
+                return std::nullopt;
             }
             typed[fieldIndex(row, column)] = *bytes;
         }
     }
-    const SavedTimes done = saveTimes(m_circuit, m_held, typed);
+    return typed;
+}
+
+bool LapTimeEditor::save() {
+    std::optional<CircuitRecord> typed = typedOver(m_held);
+    if (!typed)
+        return false;
+    SavedTimes done = saveTimes(m_circuit, m_held, *typed);
+    bool told = false;
+    if (!done.saved && done.saved.error().kind == ErrorKind::Changed) {
+        // Times stored meanwhile by another window (Hot laps): the player says
+        // whether this window's times go over them.
+        told = true;
+        const Result<CircuitRecord> now = readCircuitRecord(m_tname, m_tno);
+        const MessageAnswer answer =
+            showMessage(this, {QStringLiteral("Times changed elsewhere"),
+                               messageText(done.saved.error()) +
+                                   QStringLiteral(" Save the times in this window over them?"),
+                               MessageButtons::YesNo, MessageIcon::None});
+        if (answer == MessageAnswer::Yes && now && (typed = typedOver(*now))) {
+            m_held = *now;
+            done = saveTimes(m_circuit, m_held, *typed);
+            told = false;
+        }
+    }
     m_modd = true; // the filled-out texts clear no splits
     showTimeSheet(done.sheet);
     m_modd = false;
     if (!done.saved) {
-        showMessage(this, {QStringLiteral("Times not saved"),
-                           messageText(done.saved.error()) +
-                               QStringLiteral(" Your times are still in the window; press SAVE "
-                                              "again once this is put right."),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        if (!told)
+            showMessage(this, {QStringLiteral("Times not saved"),
+                               messageText(done.saved.error()) +
+                                   QStringLiteral(" Your times are still in the window; press "
+                                                  "SAVE again once this is put right."),
+                               MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
     m_held = done.record;
     showStatus(statusAfterSave(done));
     beep();
+    emit saved();
     return true;
 }
 
@@ -443,9 +471,7 @@ std::optional<double> LapTimeEditor::heldIdealLap() const {
                             textOf(m_held[fieldIndex(r, Column::Split2)]),
                             textOf(m_held[fieldIndex(r, Column::Split3)])};
     };
-    const auto shown = timeDifferences(stored(Session::Practice), stored(Session::Qualifying),
-                                       DifferenceSide::PracticeMinusQualifying);
-    return shown ? std::optional(shown->idealSeconds) : std::nullopt;
+    return idealLapSeconds(stored(Session::Practice), stored(Session::Qualifying));
 }
 
 void LapTimeEditor::showStatus(const QString& text) {

@@ -58,6 +58,7 @@ class LapTimeEditor : public QWidget {
     void importRequested();   // IMPORT
     void importFinished();    // an imported lap is complete: its window may go
     void progressRequested(); // PROGRESS
+    void saved();             // SAVE stored the record
     void closed();
 
   protected:
@@ -81,6 +82,7 @@ class LapTimeEditor : public QWidget {
     void onActivated();
     void showStatus(const QString& text);
     static QString statusAfterSave(const SavedTimes& done);
+    std::optional<CircuitRecord> typedOver(const CircuitRecord& base);
 
     const CircuitChoice m_circuit;
     const std::string m_tname; // the lap record file

@@ -113,4 +113,13 @@ timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, Di
     return d;
 }
 
+std::optional<double> idealLapSeconds(const SessionTimes& practice,
+                                      const SessionTimes& qualifying) {
+    if (!differencesAvailable(practice, qualifying))
+        return std::nullopt;
+    const auto shown =
+        timeDifferences(practice, qualifying, DifferenceSide::PracticeMinusQualifying);
+    return shown ? std::optional(shown->idealSeconds) : std::nullopt;
+}
+
 } // namespace velomark

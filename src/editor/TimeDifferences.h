@@ -32,4 +32,8 @@ struct DifferenceDisplay {
 std::optional<DifferenceDisplay>
 timeDifferences(const SessionTimes& practice, const SessionTimes& qualifying, DifferenceSide side);
 
+// The ideal lap in seconds where the editor shows one: the differences can be
+// asked for and their splits are numbers. Nothing otherwise.
+std::optional<double> idealLapSeconds(const SessionTimes& practice, const SessionTimes& qualifying);
+
 } // namespace velomark

@@ -336,8 +336,10 @@ void HotlapsWindow::store(const std::vector<PlannedTake>& plan) {
     }
     m_status->setText(lines.join(QLatin1Char('\n')));
     compareAgain();
-    if (stored)
+    if (stored) {
         beep();
+        emit saved();
+    }
 }
 
 } // namespace velomark

@@ -43,6 +43,7 @@ class HotlapsWindow : public QWidget {
 
   signals:
     void readingDone(); // the folder's hot laps are in the table
+    void saved();       // a take stored times in a lap record file
 
   private:
     void addSortMenu();

@@ -33,6 +33,11 @@ Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const Hist
                 HistoryRow& row) {
     while (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
+    // A row of the session wanted holds its name; a line without it is
+    // passed over unsplit, which makes one session's read of a long history fast.
+    if (filter && filter->session &&
+        line.find(recordSessionName(*filter->session)) == std::string_view::npos)
+        return Parsed::OtherCircuit;
     if (!splitCsvLine(line, fields) || fields.size() != kHistoryColumns)
         return Parsed::NotARow;
     const auto set = tracksetNamed(fields[1].text);
@@ -44,7 +49,8 @@ Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const Hist
         parsed.ptr != number.data() + number.size() || circuit < 1 || circuit > kCircuitsPerSet ||
         !parseIsoTimestamp(fields[0].text))
         return Parsed::NotARow;
-    if (filter && (*set != filter->set || circuit != filter->circuit))
+    if (filter && ((filter->circuit != 0 && (*set != filter->set || circuit != filter->circuit)) ||
+                   (filter->session && *session != *filter->session)))
         return Parsed::OtherCircuit;
     row = HistoryRow{std::string(fields[0].text),
                      *set,

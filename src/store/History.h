@@ -38,10 +38,12 @@ inline constexpr std::string_view kHistoryHeader =
 
 std::string historyLine(const HistoryRow& row);
 
-// The rows of one circuit.
+// The rows of one circuit (of every circuit when circuit is 0), and of one
+// session only when session is given.
 struct HistoryFilter {
     Trackset set = Trackset::Standard;
     int circuit = 0;
+    std::optional<RecordSession> session = std::nullopt;
 };
 
 // The rows of a history (of the filter's circuit only, when given), in file

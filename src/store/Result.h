@@ -17,6 +17,7 @@ enum class ErrorKind {
     TooLarge,     // far larger than any data file of ours can be
     ReadOnly,     // the file may not be written, so it is not replaced
     Busy,         // another running copy of the program holds the data folder
+    Changed,      // the file was changed elsewhere since it was read
 };
 
 struct Error {

@@ -96,6 +96,19 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     saveNormalise(result.sheet);
     putTimeSheet(result.record, result.sheet);
 
+    // Another window (Hot laps) may have stored times here since held was
+    // read: writing over them unasked would lose them.
+    const std::string file =
+        directoryOf(historyPath) + std::string(lapRecordFileName(circuit.trackset));
+    if (const Result<CircuitRecord> now = readCircuitRecord(file, circuit.number, ops);
+        now && *now != held) {
+        result.saved = Error{ErrorKind::Changed,
+                             "The times of " + customHeading(circuit.caption) + " in " + file +
+                                 " were changed elsewhere in Velomark after they were read here.",
+                             file};
+        return result;
+    }
+
     result.history = completePendingHistory(historyPath, ops);
     bool cut = false;
     const Result<std::string> before = readHistoryBytes(cut, historyPath, ops);
@@ -107,8 +120,6 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     const std::string pending = pendingPathBeside(historyPath);
     const bool noted = result.history && noteRows(rows, pending, ops);
 
-    const std::string file =
-        directoryOf(historyPath) + std::string(lapRecordFileName(circuit.trackset));
     result.saved = saveCircuitRecord(file, std::to_string(circuit.number), result.record, ops);
     if (result.saved && result.history)
         result.history = appendHistory(rows, historyPath, ops);

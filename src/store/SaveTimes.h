@@ -34,7 +34,9 @@ struct SavedTimes {
 // changed since held get their history rows, dated by clock. The rows are
 // noted in history.pending first, then the record file is replaced, then the
 // rows are appended and the note removed; a SAVE stopped before is completed
-// first. A history that cannot be written never stops the save.
+// first. A history that cannot be written never stops the save. When the
+// record in the file is no longer held (another window stored times there
+// since), nothing is written and saved says so (ErrorKind::Changed).
 SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
                      const CircuitRecord& typed, const Clock& clock = systemClock(),
                      const std::string& historyPath = kHistoryFileName,

@@ -80,6 +80,17 @@ class LapTimeEditorTest : public QObject {
                                       R"("dry, low.set","1.30.950","29.100","1.02.300","28.650",)"
                                       R"("","","","","","")"));
 
+        // Times stored meanwhile by another window are not written over unasked.
+        const std::string taken = lapRecords({{5, ",,,,,\"1.20.000\",,,,,,,,,,,,,,"}});
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), taken));
+        desk.msgs.expect(MessageAnswer::No);
+        clickButton(editor, "cmdsave");
+        QVERIFY(desk.msgs.shown.last().title == QLatin1String("Times changed elsewhere") &&
+                readBytes(QStringLiteral("set1.dat")) == taken);
+        desk.msgs.expect(MessageAnswer::Yes);
+        clickButton(editor, "cmdsave");
+        QVERIFY(line(5).starts_with("\"\",,,,\"\",\"1.23.400\",\"29.100\","));
+
         // Without a GP2 directory IMPORT only says so; the typed lap time stays.
         retype(editor, {{"rlap", "1.40.5"}});
         desk.msgs.expect(MessageAnswer::Ok);

@@ -1,0 +1,165 @@
+// Times the bests board as a player feels it: a click on Bests until the
+// board of 48 circuits is on screen with a 100,000-row history in the data
+// folder, and a click on "Compare with a rival" (the file dialog answered at
+// once) until the rival's CSV export of 48 circuits is on the board. Runs
+// headless; prints the median and the 90th percentile of each, and of the
+// reading alone.
+#include "app/MainWindow.h"
+#include "board/BestsTable.h"
+#include "editor/TimeDifferences.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "store/Csv.h"
+#include "store/Dates.h"
+#include "store/History.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace velomark;
+
+namespace {
+
+class Answers : public FileDialogSink, public MessageSink {
+  public:
+    QString ask(QWidget*, const FileQuestion&) override { return path; }
+    MessageAnswer show(QWidget*, const Message& m) override {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
+        return MessageAnswer::Ok;
+    }
+    void beep() override {}
+    QString path;
+};
+
+void put(const QString& name, const std::string& bytes) {
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        f.write(bytes.data(), static_cast<qint64>(bytes.size())) != qint64(bytes.size()))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+}
+
+// Every session of every circuit holds a time; Practice and Qualifying their splits.
+std::string filledRecords(int tenths) {
+    std::string bytes;
+    for (int n = 0; n < kCircuitsPerSet; ++n) {
+        const std::string q = "1.2" + std::to_string(n % 10) + "." + std::to_string(tenths) + "00";
+        bytes += "\"1.31.200\",\"\",\"\",\"\",\"qr.set\",\"1.30.950\",\"29.112\",\"1.02.347\","
+                 "\"28.654\",\"p.set\",\"" +
+                 q +
+                 "\",\"28.905\",\"1.01.523\",\"28.301\",\"q.set\",\"1.32.400\",\"\",\"\",\"\","
+                 "\"r.set\"\r\n";
+    }
+    return bytes;
+}
+
+// 100,000 rows over the 48 circuits and four sessions, oldest first.
+std::string longHistory() {
+    std::string bytes = std::string(kHistoryHeader) + "\r\n";
+    for (int i = 0; i < 100000; ++i) {
+        const auto set = static_cast<Trackset>(i % 3);
+        const int circuit = i / 3 % kCircuitsPerSet + 1;
+        const auto session = static_cast<RecordSession>(i / 48 % 4);
+        const std::string lap =
+            "1.2" + std::to_string((circuit - 1) % 10) + "." + std::to_string(i % 10) + "00";
+        bytes += historyLine({isoTimestamp(1600000000 + std::int64_t(i) * 600, 0), set, circuit,
+                              "A circuit - Somewhere", session, lap, "28.905", "1.01.523", "28.301",
+                              "q.set"});
+    }
+    return bytes;
+}
+
+// A CSV export of 48 circuits with every session timed.
+std::string rivalExport() {
+    std::string bytes = csvLine({"Trackset", "Circuit", "Circuit name", "Session", "Lap time",
+                                 "1st split", "+2nd split", "3rd split", "Setup"});
+    for (Trackset set : kTracksetsInOrder)
+        for (int n = 1; n <= kCircuitsPerSet; ++n)
+            for (RecordSession s : kRecordSessions)
+                bytes += csvLine({std::string(tracksetName(set)), std::to_string(n),
+                                  std::string("Circuit ") + std::to_string(n),
+                                  std::string(recordSessionName(s)), "1.29.412", "", "", "", ""});
+    return bytes;
+}
+
+void report(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-40s median %.3f ms   p90 %.3f ms   (%zu rounds)\n", what, ms[ms.size() / 2],
+                ms[ms.size() * 9 / 10], ms.size());
+}
+
+QWidget* shownBoard() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("frmboard") && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    for (int i = 1; i <= 3; ++i)
+        put(QStringLiteral("set%1.dat").arg(i), filledRecords(i));
+    put(QStringLiteral("custom"), "\"Brno\nCzechia\"" + std::string(15, ',') + "\r\n");
+    put(QStringLiteral("history.csv"), longHistory());
+    put(QStringLiteral("rival.csv"), rivalExport());
+
+    Answers answers;
+    answers.path = QDir::current().filePath(QStringLiteral("rival.csv"));
+    setFileDialogSink(&answers);
+    setMessageSink(&answers);
+    MainWindow main;
+    main.show();
+    (void)QTest::qWaitForWindowExposed(&main);
+
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 50;
+    std::vector<double> openMs, rivalMs, readMs, rivalReadMs;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdboard")), Qt::LeftButton);
+        QWidget* board = shownBoard();
+        while (board && !board->windowHandle()->isExposed())
+            QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // the table paints
+        openMs.push_back(t.nsecsElapsed() / 1e6);
+        if (!board)
+            return 1;
+        t.restart();
+        QTest::mouseClick(board->findChild<QPushButton*>(QStringLiteral("cmdrival")),
+                          Qt::LeftButton);
+        QCoreApplication::processEvents();
+        rivalMs.push_back(t.nsecsElapsed() / 1e6);
+        board->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        t.restart();
+        const Board read = readBoard(idealLapSeconds);
+        readMs.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        const auto rival = readRivalCsv(answers.path.toStdString());
+        rivalReadMs.push_back(t.nsecsElapsed() / 1e6);
+        if (read.rows.size() != 48 || !rival)
+            return 1;
+    }
+    report("Bests click to board shown, 100,000 rows", openMs);
+    report("rival's CSV of 48 circuits to the board", rivalMs);
+    report("  reading the board alone", readMs);
+    report("  reading the rival's CSV alone", rivalReadMs);
+    setFileDialogSink(nullptr);
+    setMessageSink(nullptr);
+    return 0;
+}
