@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Remakes the README's screenshots: docs/main-window.png,
 # docs/editor-differences.png (the editor while a mouse button is held on its
-# "+/-" label) and docs/progress.png (the progress chart of a year of made-up
-# history), then the main window and the editor again on a dark desktop
-# (GTK's Adwaita dark theme through Qt's GTK platform theme):
-# docs/main-window-dark.png and docs/editor-differences-dark.png. Builds
+# "+/-" label), docs/progress.png (the progress chart of a year of made-up
+# history) and docs/bests-board.png (the bests board), then the main window
+# and the editor again on a dark desktop (GTK's Adwaita dark theme through
+# Qt's GTK platform theme): docs/main-window-dark.png and
+# docs/editor-differences-dark.png. Builds
 # velomark, writes made-up lap times into a temporary data folder, starts the
 # real program under a private Xvfb and drives it with xdotool; ImageMagick's
 # import takes the pictures.
@@ -166,6 +167,15 @@ hold_differences "$out/editor-differences.png"
 xdotool key --window "$editor" space
 progress=$(window_named "Progress - Interlagos")
 shoot "$progress" "$out/progress.png"
+
+# The editor is modal: a fresh start for the board. The Bests button stands
+# at 16, 71 and is 81 x 16 pixels.
+stop_velomark
+start_velomark
+main=$(window_named "GP2 Velomark")
+xdotool mousemove --window "$main" 56 79 click 1
+board=$(window_named "Bests board")
+shoot "$board" "$out/bests-board.png"
 
 # The dark desktop: GTK's Adwaita dark theme, in the font the pictures above
 # were taken with, so the editor's "+/-" label stands where it stood.
