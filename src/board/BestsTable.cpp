@@ -4,6 +4,8 @@
 #include "store/Csv.h"
 #include "store/History.h"
 
+#include <algorithm>
+
 namespace velomark {
 
 namespace {
@@ -106,6 +108,15 @@ Board readBoard(IdealLap ideal, const std::string& folder, FileOps& ops) {
     Board board;
     for (Trackset set : kTracksetsInOrder)
         addTrackset(board, set, ideal, folder, ops);
+    // A first start: one sentence on what to do rather than three on what is missing.
+    if (board.rows.empty() && std::ranges::all_of(board.notes, [](const Error& e) {
+            return e.kind == ErrorKind::Missing;
+        })) {
+        board.notes = {Error{ErrorKind::Missing,
+                             "There are no lap record files yet: press INITIALISE ! on the main "
+                             "window to create them."}};
+        return board;
+    }
     addDates(board, folder, ops);
     return board;
 }

@@ -128,6 +128,12 @@ class BestsBoardTest : public QObject {
   private slots:
     void boardOfYourBests() {
         Desk desk;
+        // Before INITIALISE !: one sentence on what to do.
+        clickButton(&desk.main, "cmdboard");
+        QCOMPARE(text(window("frmboard"), "notes"),
+                 QStringLiteral("There are no lap record files yet: press INITIALISE ! on the "
+                                "main window to create them."));
+        window("frmboard")->close();
         QVERIFY(writeData() && desk.ready(std::nullopt));
         auto* bests = child<QPushButton>(&desk.main, "cmdboard");
         QCOMPARE(bests->accessibleName(), QStringLiteral("Bests"));
