@@ -2,11 +2,14 @@
 // the windows open or while they are open, as when a desktop switches themes.
 #include "app/AboutBox.h"
 #include "app/MainWindow.h"
+#include "board/BestsBoard.h"
 #include "catalogue/CustomWindow.h"
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
+#include "editor/TimeDifferences.h"
 #include "history/ProgressModule.h"
 #include "hotlap/HotlapImportWindow.h"
+#include "hotlap/HotlapsWindow.h"
 #include "hotlap/SlotChoiceWindow.h"
 #include "hotlap/WaitWindow.h"
 #include "platform/WidgetLook.h"
@@ -78,11 +81,14 @@ QList<QWidget*> everyWindow() {
         << new WaitWindow << new ExportChooser << new PrintWindow << new ClipboardExportWindow
         << new HtmlExportWindow << new TextExportWindow << new ScreenExportWindow
         << new CsvExportWindow << ScreenView::shared()
-        << openProgressWindow({monza, {}, std::nullopt}, "history.csv", nullptr);
+        << openProgressWindow({monza, {}, std::nullopt}, "history.csv", nullptr)
+        << new HotlapsWindow(Trackset::Standard) << new BestsBoard(idealLapSeconds);
     for (QWidget* w : out) {
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         w->show();
     }
+    // The main window's line on a new hot lap, as it shows when one lands.
+    out.front()->findChild<QLabel*>(QStringLiteral("hotlapnotice"))->show();
     return out;
 }
 
