@@ -14,13 +14,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace velomark {
 
@@ -81,8 +78,7 @@ BestsBoard::BestsBoard(IdealLap ideal, QWidget* parent) : QWidget(parent), m_ide
     reload();
     // Room for a rival's columns too where the screen has it, so that a
     // comparison fills the window rather than resizing it.
-    const int room = screen() ? screen()->availableGeometry().width() * 9 / 10 : 1280;
-    resize(std::min(1280, room), 640);
+    resizeWithin(this, QSize(1280, 640));
 }
 
 // The table: sorted by a key per cell, filtered by trackset, read only.

@@ -89,7 +89,7 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
     outer->addWidget(m_counts);
     outer->addWidget(m_status);
     outer->addLayout(buildButtons());
-    resize(px(15000), px(7500));
+    resizeWithin(this, QSize(px(15000), px(7500)));
 
     m_reader = new HotlapReader(this);
     connect(m_reader, &HotlapReader::progress, m_progress, [this](int done, int total) {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVariant>
 #include <QWidget>
@@ -144,6 +145,12 @@ void setFaceColour(QPushButton* b, const QColor& face) {
           std::pair{QPalette::WindowText, text}, std::pair{QPalette::Text, text}})
         p.setColor(role, shade);
     b->setPalette(p);
+}
+
+void resizeWithin(QWidget* window, QSize wanted) {
+    if (const QScreen* screen = window->screen())
+        wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    window->resize(wanted);
 }
 
 void shrinkToFit(QWidget* w) {

@@ -87,6 +87,10 @@ void setFaceColour(QPushButton* b, const QColor& face);
 // drawn for must not cut it. Text that fits is left as it is.
 void shrinkToFit(QWidget* w);
 
+// Gives a resizable window the size it asks for, or nine tenths of its
+// screen's free room where that is smaller (a scaled or small screen).
+void resizeWithin(QWidget* window, QSize wanted);
+
 // An empty picture of size logical pixels at a device pixel ratio, filled with fill.
 QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill);
 
