@@ -91,7 +91,7 @@ void BestsBoard::buildTable() {
 
     board = new QTableView(this);
     board->setObjectName(QStringLiteral("board"));
-    board->setAccessibleName(QStringLiteral("Bests"));
+    board->setAccessibleName(QStringLiteral("Bests table"));
     board->setModel(m_sorted);
     board->setEditTriggers(QAbstractItemView::NoEditTriggers);
     board->setSelectionBehavior(QAbstractItemView::SelectRows);

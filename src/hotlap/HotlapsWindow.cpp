@@ -61,7 +61,7 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
     m_sorted->setSortRole(HotlapTable::kSortRole);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("hotlaps"));
-    m_view->setAccessibleName(QStringLiteral("Hot laps"));
+    m_view->setAccessibleName(QStringLiteral("Hot lap files"));
     m_view->setModel(m_sorted);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
