@@ -49,8 +49,10 @@ void HotlapWatch::watch(const std::string& gp2p) {
 // being written, so each hot lap is watched on its own as well.
 void HotlapWatch::onFolderChanged() {
     const Result<SavesFolder> folder = listSavesFolder(m_dos);
-    if (!folder)
-        return; // the folder has gone, and its watch with it
+    if (!folder) {
+        m_dir.clear(); // the folder has gone, and its watch with it: looked for at the next call
+        return;
+    }
     std::map<std::string, FileStamp> now;
     for (const std::string& name : folder->names) {
         const FileStamp stamp = fileStamp(pathIn(m_dir, name));

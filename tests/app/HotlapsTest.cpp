@@ -287,6 +287,15 @@ class HotlapsTest : public QObject {
         QVERIFY(read.wait(kGenerousWait));
         QVERIFY(notice->isHidden());
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), kSet1); // nothing written unasked
+
+        // The saves folder taken away and made again is watched again at the
+        // next look (an activation of the main window makes it).
+        QVERIFY(QDir(QStringLiteral("GP2/gpsaves")).removeRecursively());
+        QTRY_VERIFY_WITH_TIMEOUT(watch->folder().empty(), kGenerousWait);
+        QVERIFY(QDir().mkpath(QStringLiteral("GP2/gpsaves")));
+        watch->watch(desk.dir.path(QStringLiteral("GP2")).toStdString());
+        QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/MAGAIN.HL"), faster));
+        QTRY_VERIFY_WITH_TIMEOUT(notice->isVisible(), kGenerousWait);
     }
 };
 
