@@ -68,7 +68,7 @@ crlf ',,,,,,,,,,,,,,,' >"$data/custom"
                 month = k + 1; day = 3 + (s * 5 + k * 7) % 24
                 t = best[s] + gain[s] * (11 - k) / 11 + (k % 4 == 2 ? 0.35 : 0)
                 if (k == 11) t = best[s]
-                printf "\"2026-%02d-%02dT%02d:%02d:00+01:00\",\"Standard\",\"1\",\"Interlagos - Brazil\",\"%s\",\"%d.%06.3f\",\"\",\"\",\"\",\"%s-%d.set\"\r\n",
+                printf "\"2025-%02d-%02dT%02d:%02d:00+01:00\",\"Standard\",\"1\",\"Interlagos - Brazil\",\"%s\",\"%d.%06.3f\",\"\",\"\",\"\",\"%s-%d.set\"\r\n",
                     month, day, 18 + s, (k * 13) % 60, name[s], int(t / 60), t - 60 * int(t / 60), tolower(substr(name[s], 1, 1)), k
             }
     }' | sort
