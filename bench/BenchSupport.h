@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,6 +26,13 @@ class NoMessages : public MessageSink {
     bool failed = false;
     bool beeped = false;
 };
+
+// Before the QApplication: windows on the offscreen platform, whose warning
+// on every window shown would drown the numbers, so Qt's messages are dropped.
+inline void quietOffscreen() {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
 
 inline bool writeFile(const QString& name, const std::string& bytes) {
     QFile f(name);

@@ -4,11 +4,12 @@
 // once) until the rival's CSV export of 48 circuits is on the board. Runs
 // headless; prints the median and the 90th percentile of each, and of the
 // reading alone.
+#include "BenchSupport.h"
+
 #include "app/MainWindow.h"
 #include "board/BestsTable.h"
 #include "editor/TimeDifferences.h"
 #include "platform/FileDialogs.h"
-#include "platform/Messages.h"
 #include "store/Csv.h"
 #include "store/Dates.h"
 #include "store/History.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,21 +29,15 @@ using namespace velomark;
 
 namespace {
 
-class Answers : public FileDialogSink, public MessageSink {
+// Answers the rival's file dialog at once; any message box is unexpected.
+class Answers : public FileDialogSink, public bench::NoMessages {
   public:
     QString ask(QWidget*, const FileQuestion&) override { return path; }
-    MessageAnswer show(QWidget*, const Message& m) override {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(m.text));
-        return MessageAnswer::Ok;
-    }
-    void beep() override {}
     QString path;
 };
 
 void put(const QString& name, const std::string& bytes) {
-    QFile f(name);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        f.write(bytes.data(), static_cast<qint64>(bytes.size())) != qint64(bytes.size()))
+    if (!bench::writeFile(name, bytes))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
 }
 
@@ -90,12 +84,6 @@ std::string rivalExport() {
     return bytes;
 }
 
-void report(const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    std::printf("%-40s median %.3f ms   p90 %.3f ms   (%zu rounds)\n", what, ms[ms.size() / 2],
-                ms[ms.size() * 9 / 10], ms.size());
-}
-
 QWidget* shownBoard() {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String("frmboard") && w->isVisible())
@@ -106,8 +94,7 @@ QWidget* shownBoard() {
 } // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());
@@ -155,10 +142,10 @@ int main(int argc, char** argv) {
         if (read.rows.size() != 48 || !rival)
             return 1;
     }
-    report("Bests click to board shown, 100,000 rows", openMs);
-    report("rival's CSV of 48 circuits to the board", rivalMs);
-    report("  reading the board alone", readMs);
-    report("  reading the rival's CSV alone", rivalReadMs);
+    bench::report("Bests click to board shown, 100,000 rows", openMs, 40);
+    bench::report("rival's CSV of 48 circuits to the board", rivalMs, 40);
+    bench::report("  reading the board alone", readMs, 40);
+    bench::report("  reading the rival's CSV alone", rivalReadMs, 40);
     setFileDialogSink(nullptr);
     setMessageSink(nullptr);
     return 0;

@@ -61,9 +61,7 @@ std::string madeUpHistory(int rows) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The offscreen platform warns on every window it shows; only the numbers matter here.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     QDir::setCurrent(dir.path());

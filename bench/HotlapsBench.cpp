@@ -129,8 +129,7 @@ std::vector<double> timeLanding(MainWindow& main, int rounds) {
 } // namespace
 
 int main(int argc, char** argv) {
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
     QTemporaryDir dir;

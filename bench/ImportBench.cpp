@@ -92,9 +92,7 @@ void report(const char* what, const std::vector<Round>& rounds) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The offscreen platform warns on every window it shows; only the numbers matter here.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::quietOffscreen();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
     const int slowRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
