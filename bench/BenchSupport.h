@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Messages.h"
+#include "store/LapRecordFile.h"
 
 #include <QFile>
 #include <QString>
@@ -32,6 +33,14 @@ class NoMessages : public MessageSink {
 inline void quietOffscreen() {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// A lap record file whose every circuit holds the same record line.
+inline std::string sameOnEveryCircuit(const std::string& line) {
+    std::string bytes;
+    for (int i = 0; i < kCircuitsPerSet; ++i)
+        bytes += line;
+    return bytes;
 }
 
 inline bool writeFile(const QString& name, const std::string& bytes) {

@@ -35,10 +35,7 @@ std::string fullFile() {
         "\"1.31.200\",\"\",\"\",\"\",\"race.set\",\"1.30.950\",\"29.112\",\"1.02.347\","
         "\"28.654\",\"prac.set\",\"1.29.800\",\"28.905\",\"1.01.523\",\"28.301\","
         "\"qual.set\",\"1.32.400\",\"\",\"\",\"\",\"race.set\"\r\n";
-    std::string bytes;
-    for (int i = 0; i < kCircuitsPerSet; ++i)
-        bytes += line;
-    return bytes;
+    return bench::sameOnEveryCircuit(line);
 }
 
 // A history of `rows` rows over the last few years, spread over the circuits
