@@ -5,8 +5,10 @@
 #include "platform/Messages.h"
 #include "store/LapRecordFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -34,6 +36,12 @@ inline void quietOffscreen() {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     qputenv("QT_QPA_PLATFORM", "offscreen");
 }
+
+// A data folder of its own, made the current folder for the run and removed after it.
+struct ScratchFolder {
+    ScratchFolder() { QDir::setCurrent(dir.path()); }
+    QTemporaryDir dir;
+};
 
 // A lap record file whose every circuit holds the same record line.
 inline std::string sameOnEveryCircuit(const std::string& line) {

@@ -96,8 +96,7 @@ QWidget* shownBoard() {
 int main(int argc, char** argv) {
     bench::quietOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
+    bench::ScratchFolder scratch;
     for (int i = 1; i <= 3; ++i)
         put(QStringLiteral("set%1.dat").arg(i), filledRecords(i));
     put(QStringLiteral("custom"), "\"Brno\nCzechia\"" + std::string(15, ',') + "\r\n");

@@ -60,8 +60,7 @@ std::string madeUpHistory(int rows) {
 int main(int argc, char** argv) {
     bench::quietOffscreen();
     QApplication app(argc, argv);
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
+    bench::ScratchFolder scratch;
     writeFile(QStringLiteral("set1.dat"), fullFile());
     writeFile(QStringLiteral("gp2path"), "\"C:\\GP2\"\r\n");
 

@@ -129,19 +129,18 @@ int main(int argc, char** argv) {
     bench::quietOffscreen();
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
+    bench::ScratchFolder scratch;
     QDir().mkpath(QStringLiteral("GP2/gpsaves"));
     fillSaves(QStringLiteral("GP2/gpsaves"), 1000);
     writeFile(QStringLiteral("set1.dat"), setWithBests());
-    (void)writeGp2Path(dir.filePath(QStringLiteral("GP2")).toStdString());
+    (void)writeGp2Path(scratch.dir.filePath(QStringLiteral("GP2")).toStdString());
     bench::NoMessages quiet;
     setMessageSink(&quiet);
 
     std::vector<double> coreMs;
     for (int i = 0; i < rounds; ++i)
         coreMs.push_back(
-            readAll(savesDirectory(dir.filePath(QStringLiteral("GP2")).toStdString())));
+            readAll(savesDirectory(scratch.dir.filePath(QStringLiteral("GP2")).toStdString())));
 
     MainWindow main;
     main.show();

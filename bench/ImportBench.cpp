@@ -97,8 +97,7 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 30;
     const int slowRounds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
 
-    QTemporaryDir dir;
-    QDir::setCurrent(dir.path());
+    bench::ScratchFolder scratch;
     test::FixtureLap lap;
     lap.session = 0x44;
     if (!QDir().mkpath(QStringLiteral("GP2/gpsaves")) ||
