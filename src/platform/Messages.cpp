@@ -1,11 +1,18 @@
 #include "platform/Messages.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace velomark {
 
 namespace {
+
+// Which of MessageButtons::Choices a button stands for.
+const char* const kChoiceProperty = "velomarkChoice";
 
 QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     switch (buttons) {
@@ -13,17 +20,63 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
         return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::OkCancel:
         return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::Choices:
+        return QMessageBox::NoButton;
     case MessageButtons::Ok:
         break;
     }
     return QMessageBox::Ok;
 }
 
+// The choices' buttons in their order, the last one also taking Escape.
+void addChoices(QMessageBox& box, const QStringList& choices) {
+    QPushButton* last = nullptr;
+    for (qsizetype i = 0; i < choices.size() && i < 3; ++i) {
+        last =
+            box.addButton(choices[i], i == 0 ? QMessageBox::AcceptRole
+                                             : (i + 1 == choices.size() ? QMessageBox::RejectRole
+                                                                        : QMessageBox::ActionRole));
+        last->setProperty(kChoiceProperty, static_cast<int>(i));
+        last->setAccessibleName(choices[i]);
+        if (i == 0)
+            box.setDefaultButton(last);
+    }
+    box.setEscapeButton(last);
+}
+
+// The details shown from the start, in Qt's own scrolling box under the text.
+void showDetails(QMessageBox& box, const QString& details) {
+    box.setDetailedText(details);
+    for (QAbstractButton* b : box.buttons())
+        if (box.buttonRole(b) == QMessageBox::ActionRole && !b->property(kChoiceProperty).isValid())
+            b->click(); // "Show Details..."
+}
+
+} // namespace
+
+MessageAnswer lastChoice(const Message& m) {
+    const auto i = std::clamp<qsizetype>(m.choices.size() - 1, 0, 2);
+    return static_cast<MessageAnswer>(static_cast<int>(MessageAnswer::Choice1) + i);
+}
+
+namespace {
+
+// The box closed without a click takes the last choice, as Escape does.
+MessageAnswer choiceAnswer(const QAbstractButton* clicked, const Message& m) {
+    if (!clicked || !clicked->property(kChoiceProperty).isValid())
+        return lastChoice(m);
+    return static_cast<MessageAnswer>(static_cast<int>(MessageAnswer::Choice1) +
+                                      clicked->property(kChoiceProperty).toInt());
+}
+
 class RealMessages final : public MessageSink {
   public:
     MessageAnswer show(QWidget* parent, const Message& m) override {
         const std::unique_ptr<QMessageBox> box = messageBox(parent, m);
-        switch (box->exec()) {
+        const int answer = box->exec();
+        if (m.buttons == MessageButtons::Choices)
+            return choiceAnswer(box->clickedButton(), m);
+        switch (answer) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
         case QMessageBox::No:
@@ -49,6 +102,10 @@ std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const Message& m) {
     // Messages name files and texts the player chose; none of them is markup.
     box->setTextFormat(Qt::PlainText);
     box->setText(m.text);
+    if (m.buttons == MessageButtons::Choices)
+        addChoices(*box, m.choices);
+    if (!m.details.isEmpty())
+        showDetails(*box, m.details);
     if (m.systemModal)
         box->setWindowModality(Qt::ApplicationModal);
     return box;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -11,9 +12,10 @@ class QWidget;
 
 namespace velomark {
 
-enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageButtons { Ok, YesNo, OkCancel, Choices };
 enum class MessageIcon { None, Stop };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+// Choice1 to Choice3 answer MessageButtons::Choices, in the order of their captions.
+enum class MessageAnswer { Ok, Yes, No, Cancel, Choice1, Choice2, Choice3 };
 
 struct Message {
     QString title; // empty: the application title "Velomark"
@@ -21,6 +23,14 @@ struct Message {
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::None;
     bool systemModal = false;
+    // A list that goes with the text (the laps a take stores, the fields that
+    // changed), shown under it in a scrolling box of its own, so that however
+    // long it is, the message and its buttons fit the screen.
+    QString details = {};
+    // The captions of MessageButtons::Choices (two or three), answered by
+    // Choice1 onwards; Escape or closing the box answers the last, so the
+    // last must be the choice that changes nothing.
+    QStringList choices = {};
 };
 
 class MessageSink {
@@ -43,6 +53,9 @@ inline void beep() {
 }
 
 QString applicationTitle(); // "Velomark"
+
+// The answer of m's last choice: what Escape gives.
+MessageAnswer lastChoice(const Message& m);
 
 // The box the real sink shows for a message, not yet shown: its text plain,
 // never read as markup.

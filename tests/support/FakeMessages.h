@@ -1,7 +1,7 @@
 // A message sink for window tests: records every message and the beeps, and
 // answers from a queue. A message nobody queued an answer for is answered
-// No/OK, so a test never hangs; it, or a queued answer never used, fails the
-// test when the sink goes out of scope.
+// No, Cancel, OK or its last choice, so a test never hangs; it, or a queued
+// answer never used, fails the test when the sink goes out of scope.
 #pragma once
 
 #include "platform/Messages.h"
@@ -30,6 +30,8 @@ class FakeMessages : public MessageSink {
             unexpected.append(m.title + QStringLiteral(": ") + m.text);
             if (m.buttons == MessageButtons::YesNo)
                 return MessageAnswer::No;
+            if (m.buttons == MessageButtons::Choices)
+                return lastChoice(m);
             return m.buttons == MessageButtons::OkCancel ? MessageAnswer::Cancel
                                                          : MessageAnswer::Ok;
         }
