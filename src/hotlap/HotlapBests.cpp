@@ -63,11 +63,36 @@ std::string circuitName(const TracksetBests& bests, int k) {
     return name.empty() ? "circuit " + std::to_string(k) : name;
 }
 
+namespace {
+
+// A lap on a track-editor track is named by the track file's own name and its
+// slot, and, where the trackset keeps it, by the circuit it is stored as; the
+// circuit's own name follows where it is another.
+std::string editorTrackLabel(const HotlapReading& lap, const TracksetBests& bests) {
+    const std::string k = std::to_string(lap.circuit);
+    std::string label =
+        (lap.trackName.empty() ? std::string("Unnamed track-editor track") : lap.trackName) +
+        " (slot " + k + ")";
+    if (bests.set == Trackset::Standard)
+        return label;
+    label += " as " + std::string(optionCaption(bests.set)) + " circuit " + k;
+    const std::string& caption = bests.captions[static_cast<size_t>(lap.circuit - 1)];
+    const std::string name = caption.substr(0, caption.find('\n'));
+    if (!name.empty() && !equalIgnoringCase(name, lap.trackName))
+        label += " (" + name + ")";
+    return label;
+}
+
+} // namespace
+
 HotlapComparison compareHotlap(const HotlapReading& lap, const TracksetBests& bests) {
     HotlapComparison c;
-    if (lap.circuit >= 1)
-        c.circuit = lap.trackName.empty() ? circuitName(bests, lap.circuit) : lap.trackName;
-    if (lap.state != HotlapState::Timed || lap.circuit < 1 || !bests.records)
+    if (lap.circuit >= 1 && lap.circuit <= kCircuitsPerSet)
+        c.circuit =
+            lap.customTrack ? editorTrackLabel(lap, bests) : circuitName(bests, lap.circuit);
+    c.editorTrackOnStandard = lap.customTrack && bests.set == Trackset::Standard;
+    if (lap.state != HotlapState::Timed || c.circuit.empty() || !bests.records ||
+        c.editorTrackOnStandard)
         return c;
     c.takeable = true;
     const CircuitRecord& record = (*bests.records)[static_cast<size_t>(lap.circuit - 1)];

@@ -33,11 +33,15 @@ std::string circuitName(const TracksetBests& bests, int k);
 
 // A hot lap against the stored best of its circuit and session.
 struct HotlapComparison {
-    std::string circuit;            // the trackset's circuit, or the custom track named in the file
-    std::string stored;             // the stored best, as stored
-    std::optional<double> fasterBy; // seconds, when it beats a stored time
-    bool firstTime = false;         // a kept session with nothing stored
-    bool takeable = false;          // a time of a kept session, and the records read
+    // The trackset's circuit; for a lap on a track-editor track, the track's
+    // own name and slot and the circuit it is stored as: "Zandvoort (slot 1)
+    // as Custom circuit 1".
+    std::string circuit;
+    bool editorTrackOnStandard = false; // such a lap is never kept as a Standard circuit's
+    std::string stored;                 // the stored best, as stored
+    std::optional<double> fasterBy;     // seconds, when it beats a stored time
+    bool firstTime = false;             // a kept session with nothing stored
+    bool takeable = false;              // a time of a kept session, and the records read
     bool beats() const { return takeable && (fasterBy || firstTime); }
 };
 HotlapComparison compareHotlap(const HotlapReading& lap, const TracksetBests& bests);

@@ -1,7 +1,6 @@
 #include "hotlap/HotlapFolder.h"
 
 #include "HotlapFile.h"
-#include "catalogue/Circuits.h"
 #include "hotlap/HotlapFiles.h"
 #include "store/FileOps.h"
 
@@ -53,16 +52,6 @@ std::string aboutTheFile(std::string message, const std::string& path) {
     if (message.starts_with(named))
         message.replace(0, named.size(), "The file ");
     return message;
-}
-
-// A custom track's name from GP2Lap's records, unless it is a standard circuit's.
-std::string customTrackName(const hotlap::HotlapLap& lap) {
-    if (lap.extension != hotlap::Extension::Readable || !lap.customTrack)
-        return std::string();
-    for (const Circuit& c : fixedCircuits(Trackset::Standard))
-        if (equalIgnoringCase(c.name, lap.trackName))
-            return std::string();
-    return lap.trackName;
 }
 
 // What the Session cell says of a file from which no time is taken.
@@ -119,7 +108,8 @@ HotlapReading readHotlapAt(const std::string& nativeDir, const std::string& name
         return r;
     }
     r.circuit = lap->trackNumber + 1;
-    r.trackName = customTrackName(*lap);
+    r.customTrack = lap->extension == hotlap::Extension::Readable && lap->customTrack;
+    r.trackName = r.customTrack ? lap->trackName : std::string();
     // The import's own reading: the dump as hof2lap prints it, scanned, mapped, converted.
     r.fields = scanDump(hotlap::dumpText(*lap));
     tchange(r.fields);

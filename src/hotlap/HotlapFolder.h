@@ -53,8 +53,11 @@ struct HotlapReading {
     std::string session;
     RecordSession slot = RecordSession::Race; // Timed only
     int circuit = 0;                          // 1 to 16 from the file's track number; 0 for none
-    std::string trackName;                    // a custom track's name from the file, else ""
-    DumpFields fields;                        // lap and splits as the import makes them
+    // GP2Lap's track record says the lap was driven on a track file of the
+    // track editor, loaded into slot `circuit`; trackName is its own name.
+    bool customTrack = false;
+    std::string trackName; // "" when it is not, or the file names none
+    DumpFields fields;     // lap and splits as the import makes them
 };
 
 // Reads name in the native directory nativeDir. Never throws, never waits on

@@ -87,6 +87,8 @@ QString HotlapTable::text(size_t row, int column) const {
     case Stored:
         return fromFileText(c.stored);
     case FasterBy:
+        if (c.editorTrackOnStandard)
+            return QStringLiteral("a track-editor track: compare with TrackPack or Custom");
         if (c.fasterBy)
             return QString::fromStdString(threeDecimalFormat(*c.fasterBy));
         return c.beats() ? QStringLiteral("no best yet") : QString();

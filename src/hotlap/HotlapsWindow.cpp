@@ -22,6 +22,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <set>
 
 namespace velomark {
@@ -283,18 +284,26 @@ void HotlapsWindow::take(const std::vector<size_t>& indices, bool onlyBeating) {
     const std::vector<PlannedTake> plan =
         planTakes(m_table->readings(), indices, m_bests, onlyBeating);
     if (plan.empty()) {
-        m_status->setText(m_bests.problem ? messageText(*m_bests.problem)
-                          : onlyBeating
-                              ? QStringLiteral("No hot lap is faster than your best.")
-                              : QStringLiteral("None of the selected hot laps holds the lap time "
-                                               "of a session Velomark keeps."));
+        const bool editorTracks = std::ranges::any_of(indices, [this](size_t i) {
+            return compareHotlap(m_table->readings()[i], m_bests).editorTrackOnStandard;
+        });
+        m_status->setText(
+            m_bests.problem ? messageText(*m_bests.problem)
+            : onlyBeating   ? QStringLiteral("No hot lap is faster than your best.")
+            : editorTracks
+                ? QStringLiteral("A hot lap driven on a track-editor track is never stored as a "
+                                 "Standard circuit's: choose TrackPack or Custom above.")
+                : QStringLiteral("None of the selected hot laps holds the lap time of a session "
+                                 "Velomark keeps."));
         return;
     }
     if (confirmed(plan))
         store(plan);
 }
 
-// One question for every lap the take writes; a slower one is marked as such.
+// One question for every lap the take writes, the laps listed under it in a
+// scrolling box, so that a take of 48 laps fits the screen with its buttons;
+// a slower lap is marked as such.
 bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan) {
     QStringList lines;
     bool slower = false;
@@ -303,13 +312,16 @@ bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan) {
             lines << fromFileText(line);
         slower = slower || !take.comparison.beats();
     }
-    QString text = QStringLiteral("Store these times in your lap records?\n\n") +
-                   lines.join(QLatin1Char('\n'));
+    QString text =
+        plan.size() == 1
+            ? QStringLiteral("Store this time in your lap records?")
+            : QStringLiteral("Store these %1 times in your lap records?").arg(plan.size());
     if (slower)
         text += QStringLiteral("\n\nA time that is not faster than your best is stored only "
                                "because you selected it.");
     return showMessage(this, {QStringLiteral("Take hot laps"), text, MessageButtons::YesNo,
-                              MessageIcon::None}) == MessageAnswer::Yes;
+                              MessageIcon::None, false, lines.join(QLatin1Char('\n'))}) ==
+           MessageAnswer::Yes;
 }
 
 // Each lap through SAVE, one after the other; the first failure stops the

@@ -13,6 +13,7 @@
 #include "support/Windows.h"
 
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTableView>
 #include <QtTest>
@@ -37,6 +38,9 @@ FixtureLap lap(uint8_t track, uint8_t session, uint32_t lapTime, bool compressed
     return {.track = track, .compressed = compressed, .session = session, .lapTime = lapTime};
 }
 
+const std::string kQualifying130 =
+    R"("","","","","","","","","","","1.30.000","","","","","","","","","")";
+
 // Each file gets a time of its own, an hour after the one before.
 constexpr std::int64_t kFirstFileTime = 1748772000; // 2025-06-01
 
@@ -54,20 +58,26 @@ QString savedText(std::int64_t t) {
     return QDateTime::fromSecsSinceEpoch(t).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-// GP2 with the files above (and a pipe) in gpsaves, set as the GP2
-// directory; set1.dat as above; the main window shown.
-[[nodiscard]] bool gp2WithLaps(Desk& desk) {
+// GP2 with these files in gpsaves, set as the GP2 directory; the main window
+// shown with set1.dat as given.
+template <class Files>
+[[nodiscard]] bool gp2With(Desk& desk, const Files& files, const std::string& set1) {
     bool ok = QDir().mkpath(QStringLiteral("GP2/gpsaves")) &&
-              writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok() &&
-              ::mkfifo("GP2/gpsaves/PIPE.HL", 0600) == 0;
+              writeGp2Path(desk.dir.path(QStringLiteral("GP2")).toStdString()).ok();
     std::int64_t t = kFirstFileTime;
-    for (const auto& [name, bytes] : kFiles) {
+    for (const auto& [name, bytes] : files) {
         QFile f(QStringLiteral("GP2/gpsaves/") + QLatin1String(name));
         ok = ok && writeBytes(f.fileName(), bytes) && f.open(QIODevice::ReadWrite) &&
              f.setFileTime(QDateTime::fromSecsSinceEpoch(t), QFileDevice::FileModificationTime);
         t += 3600;
     }
-    return ok && desk.ready(kSet1);
+    return ok && desk.ready(set1);
+}
+
+// The files above and a pipe, set1.dat as above.
+[[nodiscard]] bool gp2WithLaps(Desk& desk) {
+    return QDir().mkpath(QStringLiteral("GP2/gpsaves")) &&
+           ::mkfifo("GP2/gpsaves/PIPE.HL", 0600) == 0 && gp2With(desk, kFiles, kSet1);
 }
 
 template <class T> T* named(QWidget* parent, const char* accessibleName) {
@@ -216,8 +226,9 @@ class HotlapsTest : public QObject {
         named<QPushButton>(w, "Take all faster")->click();
         QCOMPARE(desk.msgs.shown.size(), 1);
         QCOMPARE(desk.msgs.shown[0].text,
-                 QStringLiteral("Store these times in your lap records?\n\n"
-                                "Interlagos, Practice: 1.19.500 replaces 1.20.000\n"
+                 QStringLiteral("Store these 3 times in your lap records?"));
+        QCOMPARE(desk.msgs.shown[0].details,
+                 QStringLiteral("Interlagos, Practice: 1.19.500 replaces 1.20.000\n"
                                 "Interlagos, Race: 1.31.000, the first time stored for this "
                                 "session\nMonza, Qualifying: 1.23.456 replaces 1.23.777"));
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), expected);
@@ -247,11 +258,84 @@ class HotlapsTest : public QObject {
         desk.msgs.expect(MessageAnswer::No);
         named<QPushButton>(w, "Take selected")->click();
         QCOMPARE(desk.msgs.shown.size(), 2);
-        QCOMPARE(desk.msgs.shown[1].text.split(QLatin1Char('\n')).mid(2),
-                 strings({"Monza, Qualifying: 1.24.000 replaces 1.23.456 (0.544 s slower)", "",
-                          "A time that is not faster than your best is stored only because you "
-                          "selected it."}));
+        QCOMPARE(desk.msgs.shown[1].text,
+                 QStringLiteral("Store this time in your lap records?\n\nA time that is not "
+                                "faster than your best is stored only because you selected it."));
+        QCOMPARE(desk.msgs.shown[1].details,
+                 QStringLiteral("Monza, Qualifying: 1.24.000 replaces 1.23.456 (0.544 s slower)"));
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), expected);
+        w->close();
+    }
+
+    // A lap driven on a track-editor track in slot 1 is no Standard
+    // circuit's; as a Custom circuit's it is asked about and stored under
+    // both its names.
+    void lapOnATrackEditorTrack() {
+        Desk desk;
+        const std::pair<const char*, std::string> files[] = {
+            {"ZAND.HL", hotlapFile({.trackByte = 0x80,
+                                    .session = 0x44,
+                                    .trackName = "Zandvoort",
+                                    .lapTime = 70000})}};
+        QVERIFY(writeBytes(QStringLiteral("set3.dat"), blankLapRecordFile()) &&
+                writeBytes(QStringLiteral("custom"), fixture("custom_initialised")));
+        QVERIFY(gp2With(desk, files, lapRecords({{1, kQualifying130}})));
+        HotlapsWindow* w = openHotlaps(desk);
+        QVERIFY(w);
+        QCOMPARE(column(w, 1), strings({"Zandvoort (slot 1)"}));
+        auto* view = child<QTableView>(w, "hotlaps");
+        view->selectAll();
+        named<QPushButton>(w, "Take selected")->click();
+        QCOMPARE(text(w, "status"),
+                 QStringLiteral("A hot lap driven on a track-editor track is never stored as a "
+                                "Standard circuit's: choose TrackPack or Custom above."));
+        QCOMPARE(readBytes(QStringLiteral("set1.dat")), lapRecords({{1, kQualifying130}}));
+
+        named<QRadioButton>(w, "Custom")->click();
+        desk.msgs.expect(MessageAnswer::Yes);
+        named<QPushButton>(w, "Take all faster")->click();
+        QCOMPARE(desk.msgs.shown.value(0).details,
+                 QStringLiteral("Zandvoort (slot 1) as Custom circuit 1, Qualifying: 1.10.000, "
+                                "the first time stored for this session"));
+        QVERIFY(text(w, "status")
+                    .startsWith(QStringLiteral(
+                        "Zandvoort (slot 1) as Custom circuit 1, Qualifying: 1.10.000")));
+        const std::vector<HistoryRow> rows = readHistory()->rows;
+        QVERIFY(rows.size() == 1 && rows[0].set == Trackset::Custom && rows[0].circuit == 1);
+        QCOMPARE(readBytes(QStringLiteral("set1.dat")), lapRecords({{1, kQualifying130}}));
+        w->close();
+    }
+
+    // 48 laps to take: the question lists them in a scrolling box, so that
+    // the box and its Yes and No fit a small screen.
+    void aLongQuestionFitsTheScreen() {
+        Desk desk;
+        std::vector<std::pair<std::string, std::string>> files;
+        for (uint8_t track = 0; track < 16; ++track)
+            for (uint8_t session : {0x00, 0x44, 0x80})
+                files.emplace_back("T" + std::to_string(track) + "S" + std::to_string(session) +
+                                       ".HL",
+                                   hotlapFile(lap(track, session, 80000 + track)));
+        QVERIFY(gp2With(desk, files, blankLapRecordFile()));
+        HotlapsWindow* w = openHotlaps(desk);
+        QVERIFY(w);
+        desk.msgs.expect(MessageAnswer::No);
+        named<QPushButton>(w, "Take all faster")->click();
+        QCOMPARE(desk.msgs.shown.size(), 1);
+        const Message& asked = desk.msgs.shown[0];
+        QCOMPARE(asked.text, QStringLiteral("Store these 48 times in your lap records?"));
+        QCOMPARE(asked.details.count(QLatin1Char('\n')), 47);
+        const std::unique_ptr<QMessageBox> box = messageBox(w, asked);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        const QRect screen = box->screen()->availableGeometry();
+        QVERIFY2(screen.contains(box->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 px high on a %2 px screen")
+                                .arg(box->frameGeometry().height())
+                                .arg(screen.height())));
+        for (QAbstractButton* b : {box->button(QMessageBox::Yes), box->button(QMessageBox::No)})
+            QVERIFY(b && b->isVisible() && box->rect().contains(b->geometry()));
+        box->close();
         w->close();
     }
 

@@ -54,8 +54,8 @@ TEST_CASE("each kind of file") {
          "Qualifying: no lap time in this file", "12  41.123 1.02.345 "},
         {"custom track", hotlapFile({.trackByte = 0x83, .trackName = "Fuji"}), HotlapState::Timed,
          "Practice", "1 1.23.456 41.123 1.02.345 Fuji"},
-        {"custom Monza", hotlapFile({.trackByte = 0x8B, .trackName = "MONZA"}),
-         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 "},
+        {"edited Monza", hotlapFile({.trackByte = 0x8B, .trackName = "MONZA"}),
+         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 MONZA"},
         {"empty", "", HotlapState::Unreadable, "The file is not a GP2 file.", "0    "},
         {"truncated", hotlapFile(monza()).substr(0, 20), HotlapState::Unreadable,
          "The file is cut short: it ends inside its header.", "0    "},
@@ -128,4 +128,35 @@ TEST_CASE("takes against the bests") {
     const SavedTimes again = takeHotlap(plan[0]); // it holds 1.23.456 now, not 1.23.777
     REQUIRE(!again.saved.ok());
     CHECK(again.saved.error().message.find("changed") != std::string::npos);
+}
+
+// A lap on a track-editor track is stored by its slot for TrackPack and
+// Custom, named as the track and as the circuit, and never for Standard.
+TEST_CASE("a lap on a track-editor track") {
+    WorkDir work;
+    const std::string record =
+        R"("","","","","","","","","","","1.30.000","","","","","","","","","")";
+    REQUIRE(writeBytes("set1.dat", lapRecords({{1, record}})));
+    REQUIRE(writeBytes("set2.dat", lapRecords({{1, record}})));
+    REQUIRE(writeBytes("set3.dat", lapRecords({{1, record}})));
+    REQUIRE(writeBytes("custom", fixture("custom_initialised")));
+    REQUIRE(writeBytes(
+        "ZAND.HL",
+        hotlapFile(
+            {.trackByte = 0x80, .session = 0x44, .trackName = "Zandvoort", .lapTime = 70000})));
+    const std::vector<HotlapReading> laps{readHotlapAt(work.path(), "ZAND.HL")};
+    REQUIRE(laps[0].customTrack);
+
+    const TracksetBests standard = readTracksetBests(Trackset::Standard);
+    CHECK(compareHotlap(laps[0], standard).circuit == "Zandvoort (slot 1)");
+    CHECK(!newBestLine(laps[0], standard));
+    CHECK(planTakes(laps, {0}, standard, false).empty());
+
+    const TracksetBests custom = readTracksetBests(Trackset::Custom);
+    const std::vector<PlannedTake> plan = planTakes(laps, {0}, custom, true);
+    REQUIRE(plan.size() == 1);
+    CHECK(takeLines(plan[0]) == std::vector<std::string>{"Zandvoort (slot 1) as Custom circuit 1, "
+                                                         "Qualifying: 1.10.000 replaces 1.30.000"});
+    CHECK(compareHotlap(laps[0], readTracksetBests(Trackset::TrackPack)).circuit ==
+          "Zandvoort (slot 1) as TrackPack circuit 1 (Brands Hatch)");
 }
