@@ -5,6 +5,7 @@
 
 #include "catalogue/DataFiles.h"
 #include "hotlap/HotlapFiles.h"
+#include "hotlap/HotlapFolder.h"
 #include "hotlap/SlotChoiceWindow.h"
 #include "hotlap/WaitWindow.h"
 #include "platform/BatchRunner.h"
@@ -101,8 +102,13 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
     setTextColour(m_status, QColor(160, 0, 0));
+    m_trackFile = plainLabel(QString(), this);
+    m_trackFile->setObjectName(QStringLiteral("trackfile"));
+    m_trackFile->setAccessibleName(QStringLiteral("Track file"));
+    m_trackFile->setWordWrap(true);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);
+    outer->addWidget(m_trackFile);
     outer->addWidget(m_status);
     setMinimumSize(px(7200), px(3600));
 
@@ -229,6 +235,7 @@ void HotlapImportWindow::extract(const QString& fileName) {
         return;
     m_fields = {};
     showFields();
+    m_trackFile->clear();
     m_failure.clear();
     m_extractedFile = fileName;
     m_stage = Stage::Waiting;
@@ -367,6 +374,8 @@ void HotlapImportWindow::finish() {
     m_dump.clear();
     tchange(m_fields);
     showFields();
+    if (m_failure.isEmpty())
+        showTrackFile();
     removeWorkingFiles();
     cmdins->setVisible(true);
     if (m_wait)
@@ -407,6 +416,19 @@ void HotlapImportWindow::showFields() {
           std::pair{split1, &m_fields.split1}, std::pair{split2, &m_fields.split2},
           std::pair{circuit, &m_fields.circuit}})
         field->setText(fromFileText(*text));
+}
+
+// The dump's circuit field has room for a track's name only: a lap driven on
+// a track file of the track editor is named under the fields with its slot,
+// read from the hot lap itself.
+void HotlapImportWindow::showTrackFile() {
+    const HotlapReading r = readHotlapAt(nativePath(savesDirectory(diskName(fromFileText(m_gp2p)))),
+                                         diskName(m_extractedFile));
+    if (r.customTrack)
+        m_trackFile->setText(
+            QStringLiteral("Driven on the track-editor track %1, loaded into slot %2.")
+                .arg(r.trackName.empty() ? QStringLiteral("(unnamed)") : fromFileText(r.trackName))
+                .arg(r.circuit));
 }
 
 void HotlapImportWindow::insert() {

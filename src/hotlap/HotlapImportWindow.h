@@ -74,6 +74,7 @@ class HotlapImportWindow : public QWidget {
     void finish();
     void abortExtraction();
     void showFields();
+    void showTrackFile();
 
     const CircuitChoice m_circuit;
     std::string m_gp2p; // the GP2 directory, as stored (the files' 8-bit text)
@@ -94,6 +95,7 @@ class HotlapImportWindow : public QWidget {
 
     QListWidget* File1 = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_trackFile = nullptr; // the track-editor track a lap was driven on
     QLineEdit* session = nullptr;
     QLineEdit* lap = nullptr;
     QLineEdit* split1 = nullptr;

@@ -238,15 +238,21 @@ class ImportWindowTest : public QObject {
         QVERIFY(gp2With(desk, {{"gpsaves/AHOT.HL", hotlapFile({.session = 0x44})},
                                {"gpsaves/AWARM.HLP", hotlapFile({.session = 0x02})},
                                {"gpsaves/BHOT.HL", "not a hot lap"},
-                               {"gpsaves/Q\"Q.HL", hotlapFile({})}}));
+                               {"gpsaves/Q\"Q.HL", hotlapFile({})},
+                               {"gpsaves/ZAND.HL",
+                                hotlapFile({.trackByte = 0x80, .trackName = "Zandvoort"})}}));
         desk.main.selectTrackset(Trackset::Custom);
         LapTimeEditor* editor = nullptr;
         HotlapImportWindow* import = openImport(desk, 16, &editor);
         QVERIFY(import);
         auto* list = child<QListWidget>(import, "File1");
-        QCOMPARE(names(list), strings({"AHOT.HL", "AWARM.HLP", "BHOT.HL", "Q\"Q.HL"}));
+        QCOMPARE(names(list), strings({"AHOT.HL", "AWARM.HLP", "BHOT.HL", "Q\"Q.HL", "ZAND.HL"}));
+        QVERIFY(extract(import, QStringLiteral("ZAND.HL")));
+        QCOMPARE(texts(import, {"circuit", "trackfile"}),
+                 strings({"Zandvoort", "Driven on the track-editor track Zandvoort, loaded into "
+                                       "slot 1."}));
         QVERIFY(extract(import, QStringLiteral("AWARM.HLP")));
-        QCOMPARE(texts(import, {"session"}), strings({"Warm-up"}));
+        QCOMPARE(texts(import, {"session", "trackfile"}), strings({"Warm-up", ""}));
         clickButton(import, "cmdins");
         QVERIFY(import->isVisible() && !window("frmqr"));
         QVERIFY(texts(editor, {"plap", "qlap", "rlap", "qrlap"}).join(QString()).isEmpty());
