@@ -1,6 +1,7 @@
 // Velomark: personal-best lap times for GP2, kept in the working directory.
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
+#include "store/SaveTimes.h"
 
 #include <QApplication>
 
@@ -16,5 +17,8 @@ int main(int argc, char* argv[]) {
 
     velomark::MainWindow window;
     window.show();
+    // Once the window is up: what a crash in the middle of a save left behind.
+    QMetaObject::invokeMethod(
+        &window, [] { velomark::tidyAfterStoppedSave(); }, Qt::QueuedConnection);
     return QApplication::exec();
 }

@@ -47,6 +47,15 @@ Status completePendingHistory(const std::string& historyPath, FileOps& ops) {
     return done;
 }
 
+Status tidyAfterStoppedSave(const std::string& historyPath, FileOps& ops) {
+    const Status completed = completePendingHistory(historyPath, ops);
+    const std::string dir = directoryOf(historyPath);
+    for (const std::string& scratch :
+         {pendingPathBeside(historyPath) + ".new", dir + kScratchFileName})
+        removeStale(scratch);
+    return completed;
+}
+
 TimeSheet timeSheetOf(const CircuitRecord& r) {
     const auto text = [&r](RecordSession s, RecordField f) { return textOf(r[fieldIndex(s, f)]); };
     const auto session = [&text](RecordSession s) {

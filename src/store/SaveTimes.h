@@ -53,6 +53,14 @@ inline constexpr const char* kPendingHistoryName = "history.pending";
 Status completePendingHistory(const std::string& historyPath = kHistoryFileName,
                               FileOps& ops = realFileOps());
 
+// What a crash in the middle of a save leaves in the data folder (beside
+// historyPath), put right when Velomark starts: history.pending completed as
+// above, and the scratch files temp.dat and history.pending.new removed (only
+// a file or a link of that name; a link's target stays). The folder is locked
+// by then, so no other save can be writing them.
+Status tidyAfterStoppedSave(const std::string& historyPath = kHistoryFileName,
+                            FileOps& ops = realFileOps());
+
 // "Practice: 1.29.876, 0.412 s faster than 1.30.288 of 2026-11-02", the date
 // left out when it is "". In the files' 8-bit text.
 std::string improvementText(const SessionChange& change, const std::string& previousDate);

@@ -153,8 +153,8 @@ TEST_CASE("odd things at the history's place") {
 #endif
 }
 
-// A SAVE killed at each point between its writes: the next look at the
-// folder leaves the history holding exactly one row per stored change.
+// A SAVE killed at each point between its writes: the next start leaves the
+// history holding exactly one row per stored change, and no scratch file.
 TEST_CASE("a save stopped by a crash") {
     WorkDir dir;
     const CircuitRecord before = record(RecordSession::Practice, {"1.30.288"});
@@ -180,10 +180,11 @@ TEST_CASE("a save stopped by a crash") {
                                   header + row.substr(0, 30) + "\r\n" + row}}) {
         INFO(std::string(stop.name));
         REQUIRE((writeBytes("set1.dat", stop.record) && writeBytes("history.csv", stop.history) &&
-                 writeBytes(kPendingHistoryName, row)));
-        CHECK(completePendingHistory().ok());
+                 writeBytes(kPendingHistoryName, row) && writeBytes("temp.dat", "\"half") &&
+                 writeBytes("history.pending.new", row.substr(0, 9))));
+        CHECK(tidyAfterStoppedSave().ok());
         CHECK(readBytes("history.csv") == stop.expected);
-        CHECK(entryAt(kPendingHistoryName) == Entry::None);
+        CHECK(entries(dir.path()) == std::vector<std::string>{"history.csv", "set1.dat"});
     }
 
     // A whole SAVE leaves no note behind; a failed one adds no row.
