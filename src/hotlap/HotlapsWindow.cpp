@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -31,6 +34,8 @@ namespace {
 
 // Above this many files the window shows how far the reading has come.
 constexpr size_t kProgressFrom = 200;
+// A take that has gone on this long shows its progress.
+constexpr qint64 kTakeProgressAfterMs = 200;
 
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
@@ -46,6 +51,18 @@ QLabel* lineLabel(const char* name, const char* accessibleName, QWidget* parent)
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+// A label that may grow long (what a take of 48 laps did) in a box that
+// scrolls beyond `lines` lines, so that the window stays within its screen.
+QScrollArea* scrolling(QLabel* label, int lines) {
+    auto* area = new QScrollArea(label->parentWidget());
+    area->setWidget(label);
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setMaximumHeight(label->fontMetrics().lineSpacing() * lines + 4);
+    area->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    return area;
 }
 
 } // namespace
@@ -88,7 +105,7 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
     outer->addWidget(m_view, 1);
     outer->addWidget(m_progress);
     outer->addWidget(m_counts);
-    outer->addWidget(m_status);
+    outer->addWidget(scrolling(m_status, 6));
     outer->addLayout(buildButtons());
     resizeWithin(this, QSize(px(15000), px(7500)));
 
@@ -324,12 +341,30 @@ bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan) {
            MessageAnswer::Yes;
 }
 
+// A take that lasts (every SAVE flushes its files to the disk) shows how far
+// it has come; the window repaints, but takes no clicks or keys meanwhile.
+void HotlapsWindow::showTakeProgress(const QElapsedTimer& clock, int done, int total) {
+    if (clock.elapsed() < kTakeProgressAfterMs)
+        return;
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+    m_progress->show();
+    m_counts->setText(QStringLiteral("Storing hot lap %1 of %2...").arg(done + 1).arg(total));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 // Each lap through SAVE, one after the other; the first failure stops the
 // rest and is told. What was stored is said under the table.
 void HotlapsWindow::store(const std::vector<PlannedTake>& plan) {
     QStringList lines;
     bool stored = false;
-    for (const PlannedTake& take : plan) {
+    QElapsedTimer clock;
+    clock.start();
+    m_takeSelected->setEnabled(false);
+    m_takeFaster->setEnabled(false);
+    for (size_t i = 0; i < plan.size(); ++i) {
+        showTakeProgress(clock, static_cast<int>(i), static_cast<int>(plan.size()));
+        const PlannedTake& take = plan[i];
         const SavedTimes saved = takeHotlap(take);
         if (!saved.saved) {
             showMessage(this, {QStringLiteral("Times not saved"), messageText(saved.saved.error()),
@@ -346,6 +381,9 @@ void HotlapsWindow::store(const std::vector<PlannedTake>& plan) {
         for (const std::string& warning : saved.warnings)
             lines << circuit + fromFileText(warning) + QStringLiteral(".");
     }
+    m_progress->hide();
+    m_takeSelected->setEnabled(true);
+    m_takeFaster->setEnabled(true);
     m_status->setText(lines.join(QLatin1Char('\n')));
     compareAgain();
     if (stored) {

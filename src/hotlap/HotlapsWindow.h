@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class QElapsedTimer;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -56,6 +57,7 @@ class HotlapsWindow : public QWidget {
     void take(const std::vector<size_t>& indices, bool onlyBeating);
     bool confirmed(const std::vector<PlannedTake>& plan);
     void store(const std::vector<PlannedTake>& plan);
+    void showTakeProgress(const QElapsedTimer& clock, int done, int total);
 
     std::string m_nativeDir; // the saves folder being shown
     int m_notFiles = 0;
