@@ -214,13 +214,7 @@ bool LapTimeEditor::load() {
         return false;
     }
     m_held = *record;
-    for (int r = 0; r < kRows; ++r)
-        for (int c = 0; c < kColumns; ++c)
-            if (QLineEdit* f = cell(static_cast<Row>(r), static_cast<Column>(c)))
-                setFieldText(
-                    f, fromFileText(textOf(
-                           (*record)[fieldIndex(static_cast<Row>(r), static_cast<Column>(c))])));
-    diffcheck();
+    showRecord(m_held);
     return true;
 }
 
@@ -253,6 +247,26 @@ void LapTimeEditor::showTimeSheet(const TimeSheet& t) {
         show(row, Column::Split3, times->split3);
     }
     show(Row::Race, Column::Lap, t.raceLap);
+}
+
+// Every field the window shows, as record holds it; what the window showed
+// before clears no splits.
+void LapTimeEditor::showRecord(const CircuitRecord& record) {
+    m_modd = true;
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 0; c < kColumns; ++c) {
+            const Row row = static_cast<Row>(r);
+            const Column column = static_cast<Column>(c);
+            QLineEdit* f = cell(row, column);
+            if (!f)
+                continue;
+            const QString shown = fromFileText(textOf(record[fieldIndex(row, column)]));
+            if (f->text() != shown)
+                setFieldText(f, shown);
+        }
+    }
+    m_modd = false;
+    diffcheck();
 }
 
 SessionTimes LapTimeEditor::sessionTimes(Session s) const {
@@ -372,37 +386,31 @@ std::optional<CircuitRecord> LapTimeEditor::typedOver(const CircuitRecord& base)
 }
 
 bool LapTimeEditor::save() {
-    std::optional<CircuitRecord> typed = typedOver(m_held);
+    const std::optional<CircuitRecord> typed = typedOver(m_held);
     if (!typed)
         return false;
     SavedTimes done = saveTimes(m_circuit, m_held, *typed);
-    bool told = false;
-    if (!done.saved && done.saved.error().kind == ErrorKind::Changed) {
-        // Times stored meanwhile by another window (Hot laps): the player says
-        // whether this window's times go over them.
-        told = true;
+    // Times stored meanwhile by another window (Hot laps): the player
+    // chooses what becomes of theirs and of the times in this window.
+    while (!done.saved && done.saved.error().kind == ErrorKind::Changed) {
         const Result<CircuitRecord> now = readCircuitRecord(m_tname, m_tno);
-        const MessageAnswer answer =
-            showMessage(this, {QStringLiteral("Times changed elsewhere"),
-                               messageText(done.saved.error()) +
-                                   QStringLiteral(" Save the times in this window over them?"),
-                               MessageButtons::YesNo, MessageIcon::None});
-        if (answer == MessageAnswer::Yes && now && (typed = typedOver(*now))) {
-            m_held = *now;
-            done = saveTimes(m_circuit, m_held, *typed);
-            told = false;
+        if (!now) {
+            done.saved = now.error();
+            break;
         }
+        const std::optional<CircuitRecord> chosen = settleChange(*typed, *now, done.saved.error());
+        if (!chosen)
+            return false; // nothing written; the status line says what the window shows
+        m_held = *now;
+        done = saveTimes(m_circuit, m_held, *chosen);
     }
-    m_modd = true; // the filled-out texts clear no splits
-    showTimeSheet(done.sheet);
-    m_modd = false;
+    showRecord(done.record); // filled out, whether or not it was saved
     if (!done.saved) {
-        if (!told)
-            showMessage(this, {QStringLiteral("Times not saved"),
-                               messageText(done.saved.error()) +
-                                   QStringLiteral(" Your times are still in the window; press "
-                                                  "SAVE again once this is put right."),
-                               MessageButtons::Ok, MessageIcon::Stop});
+        showMessage(this, {QStringLiteral("Times not saved"),
+                           messageText(done.saved.error()) +
+                               QStringLiteral(" Your times are still in the window; press "
+                                              "SAVE again once this is put right."),
+                           MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
     m_held = done.record;
@@ -410,6 +418,88 @@ bool LapTimeEditor::save() {
     beep();
     emit saved();
     return true;
+}
+
+namespace {
+
+enum class OverChange { KeepBoth, Overwrite, GoBack, Cancel };
+
+// "the Qualifying times and the Race notes"
+QString joinedNames(const std::vector<std::string>& names) {
+    QStringList named;
+    for (const std::string& name : names)
+        named << QStringLiteral("the ") + fromFileText(name);
+    const QString last = named.takeLast();
+    return named.isEmpty() ? last
+                           : named.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
+// What the player is asked when the record was stored anew elsewhere: each
+// field changed there and here in the details, and Keep both offered only
+// where the two changed different fields.
+Message changedElsewhere(const MergedEdits& met, const Error& why) {
+    QStringList details{QStringLiteral("Changed elsewhere:")};
+    for (const FieldChange& change : met.theirs)
+        details << fromFileText(fieldChangeText(change));
+    details << QString() << QStringLiteral("Changed by you:");
+    if (met.yours.empty())
+        details << QStringLiteral("nothing");
+    for (const FieldChange& change : met.yours)
+        details << fromFileText(fieldChangeText(change));
+    QString text = messageText(why) + QStringLiteral("\n\n");
+    QStringList choices;
+    if (met.clashes.empty()) {
+        text += QStringLiteral("Keep both: your changes are stored over the new times.\n");
+        choices << QStringLiteral("Keep both");
+    } else {
+        text += QStringLiteral("You changed %1 here as well: only one of the two can be kept.\n")
+                    .arg(joinedNames(met.clashes));
+    }
+    text += QStringLiteral("Overwrite: the times in this window replace the new ones.\nGo back: "
+                           "the window shows the stored times and your changes are dropped.");
+    choices << QStringLiteral("Overwrite") << QStringLiteral("Go back to the stored times")
+            << QStringLiteral("Cancel");
+    Message asked{QStringLiteral("Times changed elsewhere"), text, MessageButtons::Choices};
+    asked.details = details.join(QLatin1Char('\n'));
+    asked.choices = choices;
+    return asked;
+}
+
+OverChange overChange(MessageAnswer answer, bool keepBothOffered) {
+    const int i = static_cast<int>(answer) - static_cast<int>(MessageAnswer::Choice1) +
+                  (keepBothOffered ? 0 : 1);
+    return answer < MessageAnswer::Choice1 || i > static_cast<int>(OverChange::Cancel)
+               ? OverChange::Cancel
+               : static_cast<OverChange>(i);
+}
+
+} // namespace
+
+// The record to store over now, which was stored elsewhere after the window
+// read m_held, as the player chooses; nothing when nothing is to be stored,
+// the status line saying what the window then shows.
+std::optional<CircuitRecord> LapTimeEditor::settleChange(const CircuitRecord& typed,
+                                                         const CircuitRecord& now,
+                                                         const Error& why) {
+    const MergedEdits met = mergeEdits(m_held, now, typed);
+    if (met.theirs.empty())
+        return met.merged; // no field changed there, only how one was written
+    switch (overChange(showMessage(this, changedElsewhere(met, why)), met.clashes.empty())) {
+    case OverChange::KeepBoth:
+        return met.merged;
+    case OverChange::Overwrite:
+        return typedOver(now);
+    case OverChange::GoBack:
+        m_held = now;
+        showRecord(m_held);
+        showStatus(QStringLiteral("Nothing was saved: your changes were dropped, and the window "
+                                  "shows the stored times."));
+        return std::nullopt;
+    case OverChange::Cancel:
+        break;
+    }
+    showStatus(QStringLiteral("Nothing was saved: your times are still in the window."));
+    return std::nullopt;
 }
 
 // What the status line says after a save: each changed lap time against the

@@ -77,12 +77,15 @@ class LapTimeEditor : public QWidget {
     std::string bytesIn(Row r, Column c) const;
     TimeSheet timeSheet() const;
     void showTimeSheet(const TimeSheet& sheet);
+    void showRecord(const CircuitRecord& record);
     SessionTimes sessionTimes(Session s) const;
     std::optional<Session> secondSplitSession(QObject* watched) const;
     void onActivated();
     void showStatus(const QString& text);
     static QString statusAfterSave(const SavedTimes& done);
     std::optional<CircuitRecord> typedOver(const CircuitRecord& base);
+    std::optional<CircuitRecord> settleChange(const CircuitRecord& typed, const CircuitRecord& now,
+                                              const Error& why);
 
     const CircuitChoice m_circuit;
     const std::string m_tname; // the lap record file

@@ -13,6 +13,7 @@ namespace {
 
 // Which of MessageButtons::Choices a button stands for.
 const char* const kChoiceProperty = "velomarkChoice";
+constexpr qsizetype kMaxChoices = 4;
 
 QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
     switch (buttons) {
@@ -31,7 +32,7 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
 // The choices' buttons in their order, the last one also taking Escape.
 void addChoices(QMessageBox& box, const QStringList& choices) {
     QPushButton* last = nullptr;
-    for (qsizetype i = 0; i < choices.size() && i < 3; ++i) {
+    for (qsizetype i = 0; i < choices.size() && i < kMaxChoices; ++i) {
         last =
             box.addButton(choices[i], i == 0 ? QMessageBox::AcceptRole
                                              : (i + 1 == choices.size() ? QMessageBox::RejectRole
@@ -55,7 +56,7 @@ void showDetails(QMessageBox& box, const QString& details) {
 } // namespace
 
 MessageAnswer lastChoice(const Message& m) {
-    const auto i = std::clamp<qsizetype>(m.choices.size() - 1, 0, 2);
+    const auto i = std::clamp<qsizetype>(m.choices.size() - 1, 0, kMaxChoices - 1);
     return static_cast<MessageAnswer>(static_cast<int>(MessageAnswer::Choice1) + i);
 }
 

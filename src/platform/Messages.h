@@ -14,8 +14,8 @@ namespace velomark {
 
 enum class MessageButtons { Ok, YesNo, OkCancel, Choices };
 enum class MessageIcon { None, Stop };
-// Choice1 to Choice3 answer MessageButtons::Choices, in the order of their captions.
-enum class MessageAnswer { Ok, Yes, No, Cancel, Choice1, Choice2, Choice3 };
+// Choice1 to Choice4 answer MessageButtons::Choices, in the order of their captions.
+enum class MessageAnswer { Ok, Yes, No, Cancel, Choice1, Choice2, Choice3, Choice4 };
 
 struct Message {
     QString title; // empty: the application title "Velomark"
@@ -27,7 +27,7 @@ struct Message {
     // changed), shown under it in a scrolling box of its own, so that however
     // long it is, the message and its buttons fit the screen.
     QString details = {};
-    // The captions of MessageButtons::Choices (two or three), answered by
+    // The captions of MessageButtons::Choices (two to four), answered by
     // Choice1 onwards; Escape or closing the box answers the last, so the
     // last must be the choice that changes nothing.
     QStringList choices = {};

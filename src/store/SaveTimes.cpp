@@ -3,6 +3,8 @@
 #include "store/Cp1252.h"
 #include "store/TimeText.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velomark {
@@ -144,6 +146,98 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
             change, before ? previousDate(*before, circuit, change) : std::string()));
     result.warnings = splitWarnings(result.record);
     return result;
+}
+
+namespace {
+
+using RecordTexts = std::array<std::string, kFieldsPerRecord>;
+
+// The record's texts as SAVE fills them out.
+RecordTexts filledOut(const CircuitRecord& record) {
+    CircuitRecord filled = record;
+    TimeSheet sheet = timeSheetOf(record);
+    saveNormalise(sheet);
+    putTimeSheet(filled, sheet);
+    RecordTexts texts;
+    for (size_t i = 0; i < texts.size(); ++i)
+        texts[i] = textOf(filled[i]);
+    return texts;
+}
+
+RecordSession sessionOf(size_t field) {
+    return static_cast<RecordSession>(field / kFieldsPerSession);
+}
+
+// "Qualifying lap time", "Race notes": the setup file name stands under
+// Notes in the editor.
+std::string fieldNameOf(size_t field) {
+    static const char* const names[] = {"lap time", "1st split", "+2nd split", "3rd split",
+                                        "notes"};
+    return std::string(recordSessionName(sessionOf(field))) + " " +
+           names[field % kFieldsPerSession];
+}
+
+std::vector<FieldChange> changesBetween(const RecordTexts& before, const RecordTexts& after) {
+    std::vector<FieldChange> changes;
+    for (size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i])
+            changes.push_back({i, before[i], after[i]});
+    return changes;
+}
+
+// The fields that are kept or given up together: a Practice or Qualifying
+// lap time and its splits when either side changed that lap time, every
+// other field alone.
+std::vector<std::vector<size_t>> mergeUnits(const RecordTexts& held, const RecordTexts& stored,
+                                            const RecordTexts& typed) {
+    std::vector<std::vector<size_t>> units;
+    for (RecordSession s : kRecordSessions) {
+        const size_t lap = fieldIndex(s, RecordField::Lap);
+        const size_t setup = fieldIndex(s, RecordField::Setup);
+        const bool splits = s == RecordSession::Practice || s == RecordSession::Qualifying;
+        if (splits && (stored[lap] != held[lap] || typed[lap] != held[lap]))
+            units.push_back({lap, lap + 1, lap + 2, lap + 3});
+        else
+            for (size_t f = lap; f < setup; ++f)
+                units.push_back({f});
+        units.push_back({setup});
+    }
+    return units;
+}
+
+} // namespace
+
+MergedEdits mergeEdits(const CircuitRecord& held, const CircuitRecord& stored,
+                       const CircuitRecord& typed) {
+    const RecordTexts was = filledOut(held);
+    const RecordTexts now = filledOut(stored);
+    const RecordTexts mine = filledOut(typed);
+    MergedEdits result{changesBetween(was, now), changesBetween(was, mine), {}, stored};
+    for (const std::vector<size_t>& unit : mergeUnits(was, now, mine)) {
+        const auto differ = [&unit](const RecordTexts& a, const RecordTexts& b) {
+            return std::any_of(unit.begin(), unit.end(), [&](size_t f) { return a[f] != b[f]; });
+        };
+        if (!differ(was, mine) || !differ(now, mine))
+            continue; // the player left it, or changed it as it was stored elsewhere
+        if (differ(was, now)) {
+            result.clashes.push_back(
+                unit.size() > 1 ? std::string(recordSessionName(sessionOf(unit[0]))) + " times"
+                                : fieldNameOf(unit[0]));
+            continue;
+        }
+        for (size_t f : unit)
+            result.merged[f] = typed[f];
+    }
+    return result;
+}
+
+std::string fieldChangeText(const FieldChange& change) {
+    const std::string head = fieldNameOf(change.field) + ": ";
+    if (change.before.empty())
+        return head + "set to " + excerpt(change.after);
+    if (change.after.empty())
+        return head + excerpt(change.before) + " cleared";
+    return head + excerpt(change.before) + " became " + excerpt(change.after);
 }
 
 std::string improvementText(const SessionChange& change, const std::string& previousDate) {

@@ -61,6 +61,37 @@ Status completePendingHistory(const std::string& historyPath = kHistoryFileName,
 Status tidyAfterStoppedSave(const std::string& historyPath = kHistoryFileName,
                             FileOps& ops = realFileOps());
 
+// One field that two versions of a record hold differently: its place in
+// the record (0 to 19) and its texts, filled out as SAVE fills them out.
+struct FieldChange {
+    size_t field = 0;
+    std::string before, after;
+};
+
+// A SAVE that found its record stored anew elsewhere since the window read
+// it: what changed on each side, and the two put together.
+struct MergedEdits {
+    std::vector<FieldChange> theirs; // stored against held
+    std::vector<FieldChange> yours;  // typed against held
+    // What both sides changed, each in its own way ("Qualifying times",
+    // "Race notes"): only one of the two can be kept.
+    std::vector<std::string> clashes;
+    // stored with the player's changes over it; where they clash, stored.
+    CircuitRecord merged{};
+};
+
+// Puts the player's changes (typed against held) over the record stored
+// since (stored), field by field. A Practice or Qualifying lap time and its
+// three splits go as one, whichever side changed that lap time, so a lap is
+// never stored with the splits of another. A time typed short and the same
+// time filled out are no change.
+MergedEdits mergeEdits(const CircuitRecord& held, const CircuitRecord& stored,
+                       const CircuitRecord& typed);
+
+// "Qualifying lap time: 1.30.000 became 1.20.000", "Race notes: set to
+// wet.set", "Practice 1st split: 29.100 cleared". In the files' 8-bit text.
+std::string fieldChangeText(const FieldChange& change);
+
 // "Practice: 1.29.876, 0.412 s faster than 1.30.288 of 2026-11-02", the date
 // left out when it is "". In the files' 8-bit text.
 std::string improvementText(const SessionChange& change, const std::string& previousDate);

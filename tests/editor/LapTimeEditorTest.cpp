@@ -80,17 +80,6 @@ class LapTimeEditorTest : public QObject {
                                       R"("dry, low.set","1.30.950","29.100","1.02.300","28.650",)"
                                       R"("","","","","","")"));
 
-        // Times stored meanwhile by another window are not written over unasked.
-        const std::string taken = lapRecords({{5, ",,,,,\"1.20.000\",,,,,,,,,,,,,,"}});
-        QVERIFY(writeBytes(QStringLiteral("set1.dat"), taken));
-        desk.msgs.expect(MessageAnswer::No);
-        clickButton(editor, "cmdsave");
-        QVERIFY(desk.msgs.shown.last().title == QLatin1String("Times changed elsewhere") &&
-                readBytes(QStringLiteral("set1.dat")) == taken);
-        desk.msgs.expect(MessageAnswer::Yes);
-        clickButton(editor, "cmdsave");
-        QVERIFY(line(5).starts_with("\"\",,,,\"\",\"1.23.400\",\"29.100\","));
-
         // Without a GP2 directory IMPORT only says so; the typed lap time stays.
         retype(editor, {{"rlap", "1.40.5"}});
         desk.msgs.expect(MessageAnswer::Ok);
@@ -105,6 +94,71 @@ class LapTimeEditorTest : public QObject {
         QVERIFY(editor);
         QCOMPARE(texts(editor, {"ps2", "prset", "rlap"}),
                  strings({"1.02.300", "dry, low.set", ""}));
+        editor->close();
+    }
+
+    void timesStoredElsewhereMeetTheTypedOnes() {
+        // Monza's line as the Hot laps window leaves it after taking Qualifying
+        // laps while the editor is open.
+        const auto monza = [](const char* q, const char* race, const char* qset = "q.set") {
+            const std::string four = R"("","","","")";
+            return four + ',' + four + ",\"\",\"\"," + q + ",\"" + qset + "\",\"" + race + "\"," +
+                   four;
+        };
+        const std::string read = monza(R"("1.30.000","29.000","1.02.000","28.000")", "1.40.000");
+        const char* const q120 = R"("1.20.000","27.500","55.000","25.000")";
+        Desk desk;
+        QVERIFY(desk.ready(lapRecords({{12, read}})));
+        LapTimeEditor* editor = desk.open(12);
+        QVERIFY(editor);
+        retype(editor, {{"rlap", "1.38.5"}});
+        QVERIFY(
+            writeBytes(QStringLiteral("set1.dat"), lapRecords({{12, monza(q120, "1.40.000")}})));
+
+        // Asked what changed on each side; Cancel (Escape) writes nothing and keeps the typing.
+        desk.msgs.expect(MessageAnswer::Choice4);
+        clickButton(editor, "cmdsave");
+        const Message asked = desk.msgs.shown.last();
+        QCOMPARE(
+            asked.choices,
+            QStringList({QStringLiteral("Keep both"), QStringLiteral("Overwrite"),
+                         QStringLiteral("Go back to the stored times"), QStringLiteral("Cancel")}));
+        QVERIFY(
+            asked.details.contains(QStringLiteral("Qualifying 1st split: 29.000 became 27.500")));
+        QVERIFY(asked.details.contains(QStringLiteral("Race lap time: 1.40.000 became 1.38.500")));
+        QCOMPARE(line(12), monza(q120, "1.40.000"));
+        QCOMPARE(texts(editor, {"rlap", "qlap", "status"}),
+                 strings({"1.38.5", "1.30.000",
+                          "Nothing was saved: your times are still in the window."}));
+
+        // Keep both: the taken lap with its splits and the typed Race time, stored and shown.
+        desk.msgs.expect(MessageAnswer::Choice1);
+        clickButton(editor, "cmdsave");
+        QCOMPARE(line(12), monza(q120, "1.38.500"));
+        QCOMPARE(texts(editor, {"qlap", "qs1", "qs3", "rlap", "status"}),
+                 strings({"1.20.000", "27.500", "25.000", "1.38.500",
+                          "Race: 1.38.500, 1.500 s faster than 1.40.000"}));
+
+        // Both changed Qualifying: Keep both is not offered; Overwrite stores the typed lap.
+        retype(editor, {{"qlap", "1.19.9"}});
+        QVERIFY(writeBytes(
+            QStringLiteral("set1.dat"),
+            lapRecords({{12, monza(R"("1.19.500","27.400","54.900","25.100")", "1.38.500")}})));
+        desk.msgs.expect(MessageAnswer::Choice1);
+        clickButton(editor, "cmdsave");
+        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("the Qualifying times")));
+        QCOMPARE(desk.msgs.shown.last().choices.size(), 3);
+        const std::string overwritten = monza(R"("1.19.900","","","")", "1.38.500");
+        QCOMPARE(line(12), overwritten);
+
+        // Go back: nothing written, the window shows the notes stored elsewhere.
+        retype(editor, {{"rlap", "1.37"}});
+        const std::string notes = monza(R"("1.19.900","","","")", "1.38.500", "dry.set");
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), lapRecords({{12, notes}})));
+        desk.msgs.expect(MessageAnswer::Choice3);
+        clickButton(editor, "cmdsave");
+        QCOMPARE(line(12), notes);
+        QCOMPARE(texts(editor, {"rlap", "qset"}), strings({"1.38.500", "dry.set"}));
         editor->close();
     }
 
