@@ -120,15 +120,6 @@ std::optional<std::string> newBestLine(const HotlapReading& lap, const TracksetB
 
 namespace {
 
-// The record as SAVE writes it: its time texts filled out.
-CircuitRecord filledOut(const CircuitRecord& typed) {
-    TimeSheet sheet = timeSheetOf(typed);
-    saveNormalise(sheet);
-    CircuitRecord saved = typed;
-    putTimeSheet(saved, sheet);
-    return saved;
-}
-
 // The stored texts other than the lap's own that SAVE would fill out.
 std::vector<std::string> otherTextsFilledOut(const CircuitRecord& held, const HotlapReading& lap,
                                              const std::string& circuit) {

@@ -100,6 +100,14 @@ bool noteRows(const std::vector<HistoryRow>& rows, const std::string& pending, F
 
 } // namespace
 
+CircuitRecord filledOut(const CircuitRecord& typed) {
+    TimeSheet sheet = timeSheetOf(typed);
+    saveNormalise(sheet);
+    CircuitRecord saved = typed;
+    putTimeSheet(saved, sheet);
+    return saved;
+}
+
 SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
                      const CircuitRecord& typed, const Clock& clock, const std::string& historyPath,
                      FileOps& ops) {
@@ -153,11 +161,8 @@ namespace {
 using RecordTexts = std::array<std::string, kFieldsPerRecord>;
 
 // The record's texts as SAVE fills them out.
-RecordTexts filledOut(const CircuitRecord& record) {
-    CircuitRecord filled = record;
-    TimeSheet sheet = timeSheetOf(record);
-    saveNormalise(sheet);
-    putTimeSheet(filled, sheet);
+RecordTexts filledOutTexts(const CircuitRecord& record) {
+    const CircuitRecord filled = filledOut(record);
     RecordTexts texts;
     for (size_t i = 0; i < texts.size(); ++i)
         texts[i] = textOf(filled[i]);
@@ -209,9 +214,9 @@ std::vector<std::vector<size_t>> mergeUnits(const RecordTexts& held, const Recor
 
 MergedEdits mergeEdits(const CircuitRecord& held, const CircuitRecord& stored,
                        const CircuitRecord& typed) {
-    const RecordTexts was = filledOut(held);
-    const RecordTexts now = filledOut(stored);
-    const RecordTexts mine = filledOut(typed);
+    const RecordTexts was = filledOutTexts(held);
+    const RecordTexts now = filledOutTexts(stored);
+    const RecordTexts mine = filledOutTexts(typed);
     MergedEdits result{changesBetween(was, now), changesBetween(was, mine), {}, stored};
     for (const std::vector<size_t>& unit : mergeUnits(was, now, mine)) {
         const auto differ = [&unit](const RecordTexts& a, const RecordTexts& b) {

@@ -18,6 +18,9 @@ namespace velomark {
 TimeSheet timeSheetOf(const CircuitRecord& record);
 void putTimeSheet(CircuitRecord& record, const TimeSheet& sheet);
 
+// The record as SAVE writes it: its time texts filled out.
+CircuitRecord filledOut(const CircuitRecord& typed);
+
 // What a SAVE did.
 struct SavedTimes {
     TimeSheet sheet;      // the time texts as filled out, to be shown whether or not it saved
