@@ -3,6 +3,7 @@
 #include "store/Cp1252.h"
 #include "store/Csv.h"
 #include "store/Dates.h"
+#include "store/LineEnds.h"
 
 #include <algorithm>
 #include <charconv>
@@ -65,8 +66,8 @@ Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const Hist
     return Parsed::Row;
 }
 
-// The bytes up to the last line end: a last line without one is a row the
-// append did not finish.
+// The bytes up to the last line end (an LF, once lone CRs are LFs): a last
+// line without one is a row the append did not finish.
 std::string_view wholeLines(std::string_view bytes) {
     const size_t last = bytes.rfind('\n');
     return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
@@ -152,7 +153,8 @@ class Records {
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
                                      const std::optional<HistoryFilter>& filter) {
     std::vector<HistoryRow> rows;
-    Records records(wholeLines(bytes), filter ? &*filter : nullptr);
+    std::string copy; // of a history with lines ended by CR alone
+    Records records(wholeLines(withLoneCrsAsLineFeeds(bytes, copy)), filter ? &*filter : nullptr);
     if (cutAtStart) // the first line was cut in two by the read limit
         records.skipLine();
     HistoryRow row;
@@ -180,7 +182,8 @@ std::string previousDate(std::string_view historyBytes, const CircuitChoice& cir
                          const SessionChange& change) {
     const std::string before = cp1252ToUtf8(change.before);
     const HistoryFilter filter{circuit.trackset, circuit.number};
-    Records records(wholeLines(historyBytes), &filter);
+    std::string copy;
+    Records records(wholeLines(withLoneCrsAsLineFeeds(historyBytes, copy)), &filter);
     HistoryRow r;
     while (!records.atStart())
         if (records.previous(r) == Parsed::Row && r.session == change.session && r.lap == before)

@@ -47,9 +47,10 @@ struct HistoryFilter {
 };
 
 // The rows of a history (of the filter's circuit only, when given), in file
-// order. Lines that do not parse as a row (the header, a line cut off by a
-// crash, a hand-edited line) are skipped; so is a last line without its line
-// end, and, when the text was cut from a longer file, its first partial line.
+// order. Lines may end in CR LF, LF or CR alone. Lines that do not parse as a
+// row (the header, a line cut off by a crash, a hand-edited line) are skipped;
+// so is a last line without its line end, and, when the text was cut from a
+// longer file, its first partial line.
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart = false,
                                      const std::optional<HistoryFilter>& filter = std::nullopt);
 

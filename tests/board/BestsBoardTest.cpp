@@ -188,22 +188,31 @@ class BestsBoardTest : public QObject {
         board->close();
     }
 
-    // The same times and gaps from the export and from the folder (a data
-    // file chosen stands for its folder), coloured legibly on a dark palette.
+    // The same times and gaps from the export, from the export with its lines
+    // ended by CR alone, and from the folder (a data file chosen stands for
+    // its folder), coloured legibly on a dark palette.
     void rivalFromAnExportAndAFolder() {
         Desk desk;
         FakeFileDialogs dialogs;
         QVERIFY(writeData() && desk.ready(std::nullopt) && annaExported());
+        QVERIFY(writeBytes(QStringLiteral("cronly.csv"),
+                           withLineBreaks(readBytes(QStringLiteral("anna.csv")), "\r")));
         auto* board = boardAgainst(desk, dialogs, "anna.csv");
         const auto* m = child<QTableView>(board, "board")->model();
-        QList<QStringList> seen{row(m, 0).mid(2, 12), row(m, rowOf(m, "Brno - Czechia")).mid(8, 3)};
-        dialogs.answers << desk.dir.path(QStringLiteral("anna/set1.dat"));
-        clickButton(board, "cmdrival");
-        seen << row(m, 0).mid(2, 12) << row(m, rowOf(m, "Brno - Czechia")).mid(8, 3);
+        QList<QStringList> seen;
+        for (const char* next : {"cronly.csv", "anna/set1.dat", ""}) {
+            seen << row(m, 0).mid(2, 12) << row(m, rowOf(m, "Brno - Czechia")).mid(8, 3);
+            if (!*next)
+                break;
+            dialogs.answers << desk.dir.path(QString::fromLatin1(next));
+            clickButton(board, "cmdrival");
+        }
         QCOMPARE(seen[0], strings({"1.31.200", "", "", "1.30.950", "1.30.000", "+0.950", "1.29.800",
                                    "1.30.212", "-0.412", "1.32.400", "", ""}));
         QCOMPARE(seen[1], strings({"58.100", "58.000", "+0.100"}));
-        QVERIFY(seen[2] == seen[0] && seen[3] == seen[1]);
+        QCOMPARE(seen[2], seen[0]);
+        QCOMPARE(seen[3], seen[1]);
+        QVERIFY(seen[4] == seen[0] && seen[5] == seen[1]);
         QCOMPARE(text(board, "rivalname"), QStringLiteral("Rival: anna"));
         QVERIFY(
             text(board, "notes")

@@ -121,6 +121,22 @@ TEST_CASE("append and read on real files") {
                                   bytes.size() - bytes.find("\"2026-11-02T21") - 3);
     REQUIRE((tail.ok() && tail->cut && tail->rows.size() == 2));
     CHECK(tail->rows[1].lap == "1.39.500");
+
+    // Lines ended by LF or CR alone read alike, the last line too; an append
+    // after a last CR starts a row of its own.
+    const HistoryRow fourth = row("2026-11-05T10:00:00+01:00", RecordSession::Race, "1.39.000");
+    for (const char* end : {"\r", "\n"}) {
+        INFO((*end == '\r' ? "CR" : "LF"));
+        const std::string edited = withLineBreaks(bytes, end);
+        REQUIRE(writeBytes("edited.csv", edited));
+        const SessionChange faster{RecordSession::Race, "1.39.500", "1.39.000"};
+        CHECK(previousDate(edited, kMonza, faster) == "2026-11-04");
+        REQUIRE(appendHistory({fourth}, "edited.csv").ok());
+        read = readHistory("edited.csv");
+        REQUIRE((read.ok() && read->rows.size() == 4));
+        CHECK((read->rows[0].setup == "a, \"b\".set" && read->rows[2].lap == "1.39.500" &&
+               read->rows[3].lap == "1.39.000"));
+    }
 }
 
 // Not a regular file, or a link to nowhere: refused at once, never waited on.

@@ -200,6 +200,22 @@ TEST_CASE("odd lines survive a save") {
     }
 }
 
+// Lines ended by CR alone, as an old Mac editor saves them, read as written;
+// a save rewrites its own line only, and the file reads back.
+TEST_CASE("lines ended by CR alone") {
+    WorkDir dir;
+    const std::string golden = fixture("blank_circuit3_saved.dat");
+    REQUIRE(writeBytes("set1.dat", withLineBreaks(golden, "\r")));
+    const auto read = readLapRecordFile("set1.dat");
+    REQUIRE(read.ok());
+    CHECK(*read == parseLapRecords(golden, "golden").value());
+    REQUIRE(saveCircuitRecord("set1.dat", "5", filledRecord()).ok());
+    const auto saved = readLapRecordFile("set1.dat");
+    REQUIRE(saved.ok());
+    CHECK(((*saved)[4] == filledRecord() && (*saved)[2] == filledRecord() &&
+           (*saved)[15] == (*read)[15]));
+}
+
 TEST_CASE("a failed step leaves the old file whole") {
     for (const auto& [name, step] :
          {std::pair{"disk fills half-way", FailingOps::DiskFull},

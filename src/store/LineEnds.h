@@ -1,0 +1,24 @@
+// Line ends as a text file of ours may hold them: CR LF as Velomark writes
+// them, LF alone as an editor on Linux saves them, or CR alone as an old Mac
+// editor does. Every reader reads the three alike.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velomark {
+
+// Turns each lone CR (one that no LF follows) into an LF, so that every line
+// ends in an LF, alone or after a CR. Every byte keeps its offset, so a line
+// found from the end of the text is found by the LF that ends it.
+void turnLoneCrsIntoLineFeeds(std::string& text);
+
+// The text with its lone CRs read as LFs: text itself when it holds none,
+// else a copy of it in storage.
+std::string_view withLoneCrsAsLineFeeds(std::string_view text, std::string& storage);
+
+// Every line break in text (CR LF, CR or LF) as one LF: for the breaks a
+// field holds, as a Custom circuit's caption between its name and country.
+std::string withLineFeedBreaks(std::string_view text);
+
+} // namespace velomark
