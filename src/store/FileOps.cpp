@@ -7,6 +7,7 @@
 #include "store/FileOps.h"
 
 #include "store/DiskPath.h"
+#include "store/OwnFiles.h"
 #include "store/SystemFiles.h"
 
 #include <algorithm>
@@ -454,6 +455,12 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
                          clause(synced.error().message) + ".",
                      path};
     return success();
+}
+
+Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
+    if (std::optional<Error> refused = ownFileRefusal(path))
+        return *refused;
+    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
 }
 
 } // namespace velomark

@@ -152,10 +152,10 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
 std::string scratchNameBeside(const std::string& path);
 
 // Writes a file whose name the player chose (an export, a PDF) through a
-// scratch file of that short name beside it, as replaceFileSafely does.
-inline Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
-    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
-}
+// scratch file of that short name beside it, as replaceFileSafely does. One
+// of Velomark's own files (store/OwnFiles.h) is refused before anything is
+// written.
+Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes);
 
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);

@@ -234,7 +234,8 @@ class BestsBoardTest : public QObject {
     }
 
     // The rows as shown, rival columns included, formulas guarded; a rival's
-    // file is never the target, and never written at all.
+    // file is never the target, and never written at all, nor is a file of
+    // Velomark's own.
     void boardExport() {
         Desk desk;
         FakeFileDialogs dialogs;
@@ -261,6 +262,32 @@ class BestsBoardTest : public QObject {
         QVERIFY(header && header->size() == 16 && (*header)[4] == "Gap");
         for (qsizetype i = 0; i < rivalFiles.size(); ++i)
             QCOMPARE(readBytes(rivalFiles[i]), before[static_cast<size_t>(i)]);
+
+        // Own files by name in any case of its letters, through a link to one
+        // or to the data folder; of those names elsewhere, the player's.
+        QVERIFY(QFile::link(QStringLiteral("custom"), QStringLiteral("mine.csv")) &&
+                QFile::link(QDir::currentPath(), QStringLiteral("here")));
+        const QStringList own{QStringLiteral("history.csv"), QStringLiteral("set3.dat"),
+                              QStringLiteral("custom")};
+        const std::string ownBefore = readBytes(own[0]) + readBytes(own[1]) + readBytes(own[2]);
+        const qsizetype shown = desk.msgs.shown.size();
+        for (const char* target : {"history.csv", "SET3.DAT", "mine.csv", "here/gp2path"}) {
+            dialogs.answers << desk.dir.path(QString::fromLatin1(target));
+            desk.msgs.expect(MessageAnswer::Ok);
+            clickButton(board, "cmdexportboard");
+        }
+        dialogs.answers << desk.dir.path(QStringLiteral("anna/history.csv"));
+        clickButton(board, "cmdexportboard");
+        const QList<Message> refused = desk.msgs.shown.mid(shown);
+        QCOMPARE(refused.size(), 4);
+        QCOMPARE(refused[0].text, desk.dir.path(own[0]) +
+                                      QStringLiteral(" is Velomark's own history of your saved "
+                                                     "times; choose another name for the export."));
+        QVERIFY(refused[2].text.contains(QStringLiteral("mine.csv leads to custom, ")));
+        QCOMPARE(readBytes(own[0]) + readBytes(own[1]) + readBytes(own[2]), ownBefore);
+        QVERIFY(!QFile::exists(QStringLiteral("SET3.DAT")) &&
+                !QFile::exists(QStringLiteral("gp2path")));
+        QVERIFY(desk.msgs.beeps == 2 && readBytes(QStringLiteral("anna/history.csv")) == exported);
         board->close();
     }
 

@@ -216,6 +216,28 @@ TEST_CASE("lines ended by CR alone") {
            (*saved)[15] == (*read)[15]));
 }
 
+// An export never takes the place of a file of Velomark's own in the data
+// folder, by name in any case of its letters or through a link; a file of
+// such a name in another folder is the player's.
+TEST_CASE("no export over a file of Velomark's own") {
+    WorkDir dir;
+    REQUIRE((writeBytes("history.csv", "rows") && makeFolder("sub")));
+    const bool linked = makeLink("history.csv", "out.csv"); // none under Wine
+    for (const std::string own : {"HISTORY.csv", "Velomark.Lock", "out.csv"}) {
+        INFO(own);
+        if (own == "out.csv" && !linked)
+            continue;
+        const Status s = writeExportFile(realFileOps(), dir.path(own), "export");
+        REQUIRE(!s.ok());
+        CHECK(s.error().kind == ErrorKind::OwnFile);
+        CHECK(s.error().message.ends_with("; choose another name for the export."));
+    }
+    CHECK(readBytes("history.csv") == "rows");
+    CHECK(entries(dir.path()).size() == (linked ? 3u : 2u)); // nothing new
+    REQUIRE(writeExportFile(realFileOps(), dir.path("sub/history.csv"), "export").ok());
+    CHECK(readBytes("sub/history.csv") == "export");
+}
+
 TEST_CASE("a failed step leaves the old file whole") {
     for (const auto& [name, step] :
          {std::pair{"disk fills half-way", FailingOps::DiskFull},
