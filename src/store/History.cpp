@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace velomark {
 
@@ -112,12 +113,13 @@ class Records {
     Parsed previous(HistoryRow& row) {
         const size_t last = lineStart(m_back);
         size_t start = last;
-        for (bool open = oddQuotes(m_lines.substr(start, m_back - start));
-             open && start > m_front;) {
+        bool open = oddQuotes(m_lines.substr(start, m_back - start));
+        while (open && start > m_front) {
             const size_t to = start - 1; // the line end before
             start = lineStart(to);
             open = open != oddQuotes(m_lines.substr(start, to - start));
         }
+        m_openAtFront = open;
         Parsed p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
         if (p == Parsed::NotARow && start != last) {
             start = last;
@@ -129,6 +131,11 @@ class Records {
     }
     bool atEnd() const { return m_front >= m_lines.size(); }
     bool atStart() const { return m_backDone || m_lines.empty(); }
+    // The bytes before this, from the first, are not yet read from the back.
+    size_t unread() const { return atStart() ? 0 : m_back + 1; }
+    // Whether the last record read from the back left a quote open up to the
+    // front: read from an earlier start, it may be a whole row.
+    bool openAtFront() const { return m_openAtFront; }
     // Past the first line, which a read from the middle of a file cut in two.
     void skipLine() { m_front = lineEnd(m_front) + 1; }
 
@@ -146,7 +153,44 @@ class Records {
     size_t m_front = 0;
     size_t m_back = m_lines.empty() ? 0 : m_lines.size() - 1; // the last line end
     bool m_backDone = false;
+    bool m_openAtFront = false;
 };
+
+// What one chunk of a history read back leaves for the chunk before it.
+// Lines longer than any row are skipped: the carry is dropped, and the tail
+// of the chunk before, up to its last line end, with it.
+struct Leftover {
+    bool done = false; // take wants no more rows
+    std::string carry; // lines to read again after the chunk before: begun in it
+};
+
+Leftover carried(std::string_view lines) {
+    return {false, lines.size() > kMaxDataFileBytes ? std::string() : std::string(lines)};
+}
+
+// Hands the rows of text to take from the back. Unless text starts the
+// history, its first line may have begun in the chunk before, and so may a
+// record whose quote stays open up to it: both are left for that chunk.
+Leftover readChunkBack(std::string_view text, bool atStart, const HistoryFilter& filter,
+                       const std::function<bool(const HistoryRow&)>& take) {
+    const std::string_view lines = wholeLines(text);
+    const size_t first = lines.find('\n') + 1; // 0 when there is no line end
+    if (!atStart && (first == 0 || first == lines.size()))
+        return carried(lines);
+    Records records(lines, &filter);
+    if (!atStart)
+        records.skipLine();
+    HistoryRow row;
+    while (!records.atStart()) {
+        const size_t unread = records.unread();
+        const Parsed p = records.previous(row);
+        if (!atStart && records.openAtFront() && unread - first <= kMaxDataFileBytes)
+            return carried(lines.substr(0, unread));
+        if (p == Parsed::Row && !take(row))
+            return {true, {}};
+    }
+    return atStart ? Leftover{} : carried(lines.substr(0, first));
+}
 
 } // namespace
 
@@ -176,6 +220,28 @@ Result<HistoryRead> readHistory(const std::string& path, const std::optional<His
     if (!bytes)
         return bytes.error();
     return HistoryRead{parseHistory(*bytes, cut, filter), cut};
+}
+
+Status readHistoryBackwards(const std::string& path, const HistoryFilter& filter,
+                            const std::function<bool(const HistoryRow&)>& take, FileOps& ops,
+                            std::size_t chunk) {
+    // Nothing is carried into the last chunk: its last line, without its line
+    // end, is an append not finished.
+    Leftover left;
+    std::uint64_t end = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t from = 0;
+    do {
+        Result<std::string> bytes =
+            ops.readBefore(path, end, std::max<std::size_t>(chunk, 1), from);
+        if (!bytes)
+            return bytes.error();
+        std::string text = std::move(bytes).value();
+        text += left.carry;
+        turnLoneCrsIntoLineFeeds(text);
+        left = readChunkBack(text, from == 0, filter, take);
+        end = from;
+    } while (!left.done && end > 0);
+    return success();
 }
 
 std::string previousDate(std::string_view historyBytes, const CircuitChoice& circuit,

@@ -291,6 +291,28 @@ class BestsBoardTest : public QObject {
         board->close();
     }
 
+    // The rows that set the bests long before the last 64 MB of the history
+    // still date them; a best that no row holds stays undated.
+    void datesOfALongHistory() {
+        Desk desk;
+        QVERIFY(writeData() && desk.ready(std::nullopt));
+        std::string later; // 64 KB of Practice rows
+        while (later.size() < 64 * 1024)
+            later += historyLine({"2026-06-01T20:00:00+01:00", Trackset::Standard, 1,
+                                  "Interlagos - Brazil", RecordSession::Practice, "1.29.800", "",
+                                  "", "", ""});
+        std::string bytes = readBytes(QStringLiteral("history.csv"));
+        bytes.reserve(bytes.size() + 1041 * later.size());
+        for (int i = 0; i <= 1040; ++i) // 65 MB
+            bytes += later;
+        QVERIFY(writeBytes(QStringLiteral("history.csv"), bytes));
+        clickButton(&desk.main, "cmdboard");
+        const auto* m = child<QTableView>(window("frmboard"), "board")->model();
+        QCOMPARE(m->index(0, 7).data().toString(), QStringLiteral("2026-03-07"));
+        QCOMPARE(m->index(rowOf(m, "Monza - Italy"), 7).data().toString(), QString());
+        window("frmboard")->close();
+    }
+
     // Rows that can be read are compared; the rest are counted by reason.
     // A file over 64 MB is refused by name and the rival shown stays.
     void malformedAndOversizedRivals() {

@@ -122,20 +122,37 @@ TEST_CASE("append and read on real files") {
     REQUIRE((tail.ok() && tail->cut && tail->rows.size() == 2));
     CHECK(tail->rows[1].lap == "1.39.500");
 
-    // Lines ended by LF or CR alone read alike, the last line too; an append
-    // after a last CR starts a row of its own.
+    // Lines ended by LF or CR alone read alike, the last line too; read back
+    // in chunks of any size, the rows come newest first, the one whose setup
+    // holds a line break too; an append after a last CR starts a row of its own.
     const HistoryRow fourth = row("2026-11-05T10:00:00+01:00", RecordSession::Race, "1.39.000");
-    for (const char* end : {"\r", "\n"}) {
-        INFO((*end == '\r' ? "CR" : "LF"));
+    for (const char* end : {"\r", "\n", "\r\n"}) {
+        INFO(std::string(*end == '\r' ? "CR" : "LF") + (end[1] ? " LF" : ""));
         const std::string edited = withLineBreaks(bytes, end);
         REQUIRE(writeBytes("edited.csv", edited));
         const SessionChange faster{RecordSession::Race, "1.39.500", "1.39.000"};
         CHECK(previousDate(edited, kMonza, faster) == "2026-11-04");
+        std::vector<std::string> forward;
+        for (const HistoryRow& r : parseHistory(edited))
+            forward.insert(forward.begin(), r.when + r.setup);
+        REQUIRE(forward.size() == 3);
+        for (const size_t chunk : {1, 2, 3, 7, 64, 100, 4096}) {
+            std::vector<std::string> back;
+            const auto take = [&back](const HistoryRow& r) {
+                back.push_back(r.when + r.setup);
+                return true;
+            };
+            REQUIRE(readHistoryBackwards("edited.csv", {Trackset::Standard, 12}, take,
+                                         realFileOps(), chunk)
+                        .ok());
+            CHECK_MESSAGE(back == forward, chunk);
+        }
         REQUIRE(appendHistory({fourth}, "edited.csv").ok());
         read = readHistory("edited.csv");
         REQUIRE((read.ok() && read->rows.size() == 4));
-        CHECK((read->rows[0].setup == "a, \"b\".set" && read->rows[2].lap == "1.39.500" &&
-               read->rows[3].lap == "1.39.000"));
+        CHECK((read->rows[0].setup == "a, \"b\".set" &&
+               read->rows[1].setup == (end[1] ? "wet\r\n=dry" : "wet\n=dry")));
+        CHECK((read->rows[2].lap == "1.39.500" && read->rows[3].lap == "1.39.000"));
     }
 }
 
