@@ -67,11 +67,20 @@ Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const Hist
     return Parsed::Row;
 }
 
-// The bytes up to the last line end (an LF, once lone CRs are LFs): a last
-// line without one is a row the append did not finish.
-std::string_view wholeLines(std::string_view bytes) {
-    const size_t last = bytes.rfind('\n');
-    return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
+// Whole lines of a history as they stand (bytes), and as their line ends are
+// found (lines: the same with each lone CR an LF, so every offset is kept). A
+// lone CR inside a quoted field thus ends a line that is joined to the next,
+// and stays in the field.
+struct Lines {
+    std::string_view bytes, lines;
+};
+
+// The text up to its last line end: a last line without one is a row the
+// append did not finish. storage holds lines when they differ from bytes.
+Lines wholeLines(std::string_view bytes, std::string& storage) {
+    const std::string_view lines = withLoneCrsAsLineFeeds(bytes, storage);
+    const size_t whole = lines.rfind('\n') + 1; // 0 when there is no line end
+    return {bytes.substr(0, whole), lines.substr(0, whole)};
 }
 
 bool oddQuotes(std::string_view text) {
@@ -88,8 +97,8 @@ bool oddQuotes(std::string_view text) {
 // number of times however the file is made.
 class Records {
   public:
-    Records(std::string_view lines, const HistoryFilter* filter)
-        : m_lines(lines), m_filter(filter) {}
+    Records(Lines text, const HistoryFilter* filter)
+        : m_bytes(text.bytes), m_lines(text.lines), m_filter(filter) {}
 
     // The next record from the front: Row with row filled, or what it was instead.
     Parsed next(HistoryRow& row) {
@@ -101,10 +110,10 @@ class Records {
             end = lineEnd(from);
             open = open != oddQuotes(m_lines.substr(from, end - from));
         }
-        Parsed p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+        Parsed p = parseRow(m_bytes.substr(m_front, end - m_front), m_fields, m_filter, row);
         if (p == Parsed::NotARow && end != first) {
             end = first;
-            p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+            p = parseRow(m_bytes.substr(m_front, end - m_front), m_fields, m_filter, row);
         }
         m_front = end + 1;
         return p;
@@ -120,10 +129,10 @@ class Records {
             open = open != oddQuotes(m_lines.substr(start, to - start));
         }
         m_openAtFront = open;
-        Parsed p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+        Parsed p = parseRow(m_bytes.substr(start, m_back - start), m_fields, m_filter, row);
         if (p == Parsed::NotARow && start != last) {
             start = last;
-            p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+            p = parseRow(m_bytes.substr(start, m_back - start), m_fields, m_filter, row);
         }
         m_back = start == 0 ? 0 : start - 1;
         m_backDone = start <= m_front;
@@ -147,7 +156,7 @@ class Records {
         return before == std::string_view::npos ? 0 : before + 1;
     }
 
-    std::string_view m_lines;
+    std::string_view m_bytes, m_lines;
     const HistoryFilter* m_filter;
     std::vector<CsvField> m_fields;
     size_t m_front = 0;
@@ -173,11 +182,12 @@ Leftover carried(std::string_view lines) {
 // record whose quote stays open up to it: both are left for that chunk.
 Leftover readChunkBack(std::string_view text, bool atStart, const HistoryFilter& filter,
                        const std::function<bool(const HistoryRow&)>& take) {
-    const std::string_view lines = wholeLines(text);
-    const size_t first = lines.find('\n') + 1; // 0 when there is no line end
-    if (!atStart && (first == 0 || first == lines.size()))
-        return carried(lines);
-    Records records(lines, &filter);
+    std::string storage;
+    const Lines whole = wholeLines(text, storage);
+    const size_t first = whole.lines.find('\n') + 1; // 0 when there is no line end
+    if (!atStart && (first == 0 || first == whole.lines.size()))
+        return carried(whole.bytes);
+    Records records(whole, &filter);
     if (!atStart)
         records.skipLine();
     HistoryRow row;
@@ -185,11 +195,11 @@ Leftover readChunkBack(std::string_view text, bool atStart, const HistoryFilter&
         const size_t unread = records.unread();
         const Parsed p = records.previous(row);
         if (!atStart && records.openAtFront() && unread - first <= kMaxDataFileBytes)
-            return carried(lines.substr(0, unread));
+            return carried(whole.bytes.substr(0, unread));
         if (p == Parsed::Row && !take(row))
             return {true, {}};
     }
-    return atStart ? Leftover{} : carried(lines.substr(0, first));
+    return atStart ? Leftover{} : carried(whole.bytes.substr(0, first));
 }
 
 } // namespace
@@ -197,8 +207,8 @@ Leftover readChunkBack(std::string_view text, bool atStart, const HistoryFilter&
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
                                      const std::optional<HistoryFilter>& filter) {
     std::vector<HistoryRow> rows;
-    std::string copy; // of a history with lines ended by CR alone
-    Records records(wholeLines(withLoneCrsAsLineFeeds(bytes, copy)), filter ? &*filter : nullptr);
+    std::string storage;
+    Records records(wholeLines(bytes, storage), filter ? &*filter : nullptr);
     if (cutAtStart) // the first line was cut in two by the read limit
         records.skipLine();
     HistoryRow row;
@@ -237,7 +247,6 @@ Status readHistoryBackwards(const std::string& path, const HistoryFilter& filter
             return bytes.error();
         std::string text = std::move(bytes).value();
         text += left.carry;
-        turnLoneCrsIntoLineFeeds(text);
         left = readChunkBack(text, from == 0, filter, take);
         end = from;
     } while (!left.done && end > 0);
@@ -248,8 +257,8 @@ std::string previousDate(std::string_view historyBytes, const CircuitChoice& cir
                          const SessionChange& change) {
     const std::string before = cp1252ToUtf8(change.before);
     const HistoryFilter filter{circuit.trackset, circuit.number};
-    std::string copy;
-    Records records(wholeLines(withLoneCrsAsLineFeeds(historyBytes, copy)), &filter);
+    std::string storage;
+    Records records(wholeLines(historyBytes, storage), &filter);
     HistoryRow r;
     while (!records.atStart())
         if (records.previous(r) == Parsed::Row && r.session == change.session && r.lap == before)

@@ -16,11 +16,6 @@ size_t loneCr(std::string_view text, size_t from) {
 
 } // namespace
 
-void turnLoneCrsIntoLineFeeds(std::string& text) {
-    for (size_t cr = loneCr(text, 0); cr != kNone; cr = loneCr(text, cr + 1))
-        text[cr] = '\n';
-}
-
 std::string_view withLoneCrsAsLineFeeds(std::string_view text, std::string& storage) {
     const size_t first = loneCr(text, 0);
     if (first == kNone)

@@ -8,13 +8,10 @@
 
 namespace velomark {
 
-// Turns each lone CR (one that no LF follows) into an LF, so that every line
-// ends in an LF, alone or after a CR. Every byte keeps its offset, so a line
-// found from the end of the text is found by the LF that ends it.
-void turnLoneCrsIntoLineFeeds(std::string& text);
-
-// The text with its lone CRs read as LFs: text itself when it holds none,
-// else a copy of it in storage.
+// The text with each lone CR (one that no LF follows) an LF, so that every
+// line ends in an LF, alone or after a CR: text itself when it holds none,
+// else a copy of it in storage. Every byte keeps its offset, so a line found
+// here is found at the same place in text, and from its end back as well.
 std::string_view withLoneCrsAsLineFeeds(std::string_view text, std::string& storage);
 
 // Every line break in text (CR LF, CR or LF) as one LF: for the breaks a
