@@ -58,7 +58,12 @@ const OwnFile* ownFileAt(const fs::path& at) {
     const fs::path dataFolder = fs::current_path(ec);
     if (ec)
         return nullptr;
-    const std::string name = utf8Path(at.filename());
+    std::string name = utf8Path(at.filename());
+#ifdef _WIN32
+    // Windows drops dots and blanks at the end of a name: history.csv. is history.csv.
+    while (!name.empty() && (name.back() == '.' || name.back() == ' '))
+        name.pop_back();
+#endif
     const bool inDataFolder = sameEntry(at.parent_path(), dataFolder);
     const bool exists = fs::exists(at, ec);
     for (const OwnFile& own : kOwnFiles)

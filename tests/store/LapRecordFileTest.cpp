@@ -223,7 +223,11 @@ TEST_CASE("no export over a file of Velomark's own") {
     WorkDir dir;
     REQUIRE((writeBytes("history.csv", "rows") && makeFolder("sub")));
     const bool linked = makeLink("history.csv", "out.csv"); // none under Wine
-    for (const std::string own : {"HISTORY.csv", "Velomark.Lock", "out.csv"}) {
+    std::vector<std::string> owns{"HISTORY.csv", "Velomark.Lock", "out.csv"};
+#ifdef _WIN32
+    owns.push_back("history.csv. "); // Windows drops the dot and the blank
+#endif
+    for (const std::string& own : owns) {
         INFO(own);
         if (own == "out.csv" && !linked)
             continue;
