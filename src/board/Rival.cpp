@@ -58,8 +58,9 @@ bool oddQuotes(std::string_view text) {
 }
 
 // Reads the lines of a CSV file, ended by LF or CR LF, as records: a quoted
-// field may hold line breaks, so a line that leaves a quote open runs on to the next line that
-// closes it; when those lines do not make a row, the first one alone is taken.
+// field may hold line breaks, so a line that leaves a quote open runs on to
+// the next line that closes it; when those lines do not make a row, the first
+// one alone is taken.
 class CsvRecords {
   public:
     explicit CsvRecords(std::string_view bytes) : m_bytes(bytes) {}
