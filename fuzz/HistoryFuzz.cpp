@@ -2,6 +2,8 @@
 //
 // The reader must take any file without a crash and give only rows it can
 // stand behind (a known trackset and session, a circuit 1 to 16, a date).
+// Read from its end back in chunks, however small, it gives the rows that one
+// read of it from the end back gives.
 // The writer and reader must agree: whatever the fields hold (quotes, line
 // breaks, formula starts, apostrophes), one CSV line read back gives them
 // exactly, and a history row written and read back is the same row.
@@ -10,6 +12,7 @@
 #include "store/History.h"
 #include "store/SaveTimes.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -53,6 +56,40 @@ void readAsHistory(std::string_view data) {
     (void)previousDate(data, circuit, {RecordSession::Race, "1.2", "1.1"});
 }
 
+// The input as the file read back: in chunks, from memory.
+class MemoryFile : public FileOps {
+  public:
+    explicit MemoryFile(std::string_view data) : m_data(data) {}
+    Result<std::string> readBefore(const std::string&, std::uint64_t end, std::size_t limit,
+                                   std::uint64_t& from) override {
+        end = std::min<std::uint64_t>(end, m_data.size());
+        from = end > limit ? end - limit : 0;
+        return std::string(m_data.substr(from, end - from));
+    }
+
+  private:
+    std::string_view m_data;
+};
+
+std::vector<std::string> readBack(std::string_view data, std::size_t chunk) {
+    MemoryFile file(data);
+    std::vector<std::string> rows;
+    const auto take = [&rows](const HistoryRow& r) {
+        rows.push_back(historyLine(r));
+        return true;
+    };
+    if (!readHistoryBackwards("memory", {Trackset::Custom, 3}, take, file, chunk))
+        fault("a history in memory could not be read back");
+    return rows;
+}
+
+void readInChunks(std::string_view data) {
+    const std::vector<std::string> whole = readBack(data, data.size() + 1);
+    for (std::size_t chunk : {1, 2, 3, 5, 16, 64})
+        if (readBack(data, chunk) != whole)
+            fault("a history read back in chunks gave other rows than read back at once");
+}
+
 void roundTrip(std::string_view data) {
     const std::vector<std::string> fields = fieldsOf(data);
     std::string line = csvLine(fields);
@@ -76,6 +113,7 @@ void roundTrip(std::string_view data) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const std::string_view data(reinterpret_cast<const char*>(bytes), size);
     readAsHistory(data);
+    readInChunks(data);
     roundTrip(data);
     return 0;
 }

@@ -58,23 +58,35 @@ void addTrackset(Board& board, Trackset set, IdealLap ideal, const std::string& 
 }
 
 // The date of the newest history row that holds a circuit's Qualifying best.
+// The history is read from its end back, only as far as the oldest of those
+// rows: a board whose bests were set lately reads its last rows alone.
 void addDates(Board& board, const std::string& folder, FileOps& ops) {
-    // Only the Qualifying rows are copied out of a history of any length.
-    const HistoryFilter qualifying{Trackset::Standard, 0, RecordSession::Qualifying};
-    const auto history = readHistory(folder + kHistoryFileName, qualifying, ops);
-    if (!history) {
-        board.notes.push_back(leftOut("The dates under \"Set on\"", history.error()));
-        return;
-    }
-    std::array<std::array<BoardRow*, kCircuitsPerSet>, 3> rows{};
-    for (BoardRow& r : board.rows)
-        rows[static_cast<size_t>(r.set)][static_cast<size_t>(r.number - 1)] = &r;
     constexpr auto q = static_cast<size_t>(RecordSession::Qualifying);
-    for (const HistoryRow& h : history->rows) {
-        BoardRow* r = rows[static_cast<size_t>(h.set)][static_cast<size_t>(h.circuit - 1)];
-        if (r && !h.lap.empty() && h.lap == r->laps[q])
-            r->setOn = h.when.substr(0, 10);
-    }
+    std::array<std::array<BoardRow*, kCircuitsPerSet>, 3> undated{};
+    int left = 0;
+    for (BoardRow& r : board.rows)
+        if (!r.laps[q].empty()) {
+            undated[static_cast<size_t>(r.set)][static_cast<size_t>(r.number - 1)] = &r;
+            ++left;
+        }
+    if (left == 0)
+        return;
+    // Only the Qualifying rows are split into fields.
+    const HistoryFilter qualifying{Trackset::Standard, 0, RecordSession::Qualifying};
+    const Status read = readHistoryBackwards(
+        folder + kHistoryFileName, qualifying,
+        [&](const HistoryRow& h) {
+            BoardRow*& r = undated[static_cast<size_t>(h.set)][static_cast<size_t>(h.circuit - 1)];
+            if (r && h.lap == r->laps[q]) {
+                r->setOn = h.when.substr(0, 10);
+                r = nullptr;
+                --left;
+            }
+            return left > 0;
+        },
+        ops);
+    if (!read)
+        board.notes.push_back(leftOut("The dates under \"Set on\"", read.error()));
 }
 
 BoardCell timeCell(const std::string& text) {

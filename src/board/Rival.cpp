@@ -2,6 +2,7 @@
 
 #include "store/Cp1252.h"
 #include "store/Csv.h"
+#include "store/LineEnds.h"
 #include "store/TimeText.h"
 
 #include <algorithm>
@@ -56,9 +57,10 @@ bool oddQuotes(std::string_view text) {
     return std::count(text.begin(), text.end(), '"') % 2 != 0;
 }
 
-// Reads the lines of a CSV file as records: a quoted field may hold line
-// breaks, so a line that leaves a quote open runs on to the next line that
-// closes it; when those lines do not make a row, the first one alone is taken.
+// Reads the lines of a CSV file, ended by LF or CR LF, as records: a quoted
+// field may hold line breaks, so a line that leaves a quote open runs on to
+// the next line that closes it; when those lines do not make a row, the first
+// one alone is taken.
 class CsvRecords {
   public:
     explicit CsvRecords(std::string_view bytes) : m_bytes(bytes) {}
@@ -144,6 +146,8 @@ const std::string& RivalTimes::lap(Trackset set, int number, std::string_view he
 RivalTimes parseRivalCsv(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) // the mark a spreadsheet may put in front
         bytes.remove_prefix(3);
+    std::string copy; // of a file with lines ended by CR alone
+    bytes = withLoneCrsAsLineFeeds(bytes, copy);
     RivalTimes times;
     std::array<int, kSkipReasons> skipped{};
     CsvRecords records(bytes);

@@ -2,6 +2,7 @@
 
 #include "store/FieldLine.h"
 #include "store/FileOps.h"
+#include "store/LineEnds.h"
 
 namespace velomark {
 
@@ -126,7 +127,7 @@ Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) 
             return Error{ErrorKind::Short,
                          "The custom circuit file " + path + " holds fewer than 16 circuits.",
                          path};
-        caption = textOf(*f);
+        caption = withLineFeedBreaks(textOf(*f)); // as an editor may have changed them
     }
     return captions;
 }

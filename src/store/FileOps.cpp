@@ -7,6 +7,7 @@
 #include "store/FileOps.h"
 
 #include "store/DiskPath.h"
+#include "store/OwnFiles.h"
 #include "store/SystemFiles.h"
 
 #include <algorithm>
@@ -313,7 +314,15 @@ void FileOps::discard(const std::string& path) {
 }
 
 Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
-    cut = false;
+    std::uint64_t from = 0;
+    Result<std::string> bytes = FileOps::readBefore(path, UINT64_MAX, limit, from);
+    cut = bytes && from > 0;
+    return bytes;
+}
+
+Result<std::string> FileOps::readBefore(const std::string& path, std::uint64_t end,
+                                        std::size_t limit, std::uint64_t& from) {
+    from = 0;
     sys::Facts facts;
     bool absent = false;
     const Result<NativeFile> opened = openForReading(path, facts, absent);
@@ -322,14 +331,13 @@ Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit
     if (!opened)
         return opened.error();
     Owned file(*opened);
-    const auto size = static_cast<std::size_t>(facts.size);
-    const std::size_t start = size > limit ? size - limit : 0;
-    cut = start > 0;
-    std::string bytes(size - start, '\0');
+    end = std::min(end, facts.size);
+    from = end > limit ? end - limit : 0;
+    std::string bytes(static_cast<std::size_t>(end - from), '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
         const long long n =
-            sys::readAt(file.get(), bytes.data() + done, bytes.size() - done, start + done);
+            sys::readAt(file.get(), bytes.data() + done, bytes.size() - done, from + done);
         if (n < 0)
             return Error{ErrorKind::Missing, cannot(path, "read"), path};
         if (n == 0)
@@ -454,6 +462,12 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
                          clause(synced.error().message) + ".",
                      path};
     return success();
+}
+
+Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
+    if (std::optional<Error> refused = ownFileRefusal(path))
+        return *refused;
+    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
 }
 
 } // namespace velomark

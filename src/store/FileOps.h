@@ -16,6 +16,7 @@
 #include "store/Result.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,12 @@ class FileOps {
     // cut tells whether bytes before them were left unread. A missing file
     // reads as empty; a pipe or device is refused at once. Messages name path.
     virtual Result<std::string> readTail(const std::string& path, std::size_t limit, bool& cut);
+    // The `limit` bytes at most that stand before byte `end` of a regular
+    // file (before its end when end lies beyond it), for a file read from its
+    // end back; from tells the offset of the first byte read. A missing file
+    // reads as empty; a pipe or device is refused at once. Messages name path.
+    virtual Result<std::string> readBefore(const std::string& path, std::uint64_t end,
+                                           std::size_t limit, std::uint64_t& from);
     // Adds lines to the end of a regular file, creating it when missing, and
     // flushes it to disk (and, for a new file, its folder). A new or empty
     // file gets header first; a file that does not end with a line end gets
@@ -152,10 +159,10 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
 std::string scratchNameBeside(const std::string& path);
 
 // Writes a file whose name the player chose (an export, a PDF) through a
-// scratch file of that short name beside it, as replaceFileSafely does.
-inline Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
-    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
-}
+// scratch file of that short name beside it, as replaceFileSafely does. One
+// of Velomark's own files (store/OwnFiles.h) is refused before anything is
+// written.
+Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes);
 
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);

@@ -3,9 +3,11 @@
 #include "store/Cp1252.h"
 #include "store/Csv.h"
 #include "store/Dates.h"
+#include "store/LineEnds.h"
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace velomark {
 
@@ -65,11 +67,20 @@ Parsed parseRow(std::string_view line, std::vector<CsvField>& fields, const Hist
     return Parsed::Row;
 }
 
-// The bytes up to the last line end: a last line without one is a row the
-// append did not finish.
-std::string_view wholeLines(std::string_view bytes) {
-    const size_t last = bytes.rfind('\n');
-    return last == std::string_view::npos ? std::string_view() : bytes.substr(0, last + 1);
+// Whole lines of a history as they stand (bytes), and as their line ends are
+// found (lines: the same with each lone CR an LF, so every offset is kept). A
+// lone CR inside a quoted field thus ends a line that is joined to the next,
+// and stays in the field.
+struct Lines {
+    std::string_view bytes, lines;
+};
+
+// The text up to its last line end: a last line without one is a row the
+// append did not finish. storage holds lines when they differ from bytes.
+Lines wholeLines(std::string_view bytes, std::string& storage) {
+    const std::string_view lines = withLoneCrsAsLineFeeds(bytes, storage);
+    const size_t whole = lines.rfind('\n') + 1; // 0 when there is no line end
+    return {bytes.substr(0, whole), lines.substr(0, whole)};
 }
 
 bool oddQuotes(std::string_view text) {
@@ -86,8 +97,8 @@ bool oddQuotes(std::string_view text) {
 // number of times however the file is made.
 class Records {
   public:
-    Records(std::string_view lines, const HistoryFilter* filter)
-        : m_lines(lines), m_filter(filter) {}
+    Records(Lines text, const HistoryFilter* filter)
+        : m_bytes(text.bytes), m_lines(text.lines), m_filter(filter) {}
 
     // The next record from the front: Row with row filled, or what it was instead.
     Parsed next(HistoryRow& row) {
@@ -99,10 +110,10 @@ class Records {
             end = lineEnd(from);
             open = open != oddQuotes(m_lines.substr(from, end - from));
         }
-        Parsed p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+        Parsed p = parseRow(m_bytes.substr(m_front, end - m_front), m_fields, m_filter, row);
         if (p == Parsed::NotARow && end != first) {
             end = first;
-            p = parseRow(m_lines.substr(m_front, end - m_front), m_fields, m_filter, row);
+            p = parseRow(m_bytes.substr(m_front, end - m_front), m_fields, m_filter, row);
         }
         m_front = end + 1;
         return p;
@@ -111,16 +122,17 @@ class Records {
     Parsed previous(HistoryRow& row) {
         const size_t last = lineStart(m_back);
         size_t start = last;
-        for (bool open = oddQuotes(m_lines.substr(start, m_back - start));
-             open && start > m_front;) {
+        bool open = oddQuotes(m_lines.substr(start, m_back - start));
+        while (open && start > m_front) {
             const size_t to = start - 1; // the line end before
             start = lineStart(to);
             open = open != oddQuotes(m_lines.substr(start, to - start));
         }
-        Parsed p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+        m_openAtFront = open;
+        Parsed p = parseRow(m_bytes.substr(start, m_back - start), m_fields, m_filter, row);
         if (p == Parsed::NotARow && start != last) {
             start = last;
-            p = parseRow(m_lines.substr(start, m_back - start), m_fields, m_filter, row);
+            p = parseRow(m_bytes.substr(start, m_back - start), m_fields, m_filter, row);
         }
         m_back = start == 0 ? 0 : start - 1;
         m_backDone = start <= m_front;
@@ -128,6 +140,11 @@ class Records {
     }
     bool atEnd() const { return m_front >= m_lines.size(); }
     bool atStart() const { return m_backDone || m_lines.empty(); }
+    // The bytes before this, from the first, are not yet read from the back.
+    size_t unread() const { return atStart() ? 0 : m_back + 1; }
+    // Whether the last record read from the back left a quote open up to the
+    // front: read from an earlier start, it may be a whole row.
+    bool openAtFront() const { return m_openAtFront; }
     // Past the first line, which a read from the middle of a file cut in two.
     void skipLine() { m_front = lineEnd(m_front) + 1; }
 
@@ -139,20 +156,59 @@ class Records {
         return before == std::string_view::npos ? 0 : before + 1;
     }
 
-    std::string_view m_lines;
+    std::string_view m_bytes, m_lines;
     const HistoryFilter* m_filter;
     std::vector<CsvField> m_fields;
     size_t m_front = 0;
     size_t m_back = m_lines.empty() ? 0 : m_lines.size() - 1; // the last line end
     bool m_backDone = false;
+    bool m_openAtFront = false;
 };
+
+// What one chunk of a history read back leaves for the chunk before it.
+// Lines longer than any row are skipped: the carry is dropped, and the tail
+// of the chunk before, up to its last line end, with it.
+struct Leftover {
+    bool done = false; // take wants no more rows
+    std::string carry; // lines to read again after the chunk before: begun in it
+};
+
+Leftover carried(std::string_view lines) {
+    return {false, lines.size() > kMaxDataFileBytes ? std::string() : std::string(lines)};
+}
+
+// Hands the rows of text to take from the back. Unless text starts the
+// history, its first line may have begun in the chunk before, and so may a
+// record whose quote stays open up to it: both are left for that chunk.
+Leftover readChunkBack(std::string_view text, bool atStart, const HistoryFilter& filter,
+                       const std::function<bool(const HistoryRow&)>& take) {
+    std::string storage;
+    const Lines whole = wholeLines(text, storage);
+    const size_t first = whole.lines.find('\n') + 1; // 0 when there is no line end
+    if (!atStart && (first == 0 || first == whole.lines.size()))
+        return carried(whole.bytes);
+    Records records(whole, &filter);
+    if (!atStart)
+        records.skipLine();
+    HistoryRow row;
+    while (!records.atStart()) {
+        const size_t unread = records.unread();
+        const Parsed p = records.previous(row);
+        if (!atStart && records.openAtFront() && unread - first <= kMaxDataFileBytes)
+            return carried(whole.bytes.substr(0, unread));
+        if (p == Parsed::Row && !take(row))
+            return {true, {}};
+    }
+    return atStart ? Leftover{} : carried(whole.bytes.substr(0, first));
+}
 
 } // namespace
 
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart,
                                      const std::optional<HistoryFilter>& filter) {
     std::vector<HistoryRow> rows;
-    Records records(wholeLines(bytes), filter ? &*filter : nullptr);
+    std::string storage;
+    Records records(wholeLines(bytes, storage), filter ? &*filter : nullptr);
     if (cutAtStart) // the first line was cut in two by the read limit
         records.skipLine();
     HistoryRow row;
@@ -176,11 +232,33 @@ Result<HistoryRead> readHistory(const std::string& path, const std::optional<His
     return HistoryRead{parseHistory(*bytes, cut, filter), cut};
 }
 
+Status readHistoryBackwards(const std::string& path, const HistoryFilter& filter,
+                            const std::function<bool(const HistoryRow&)>& take, FileOps& ops,
+                            std::size_t chunk) {
+    // Nothing is carried into the last chunk: its last line, without its line
+    // end, is an append not finished.
+    Leftover left;
+    std::uint64_t end = std::numeric_limits<std::uint64_t>::max();
+    std::uint64_t from = 0;
+    do {
+        Result<std::string> bytes =
+            ops.readBefore(path, end, std::max<std::size_t>(chunk, 1), from);
+        if (!bytes)
+            return bytes.error();
+        std::string text = std::move(bytes).value();
+        text += left.carry;
+        left = readChunkBack(text, from == 0, filter, take);
+        end = from;
+    } while (!left.done && end > 0);
+    return success();
+}
+
 std::string previousDate(std::string_view historyBytes, const CircuitChoice& circuit,
                          const SessionChange& change) {
     const std::string before = cp1252ToUtf8(change.before);
     const HistoryFilter filter{circuit.trackset, circuit.number};
-    Records records(wholeLines(historyBytes), &filter);
+    std::string storage;
+    Records records(wholeLines(historyBytes, storage), &filter);
     HistoryRow r;
     while (!records.atStart())
         if (records.previous(r) == Parsed::Row && r.session == change.session && r.lap == before)

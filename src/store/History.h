@@ -8,6 +8,7 @@
 #include "store/FileOps.h"
 #include "store/LapRecordFile.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,9 +48,10 @@ struct HistoryFilter {
 };
 
 // The rows of a history (of the filter's circuit only, when given), in file
-// order. Lines that do not parse as a row (the header, a line cut off by a
-// crash, a hand-edited line) are skipped; so is a last line without its line
-// end, and, when the text was cut from a longer file, its first partial line.
+// order. Lines may end in CR LF, LF or CR alone. Lines that do not parse as a
+// row (the header, a line cut off by a crash, a hand-edited line) are skipped;
+// so is a last line without its line end, and, when the text was cut from a
+// longer file, its first partial line.
 std::vector<HistoryRow> parseHistory(std::string_view bytes, bool cutAtStart = false,
                                      const std::optional<HistoryFilter>& filter = std::nullopt);
 
@@ -67,6 +69,18 @@ Result<HistoryRead> readHistory(const std::string& path = kHistoryFileName,
                                 const std::optional<HistoryFilter>& filter = std::nullopt,
                                 FileOps& ops = realFileOps(),
                                 std::size_t limit = kHistoryReadLimit);
+
+// The history read from its end back in chunks of this size: a board whose
+// bests were all set lately reads one.
+inline constexpr std::size_t kHistoryChunk = 1024 * 1024;
+
+// Hands the rows of the history (of the filter's circuit and session only)
+// to take, newest first, until take returns false or the history's start is
+// reached. What parseHistory skips is skipped, and so is a line longer than
+// any row can be (kMaxDataFileBytes). A missing history has no rows.
+Status readHistoryBackwards(const std::string& path, const HistoryFilter& filter,
+                            const std::function<bool(const HistoryRow&)>& take,
+                            FileOps& ops = realFileOps(), std::size_t chunk = kHistoryChunk);
 
 // What a SAVE changed: the sessions whose lap time differs between the record
 // before and after, and now holds a time. Texts are the files' 8-bit bytes.

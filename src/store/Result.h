@@ -18,6 +18,7 @@ enum class ErrorKind {
     ReadOnly,     // the file may not be written, so it is not replaced
     Busy,         // another running copy of the program holds the data folder
     Changed,      // the file was changed elsewhere since it was read
+    OwnFile,      // one of Velomark's own files, which no export may take the place of
 };
 
 struct Error {

@@ -188,22 +188,31 @@ class BestsBoardTest : public QObject {
         board->close();
     }
 
-    // The same times and gaps from the export and from the folder (a data
-    // file chosen stands for its folder), coloured legibly on a dark palette.
+    // The same times and gaps from the export, from the export with its lines
+    // ended by CR alone, and from the folder (a data file chosen stands for
+    // its folder), coloured legibly on a dark palette.
     void rivalFromAnExportAndAFolder() {
         Desk desk;
         FakeFileDialogs dialogs;
         QVERIFY(writeData() && desk.ready(std::nullopt) && annaExported());
+        QVERIFY(writeBytes(QStringLiteral("cronly.csv"),
+                           withLineBreaks(readBytes(QStringLiteral("anna.csv")), "\r")));
         auto* board = boardAgainst(desk, dialogs, "anna.csv");
         const auto* m = child<QTableView>(board, "board")->model();
-        QList<QStringList> seen{row(m, 0).mid(2, 12), row(m, rowOf(m, "Brno - Czechia")).mid(8, 3)};
-        dialogs.answers << desk.dir.path(QStringLiteral("anna/set1.dat"));
-        clickButton(board, "cmdrival");
-        seen << row(m, 0).mid(2, 12) << row(m, rowOf(m, "Brno - Czechia")).mid(8, 3);
+        QList<QStringList> seen;
+        for (const char* next : {"cronly.csv", "anna/set1.dat", ""}) {
+            seen << row(m, 0).mid(2, 12) << row(m, rowOf(m, "Brno - Czechia")).mid(8, 3);
+            if (!*next)
+                break;
+            dialogs.answers << desk.dir.path(QString::fromLatin1(next));
+            clickButton(board, "cmdrival");
+        }
         QCOMPARE(seen[0], strings({"1.31.200", "", "", "1.30.950", "1.30.000", "+0.950", "1.29.800",
                                    "1.30.212", "-0.412", "1.32.400", "", ""}));
         QCOMPARE(seen[1], strings({"58.100", "58.000", "+0.100"}));
-        QVERIFY(seen[2] == seen[0] && seen[3] == seen[1]);
+        QCOMPARE(seen[2], seen[0]);
+        QCOMPARE(seen[3], seen[1]);
+        QVERIFY(seen[4] == seen[0] && seen[5] == seen[1]);
         QCOMPARE(text(board, "rivalname"), QStringLiteral("Rival: anna"));
         QVERIFY(
             text(board, "notes")
@@ -225,7 +234,8 @@ class BestsBoardTest : public QObject {
     }
 
     // The rows as shown, rival columns included, formulas guarded; a rival's
-    // file is never the target, and never written at all.
+    // file is never the target, and never written at all, nor is a file of
+    // Velomark's own.
     void boardExport() {
         Desk desk;
         FakeFileDialogs dialogs;
@@ -252,7 +262,55 @@ class BestsBoardTest : public QObject {
         QVERIFY(header && header->size() == 16 && (*header)[4] == "Gap");
         for (qsizetype i = 0; i < rivalFiles.size(); ++i)
             QCOMPARE(readBytes(rivalFiles[i]), before[static_cast<size_t>(i)]);
+
+        // Own files by name in any case of its letters, through a link to one
+        // or to the data folder; of those names elsewhere, the player's.
+        QVERIFY(QFile::link(QStringLiteral("custom"), QStringLiteral("mine.csv")) &&
+                QFile::link(QDir::currentPath(), QStringLiteral("here")));
+        const QStringList own{QStringLiteral("history.csv"), QStringLiteral("set3.dat"),
+                              QStringLiteral("custom")};
+        const std::string ownBefore = readBytes(own[0]) + readBytes(own[1]) + readBytes(own[2]);
+        const qsizetype shown = desk.msgs.shown.size();
+        for (const char* target : {"history.csv", "SET3.DAT", "mine.csv", "here/gp2path"}) {
+            dialogs.answers << desk.dir.path(QString::fromLatin1(target));
+            desk.msgs.expect(MessageAnswer::Ok);
+            clickButton(board, "cmdexportboard");
+        }
+        dialogs.answers << desk.dir.path(QStringLiteral("anna/history.csv"));
+        clickButton(board, "cmdexportboard");
+        const QList<Message> refused = desk.msgs.shown.mid(shown);
+        QCOMPARE(refused.size(), 4);
+        QCOMPARE(refused[0].text, desk.dir.path(own[0]) +
+                                      QStringLiteral(" is Velomark's own history of your saved "
+                                                     "times; choose another name for the export."));
+        QVERIFY(refused[2].text.contains(QStringLiteral("mine.csv leads to custom, ")));
+        QCOMPARE(readBytes(own[0]) + readBytes(own[1]) + readBytes(own[2]), ownBefore);
+        QVERIFY(!QFile::exists(QStringLiteral("SET3.DAT")) &&
+                !QFile::exists(QStringLiteral("gp2path")));
+        QVERIFY(desk.msgs.beeps == 2 && readBytes(QStringLiteral("anna/history.csv")) == exported);
         board->close();
+    }
+
+    // The rows that set the bests long before the last 64 MB of the history
+    // still date them; a best that no row holds stays undated.
+    void datesOfALongHistory() {
+        Desk desk;
+        QVERIFY(writeData() && desk.ready(std::nullopt));
+        std::string later; // 64 KB of Practice rows
+        while (later.size() < 64 * 1024)
+            later += historyLine({"2026-06-01T20:00:00+01:00", Trackset::Standard, 1,
+                                  "Interlagos - Brazil", RecordSession::Practice, "1.29.800", "",
+                                  "", "", ""});
+        std::string bytes = readBytes(QStringLiteral("history.csv"));
+        bytes.reserve(bytes.size() + 1041 * later.size());
+        for (int i = 0; i <= 1040; ++i) // 65 MB
+            bytes += later;
+        QVERIFY(writeBytes(QStringLiteral("history.csv"), bytes));
+        clickButton(&desk.main, "cmdboard");
+        const auto* m = child<QTableView>(window("frmboard"), "board")->model();
+        QCOMPARE(m->index(0, 7).data().toString(), QStringLiteral("2026-03-07"));
+        QCOMPARE(m->index(rowOf(m, "Monza - Italy"), 7).data().toString(), QString());
+        window("frmboard")->close();
     }
 
     // Rows that can be read are compared; the rest are counted by reason.

@@ -36,4 +36,12 @@ TEST_CASE("load rule") {
     const CustomRows rows = loadCustomRows();
     CHECK((rows[0] == CustomRow{"Solo", ""} && rows[1] == CustomRow{"a", "b\nc"}));
     CHECK(rows[2] == CustomRow{}); // a field holding nothing
+
+    // Every line break, in the captions too, as another editor saves it.
+    for (const char* end : {"\r", "\n", "\r\n"}) {
+        REQUIRE(writeBytes("custom", withLineBreaks(fixture("custom_two_lines"), end)));
+        const CustomRows edited = loadCustomRows();
+        CHECK((edited[1] == CustomRow{"A1 Ring", "Austria"} &&
+               edited[15] == CustomRow{"Last", "One"}));
+    }
 }

@@ -5,6 +5,7 @@
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 #include "reports/ClipboardExportWindow.h"
+#include "reports/CsvExportWindow.h"
 #include "reports/HtmlExportWindow.h"
 #include "reports/PrintWindow.h"
 #include "reports/ScreenExportWindow.h"
@@ -161,6 +162,42 @@ class ExportWindowsTest : public QObject {
         QVERIFY(msgs.beeps == 3 && !window("frmweb"));
         QVERIFY(readBytes(QStringLiteral("laps.html")).find("<h1>Tom &amp; Jerry's laps</h1>") !=
                 std::string::npos);
+    }
+
+    // No export takes the place of one of Velomark's own files, by name in
+    // any case of its letters or through a link; the window stays.
+    void ownFilesAreNoTargets() {
+        ScopedWorkDir dir;
+        FakeMessages msgs;
+        QVERIFY(writeInputs() && writeBytes(QStringLiteral("history.csv"), "\"Date\"\r\n") &&
+                QFile::link(QStringLiteral("custom"), QStringLiteral("page.html")));
+        const std::string before = readBytes(QStringLiteral("history.csv")) +
+                                   readBytes(QStringLiteral("set1.dat")) +
+                                   readBytes(QStringLiteral("custom"));
+        const std::pair<QPointer<QWidget>, const char*> exports[] = {
+            {open<CsvExportWindow>(QStringLiteral("S")), "csvfile"},
+            {open<TextExportWindow>(QStringLiteral("S")), "hfile"},
+            {open<HtmlExportWindow>(QStringLiteral("S")), "hfile"}};
+        const char* targets[] = {"history.csv", "SET1.dat", "page.html"};
+        for (int i = 0; i < 3; ++i) {
+            retype(exports[i].first, {{exports[i].second, targets[i]}});
+            msgs.expect(MessageAnswer::Ok);
+            clickButton(exports[i].first, "Command1");
+            QCOMPARE(msgs.shown.size(), i + 1);
+            QVERIFY(msgs.shown[i].text.endsWith(
+                QStringLiteral("; choose another name for the export.")));
+            QVERIFY(exports[i].first && exports[i].first->isVisible());
+        }
+        QCOMPARE(msgs.shown[0].text, QStringLiteral("history.csv is Velomark's own history of your "
+                                                    "saved times; choose another name for the "
+                                                    "export."));
+        QVERIFY(msgs.shown[2].text.startsWith(QStringLiteral("page.html leads to custom, ")));
+        QCOMPARE(readBytes(QStringLiteral("history.csv")) + readBytes(QStringLiteral("set1.dat")) +
+                     readBytes(QStringLiteral("custom")),
+                 before);
+        QVERIFY(msgs.beeps == 0 && !QFile::exists(QStringLiteral("SET1.dat")));
+        for (const auto& e : exports)
+            e.first->close();
     }
 
     // Nothing printed after "Ready to print" means it was answered Cancel.

@@ -123,6 +123,51 @@ TEST_CASE("append and read on real files") {
     CHECK(tail->rows[1].lap == "1.39.500");
 }
 
+// Lines ended by LF or CR alone read alike, the last line too; read back in
+// chunks of any size, the rows come newest first, the one whose setup holds
+// a line break too; an append after a last CR starts a row of its own.
+TEST_CASE("any line ends, and the history read back in chunks") {
+    WorkDir dir;
+    const HistoryRow first =
+        row("2026-11-02T21:15:03+01:00", RecordSession::Practice, "1.30.288", "a, \"b\".set");
+    const HistoryRow broken =
+        row("2026-11-02T22:00:00+01:00", RecordSession::Qualifying, "1.29.000", "wet\r\n=dry");
+    const HistoryRow cutOff = row("2026-11-03T10:00:00+01:00", RecordSession::Race, "1.40.000");
+    const HistoryRow third = row("2026-11-04T10:00:00+01:00", RecordSession::Race, "1.39.500");
+    const std::string bytes = std::string(kHistoryHeader) + "\r\n" + historyLine(first) +
+                              historyLine(broken) + "\"x\",\"Standard\"\r\n" +
+                              historyLine(cutOff).substr(0, 40) + "\r\n" + historyLine(third);
+    const HistoryRow fourth = row("2026-11-05T10:00:00+01:00", RecordSession::Race, "1.39.000");
+    for (const char* end : {"\r", "\n", "\r\n"}) {
+        INFO((std::string(*end == '\r' ? "CR" : "LF") + (end[1] ? " LF" : "")));
+        const std::string edited = withLineBreaks(bytes, end);
+        REQUIRE(writeBytes("edited.csv", edited));
+        const SessionChange faster{RecordSession::Race, "1.39.500", "1.39.000"};
+        CHECK(previousDate(edited, kMonza, faster) == "2026-11-04");
+        std::vector<std::string> forward;
+        for (const HistoryRow& r : parseHistory(edited))
+            forward.insert(forward.begin(), r.when + r.setup);
+        REQUIRE(forward.size() == 3);
+        for (const size_t chunk : {1, 2, 3, 7, 64, 100, 4096}) {
+            std::vector<std::string> back;
+            const auto take = [&back](const HistoryRow& r) {
+                back.push_back(r.when + r.setup);
+                return true;
+            };
+            REQUIRE(readHistoryBackwards("edited.csv", {Trackset::Standard, 12}, take,
+                                         realFileOps(), chunk)
+                        .ok());
+            CHECK_MESSAGE(back == forward, chunk);
+        }
+        REQUIRE(appendHistory({fourth}, "edited.csv").ok());
+        const auto read = readHistory("edited.csv");
+        REQUIRE((read.ok() && read->rows.size() == 4));
+        CHECK((read->rows[0].setup == "a, \"b\".set" &&
+               read->rows[1].setup == withLineBreaks(broken.setup, end)));
+        CHECK((read->rows[2].lap == "1.39.500" && read->rows[3].lap == "1.39.000"));
+    }
+}
+
 // Not a regular file, or a link to nowhere: refused at once, never waited on.
 TEST_CASE("odd things at the history's place") {
     WorkDir dir;

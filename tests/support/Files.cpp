@@ -54,6 +54,19 @@ std::string lapRecords(std::initializer_list<std::pair<int, std::string>> lines,
     return out;
 }
 
+std::string withLineBreaks(const std::string& text, const std::string& end) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        if (text[i] == '\r' || text[i] == '\n')
+            out += end;
+        else
+            out += text[i];
+    }
+    return out;
+}
+
 WorkDir::WorkDir() {
     std::random_device random;
     const fs::path dir = fs::temp_directory_path() / ("velomark-test-" + std::to_string(random()));

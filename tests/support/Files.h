@@ -26,6 +26,10 @@ inline const std::string kBlankRecord =
 std::string lapRecords(std::initializer_list<std::pair<int, std::string>> lines,
                        const std::string& other = kBlankRecord);
 
+// The text with every line break in it (CR LF, CR or LF) written as end, as
+// an editor that saves other line ends leaves a file.
+std::string withLineBreaks(const std::string& text, const std::string& end);
+
 // A fresh temporary folder, the working folder while the object lives;
 // removed afterwards.
 class WorkDir {
