@@ -4,9 +4,15 @@
 //   - listing, reading and comparing them all in-process (the window's work);
 //   - a click on "Hot laps" until the table is filled;
 //   - a new faster hot lap landing in the folder until the main window's line says so.
+// Then the watch over a large folder (40,000 small hot laps unless told otherwise):
+//   - the longest stall of the window thread (the widest gap between the ticks
+//     of a 5 ms timer) from the main window shown until the watch hears a lap;
+//   - the same, and the time stalled in all, while 100 hot laps land at 10 a
+//     second (written by a thread of their own) until the watch has read them;
+//   - a new faster hot lap landing until the main window's line says so.
 // Runs headless; prints the median and the 90th percentile of each.
 //
-// Usage: bench_hotlaps [ROUNDS]
+// Usage: bench_hotlaps [ROUNDS] [LARGE_FOLDER_FILES]
 #include "BenchSupport.h"
 #include "HotlapFixture.h"
 #include "app/MainWindow.h"
@@ -27,8 +33,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QTimer>
+
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <vector>
 
 using namespace velomark;
@@ -123,19 +134,155 @@ std::vector<double> timeLanding(MainWindow& main, int rounds) {
     return ms;
 }
 
-} // namespace
+// The gaps between the ticks of a 5 ms timer on the window thread: each gap
+// beyond the interval is a time the window could not answer.
+class StallMeter {
+  public:
+    StallMeter() {
+        m_tick.setTimerType(Qt::PreciseTimer);
+        m_tick.setInterval(5);
+        QObject::connect(&m_tick, &QTimer::timeout, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            const double gap = (now - m_last) / 1e6;
+            m_longest = std::max(m_longest, gap);
+            if (gap > 50)
+                m_over50 += gap;
+            m_last = now;
+        });
+    }
+    void start() {
+        m_longest = m_over50 = 0;
+        m_clock.start();
+        m_last = 0;
+        m_tick.start();
+    }
+    double longestMs() const { return m_longest; }
+    double over50Ms() const { return m_over50; } // the sum of the gaps of more than 50 ms
 
-int main(int argc, char** argv) {
-    bench::quietOffscreen();
-    QApplication app(argc, argv);
-    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+  private:
+    QTimer m_tick;
+    QElapsedTimer m_clock;
+    qint64 m_last = 0;
+    double m_longest = 0, m_over50 = 0;
+};
+
+// Waits, the events running, until done() or timeoutMs; false on the timeout.
+template <class F> bool runUntil(F done, int timeoutMs) {
+    QElapsedTimer t;
+    t.start();
+    while (!done()) {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// A small hot lap, slower than the bests of setWithBests() unless faster.
+std::string smallLap(int i, bool faster) {
+    test::FixtureLap lap{.track = static_cast<uint8_t>(i % 16), .session = 0x44};
+    lap.replaySize = 64;
+    lap.lapTime = faster ? 70000u + static_cast<uint32_t>(i % 1000) : 95000;
+    return test::hotlapFile(lap);
+}
+
+// The watch on a folder of files hot laps, as the player meets it.
+int timeLargeFolder(int files, int rounds) {
+    bench::ScratchFolder scratch;
+    QDir().mkpath(QStringLiteral("GP2/gpsaves"));
+    const std::string slow = smallLap(0, false);
+    QElapsedTimer made;
+    made.start();
+    for (int i = 0; i < files; ++i)
+        writeFile(QStringLiteral("GP2/gpsaves/%1%2.HL")
+                      .arg(QChar(u'A' + i % 16))
+                      .arg(i, 5, 10, QLatin1Char('0')),
+                  slow);
+    std::printf("%d hot laps written in %.1f s\n", files, made.elapsed() / 1e3);
+    writeFile(QStringLiteral("set1.dat"), setWithBests());
+    (void)writeGp2Path(scratch.dir.filePath(QStringLiteral("GP2")).toStdString());
+
+    StallMeter meter;
+    MainWindow main;
+    auto* watch = main.findChild<HotlapWatch*>(QStringLiteral("hotlapwatch"));
+    auto* notice = main.findChild<QLabel*>(QStringLiteral("hotlapnotice"));
+    int heard = 0;
+    QObject::connect(watch, &HotlapWatch::lapRead, [&heard] { ++heard; });
+
+    // Start-up: a new hot lap after every 500 ms in which the window answered
+    // (one that lands before the watch has looked is no news) until the watch
+    // hears one; a stall never counts, so a lap is left quiet long enough to be read.
+    QElapsedTimer t;
+    t.start();
+    meter.start();
+    main.show();
+    int probes = 0;
+    qint64 last = 0, answered = 500;
+    const bool started = runUntil(
+        [&] {
+            const qint64 now = t.elapsed();
+            answered += std::min<qint64>(now - last, 50);
+            last = now;
+            if (answered >= 500) {
+                writeFile(QStringLiteral("GP2/gpsaves/Z%1.HL").arg(probes++), slow);
+                answered = 0;
+            }
+            return heard > 0;
+        },
+        300000);
+    if (!started)
+        return 1;
+    std::printf("start-up until the watch hears a lap          %.0f ms, longest stall %.0f ms\n",
+                t.nsecsElapsed() / 1e6, meter.longestMs());
+
+    // 100 hot laps landing at 10 a second, written by a thread of their own.
+    heard = 0;
+    runUntil([] { return false; }, 500); // the start-up's last events
+    heard = 0;
+    std::atomic<int> written{0};
+    meter.start();
+    t.restart();
+    std::thread writer([&written, &slow] {
+        for (int i = 0; i < 100; ++i) {
+            writeFile(QStringLiteral("GP2/gpsaves/L%1.HL").arg(i, 3, 10, QLatin1Char('0')), slow);
+            ++written;
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    });
+    const bool allRead = runUntil([&] { return heard >= 100; }, 600000);
+    writer.join();
+    if (!allRead)
+        return 1;
+    std::printf("100 landing at 10/s until all read            %.0f ms, longest stall %.0f ms, "
+                "stalled %.0f ms in all\n",
+                t.nsecsElapsed() / 1e6, meter.longestMs(), meter.over50Ms());
+
+    // A new faster hot lap until the main window's line says so.
+    std::vector<double> ms, stalls;
+    for (int i = 0; i < rounds; ++i) {
+        notice->clear();
+        meter.start();
+        t.restart();
+        writeFile(QStringLiteral("GP2/gpsaves/N%1.HL").arg(i), smallLap(i, true));
+        if (!runUntil([&] { return !notice->text().isEmpty(); }, 120000))
+            return 1;
+        ms.push_back(t.nsecsElapsed() / 1e6);
+        stalls.push_back(meter.longestMs());
+    }
+    const QByteArray what = QStringLiteral("in %1: new faster lap to the line").arg(files).toUtf8();
+    bench::report(what.constData(), ms, 44);
+    const QByteArray stall = QStringLiteral("in %1: its longest stall").arg(files).toUtf8();
+    bench::report(stall.constData(), stalls, 44);
+    return 0;
+}
+
+int timeOneThousand(int rounds) {
     bench::ScratchFolder scratch;
     QDir().mkpath(QStringLiteral("GP2/gpsaves"));
     fillSaves(QStringLiteral("GP2/gpsaves"), 1000);
     writeFile(QStringLiteral("set1.dat"), setWithBests());
     (void)writeGp2Path(scratch.dir.filePath(QStringLiteral("GP2")).toStdString());
-    bench::NoMessages quiet;
-    setMessageSink(&quiet);
 
     std::vector<double> coreMs;
     for (int i = 0; i < rounds; ++i)
@@ -152,6 +299,21 @@ int main(int argc, char** argv) {
     bench::report("list, read and compare 1,000 (in-process)", coreMs, 44);
     bench::report("Hot laps click to 1,000 rows in the table", windowMs, 44);
     bench::report("new faster hot lap landing to the line", landingMs, 44);
-    setMessageSink(nullptr);
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bench::quietOffscreen();
+    QApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+    const int largeFiles = argc > 2 ? std::atoi(argv[2]) : 40000;
+    bench::NoMessages quiet;
+    setMessageSink(&quiet);
+    if (const int failed = timeOneThousand(rounds); failed != 0)
+        return failed;
+    const int failed = timeLargeFolder(largeFiles, std::min(rounds, 5));
+    setMessageSink(nullptr);
+    return failed;
 }

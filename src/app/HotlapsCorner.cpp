@@ -58,6 +58,13 @@ HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_
 
     m_watch = new HotlapWatch(this);
     connect(m_watch, &HotlapWatch::lapRead, this, &HotlapsCorner::onLapRead);
+    // The saves folder went, came back or was replaced: the open window lists it again.
+    connect(m_watch, &HotlapWatch::folderChanged, this, [this](bool foundAgain) {
+        if (m_window && foundAgain)
+            m_window->reload();
+        else if (m_window)
+            m_window->lookAgain();
+    });
     main->installEventFilter(this);
     // Once the window is up, so that starting costs no more than it did.
     QMetaObject::invokeMethod(this, &HotlapsCorner::watchGp2Directory, Qt::QueuedConnection);
@@ -81,7 +88,8 @@ void HotlapsCorner::announce(const QString& line) {
     m_main->setFixedSize(m_base.width(), m_base.height() + (line.isEmpty() ? 0 : px(kNoticeRoom)));
 }
 
-// The GP2 directory may have been set or changed in the initialisation window.
+// The GP2 directory may have been set or changed in the initialisation window;
+// the saves folder of one already watched is followed by the watch itself.
 void HotlapsCorner::watchGp2Directory() {
     const Result<std::string> dir = readGp2Path();
     m_watch->watch(dir ? *dir : std::string());
@@ -89,7 +97,7 @@ void HotlapsCorner::watchGp2Directory() {
 
 void HotlapsCorner::onLapRead(const HotlapReading& lap) {
     if (m_window)
-        m_window->putReading(lap);
+        m_window->putReading(m_watch->folder(), lap);
     const std::optional<std::string> line =
         newBestLine(lap, readTracksetBests(m_main->selectedTrackset()));
     if (line)

@@ -85,6 +85,35 @@ std::string savesDirectory(std::string_view gp2p) {
     return std::string(gp2p) + "\\gpsaves";
 }
 
+std::string absoluteSavesDirectory(std::string_view gp2p) {
+    if (gp2p.empty())
+        return savesDirectory(gp2p);
+    std::error_code ec;
+#ifdef _WIN32
+    const fs::path absolute = fs::absolute(diskPath(gp2p), ec);
+    return savesDirectory(ec ? std::string(gp2p) : utf8Path(absolute));
+#else
+    std::string dir(gp2p);
+    std::replace(dir.begin(), dir.end(), '\\', '/');
+    if (dir.front() == '/')
+        return savesDirectory(gp2p);
+    const fs::path here = fs::current_path(ec);
+    if (ec)
+        return savesDirectory(gp2p);
+    // The working folder as the system names it, then each part of dir but "." and "".
+    std::string absolute = here.string();
+    size_t start = 0;
+    while (start <= dir.size()) {
+        const size_t slash = std::min(dir.find('/', start), dir.size());
+        const std::string part = dir.substr(start, slash - start);
+        if (!part.empty() && part != ".")
+            absolute += (absolute.ends_with('/') ? "" : "/") + part;
+        start = slash + 1;
+    }
+    return savesDirectory(absolute);
+#endif
+}
+
 std::string nativePath(std::string_view dosPath) {
 #ifdef _WIN32
     return std::string(dosPath);

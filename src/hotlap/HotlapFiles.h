@@ -25,6 +25,10 @@ bool matchesDosPattern(std::string_view pattern, std::string_view name);
 
 // gp2p followed by "\gpsaves", as the import builds it.
 std::string savesDirectory(std::string_view gp2p);
+// The same, gp2p (a disk name in DOS form) first made absolute against the
+// working folder, which is the data folder: what the watch and the Hot laps
+// window read, however the working folder changes afterwards.
+std::string absoluteSavesDirectory(std::string_view gp2p);
 
 // A DOS-form path as the file system takes it. Elsewhere than on Windows every
 // backslash becomes '/', and when the path does not exist as written, each

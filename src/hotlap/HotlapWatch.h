@@ -2,57 +2,73 @@
 // every hot lap that lands or changes (no polling), and each is read once it
 // has been quiet for a moment, and read again while its size still changes,
 // so a file GP2 is still writing is never taken for a whole one.
+//
+// The watch follows the folder's path, not the folder: one renamed away,
+// taken away, replaced or made unreadable is looked for again (at once, as
+// the folder or its parent tells of it, then every kLookAgainMs while it is
+// missing), and the folder then found there is watched. While the folder is
+// there and its parent is heard, no timer runs. Hearing, listing and reading happen on a thread of
+// the watch's own; the window thread only gets the laps read and the folder's coming and going, so
+// a change costs it what changed, whatever the folder holds.
 #pragma once
 
+#include "hotlap/FolderEvents.h"
 #include "hotlap/HotlapFolder.h"
 
 #include <QObject>
-#include <QTimer>
+#include <QThread>
 
-#include <map>
-#include <set>
 #include <string>
-
-class QFileSystemWatcher;
+#include <vector>
 
 namespace velomark {
 
-class HotlapReader;
+class SavesWatcher;
 
 class HotlapWatch : public QObject {
     Q_OBJECT
   public:
     // How long a hot lap must rest before it is read.
     static constexpr int kQuietMs = 300;
+    // How often a saves folder that is missing or cannot be read is looked
+    // for (and the path of one watched whose parent cannot be heard is
+    // checked to lead to it still).
+    static constexpr int kLookAgainMs = 2000;
 
-    explicit HotlapWatch(QObject* parent = nullptr);
+    explicit HotlapWatch(QObject* parent = nullptr,
+                         FolderEventSource source = FolderEventSource::Native);
+    ~HotlapWatch() override;
 
     // Watches gp2p's saves folder (gp2p as gp2path holds it, the files' 8-bit
-    // text); the hot laps already there are not news. "" stops watching; the
-    // folder already watched goes on being watched.
+    // text; a relative one is taken from the working folder now); the hot laps
+    // already there are not news. "" stops watching; the same gp2p again
+    // only looks at the folder's path once more.
     void watch(const std::string& gp2p);
-    // The native saves folder being watched, or "".
-    const std::string& folder() const { return m_dir; }
+    // The native saves folder watched, absolute, or "" when none is.
+    const std::string& folder() const { return m_folder; }
+    // Whether the folder is there, can be read and is heard.
+    bool watching() const { return m_watching; }
 
   signals:
-    // A hot lap that landed or changed, read whole.
+    // A hot lap in folder() that landed or changed, read whole.
     void lapRead(const velomark::HotlapReading& lap);
+    // The folder was found, went missing, could no longer be read, or
+    // another folder came in its place; foundAgain when a folder is watched
+    // again after one was lost or replaced (what it holds may all be other).
+    void folderChanged(bool foundAgain);
 
   private:
-    void onFolderChanged();
-    void onFileChanged(const QString& path);
-    void readPending();
-    void onRead(const std::vector<HotlapReading>& readings);
-    void watchFiles(const std::vector<std::string>& names);
+    friend class SavesWatcher;
+    void onFolder(unsigned generation, bool watching, const std::string& dir, bool foundAgain);
+    void onReadings(unsigned generation, const std::string& dir,
+                    const std::vector<HotlapReading>& readings);
 
     std::string m_gp2p;
-    std::string m_dos; // the saves folder as the import names it (gp2p + "\gpsaves")
-    std::string m_dir; // and as the file system does
-    std::map<std::string, FileStamp> m_known; // every hot lap, as last seen
-    std::set<std::string> m_pending;          // to be read once all is quiet
-    QFileSystemWatcher* m_watcher = nullptr;
-    HotlapReader* m_reader = nullptr;
-    QTimer m_quiet;
+    std::string m_folder;
+    bool m_watching = false;
+    unsigned m_generation = 0; // of the watch() whose news may arrive
+    QThread m_thread;
+    SavesWatcher* m_worker = nullptr; // lives on m_thread
 };
 
 } // namespace velomark

@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
+#include "store/DiskPath.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -23,10 +24,16 @@
 #include <QScrollArea>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
 
 namespace velomark {
 
@@ -36,6 +43,8 @@ namespace {
 constexpr size_t kProgressFrom = 200;
 // A take that has gone on this long shows its progress.
 constexpr qint64 kTakeProgressAfterMs = 200;
+// How often a saves folder that cannot be listed is looked at again.
+constexpr int kLookAgainMs = 2000;
 
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
@@ -63,6 +72,35 @@ QScrollArea* scrolling(QLabel* label, int lines) {
     area->setMaximumHeight(label->fontMetrics().lineSpacing() * lines + 4);
     area->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     return area;
+}
+
+bool opens(const std::string& dir) {
+    std::error_code ec;
+    const fs::directory_iterator it(diskPath(dir), ec);
+    return !ec;
+}
+
+// One sentence on a saves folder that cannot be listed: which folder (its
+// absolute path), what is wrong with it, and that it is looked for again.
+QString folderProblem(const std::string& nativeDir) {
+    const QString dir = QDir::toNativeSeparators(fromDiskName(nativeDir));
+    std::error_code ec;
+    const fs::file_status status = fs::status(diskPath(nativeDir), ec);
+    if (status.type() == fs::file_type::not_found)
+        return QStringLiteral("The saves folder %1 is missing; Velomark looks for it again every "
+                              "few seconds.")
+            .arg(dir);
+    if (!ec && !fs::is_directory(status))
+        return QStringLiteral("The saves folder %1 is not a folder; Velomark looks for it again "
+                              "every few seconds.")
+            .arg(dir);
+    if (!ec)
+        (void)fs::directory_iterator(diskPath(nativeDir), ec);
+    const QString why =
+        ec ? QStringLiteral(" (%1)").arg(QString::fromStdString(ec.message())) : QString();
+    return QStringLiteral("The saves folder %1 cannot be read%2; Velomark tries it again every "
+                          "few seconds.")
+        .arg(dir, why);
 }
 
 } // namespace
@@ -115,6 +153,13 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
         m_progress->setValue(done);
     });
     connect(m_reader, &HotlapReader::finished, this, &HotlapsWindow::onRead);
+    m_lookAgain = new QTimer(this);
+    m_lookAgain->setInterval(kLookAgainMs);
+    connect(m_lookAgain, &QTimer::timeout, this, &HotlapsWindow::lookAgain);
+    connect(this, &HotlapsWindow::readingDone, this, [this] {
+        for (const HotlapReading& lap : std::exchange(m_arrived, {}))
+            putReading(m_nativeDir, lap);
+    });
 }
 
 // The table's context menu sorts by any column as a click on its heading
@@ -196,7 +241,11 @@ void HotlapsWindow::reload() {
     m_table->setReadings({}, m_bests);
     m_takeSelected->setEnabled(false);
     m_takeFaster->setEnabled(false);
+    m_dos.clear();
     m_nativeDir.clear();
+    m_listed = false;
+    m_lookAgain->stop();
+    m_arrived.clear();
     const Result<std::string> gp2p = readGp2Path();
     if (!gp2p) {
         m_folder->setText(QStringLiteral(
@@ -206,15 +255,19 @@ void HotlapsWindow::reload() {
         emit readingDone();
         return;
     }
-    const std::string dos = savesDirectory(diskName(fromFileText(*gp2p)));
-    const Result<SavesFolder> folder = listSavesFolder(dos);
+    // Never the working folder's: a relative GP2 directory is made absolute.
+    m_dos = absoluteSavesDirectory(diskName(fromFileText(*gp2p)));
+    m_nativeDir = nativePath(m_dos);
+    const Result<SavesFolder> folder = listSavesFolder(m_dos);
     if (!folder) {
-        m_folder->setText(messageText(folder.error()));
+        m_folder->setText(folderProblem(m_nativeDir));
         m_counts->clear();
+        m_lookAgain->start();
         emit readingDone();
         return;
     }
-    m_nativeDir = nativePath(dos);
+    m_listed = true;
+    m_listedId = fileIdentity(m_nativeDir);
     m_notFiles = folder->notFiles;
     m_folder->setText(QStringLiteral("The hot laps in %1")
                           .arg(QDir::toNativeSeparators(fromDiskName(m_nativeDir))));
@@ -236,11 +289,25 @@ void HotlapsWindow::onRead(const std::vector<HotlapReading>& readings) {
     emit readingDone();
 }
 
-void HotlapsWindow::putReading(const HotlapReading& lap) {
-    if (reading() || m_nativeDir.empty())
-        return; // the reading under way, or none, takes the file in as it is
+void HotlapsWindow::putReading(const std::string& folder, const HotlapReading& lap) {
+    if (!m_listed || folder != m_nativeDir)
+        return; // a folder not shown
+    if (reading()) {
+        m_arrived.push_back(lap); // put in once the folder's reading is in the table
+        return;
+    }
     m_table->putReading(lap, m_bests);
     showCounts();
+}
+
+void HotlapsWindow::lookAgain() {
+    if (m_dos.empty())
+        return; // no GP2 directory: the window says how to set one
+    const std::string dir = nativePath(m_dos);
+    const std::optional<FileIdentity> id = fileIdentity(dir);
+    const bool there = id && opens(dir);
+    if (m_listed ? dir != m_nativeDir || id != m_listedId || !there : there)
+        reload();
 }
 
 void HotlapsWindow::compareAgain() {

@@ -6,10 +6,12 @@
 
 #include "catalogue/Circuits.h"
 #include "hotlap/HotlapBests.h"
+#include "store/FileOps.h"
 
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ class QPushButton;
 class QRadioButton;
 class QSortFilterProxyModel;
 class QTableView;
+class QTimer;
 
 namespace velomark {
 
@@ -31,12 +34,18 @@ class HotlapsWindow : public QWidget {
   public:
     explicit HotlapsWindow(Trackset set, QWidget* parent = nullptr);
 
-    // Reads gp2path, lists gpsaves and starts reading its hot laps; without a
-    // GP2 directory the window says how to set one.
+    // Reads gp2path, lists gpsaves (its absolute path) and starts reading its
+    // hot laps; without a GP2 directory the window says how to set one. A
+    // saves folder that is missing or cannot be read is named in one sentence
+    // and looked for again every few seconds until it can be listed.
     void reload();
     bool reading() const;
-    // A hot lap read again since (the watch saw it land): its row is updated.
-    void putReading(const HotlapReading& reading);
+    // A hot lap in the native folder, read again since (the watch saw it
+    // land): its row is updated when the window shows that folder.
+    void putReading(const std::string& folder, const HotlapReading& reading);
+    // Lists the saves folder again when it went, came back, or another came
+    // in its place since it was listed (the watch saw something happen there).
+    void lookAgain();
 
     // The two buttons' work: the rows given, or every row.
     void takeSelected();
@@ -59,7 +68,12 @@ class HotlapsWindow : public QWidget {
     void store(const std::vector<PlannedTake>& plan);
     void showTakeProgress(const QElapsedTimer& clock, int done, int total);
 
-    std::string m_nativeDir; // the saves folder being shown
+    std::string m_dos;       // the saves folder, DOS form, absolute; "" without a GP2 directory
+    std::string m_nativeDir; // and as the file system names it
+    bool m_listed = false;   // the table shows it (else the folder line says why not)
+    std::optional<FileIdentity> m_listedId; // the folder listed
+    QTimer* m_lookAgain = nullptr;          // while it cannot be listed
+    std::vector<HotlapReading> m_arrived;   // from the watch while the folder was read
     int m_notFiles = 0;
     TracksetBests m_bests;
 

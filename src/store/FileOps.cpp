@@ -432,6 +432,13 @@ std::string lastErrorReason() {
     return sys::reason(sys::lastError());
 }
 
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
+    FileIdentity identity;
+    if (!sys::identify(path, identity))
+        return std::nullopt;
+    return identity;
+}
+
 FileOps& realFileOps() {
     static FileOps ops;
     return ops;

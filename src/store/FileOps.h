@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,6 +102,19 @@ class FileOps {
 
 // The operations on the real file system.
 FileOps& realFileOps();
+
+// Which file or folder a path leads to, as the system tells them apart: the
+// device and the inode number, or on Windows the volume's serial number and
+// the file index. A folder renamed away and another made under its name, or
+// a folder taken away and made again, have another identity.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+// What path leads to now (a link followed); nothing when nothing is there or
+// it cannot be looked at.
+std::optional<FileIdentity> fileIdentity(const std::string& path);
 
 // At most limit bytes from the start of a regular file (a link is followed).
 // A pipe or device is refused at once, never waited on: the file is opened

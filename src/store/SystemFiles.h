@@ -41,6 +41,9 @@ bool factsOf(NativeFile file, Facts& facts);
 bool examineTarget(const std::string& path, Facts& facts);
 // The path with every link resolved, or nothing when a link leads nowhere.
 std::optional<std::string> finalPath(const std::string& path);
+// What path leads to (a link followed) as the system tells one file from
+// another: the device and the inode, or the volume and the file index.
+bool identify(const std::string& path, FileIdentity& identity);
 
 // Opens for reading, never waiting for a writer (a pipe) or a device.
 NativeFile openForReading(const std::string& path);

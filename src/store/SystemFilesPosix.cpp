@@ -86,6 +86,14 @@ std::optional<std::string> finalPath(const std::string& path) {
     return result;
 }
 
+bool identify(const std::string& path, FileIdentity& identity) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    identity = {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return true;
+}
+
 NativeFile openForReading(const std::string& path) {
     // O_NONBLOCK so that opening a pipe never waits for a writer.
     return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);

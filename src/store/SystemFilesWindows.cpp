@@ -153,6 +153,21 @@ std::optional<std::string> finalPath(const std::string& path) {
     return narrow(buffer.data(), static_cast<int>(buffer.size()));
 }
 
+bool identify(const std::string& path, FileIdentity& identity) {
+    const HANDLE h = openTarget(path);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = ::GetFileInformationByHandle(h, &info) != 0;
+    const DWORD err = ::GetLastError();
+    ::CloseHandle(h);
+    ::SetLastError(err);
+    if (known)
+        identity = {info.dwVolumeSerialNumber,
+                    std::uint64_t(info.nFileIndexHigh) << 32 | info.nFileIndexLow};
+    return known;
+}
+
 NativeFile openForReading(const std::string& path) {
     // A folder opens too, so that it is named as one rather than refused unseen.
     return handleOrNone(::CreateFileW(wide(path).c_str(), GENERIC_READ, kShareAll, nullptr,
