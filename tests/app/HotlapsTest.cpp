@@ -316,8 +316,8 @@ class HotlapsTest : public QObject {
     }
 
     // A lap driven on a track-editor track in slot 1 is no Standard
-    // circuit's; as a Custom circuit's it is asked about and stored under
-    // both its names.
+    // circuit's; for TrackPack and Custom it goes by its slot, and as a Custom
+    // circuit's it is asked about and stored under both its names.
     void lapOnATrackEditorTrack() {
         Desk desk;
         const std::pair<const char*, std::string> files[] = {
@@ -339,6 +339,9 @@ class HotlapsTest : public QObject {
                                 "Standard circuit's: choose TrackPack or Custom above."));
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), lapRecords({{1, kQualifying130}}));
 
+        named<QRadioButton>(w, "TrackPack")->click();
+        QCOMPARE(column(w, 1),
+                 strings({"Zandvoort (slot 1) as TrackPack circuit 1 (Brands Hatch)"}));
         named<QRadioButton>(w, "Custom")->click();
         desk.msgs.expect(MessageAnswer::Yes);
         named<QPushButton>(w, "Take all faster")->click();

@@ -129,34 +129,3 @@ TEST_CASE("takes against the bests") {
     REQUIRE(!again.saved.ok());
     CHECK(again.saved.error().message.find("changed") != std::string::npos);
 }
-
-// A lap on a track-editor track is stored by its slot for TrackPack and
-// Custom, named as the track and as the circuit, and never for Standard.
-TEST_CASE("a lap on a track-editor track") {
-    WorkDir work;
-    const std::string record =
-        R"("","","","","","","","","","","1.30.000","","","","","","","","","")";
-    REQUIRE(writeBytes("set1.dat", lapRecords({{1, record}})));
-    REQUIRE(writeBytes("set2.dat", lapRecords({{1, record}})));
-    REQUIRE(writeBytes("set3.dat", lapRecords({{1, record}})));
-    REQUIRE(writeBytes("custom", fixture("custom_initialised")));
-    REQUIRE(writeBytes(
-        "ZAND.HL",
-        hotlapFile(
-            {.trackByte = 0x80, .session = 0x44, .trackName = "Zandvoort", .lapTime = 70000})));
-    const std::vector<HotlapReading> laps{readHotlapAt(work.path(), "ZAND.HL")};
-    REQUIRE(laps[0].customTrack);
-
-    const TracksetBests standard = readTracksetBests(Trackset::Standard);
-    CHECK(compareHotlap(laps[0], standard).circuit == "Zandvoort (slot 1)");
-    CHECK(!newBestLine(laps[0], standard));
-    CHECK(planTakes(laps, {0}, standard, false).empty());
-
-    const TracksetBests custom = readTracksetBests(Trackset::Custom);
-    const std::vector<PlannedTake> plan = planTakes(laps, {0}, custom, true);
-    REQUIRE(plan.size() == 1);
-    CHECK(takeLines(plan[0]) == std::vector<std::string>{"Zandvoort (slot 1) as Custom circuit 1, "
-                                                         "Qualifying: 1.10.000 replaces 1.30.000"});
-    CHECK(compareHotlap(laps[0], readTracksetBests(Trackset::TrackPack)).circuit ==
-          "Zandvoort (slot 1) as TrackPack circuit 1 (Brands Hatch)");
-}
