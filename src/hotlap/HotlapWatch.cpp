@@ -386,9 +386,9 @@ class SavesWatcher final : public QObject, public FolderEventSink {
     QTimer* m_lookSoon = nullptr; // the source told of the path: look once it has told all
 };
 
-HotlapWatch::HotlapWatch(QObject* parent, FolderEventSource source) : QObject(parent) {
+HotlapWatch::HotlapWatch(QObject* parent) : QObject(parent) {
     setObjectName(QStringLiteral("hotlapwatch"));
-    m_worker = new SavesWatcher(this, source);
+    m_worker = new SavesWatcher(this, s_source);
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.setObjectName(QStringLiteral("hotlapwatch"));

@@ -35,9 +35,13 @@ class HotlapWatch : public QObject {
     // checked to lead to it still).
     static constexpr int kLookAgainMs = 2000;
 
-    explicit HotlapWatch(QObject* parent = nullptr,
-                         FolderEventSource source = FolderEventSource::Native);
+    explicit HotlapWatch(QObject* parent = nullptr);
     ~HotlapWatch() override;
+
+    // What the watches made from now on hear the folder through: the
+    // system's own source, or Qt's watcher (which other systems use) to try
+    // it where the system's own is another.
+    static void useEventSource(FolderEventSource source) { s_source = source; }
 
     // Watches gp2p's saves folder (gp2p as gp2path holds it, the files' 8-bit
     // text; a relative one is taken from the working folder now); the hot laps
@@ -62,6 +66,8 @@ class HotlapWatch : public QObject {
     void onFolder(unsigned generation, bool watching, const std::string& dir, bool foundAgain);
     void onReadings(unsigned generation, const std::string& dir,
                     const std::vector<HotlapReading>& readings);
+
+    static inline FolderEventSource s_source = FolderEventSource::Native;
 
     std::string m_gp2p;
     std::string m_folder;

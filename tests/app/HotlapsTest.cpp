@@ -29,6 +29,8 @@
 using namespace velomark;
 using namespace velomark::test;
 
+Q_DECLARE_METATYPE(velomark::FolderEventSource)
+
 namespace {
 
 constexpr int kGenerousWait = 30000;
@@ -92,22 +94,6 @@ HotlapWatch* watchOf(Desk& desk) {
     return desk.main.findChild<HotlapWatch*>(QStringLiteral("hotlapwatch"));
 }
 
-QString savesLine(const QString& saves) {
-    return QStringLiteral("The hot laps in ") + saves;
-}
-
-QString missingLine(const QString& saves) {
-    return QStringLiteral("The saves folder %1 is missing; Velomark looks for it again every few "
-                          "seconds.")
-        .arg(saves);
-}
-
-QString unreadableLine(const QString& saves) {
-    return QStringLiteral("The saves folder %1 cannot be read (Permission denied); Velomark tries "
-                          "it again every few seconds.")
-        .arg(saves);
-}
-
 // The test as an ordinary user, as players run Velomark: root reads a folder
 // whatever its rights say. Before the desk, so that its files are the user's.
 class OrdinaryUser {
@@ -127,6 +113,14 @@ class OrdinaryUser {
     static constexpr uid_t kNobody = 65534;
     bool m_root, m_ok;
 };
+
+// The watch hears the folder through the system's own source and through
+// Qt's watcher, which other systems use.
+void sources() {
+    QTest::addColumn<FolderEventSource>("source");
+    QTest::newRow("system's own") << FolderEventSource::Native;
+    QTest::newRow("Qt's watcher") << FolderEventSource::QtWatcher;
+}
 
 template <class T> T* named(QWidget* parent, const char* accessibleName) {
     for (T* w : parent->findChildren<T*>())
@@ -398,9 +392,15 @@ class HotlapsTest : public QObject {
         w->close();
     }
 
+    // Each test starts with the system's own source; some try both.
+    void init() { HotlapWatch::useEventSource(FolderEventSource::Native); }
+
+    void watchAnnouncesNewBests_data() { sources(); }
     // A faster lap that lands is announced once it is whole; a slower one,
     // or one still being written, is not.
     void watchAnnouncesNewBests() {
+        QFETCH(FolderEventSource, source);
+        HotlapWatch::useEventSource(source);
         Desk desk;
         QVERIFY(gp2WithLaps(desk));
         HotlapWatch* watch = watchOf(desk);
@@ -452,18 +452,23 @@ class HotlapsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(watch->watching(), kGenerousWait);
         HotlapsWindow* w = openHotlaps(desk);
         QVERIFY(w);
-        QCOMPARE(text(w, "folder"), savesLine(saves));
+        QCOMPARE(text(w, "folder"), QStringLiteral("The hot laps in ") + saves);
         // Never to be read: it lies in the data folder. gpsaves' E9.HL will be Barcelona's.
         QVERIFY(writeBytes(QStringLiteral("E9.HL"), hotlapFile(lap(11, 0x44, 65000))));
 
         QVERIFY(::chmod("GP2/gpsaves", 0) == 0);
         const auto readable = qScopeGuard([] { ::chmod("GP2/gpsaves", 0755); });
         QVERIFY(!listSavesFolder(savesDirectory(saves.chopped(8).toStdString())));
-        QTRY_COMPARE_WITH_TIMEOUT(text(w, "folder"), unreadableLine(saves), kFewSeconds);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            text(w, "folder"),
+            QStringLiteral("The saves folder %1 cannot be read (Permission denied); "
+                           "Velomark tries it again every few seconds.")
+                .arg(saves),
+            kFewSeconds);
         QCOMPARE(rows(w), QStringList());
         QVERIFY(::chmod("GP2/gpsaves", 0755) == 0);
         QTRY_COMPARE_WITH_TIMEOUT(rows(w).size(), 7, kFewSeconds);
-        QCOMPARE(text(w, "folder"), savesLine(saves));
+        QCOMPARE(text(w, "folder"), QStringLiteral("The hot laps in ") + saves);
         QTRY_VERIFY_WITH_TIMEOUT(watch->watching(), kFewSeconds);
 
         QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/E9.HL"), hotlapFile(lap(4, 0x44, 70000))));
@@ -516,7 +521,10 @@ class HotlapsTest : public QObject {
     // replaced, or taken away and made again is found again within seconds,
     // with no action of the player, and while it is missing the Hot laps
     // window says so.
+    void theWatchFollowsThePathOfTheSavesFolder_data() { sources(); }
     void theWatchFollowsThePathOfTheSavesFolder() {
+        QFETCH(FolderEventSource, source);
+        HotlapWatch::useEventSource(source);
         Desk desk;
         QVERIFY(gp2WithLaps(desk));
         HotlapWatch* watch = watchOf(desk);
@@ -534,7 +542,12 @@ class HotlapsTest : public QObject {
 
         // Renamed away: missing, and said so.
         QVERIFY(gp2.rename(QStringLiteral("gpsaves"), QStringLiteral("gpsaves.old")));
-        QTRY_COMPARE_WITH_TIMEOUT(text(w, "folder"), missingLine(saves), kFewSeconds);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            text(w, "folder"),
+            QStringLiteral("The saves folder %1 is missing; Velomark looks for it "
+                           "again every few seconds.")
+                .arg(saves),
+            kFewSeconds);
         QCOMPARE(rows(w), QStringList());
         QTRY_VERIFY_WITH_TIMEOUT(!watch->watching(), kFewSeconds);
         // A lap landing in the folder renamed away is no news of gpsaves.
@@ -543,7 +556,8 @@ class HotlapsTest : public QObject {
 
         // Made again: listed again, and a lap that lands there is announced.
         QVERIFY(gp2.mkdir(QStringLiteral("gpsaves")));
-        QTRY_COMPARE_WITH_TIMEOUT(text(w, "folder"), savesLine(saves), kFewSeconds);
+        QTRY_COMPARE_WITH_TIMEOUT(text(w, "folder"), QStringLiteral("The hot laps in ") + saves,
+                                  kFewSeconds);
         QTRY_VERIFY_WITH_TIMEOUT(watch->watching(), kFewSeconds);
         QVERIFY(
             writeBytes(QStringLiteral("GP2/gpsaves/MNEW.HL"), hotlapFile(lap(11, 0x44, 83000))));
@@ -572,39 +586,6 @@ class HotlapsTest : public QObject {
         QCOMPARE(QString::fromStdString(watch->folder()), saves);
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), kSet1); // nothing written unasked
         w->close();
-    }
-
-    // Qt's watcher, the one used where there is no inotify, follows the
-    // folder and hears a lap being written the same way.
-    void theWatchOnQtsWatcher() {
-        ScopedWorkDir dir;
-        QVERIFY(QDir().mkpath(QStringLiteral("GP2/gpsaves")));
-        QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/OLD.HL"), hotlapFile(lap(11, 0x44, 83000))));
-        HotlapWatch watch(nullptr, FolderEventSource::QtWatcher);
-        QSignalSpy read(&watch, &HotlapWatch::lapRead);
-        watch.watch("GP2");
-        QTRY_VERIFY_WITH_TIMEOUT(watch.watching(), kGenerousWait);
-        QCOMPARE(QString::fromStdString(watch.folder()), dir.path(QStringLiteral("GP2/gpsaves")));
-
-        const std::string faster = hotlapFile(lap(11, 0x44, 83000, false));
-        QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/MHALF.HL"), faster.substr(0, 400)));
-        QTRY_COMPARE_WITH_TIMEOUT(read.size(), 1, kGenerousWait);
-        QFile rest(QStringLiteral("GP2/gpsaves/MHALF.HL"));
-        QVERIFY(rest.open(QIODevice::Append) &&
-                rest.write(faster.substr(400).c_str(), qint64(faster.size() - 400)) > 0);
-        rest.close();
-        QTRY_COMPARE_WITH_TIMEOUT(read.size(), 2, kGenerousWait);
-        QCOMPARE(read.at(1).at(0).value<HotlapReading>().fields.lap, std::string("1.23.000"));
-
-        QVERIFY(
-            QDir(QStringLiteral("GP2")).rename(QStringLiteral("gpsaves"), QStringLiteral("old")));
-        QTRY_VERIFY_WITH_TIMEOUT(!watch.watching(), kFewSeconds);
-        QVERIFY(QDir(QStringLiteral("GP2")).mkdir(QStringLiteral("gpsaves")));
-        QTRY_VERIFY_WITH_TIMEOUT(watch.watching(), kFewSeconds);
-        QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/NEW.HL"), faster));
-        QTRY_COMPARE_WITH_TIMEOUT(read.size(), 3, kFewSeconds);
-        QCOMPARE(read.at(2).at(0).value<HotlapReading>().name, std::string("NEW.HL"));
-        QCOMPARE(read.size(), 3);
     }
 };
 
