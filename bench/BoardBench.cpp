@@ -116,6 +116,19 @@ QWidget* shownBoard() {
     return nullptr;
 }
 
+// A click on Bests until the board is shown and painted; its time goes to ms.
+QWidget* openBoard(MainWindow& main, std::vector<double>& ms) {
+    QElapsedTimer t;
+    t.start();
+    QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdboard")), Qt::LeftButton);
+    QWidget* board = shownBoard();
+    while (board && !board->windowHandle()->isExposed())
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents(); // the table paints
+    ms.push_back(t.nsecsElapsed() / 1e6);
+    return board;
+}
+
 // Clicks on Bests until the board is shown, and reads the board alone.
 struct BoardTimes {
     std::vector<double> openMs, readMs;
@@ -123,19 +136,13 @@ struct BoardTimes {
 };
 bool timeBoard(MainWindow& main, int rounds, BoardTimes& times) {
     for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdboard")), Qt::LeftButton);
-        QWidget* board = shownBoard();
-        while (board && !board->windowHandle()->isExposed())
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents(); // the table paints
-        times.openMs.push_back(t.nsecsElapsed() / 1e6);
+        QWidget* board = openBoard(main, times.openMs);
         if (!board)
             return false;
         board->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        t.restart();
+        QElapsedTimer t;
+        t.start();
         const Board read = readBoard(idealLapSeconds);
         times.readMs.push_back(t.nsecsElapsed() / 1e6);
         times.dated = static_cast<size_t>(
@@ -183,17 +190,11 @@ int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 50;
     std::vector<double> openMs, rivalMs, readMs, rivalReadMs;
     for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer t;
-        t.start();
-        QTest::mouseClick(main.findChild<QPushButton*>(QStringLiteral("cmdboard")), Qt::LeftButton);
-        QWidget* board = shownBoard();
-        while (board && !board->windowHandle()->isExposed())
-            QCoreApplication::processEvents();
-        QCoreApplication::processEvents(); // the table paints
-        openMs.push_back(t.nsecsElapsed() / 1e6);
+        QWidget* board = openBoard(main, openMs);
         if (!board)
             return 1;
-        t.restart();
+        QElapsedTimer t;
+        t.start();
         QTest::mouseClick(board->findChild<QPushButton*>(QStringLiteral("cmdrival")),
                           Qt::LeftButton);
         QCoreApplication::processEvents();

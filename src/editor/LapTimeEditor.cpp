@@ -253,17 +253,10 @@ void LapTimeEditor::showTimeSheet(const TimeSheet& t) {
 // before clears no splits.
 void LapTimeEditor::showRecord(const CircuitRecord& record) {
     m_modd = true;
-    for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            const Row row = static_cast<Row>(r);
-            const Column column = static_cast<Column>(c);
-            QLineEdit* f = cell(row, column);
-            if (!f)
-                continue;
-            const QString shown = fromFileText(textOf(record[fieldIndex(row, column)]));
-            if (f->text() != shown)
-                setFieldText(f, shown);
-        }
+    for (const auto& [i, f] : shownFields()) {
+        const QString shown = fromFileText(textOf(record[i]));
+        if (f->text() != shown)
+            setFieldText(f, shown);
     }
     m_modd = false;
     diffcheck();
@@ -364,25 +357,28 @@ void LapTimeEditor::releaseSecondSplitHeader() {
 // does not show; nothing (after a message) when a field cannot be stored.
 std::optional<CircuitRecord> LapTimeEditor::typedOver(const CircuitRecord& base) {
     CircuitRecord typed = base;
-    for (int r = 0; r < kRows; ++r) {
-        for (int c = 0; c < kColumns; ++c) {
-            const Row row = static_cast<Row>(r);
-            const Column column = static_cast<Column>(c);
-            QLineEdit* f = cell(row, column);
-            if (!f)
-                continue;
-            const std::optional<std::string> bytes = toFileText(f->text());
-            if (!bytes) { // the fields refuse such characters as they are typed
-                showMessage(
-                    this, {QStringLiteral("Times not saved"),
-                           f->accessibleName() + QStringLiteral(": ") + unstorableReason(f->text()),
-                           MessageButtons::Ok, MessageIcon::Stop});
-                return std::nullopt;
-            }
-            typed[fieldIndex(row, column)] = *bytes;
+    for (const auto& [i, f] : shownFields()) {
+        const std::optional<std::string> bytes = toFileText(f->text());
+        if (!bytes) { // the fields refuse such characters as they are typed
+            showMessage(this,
+                        {QStringLiteral("Times not saved"),
+                         f->accessibleName() + QStringLiteral(": ") + unstorableReason(f->text()),
+                         MessageButtons::Ok, MessageIcon::Stop});
+            return std::nullopt;
         }
+        typed[i] = *bytes;
     }
     return typed;
+}
+
+// Each field the window shows, with its place in the record.
+std::vector<std::pair<size_t, QLineEdit*>> LapTimeEditor::shownFields() const {
+    std::vector<std::pair<size_t, QLineEdit*>> fields;
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kColumns; ++c)
+            if (QLineEdit* f = cell(static_cast<Row>(r), static_cast<Column>(c)))
+                fields.emplace_back(fieldIndex(static_cast<Row>(r), static_cast<Column>(c)), f);
+    return fields;
 }
 
 bool LapTimeEditor::save() {

@@ -13,6 +13,8 @@
 
 #include <array>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QGridLayout;
 class QLabel;
@@ -84,6 +86,7 @@ class LapTimeEditor : public QWidget {
     void showStatus(const QString& text);
     static QString statusAfterSave(const SavedTimes& done);
     std::optional<CircuitRecord> typedOver(const CircuitRecord& base);
+    std::vector<std::pair<size_t, QLineEdit*>> shownFields() const;
     std::optional<CircuitRecord> settleChange(const CircuitRecord& typed, const CircuitRecord& now,
                                               const Error& why);
 
