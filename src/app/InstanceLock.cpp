@@ -20,13 +20,15 @@ InstanceLock::~InstanceLock() = default;
 bool InstanceLock::tryAcquire() {
     if (m_held)
         return true;
-    if (!m_lock->tryLock(0))
-        return false;
-    // Only another copy holding the folder keeps this one out; a folder that
-    // cannot be locked at all (an odd file system) does not stop the start.
+    // The folder first, so that whoever finds the lock file finds the folder
+    // held too. Only another copy holding the folder keeps this one out; a
+    // folder that cannot be locked at all (an odd file system) does not stop
+    // the start.
     const Status folder = m_folder.acquire(m_dataFolder);
-    if (!folder && folder.error().kind == ErrorKind::Busy) {
-        m_lock->unlock();
+    if (!folder && folder.error().kind == ErrorKind::Busy)
+        return false;
+    if (!m_lock->tryLock(0)) {
+        m_folder.release();
         return false;
     }
     m_held = true;

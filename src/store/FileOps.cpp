@@ -401,8 +401,13 @@ Status FileOps::appendLines(const std::string& path, const std::string& lines,
 }
 
 DataFolderLock::~DataFolderLock() {
+    release();
+}
+
+void DataFolderLock::release() {
     if (m_file != kNoFile)
         sys::close(m_file); // releases the lock
+    m_file = kNoFile;
 }
 
 Status DataFolderLock::acquire(const std::string& dir) {

@@ -199,6 +199,7 @@ class DataFolderLock {
     DataFolderLock& operator=(const DataFolderLock&) = delete;
 
     Status acquire(const std::string& dir = ".");
+    void release();
     bool held() const { return m_file != kNoFile; }
 
   private:
