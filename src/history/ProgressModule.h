@@ -1,5 +1,5 @@
 // The progress chart as the program sees it: what the editor hands it, and
-// the module (with Qt Charts) that draws it, loaded when first asked for.
+// the module that draws it, loaded when first asked for.
 #pragma once
 
 #include "catalogue/Circuits.h"

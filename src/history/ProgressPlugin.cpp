@@ -1,5 +1,5 @@
-// The progress module's entry point: Qt Charts is loaded with it, on the
-// first PROGRESS, not at every start.
+// The progress module's entry point: the chart's window and its drawing are
+// loaded with it, on the first PROGRESS, not at every start.
 #include "history/ProgressWindow.h"
 
 namespace velomark {

@@ -1,14 +1,12 @@
 // The editor's SAVE as the history sees it, and the progress chart, from its
-// module, read back from its series.
+// module, read back from where it draws its points.
 #include "history/ProgressModule.h"
 #include "store/History.h"
 #include "store/SaveTimes.h"
 
 #include "support/Windows.h"
 
-#include <QChart>
-#include <QChartView>
-#include <QLineSeries>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -108,29 +106,39 @@ class ProgressTest : public QObject {
         ProgressInput input{kMonza, {"", "1.31.000", "1.30.000", ""}, 89.5};
         const std::unique_ptr<QWidget> w(openProgressWindow(input, "history.csv", nullptr));
         QVERIFY(w && w->objectName() == QLatin1String("frmprogress"));
-        QMap<QString, QList<QPointF>> series;
-        for (QAbstractSeries* s : child<QChartView>(w.get(), "chart")->chart()->series())
-            series[s->name()] = static_cast<QXYSeries*>(s)->points();
-        QCOMPARE(series.keys(),
+        w->show();
+        QWidget* chart = child<QWidget>(w.get(), "chart");
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const QVariantMap drawn = chart->property("drawnPoints").toMap();
+        QCOMPARE(drawn.keys(),
                  strings({"Ideal lap 1.29.500", "Practice", "Qualifying", "Stored best"}));
-        auto at = [](const char* when, double seconds) {
-            return QPointF(double(*parseIsoTimestamp(when)) * 1000, seconds);
+        auto points = [&drawn](const char* name) {
+            return drawn[QLatin1String(name)].value<QList<QPointF>>();
         };
-        QCOMPARE(series[QStringLiteral("Practice")],
-                 (QList<QPointF>{at("2026-01-01T10:00:00+01:00", 92.5),
-                                 at("2026-03-01T10:00:00+01:00", 91.0),
-                                 at("2026-04-01T10:00:00+02:00", 90.25)}));
-        QCOMPARE(series[QStringLiteral("Qualifying")].size(), 1);
-        QCOMPARE(series[QStringLiteral("Stored best")],
-                 (QList<QPointF>{at("2026-03-01T10:00:00+01:00", 91.0),
-                                 at("2026-02-01T10:00:00Z", 90.0)}));
-        QCOMPARE(series[QStringLiteral("Ideal lap 1.29.500")].first().y(), 89.5);
+        // Oldest first; a faster lap lower, by its gain: 1.5 s, then 0.75 s.
+        const QList<QPointF> practice = points("Practice"), qualifying = points("Qualifying");
+        QVERIFY(practice.size() == 3 && qualifying.size() == 1 &&
+                practice[0].x() < qualifying[0].x() && qualifying[0].x() < practice[1].x() &&
+                practice[1].x() < practice[2].x());
+        QCOMPARE(practice[1].y() - practice[0].y(), 2 * (practice[2].y() - practice[1].y()));
+        QVERIFY(practice[0].y() < practice[1].y() &&
+                points("Ideal lap 1.29.500")[0].y() > qualifying[0].y());
+        QCOMPARE(points("Stored best"), (QList<QPointF>{practice[1], qualifying[0]}));
+
+        // The pointer on the best Qualifying lap's mark, and the keys, say what it is.
+        QTest::mouseMove(chart, qualifying[0].toPoint() + QPoint(3, -2));
+        QVERIFY(QToolTip::text().contains(QStringLiteral("Qualifying 1.30.000")) &&
+                QToolTip::text().contains(QStringLiteral("Setup: s.set")));
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_Right);
+        QTest::keyClick(chart, Qt::Key_Right);
+        QVERIFY(chart->accessibleDescription().startsWith(QStringLiteral("Qualifying 1.30.000\n")));
 
         // No row of this circuit: one sentence instead of an empty frame.
         const std::unique_ptr<QWidget> other(
             openProgressWindow(ProgressInput{{Trackset::Custom, 12, "Mine"}, {}, std::nullopt},
                                "history.csv", nullptr));
-        QVERIFY(child<QChartView>(other.get(), "chart")->chart()->series().isEmpty());
+        QVERIFY(child<QWidget>(other.get(), "chart")->isHidden());
         QVERIFY(child<QLabel>(other.get(), "sentence")
                     ->text()
                     .startsWith(QStringLiteral("No lap time")));
