@@ -1,6 +1,7 @@
 #include "hotlap/FolderEvents.h"
 
 #include "platform/TextCodec.h"
+#include "store/FileOps.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -24,14 +25,6 @@
 namespace velomark {
 
 namespace {
-
-bool sameFolded(const std::string& a, const std::string& b) {
-    const auto folded = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [&](char x, char y) { return folded(x) == folded(y); });
-}
 
 #ifdef __linux__
 
@@ -123,7 +116,7 @@ class InotifyEvents final : public FolderEvents {
         } else if (e.wd == m_parent) {
             if (e.mask & (IN_DELETE_SELF | IN_UNMOUNT | IN_IGNORED))
                 m_parent = -1;
-            if (e.mask & kSelfGone || sameFolded(name, m_name))
+            if (e.mask & kSelfGone || equalIgnoringCase(name, m_name))
                 m_sink.pathChanged();
         }
     }

@@ -10,8 +10,6 @@
 #include <QListWidget>
 #include <QtTest>
 
-#include <sys/stat.h>
-
 using namespace velomark;
 using namespace velomark::test;
 
@@ -104,6 +102,9 @@ class ImportWindowTest : public QObject {
     // each goes, nothing is written through it. A pipe or a directory in the
     // way is named at once and left alone.
     void workingFilesInTheWay() {
+#ifdef _WIN32
+        QSKIP("Wine makes no symbolic links, and a Windows folder holds no named pipe");
+#endif
         Desk desk;
         LapTimeEditor* editor = nullptr;
         HotlapImportWindow* import = importOfAhot(desk, &editor);
@@ -119,7 +120,7 @@ class ImportWindowTest : public QObject {
         QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
                  strings({"custom", "GP2", "gp2path", "set1.dat", "set3.dat"}));
 
-        QVERIFY(::mkfifo("hoftemp", 0600) == 0);
+        QVERIFY(makePipe("hoftemp"));
         QVERIFY(refused(desk, import, "a named pipe stands at hoftemp; it was left alone"));
         QVERIFY(QFile::remove(QStringLiteral("hoftemp")) && QDir().mkdir(QStringLiteral("FLAG")));
         QVERIFY(
@@ -133,6 +134,9 @@ class ImportWindowTest : public QObject {
     // whole dump of a hof2lap that ended well; one that will not start here is
     // replaced by the hof2lap beside velobat.
     void hof2lapInTheGp2Directory() {
+#ifdef _WIN32
+        QSKIP("the stand-ins for a hof2lap in the GP2 directory are shell scripts");
+#endif
         Desk desk;
         LapTimeEditor* editor = nullptr;
         HotlapImportWindow* import = importOfAhot(desk, &editor);
