@@ -115,10 +115,11 @@ std::string absoluteSavesDirectory(std::string_view gp2p) {
 }
 
 std::string nativePath(std::string_view dosPath) {
-#ifdef _WIN32
-    return std::string(dosPath);
-#else
     std::string path(dosPath);
+#ifdef _WIN32
+    std::replace(path.begin(), path.end(), '/', '\\'); // a GP2 directory typed with '/'
+    return path;
+#else
     std::replace(path.begin(), path.end(), '\\', '/');
     std::error_code ec;
     if (path.empty() || fs::exists(path, ec))

@@ -30,8 +30,9 @@ std::string savesDirectory(std::string_view gp2p);
 // window read, however the working folder changes afterwards.
 std::string absoluteSavesDirectory(std::string_view gp2p);
 
-// A DOS-form path as the file system takes it. Elsewhere than on Windows every
-// backslash becomes '/', and when the path does not exist as written, each
+// A DOS-form path as the file system takes it, every separator the system's
+// own: on Windows each '/' becomes a backslash; elsewhere every backslash
+// becomes '/', and when the path does not exist as written, each
 // missing part is looked up without regard to case (GP2's folders copied from
 // a DOS disk are often called GPSAVES); parts that are not found stay as written.
 std::string nativePath(std::string_view dosPath);

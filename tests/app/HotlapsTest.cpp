@@ -390,7 +390,7 @@ class HotlapsTest : public QObject {
         QVERIFY(watch);
         QTRY_VERIFY_WITH_TIMEOUT(watch->watching(), kGenerousWait);
         QCOMPARE(QString::fromStdString(watch->folder()),
-                 desk.dir.path(QStringLiteral("GP2/gpsaves")));
+                 QDir::toNativeSeparators(desk.dir.path(QStringLiteral("GP2/gpsaves"))));
         QSignalSpy read(watch, &HotlapWatch::lapRead);
         auto* notice = child<QLabel>(&desk.main, "hotlapnotice");
         const int height = desk.main.height();
@@ -432,7 +432,8 @@ class HotlapsTest : public QObject {
         QVERIFY(writeGp2Path("GP2").ok());
         HotlapWatch* watch = watchOf(desk);
         watch->watch(*readGp2Path()); // as the main window's next activation does
-        const QString saves = desk.dir.path(QStringLiteral("GP2/gpsaves"));
+        const QString saves =
+            QDir::toNativeSeparators(desk.dir.path(QStringLiteral("GP2/gpsaves")));
         QCOMPARE(QString::fromStdString(watch->folder()), saves);
         QTRY_VERIFY_WITH_TIMEOUT(watch->watching(), kGenerousWait);
         HotlapsWindow* w = openHotlaps(desk);
@@ -514,7 +515,8 @@ class HotlapsTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(watch->watching(), kGenerousWait);
         HotlapsWindow* w = openHotlaps(desk);
         QVERIFY(w);
-        const QString saves = desk.dir.path(QStringLiteral("GP2/gpsaves"));
+        const QString saves =
+            QDir::toNativeSeparators(desk.dir.path(QStringLiteral("GP2/gpsaves")));
         auto* notice = child<QLabel>(&desk.main, "hotlapnotice");
         const auto announced = [](const char* lapTime, const char* by) {
             return QStringLiteral("New hot lap at Monza, Qualifying %1: %2 s faster than your "
