@@ -115,10 +115,16 @@ QLabel* link(QWidget* parent, const QString& caption, const QUrl& target, const 
 } // namespace
 
 QUrl AboutBox::homePage() {
-    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                                              QStringLiteral("/" VELOMARK_INSTALLED_README));
+    // Both are taken from the program's folder: on Windows a source path
+    // without a drive (one cross-built elsewhere) lies on the program's drive,
+    // and a file URL without a drive cannot be opened there.
+    const QDir program(QCoreApplication::applicationDirPath());
+    const QString installed =
+        QDir::cleanPath(program.absoluteFilePath(QStringLiteral(VELOMARK_INSTALLED_README)));
     return QUrl::fromLocalFile(
-        QFileInfo::exists(installed) ? installed : QStringLiteral(VELOMARK_SOURCE_README));
+        QFileInfo::exists(installed)
+            ? installed
+            : program.absoluteFilePath(QStringLiteral(VELOMARK_SOURCE_README)));
 }
 
 QUrl AboutBox::emailAddress() {

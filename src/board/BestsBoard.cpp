@@ -207,9 +207,10 @@ bool BestsBoard::isRivals(const QString& path) const {
 }
 
 void BestsBoard::exportBoard() {
-    const QString path =
+    // Named in messages as the system writes it (the dialog answers with '/').
+    const QString path = QDir::toNativeSeparators(
         askForFile(this, {FileQuestion::Kind::Save, QStringLiteral("Export board"),
-                          QStringLiteral("Bests.csv"), QStringLiteral("CSV files (*.csv)")});
+                          QStringLiteral("Bests.csv"), QStringLiteral("CSV files (*.csv)")}));
     if (path.isEmpty())
         return;
     const Message refused{

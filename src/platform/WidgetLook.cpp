@@ -86,6 +86,22 @@ void applyTextColour(QWidget* w) {
 
 } // namespace
 
+QFont fixedPitchFont(const QString& family) {
+    QFont f(family);
+    f.setStyleHint(QFont::TypeWriter);
+    if (lettersLineUp(f))
+        return f;
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (lettersLineUp(system))
+        return system;
+    for (const QString& installed : QFontDatabase::families()) {
+        const QFont candidate(installed);
+        if (QFontDatabase::isFixedPitch(installed) && lettersLineUp(candidate))
+            return candidate;
+    }
+    return system;
+}
+
 double contrastRatio(const QColor& a, const QColor& b) {
     const double la = luminance(a);
     const double lb = luminance(b);

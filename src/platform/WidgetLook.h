@@ -50,12 +50,10 @@ inline bool lettersLineUp(const QFont& font) {
            metrics.horizontalAdvance(QLatin1Char('W'));
 }
 
-// family when its letters line up, else the system's fixed-pitch font.
-inline QFont fixedPitchFont(const QString& family) {
-    QFont f(family);
-    f.setStyleHint(QFont::TypeWriter);
-    return lettersLineUp(f) ? f : QFontDatabase::systemFont(QFontDatabase::FixedFont);
-}
+// family when its letters line up, else the system's fixed-pitch font, else
+// the first installed family whose letters line up (a system may name none,
+// or name one whose letters do not).
+QFont fixedPitchFont(const QString& family);
 
 // Contrast of two colours as WCAG measures it, from 1 (the same) to 21
 // (black on white).

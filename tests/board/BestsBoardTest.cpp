@@ -263,18 +263,26 @@ class BestsBoardTest : public QObject {
         for (qsizetype i = 0; i < rivalFiles.size(); ++i)
             QCOMPARE(readBytes(rivalFiles[i]), before[static_cast<size_t>(i)]);
 
-        // An own file reached through a link to the data folder; of such a
-        // name elsewhere, the player's.
-        QVERIFY(QFile::link(QDir::currentPath(), QStringLiteral("here")));
-        dialogs.answers << desk.dir.path(QStringLiteral("here/gp2path"));
-        desk.msgs.expect(MessageAnswer::Ok);
-        clickButton(board, "cmdexportboard");
-        QVERIFY(
-            desk.msgs.shown.last().text.contains(QStringLiteral("here/gp2path is Velomark's")) &&
-            !QFile::exists(QStringLiteral("gp2path")));
+        // Of an own file's name elsewhere, the player's; the own file reached
+        // through a link to the data folder, where a link can be made
+        // (Windows makes them only for an account with the right, Wine none).
         dialogs.answers << desk.dir.path(QStringLiteral("anna/history.csv"));
         clickButton(board, "cmdexportboard");
         QVERIFY(desk.msgs.beeps == 2 && readBytes(QStringLiteral("anna/history.csv")) == exported);
+        const bool linked = makeLink(QDir::currentPath().toStdString(), "here");
+#ifdef _WIN32
+        if (!linked) {
+            board->close();
+            QSKIP("no link could be made here");
+        }
+#endif
+        QVERIFY(linked);
+        dialogs.answers << desk.dir.path(QStringLiteral("here/gp2path"));
+        desk.msgs.expect(MessageAnswer::Ok);
+        clickButton(board, "cmdexportboard");
+        QVERIFY(desk.msgs.shown.last().text.contains(
+                    QDir::toNativeSeparators(QStringLiteral("here/gp2path is Velomark's"))) &&
+                !QFile::exists(QStringLiteral("gp2path")));
         board->close();
     }
 

@@ -165,16 +165,27 @@ class ExportWindowsTest : public QObject {
     }
 
     // No export takes the place of one of Velomark's own files, by name in
-    // any case of its letters or through a link; the window stays.
+    // any case of its letters (on Windows with the dots it drops at a name's
+    // end) or through a link; the window stays.
     void ownFilesAreNoTargets() {
         ScopedWorkDir dir;
         FakeMessages msgs;
-        QVERIFY(writeInputs() && QFile::link(QStringLiteral("custom"), QStringLiteral("p.html")));
-        const std::string before = readBytes(QStringLiteral("custom"));
-        const std::tuple<QWidget*, const char*, const char*> exports[] = {
+        QVERIFY(writeInputs());
+        const auto ownBytes = [] {
+            return readBytes(QStringLiteral("custom")) + readBytes(QStringLiteral("set1.dat"));
+        };
+        const std::string before = ownBytes();
+#ifdef _WIN32
+        const char* const set1 = "SET1.dat.";
+#else
+        const char* const set1 = "SET1.dat";
+#endif
+        std::vector<std::tuple<QWidget*, const char*, const char*>> exports{
             {open<CsvExportWindow>(QStringLiteral("S")), "csvfile", "gp2path"},
-            {open<TextExportWindow>(QStringLiteral("S")), "hfile", "SET1.dat"},
-            {open<HtmlExportWindow>(QStringLiteral("S")), "hfile", "p.html"}};
+            {open<TextExportWindow>(QStringLiteral("S")), "hfile", set1}};
+        const bool linked = makeLink("custom", "p.html");
+        if (linked)
+            exports.emplace_back(open<HtmlExportWindow>(QStringLiteral("S")), "hfile", "p.html");
         for (const auto& [w, field, target] : exports) {
             retype(w, {{field, target}});
             msgs.expect(MessageAnswer::Ok);
@@ -183,10 +194,14 @@ class ExportWindowsTest : public QObject {
                                           QStringLiteral("; choose another name for the export.")));
             w->close();
         }
-        QVERIFY(msgs.shown[2].text.startsWith(QStringLiteral("p.html leads to custom, ")));
-        QVERIFY(readBytes(QStringLiteral("custom")) == before && msgs.beeps == 0 &&
-                !QFile::exists(QStringLiteral("SET1.dat")) &&
-                !QFile::exists(QStringLiteral("gp2path")));
+        QVERIFY(ownBytes() == before && msgs.beeps == 0 &&
+                QDir().entryList(QDir::Files).size() == 4 + linked);
+#ifdef _WIN32
+        if (!linked) // Windows makes links only for an account with the right, Wine none
+            QSKIP("no link could be made here");
+#endif
+        QVERIFY(linked &&
+                msgs.shown[2].text.startsWith(QStringLiteral("p.html leads to custom, ")));
     }
 
     // Nothing printed after "Ready to print" means it was answered Cancel.

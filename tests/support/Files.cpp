@@ -131,8 +131,12 @@ Entry entryAt(const std::string& path) {
 bool makeLink(const std::string& target, const std::string& path) {
     std::wstring to = wide(target);
     std::replace(to.begin(), to.end(), L'/', L'\\');
+    // Windows links a folder only through a link marked as a folder's; a
+    // relative target is taken from the link's folder.
+    const fs::path at = diskPath(path).parent_path() / diskPath(target);
+    const DWORD folder = entryAt(utf8Path(at)) == Entry::Folder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0;
     ::CreateSymbolicLinkW(wide(path).c_str(), to.c_str(),
-                          SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
+                          folder | SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE);
     return entryAt(path) == Entry::Link;
 }
 
