@@ -38,14 +38,15 @@ bool InstanceLock::tryAcquire() {
 QString InstanceLock::defaultPath() {
 #ifdef Q_OS_WIN
     // There the runtime location is the home folder; the user's own temporary
-    // folder is where such a lock belongs.
-    const QString dir = QDir::tempPath();
+    // folder is where such a lock belongs. Its name is not the data folder's
+    // lock's, so that Velomark still starts with that folder as its data folder.
+    return QDir::tempPath() + QStringLiteral("/velomark-user.lock");
 #else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();
-#endif
     return dir + QStringLiteral("/velomark.lock");
+#endif
 }
 
 bool CheckPrevInstance(InstanceLock& lock) {

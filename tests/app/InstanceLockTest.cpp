@@ -5,6 +5,8 @@
 #include "support/FakeMessages.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,7 +28,13 @@ class InstanceLockTest : public QObject {
         running.setWorkingDirectory(work.path());
         running.start(QStringLiteral(VELOMARK_EXE), {});
         QVERIFY(running.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(InstanceLock::defaultPath()), 10000);
+        const auto heldByRunning = [&running] {
+            qint64 pid = 0;
+            QString host, app;
+            return QLockFile(InstanceLock::defaultPath()).getLockInfo(&pid, &host, &app) &&
+                   pid == running.processId(); // not one left by an earlier run
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(heldByRunning(), 10000);
 
         FakeMessages msgs;
         msgs.expect(MessageAnswer::Ok);
@@ -36,7 +44,8 @@ class InstanceLockTest : public QObject {
         }
         // Another login or sudo: another runtime directory, the same data folder.
         QTemporaryDir otherRuntime;
-        const QString otherLock = otherRuntime.filePath(QStringLiteral("velomark.lock"));
+        const QString otherLock =
+            otherRuntime.filePath(QFileInfo(InstanceLock::defaultPath()).fileName());
         msgs.expect(MessageAnswer::Ok);
         {
             InstanceLock elsewhere(otherLock, work.path().toStdString());
