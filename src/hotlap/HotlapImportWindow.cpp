@@ -80,6 +80,13 @@ QString writeWorkingFile(const char* name, std::string_view bytes) {
         .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()));
 }
 
+// The saves folder of the GP2 directory as stored, named with the system's
+// own separators: one typed with '/' on Windows is still shown and listed
+// with backslashes there.
+std::string savesFolder(const std::string& gp2p) {
+    return savesDirectory(diskName(QDir::toNativeSeparators(fromFileText(gp2p))));
+}
+
 // Only what an extraction leaves: a pipe or directory that stood in the way
 // is somebody else's and stays.
 void removeWorkingFiles() {
@@ -200,8 +207,7 @@ bool HotlapImportWindow::load() {
 void HotlapImportWindow::fillFileList() {
     const QString current = File1->currentItem() ? File1->currentItem()->text() : QString();
     const Result<std::vector<std::string>> names =
-        listHotlapFiles(savesDirectory(diskName(fromFileText(m_gp2p))),
-                        hotlapPattern(m_circuit.trackset, m_circuit.number));
+        listHotlapFiles(savesFolder(m_gp2p), hotlapPattern(m_circuit.trackset, m_circuit.number));
     File1->clear();
     if (!names) {
         m_status->setText(messageText(names.error()));
@@ -329,7 +335,7 @@ QString HotlapImportWindow::batchFailure(const BatchOutcome& outcome) const {
                               "that hof2lap in the GP2 directory %2 runs on this system and that "
                               "the file can be read")
             .arg(kBatchTimeoutMs / 1000)
-            .arg(fromFileText(m_gp2p));
+            .arg(QDir::toNativeSeparators(fromFileText(m_gp2p)));
     case BatchOutcome::Kind::Crashed:
         return QStringLiteral("the command interpreter %1 stopped before hof.bat was done")
             .arg(interpreter);
@@ -422,8 +428,8 @@ void HotlapImportWindow::showFields() {
 // a track file of the track editor is named under the fields with its slot,
 // read from the hot lap itself.
 void HotlapImportWindow::showTrackFile() {
-    const HotlapReading r = readHotlapAt(nativePath(savesDirectory(diskName(fromFileText(m_gp2p)))),
-                                         diskName(m_extractedFile));
+    const HotlapReading r =
+        readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(m_extractedFile));
     if (r.customTrack)
         m_trackFile->setText(
             QStringLiteral("Driven on the track-editor track %1, loaded into slot %2.")
