@@ -302,8 +302,10 @@ void MainWindow::openCircuit(int k) {
     m_circuitWindows = new CircuitWindows(editor, this);
     connect(editor, &LapTimeEditor::closed, this, &QWidget::show);
     connect(editor, &LapTimeEditor::saved, this, &MainWindow::recordsSaved);
-    hide();
+    // The editor shows before this window hides: with no window shown for a
+    // moment, Qt on Windows takes the program for finished and ends it.
     editor->show();
+    hide();
 }
 
 void MainWindow::openInitialisation() {
