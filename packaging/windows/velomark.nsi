@@ -8,7 +8,8 @@
 ; Given on makensis's command line: VERSION, FILES and UNFILES (the lists of
 ; the files put in and taken away again), ICON, OUTFILE.
 
-Unicode true
+; 64-bit, as the program is (and as Wine without its 32-bit part runs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
