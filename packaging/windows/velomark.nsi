@@ -29,6 +29,8 @@ VIAddVersionKey /LANG=1033 "FileDescription" "Velomark ${VERSION} setup"
 VIAddVersionKey /LANG=1033 "CompanyName" "Velomark Developers"
 VIAddVersionKey /LANG=1033 "LegalCopyright" "Velomark Developers"
 
+Var DataFolder
+
 !include "MUI2.nsh"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -36,15 +38,25 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Velomark Developers"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartVelomark
 !define MUI_FINISHPAGE_RUN_TEXT "Start Velomark"
 !insertmacro MUI_PAGE_DIRECTORY
+; The second folder: where the lap times are kept.
+!define MUI_PAGE_HEADER_TEXT "Your lap times"
+!define MUI_PAGE_HEADER_SUBTEXT "Choose the folder in which Velomark keeps your lap times."
+!define MUI_DIRECTORYPAGE_TEXT_TOP "Velomark keeps your lap times in this folder and starts in it. \
+    To go on with the lap times of an older installation, choose its folder. \
+    The folder is made if it is missing and never removed."
+!define MUI_DIRECTORYPAGE_TEXT_DESTINATION "Data folder"
+!define MUI_DIRECTORYPAGE_VARIABLE $DataFolder
+!insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
-Var DataFolder
-
+; The data folder of an earlier installation, or Documents\Velomark.
 Function .onInit
+    ReadRegStr $DataFolder HKCU "Software\Velomark" "DataFolder"
+    StrCmp $DataFolder "" 0 +2
     StrCpy $DataFolder "$DOCUMENTS\Velomark"
 FunctionEnd
 
@@ -66,6 +78,7 @@ Section "Velomark"
         "$INSTDIR\bin\velomark.exe" 0 SW_SHOWNORMAL "" "Your GP2 personal-best lap times"
 
     WriteRegStr HKCU "Software\Velomark" "InstallDir" "$INSTDIR"
+    WriteRegStr HKCU "Software\Velomark" "DataFolder" "$DataFolder"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Velomark"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Velomark Developers"
