@@ -121,7 +121,13 @@ xdotool type --delay 60 "1.40.5"
 keys $(printf 'Tab %.0s' $(seq 7)) space # IMPORT
 activate "$(window "Import Hotlap from GP2")"
 keys space              # the hot lap, chosen in the list: hof2lap reads it
-sleep 5
+# The import's working files go once the dump is read.
+sleep 1
+for _ in $(seq 600); do
+    compgen -G "$work/data/[hHfF][oOlL][fFaA]*" >/dev/null || break
+    sleep 0.1
+done
+sleep 0.5
 keys Tab space          # INSERT
 gone "Import Hotlap from GP2"
 step "SAVE, CLOSE and the end"
