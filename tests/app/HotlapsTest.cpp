@@ -405,8 +405,8 @@ class HotlapsTest : public QObject {
         rest.close();
         QVERIFY(read.wait(kGenerousWait));
         QCOMPARE(notice->text(), QStringLiteral("New hot lap at Monza, Qualifying 1.23.000: 0.777 "
-                                                "s faster than your best. Open Hot laps to take "
-                                                "it."));
+                                                "s faster than your best, a clean lap. Open Hot "
+                                                "laps to take it."));
         QVERIFY(notice->isVisible() && desk.main.height() > height);
         QTest::mouseClick(notice, Qt::LeftButton);
         QVERIFY(notice->isHidden() && desk.main.height() == height);
@@ -461,8 +461,8 @@ class HotlapsTest : public QObject {
         QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/E9.HL"), hotlapFile(lap(4, 0x44, 70000))));
         QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(&desk.main, "hotlapnotice")->text(),
                                   QStringLiteral("New hot lap at Barcelona, Qualifying 1.10.000: "
-                                                 "the first time for this session. Open Hot laps "
-                                                 "to take it."),
+                                                 "the first time for this session, a clean lap. "
+                                                 "Open Hot laps to take it."),
                                   kGenerousWait);
         QTRY_COMPARE_WITH_TIMEOUT(column(w, 0).count(u"E9.HL"), 1, kGenerousWait);
         QCOMPARE(column(w, 1).at(column(w, 0).indexOf(u"E9.HL")), QStringLiteral("Barcelona"));
@@ -520,7 +520,7 @@ class HotlapsTest : public QObject {
         auto* notice = child<QLabel>(&desk.main, "hotlapnotice");
         const auto announced = [](const char* lapTime, const char* by) {
             return QStringLiteral("New hot lap at Monza, Qualifying %1: %2 s faster than your "
-                                  "best. Open Hot laps to take it.")
+                                  "best, a clean lap. Open Hot laps to take it.")
                 .arg(QLatin1String(lapTime), QLatin1String(by));
         };
         QDir gp2(QStringLiteral("GP2"));
