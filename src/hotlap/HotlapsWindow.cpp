@@ -452,7 +452,8 @@ bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan, const QStrin
         for (const std::string& line : takeLines(take))
             lines << fromFileText(line);
         slower = slower || !take.comparison.beats();
-        unclean = unclean || !isClean(take.lap.record);
+        const auto why = notCleanBecause(take.lap.record);
+        unclean = unclean || (why && !why->empty());
     }
     QString text =
         plan.size() == 1

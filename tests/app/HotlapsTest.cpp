@@ -22,8 +22,8 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
@@ -190,13 +190,13 @@ std::string editorBytes(Desk& desk, std::vector<HistoryRow>& rows) {
 
 class HotlapsTest : public QObject {
     Q_OBJECT
+    QTemporaryDir m_settings;
+
   private slots:
     // The player's settings stay untouched: the tests keep theirs apart, from a clean start.
     void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velomark"),
-                  QStringLiteral("Velomark"))
-            .clear();
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
     }
 
     void withoutAGp2Directory() {
