@@ -1,11 +1,12 @@
 // Arbitrary bytes into the hot-lap reader and its decompressor.
 //
 // Beyond "no crash, no out-of-bounds read" (the sanitizers' part), it checks
-// what the import relies on in every dump hof2lap prints: at most 19 lines,
-// each ended by CR LF with no other CR or LF in it, the opening and closing
-// lines that tell the import the dump is whole, the circuit on the line after
-// the opening one, and each of the import's keys only on its own line, one
-// blank after the key; and that the decompressor never writes past its limit.
+// what the import relies on in every dump hof2lap prints: lines each ended by
+// CR LF with no other CR or LF in it, the opening and closing lines that tell
+// the import the dump is whole, the circuit on the line after the opening one,
+// and each of the import's keys only on its own line among the 19 the import
+// reads, one blank after the key, never among the details after them; and
+// that the decompressor never writes past its limit.
 
 #include "HotlapFile.h"
 #include "hotlap/DumpScanner.h"
@@ -28,6 +29,9 @@ namespace {
 }
 
 constexpr std::string_view kKeys[] = {"Session:", "Lap time", "split 1", "split 2", "Hot lap for"};
+// The most a dump holds: the opening, the circuit, four times, the lap, the
+// linked file and the checksum's warning, twelve details, the closing line.
+constexpr int kMostLines = 22;
 
 void checkDump(const std::string& dump) {
     size_t start = 0;
@@ -39,14 +43,16 @@ void checkDump(const std::string& dump) {
         const std::string_view line = std::string_view(dump).substr(start, end - start);
         if (line.find_first_of("\r\n") != std::string_view::npos)
             fault("a dump line holds a CR or LF of its own");
-        if (++count > 19)
-            fault("the dump has more lines than the import reads");
+        if (++count > kMostLines)
+            fault("the dump has more lines than hof2lap ever prints");
         int keys = 0;
         for (std::string_view key : kKeys) {
             const size_t at = line.find(key);
             if (at == std::string_view::npos)
                 continue;
             ++keys;
+            if (count > kDumpLineLimit)
+                fault("a key stands beyond the lines the import reads");
             if (at > 2 || line.size() <= at + key.size() || line[at + key.size()] != ' ')
                 fault("a key stands where the import does not expect it");
             if ((key == "Hot lap for") != (count == 2))

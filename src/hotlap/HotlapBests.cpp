@@ -1,5 +1,6 @@
 #include "hotlap/HotlapBests.h"
 
+#include "hotlap/LapDetails.h"
 #include "store/TimeText.h"
 
 #include <algorithm>
@@ -114,8 +115,12 @@ std::optional<std::string> newBestLine(const HotlapReading& lap, const TracksetB
     const std::string how = c.fasterBy
                                 ? threeDecimalFormat(*c.fasterBy) + " s faster than your best"
                                 : std::string("the first time for this session");
+    const auto why = notCleanBecause(lap.record);
+    const std::string verdict = !why           ? std::string()
+                                : why->empty() ? std::string(", a clean lap")
+                                               : ", not clean: " + cleanText(lap.record);
     return "New hot lap at " + c.circuit + ", " + lap.session + " " + lap.fields.lap + ": " + how +
-           ". Open Hot laps to take it.";
+           verdict + ". Open Hot laps to take it.";
 }
 
 namespace {
@@ -191,10 +196,28 @@ std::vector<std::string> takeLines(const PlannedTake& take) {
         else if (*hot > *best)
             line += " (" + secondsText(*hot - *best) + " s slower)";
     }
+    if (const auto why = notCleanBecause(lap.record); why && !why->empty())
+        line += "; not clean: " + cleanText(lap.record);
     std::vector<std::string> lines{line};
     for (const std::string& other : take.alsoFilledOut)
         lines.push_back("and SAVE fills out " + other);
     return lines;
+}
+
+std::vector<LeftOutLap> leaveOutUnclean(const std::vector<HotlapReading>& readings,
+                                        std::vector<size_t>& indices, const TracksetBests& bests) {
+    std::vector<LeftOutLap> faster;
+    std::erase_if(indices, [&](size_t i) {
+        const HotlapReading& lap = readings.at(i);
+        if (isClean(lap.record))
+            return false;
+        const HotlapComparison c = compareHotlap(lap, bests);
+        if (c.beats())
+            faster.push_back({lap.name, c.circuit + ", " + lap.session + " " + lap.fields.lap +
+                                            ": " + cleanText(lap.record)});
+        return true;
+    });
+    return faster;
 }
 
 CircuitRecord insertedHotlap(const CircuitRecord& held, const HotlapReading& lap) {

@@ -46,8 +46,9 @@ struct HotlapComparison {
 };
 HotlapComparison compareHotlap(const HotlapReading& lap, const TracksetBests& bests);
 
-// "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best.
-// Open Hot laps to take it.", for a lap that beats the stored best.
+// "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best,
+// a clean lap. Open Hot laps to take it." (or ", not clean: off track."), for
+// a lap that beats the stored best.
 std::optional<std::string> newBestLine(const HotlapReading& lap, const TracksetBests& bests);
 
 // One lap a take writes.
@@ -66,8 +67,19 @@ std::vector<PlannedTake> planTakes(const std::vector<HotlapReading>& readings,
                                    bool onlyBeating);
 
 // What the confirmation lists for one take: "Monza, Qualifying: 1.23.456
-// replaces 1.23.777", marked when it is slower, then what else SAVE fills out.
+// replaces 1.23.777", marked when it is slower and, with its reasons, when it
+// is not clean; then what else SAVE fills out.
 std::vector<std::string> takeLines(const PlannedTake& take);
+
+// A lap that beats its stored best, left out of a take as not clean.
+struct LeftOutLap {
+    std::string file; // as the file system spells it
+    std::string what; // "Monza, Qualifying 1.23.000: off track"
+};
+// Takes every lap that is not clean out of indices, and says which of them
+// beat their stored best.
+std::vector<LeftOutLap> leaveOutUnclean(const std::vector<HotlapReading>& readings,
+                                        std::vector<size_t>& indices, const TracksetBests& bests);
 
 // The record as the editor holds it when SAVE is pressed after the lap's
 // INSERT: the lap time (which empties the session's splits), then the 1st and

@@ -1,6 +1,5 @@
 #include "hotlap/HotlapFolder.h"
 
-#include "HotlapFile.h"
 #include "hotlap/HotlapFiles.h"
 #include "store/FileOps.h"
 
@@ -108,6 +107,7 @@ HotlapReading readHotlapAt(const std::string& nativeDir, const std::string& name
         return r;
     }
     r.circuit = lap->trackNumber + 1;
+    r.record = *lap;
     r.customTrack = lap->extension == hotlap::Extension::Readable && lap->customTrack;
     r.trackName = r.customTrack ? lap->trackName : std::string();
     // The import's own reading: the dump as hof2lap prints it, scanned, mapped, converted.

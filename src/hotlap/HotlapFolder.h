@@ -3,6 +3,7 @@
 // import's own reading of its dump (scan, session mapping, tchange).
 #pragma once
 
+#include "HotlapFile.h"
 #include "hotlap/DumpScanner.h"
 #include "store/LapRecordFile.h"
 #include "store/Result.h"
@@ -56,8 +57,9 @@ struct HotlapReading {
     // GP2Lap's track record says the lap was driven on a track file of the
     // track editor, loaded into slot `circuit`; trackName is its own name.
     bool customTrack = false;
-    std::string trackName; // "" when it is not, or the file names none
-    DumpFields fields;     // lap and splits as the import makes them
+    std::string trackName;    // "" when it is not, or the file names none
+    DumpFields fields;        // lap and splits as the import makes them
+    hotlap::HotlapLap record; // all hof2lap's reader made of it (no extension when unreadable)
 };
 
 // Reads name in the native directory nativeDir. Never throws, never waits on

@@ -4,6 +4,7 @@
 #include "hotlap/HotlapImportWindow.h"
 
 #include "catalogue/DataFiles.h"
+#include "hotlap/HotlapDetailsWindow.h"
 #include "hotlap/HotlapFiles.h"
 #include "hotlap/HotlapFolder.h"
 #include "hotlap/SlotChoiceWindow.h"
@@ -119,8 +120,10 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     outer->addWidget(m_status);
     setMinimumSize(px(7200), px(3600));
 
-    // The list and the two buttons first; the fields after them, readable but not typed into.
-    QWidget::setTabOrder(File1, cmdins);
+    // The list, its Details and the two buttons first; the fields after them,
+    // readable but not typed into.
+    QWidget::setTabOrder(File1, m_details);
+    QWidget::setTabOrder(m_details, cmdins);
     QWidget::setTabOrder(cmdins, Command1);
     QWidget::setTabOrder(Command1, session);
     for (auto [from, to] : {std::pair{session, lap}, std::pair{lap, split1},
@@ -142,9 +145,25 @@ QLayout* HotlapImportWindow::buildList() {
     connect(File1, &QListWidget::itemClicked, this, &HotlapImportWindow::chosenInList);
     auto* listLabel = plainLabel(QStringLiteral("HotLaps"), this);
     listLabel->setBuddy(File1);
+    // What GP2Lap recorded about the highlighted file's lap, read here, not through hof2lap.
+    m_details = new QPushButton(QStringLiteral("Details"), this);
+    m_details->setObjectName(QStringLiteral("cmddetails"));
+    m_details->setAccessibleName(QStringLiteral("Details"));
+    m_details->setEnabled(false);
+    connect(File1, &QListWidget::currentItemChanged, m_details,
+            [this](const QListWidgetItem* item) { m_details->setEnabled(item != nullptr); });
+    connect(m_details, &QPushButton::clicked, this, [this] {
+        if (const QListWidgetItem* item = File1->currentItem())
+            showHotlapDetails(
+                this, readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(item->text())));
+    });
+    auto* under = new QHBoxLayout;
+    under->addWidget(m_details);
+    under->addStretch();
     auto* left = new QVBoxLayout;
     left->addWidget(listLabel);
     left->addWidget(File1);
+    left->addLayout(under);
     return left;
 }
 

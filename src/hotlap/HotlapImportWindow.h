@@ -94,6 +94,7 @@ class HotlapImportWindow : public QWidget {
     QPointer<SlotChoiceWindow> m_slotChoice;
 
     QListWidget* File1 = nullptr;
+    QPushButton* m_details = nullptr; // what GP2Lap recorded about the highlighted file's lap
     QLabel* m_status = nullptr;
     QLabel* m_trackFile = nullptr; // the track-editor track a lap was driven on
     QLineEdit* session = nullptr;

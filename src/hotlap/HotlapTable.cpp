@@ -1,5 +1,6 @@
 #include "hotlap/HotlapTable.h"
 
+#include "hotlap/LapDetails.h"
 #include "platform/TextCodec.h"
 #include "store/TimeText.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr const char* kHeadings[HotlapTable::kColumnCount] = {
     "File",       "Circuit", "Session", "Lap Time",  "1st Split",
-    "+2nd Split", "Saved",   "Stored",  "Faster by",
+    "+2nd Split", "Saved",   "Stored",  "Faster by", "Clean",
 };
 
 // Rows without a time sort after every time, whichever way the column sorts first.
@@ -92,6 +93,8 @@ QString HotlapTable::text(size_t row, int column) const {
         if (c.fasterBy)
             return QString::fromStdString(threeDecimalFormat(*c.fasterBy));
         return c.beats() ? QStringLiteral("no best yet") : QString();
+    case Clean:
+        return fromFileText(cleanText(r.record));
     }
     return QString();
 }
@@ -128,7 +131,7 @@ QVariant HotlapTable::data(const QModelIndex& index, int role) const {
     case kSortRole:
         return sortKey(row, index.column());
     case Qt::TextAlignmentRole:
-        return index.column() >= Lap && index.column() != Saved
+        return index.column() >= Lap && index.column() != Saved && index.column() != Clean
                    ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                    : QVariant();
     default:

@@ -15,8 +15,19 @@ namespace velomark {
 class HotlapTable : public QAbstractTableModel {
     Q_OBJECT
   public:
-    enum Column { File, Circuit, SessionColumn, Lap, Split1, Split2, Saved, Stored, FasterBy };
-    static constexpr int kColumnCount = FasterBy + 1;
+    enum Column {
+        File,
+        Circuit,
+        SessionColumn,
+        Lap,
+        Split1,
+        Split2,
+        Saved,
+        Stored,
+        FasterBy,
+        Clean
+    };
+    static constexpr int kColumnCount = Clean + 1;
     // What the sort uses.
     static constexpr int kSortRole = Qt::UserRole;
 

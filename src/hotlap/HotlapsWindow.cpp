@@ -1,9 +1,11 @@
 #include "hotlap/HotlapsWindow.h"
 
 #include "catalogue/DataFiles.h"
+#include "hotlap/HotlapDetailsWindow.h"
 #include "hotlap/HotlapFiles.h"
 #include "hotlap/HotlapReader.h"
 #include "hotlap/HotlapTable.h"
+#include "hotlap/LapDetails.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
@@ -11,6 +13,7 @@
 
 #include <QAction>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
@@ -45,6 +49,15 @@ constexpr size_t kProgressFrom = 200;
 constexpr qint64 kTakeProgressAfterMs = 200;
 // How often a saves folder that cannot be listed is looked at again.
 constexpr int kLookAgainMs = 2000;
+
+// Whether "Take all faster" takes clean laps only, kept in the player's own
+// settings: Qt's INI file for the user on every system (the Windows registry
+// would not follow a test's own place for them), never the data folder.
+constexpr QLatin1StringView kOnlyCleanKey("HotLaps/OnlyCleanLaps");
+QSettings userSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velomark"),
+                     QStringLiteral("Velomark"));
+}
 
 QPushButton* button(const char* caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(QString::fromLatin1(caption), parent);
@@ -129,6 +142,7 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setStretchLastSection(true);
+    addDetailsAction();
     addSortMenu();
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progress"));
@@ -162,14 +176,33 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
     });
 }
 
+// Enter, a double-click or the context menu on a row shows what GP2Lap
+// recorded about its lap.
+void HotlapsWindow::addDetailsAction() {
+    auto* details = new QAction(QStringLiteral("Show details"), m_view);
+    details->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    details->setShortcutContext(Qt::WidgetShortcut);
+    connect(details, &QAction::triggered, this,
+            [this] { showDetails(m_view->selectionModel()->currentIndex()); });
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &HotlapsWindow::showDetails);
+    m_view->addAction(details);
+}
+
+void HotlapsWindow::showDetails(const QModelIndex& index) {
+    if (index.isValid())
+        showHotlapDetails(
+            this, m_table->readings().at(static_cast<size_t>(m_sorted->mapToSource(index).row())));
+}
+
 // The table's context menu sorts by any column as a click on its heading
-// does, and so do Ctrl+1 to Ctrl+9 from the keyboard.
+// does, and so do Ctrl+1 to Ctrl+9 and Ctrl+0 (the tenth) from the keyboard.
 void HotlapsWindow::addSortMenu() {
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int c = 0; c < HotlapTable::kColumnCount; ++c) {
         const QString heading = m_table->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
         auto* sortBy = new QAction(QStringLiteral("Sort by ") + heading, m_view);
-        sortBy->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + c)));
+        const auto key = static_cast<Qt::Key>(c < 9 ? Qt::Key_1 + c : Qt::Key_0);
+        sortBy->setShortcut(QKeySequence(Qt::CTRL | key));
         sortBy->setShortcutContext(Qt::WidgetShortcut);
         connect(sortBy, &QAction::triggered, this, [this, c] {
             const QHeaderView* header = m_view->horizontalHeader();
@@ -213,6 +246,12 @@ QLayout* HotlapsWindow::buildChoice(Trackset set) {
 QLayout* HotlapsWindow::buildButtons() {
     m_takeSelected = button("Take selected", "cmdselected", this);
     m_takeFaster = button("Take all faster", "cmdfaster", this);
+    m_onlyClean = new QCheckBox(QStringLiteral("Only clean laps"), this);
+    m_onlyClean->setObjectName(QStringLiteral("chkclean"));
+    m_onlyClean->setAccessibleName(m_onlyClean->text());
+    m_onlyClean->setChecked(userSettings().value(kOnlyCleanKey, false).toBool());
+    connect(m_onlyClean, &QCheckBox::toggled, this,
+            [](bool on) { userSettings().setValue(kOnlyCleanKey, on); });
     QPushButton* close = button("Close", "cmdclose", this);
     connect(m_takeSelected, &QPushButton::clicked, this, &HotlapsWindow::takeSelected);
     connect(m_takeFaster, &QPushButton::clicked, this, &HotlapsWindow::takeAllFaster);
@@ -221,6 +260,7 @@ QLayout* HotlapsWindow::buildButtons() {
     row->addStretch();
     row->addWidget(m_takeSelected);
     row->addWidget(m_takeFaster);
+    row->addWidget(m_onlyClean);
     row->addWidget(close);
     return row;
 }
@@ -365,36 +405,55 @@ void HotlapsWindow::take(const std::vector<size_t>& indices, bool onlyBeating) {
         return;
     m_bests = readTracksetBests(chosenTrackset()); // what stands in the files now
     m_table->compareWith(m_bests);
-    const std::vector<PlannedTake> plan =
-        planTakes(m_table->readings(), indices, m_bests, onlyBeating);
-    if (plan.empty()) {
-        const bool editorTracks = std::ranges::any_of(indices, [this](size_t i) {
-            return compareHotlap(m_table->readings()[i], m_bests).editorTrackOnStandard;
-        });
-        m_status->setText(
-            m_bests.problem ? messageText(*m_bests.problem)
-            : onlyBeating   ? QStringLiteral("No hot lap is faster than your best.")
-            : editorTracks
-                ? QStringLiteral("A hot lap driven on a track-editor track is never stored as a "
-                                 "Standard circuit's: choose TrackPack or Custom above.")
-                : QStringLiteral("None of the selected hot laps holds the lap time of a session "
-                                 "Velomark keeps."));
-        return;
+    // "Take all faster" leaves out the laps that are not clean when asked to.
+    std::vector<size_t> taken = indices;
+    QStringList leftOut;
+    if (onlyBeating && m_onlyClean->isChecked()) {
+        for (const LeftOutLap& lap : leaveOutUnclean(m_table->readings(), taken, m_bests))
+            leftOut << fromDiskName(lap.file) + QStringLiteral(", ") + fromFileText(lap.what);
     }
-    if (confirmed(plan))
+    const std::vector<PlannedTake> plan =
+        planTakes(m_table->readings(), taken, m_bests, onlyBeating);
+    if (plan.empty())
+        m_status->setText(nothingToTake(indices, onlyBeating, leftOut));
+    else if (confirmed(plan, leftOut))
         store(plan);
+}
+
+// Why a take found no lap to store.
+QString HotlapsWindow::nothingToTake(const std::vector<size_t>& indices, bool onlyBeating,
+                                     const QStringList& leftOut) const {
+    if (m_bests.problem)
+        return messageText(*m_bests.problem);
+    if (!leftOut.isEmpty())
+        return QStringLiteral("No clean hot lap is faster than your best. Left out as not "
+                              "clean:\n") +
+               leftOut.join(QLatin1Char('\n'));
+    if (onlyBeating)
+        return QStringLiteral("No hot lap is faster than your best.");
+    const bool editorTracks = std::ranges::any_of(indices, [this](size_t i) {
+        return compareHotlap(m_table->readings()[i], m_bests).editorTrackOnStandard;
+    });
+    return editorTracks ? QStringLiteral("A hot lap driven on a track-editor track is never stored "
+                                         "as a Standard circuit's: choose TrackPack or Custom "
+                                         "above.")
+                        : QStringLiteral("None of the selected hot laps holds the lap time of a "
+                                         "session Velomark keeps.");
 }
 
 // One question for every lap the take writes, the laps listed under it in a
 // scrolling box, so that a take of 48 laps fits the screen with its buttons;
-// a slower lap is marked as such.
-bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan) {
+// a slower lap is marked as such, a lap that is not clean with why, and the
+// faster laps left out as not clean end the list.
+bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan, const QStringList& leftOut) {
     QStringList lines;
-    bool slower = false;
+    bool slower = false, unclean = false;
     for (const PlannedTake& take : plan) {
         for (const std::string& line : takeLines(take))
             lines << fromFileText(line);
         slower = slower || !take.comparison.beats();
+        const auto why = notCleanBecause(take.lap.record);
+        unclean = unclean || (why && !why->empty());
     }
     QString text =
         plan.size() == 1
@@ -403,6 +462,17 @@ bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan) {
     if (slower)
         text += QStringLiteral("\n\nA time that is not faster than your best is stored only "
                                "because you selected it.");
+    if (unclean)
+        text += plan.size() == 1 ? QStringLiteral("\n\nThis lap is not clean; the list says why.")
+                                 : QStringLiteral("\n\nThe list says why a lap is not clean.");
+    if (leftOut.size() == 1)
+        text += QStringLiteral("\n\n1 faster hot lap is left out as not clean; it ends the list.");
+    else if (!leftOut.isEmpty())
+        text += QStringLiteral("\n\n%1 faster hot laps are left out as not clean; they end the "
+                               "list.")
+                    .arg(leftOut.size());
+    for (const QString& lap : leftOut)
+        lines << QStringLiteral("Left out, not clean: ") + lap;
     return showMessage(this, {QStringLiteral("Take hot laps"), text, MessageButtons::YesNo,
                               MessageIcon::None, false, lines.join(QLatin1Char('\n'))}) ==
            MessageAnswer::Yes;

@@ -1,13 +1,15 @@
 // The window frmhotlaps, "Hot laps in GP2": every hot lap in gpsaves at once,
 // read in the background and set against the stored bests of the trackset
-// the player chooses; "Take selected" and "Take all faster" store laps
-// through SAVE after one confirmation.
+// the player chooses; "Take selected" and "Take all faster" (of clean laps
+// only, when the player asks) store laps through SAVE after one confirmation.
+// Enter or a double-click on a row shows what GP2Lap recorded about its lap.
 #pragma once
 
 #include "catalogue/Circuits.h"
 #include "hotlap/HotlapBests.h"
 #include "store/FileOps.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -15,8 +17,10 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QElapsedTimer;
 class QLabel;
+class QModelIndex;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -56,6 +60,8 @@ class HotlapsWindow : public QWidget {
     void saved();       // a take stored times in a lap record file
 
   private:
+    void addDetailsAction();
+    void showDetails(const QModelIndex& index);
     void addSortMenu();
     QLayout* buildChoice(Trackset set);
     QLayout* buildButtons();
@@ -64,7 +70,9 @@ class HotlapsWindow : public QWidget {
     void onRead(const std::vector<HotlapReading>& readings);
     void showCounts();
     void take(const std::vector<size_t>& indices, bool onlyBeating);
-    bool confirmed(const std::vector<PlannedTake>& plan);
+    QString nothingToTake(const std::vector<size_t>& indices, bool onlyBeating,
+                          const QStringList& leftOut) const;
+    bool confirmed(const std::vector<PlannedTake>& plan, const QStringList& leftOut);
     void store(const std::vector<PlannedTake>& plan);
     void showTakeProgress(const QElapsedTimer& clock, int done, int total);
 
@@ -88,6 +96,7 @@ class HotlapsWindow : public QWidget {
     QLabel* m_status = nullptr; // what the last take did
     QPushButton* m_takeSelected = nullptr;
     QPushButton* m_takeFaster = nullptr;
+    QCheckBox* m_onlyClean = nullptr; // "Take all faster" takes clean laps only
 };
 
 } // namespace velomark

@@ -13,12 +13,17 @@
 #include "store/History.h"
 #include "support/Windows.h"
 
+#include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
 
@@ -185,7 +190,15 @@ std::string editorBytes(Desk& desk, std::vector<HistoryRow>& rows) {
 
 class HotlapsTest : public QObject {
     Q_OBJECT
+    QTemporaryDir m_settings;
+
   private slots:
+    // The player's settings stay untouched: the tests keep theirs apart, from a clean start.
+    void initTestCase() {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settings.path());
+    }
+
     void withoutAGp2Directory() {
         Desk desk;
         QVERIFY(desk.ready());
@@ -205,28 +218,28 @@ class HotlapsTest : public QObject {
         QVERIFY(gp2WithLaps(desk));
         HotlapsWindow* w = openHotlaps(desk);
         QVERIFY(w);
-        // The cells of a row but its file time, which goes before the last two.
+        // The cells of a row but its file time, which goes before the last three.
         const auto row = [](int hour, std::initializer_list<const char*> cells) {
             QStringList out = strings(cells);
             out.insert(6, savedText(kFirstFileTime + 3600 * hour));
             return out.join(QStringLiteral(" | "));
         };
-        QCOMPARE(
-            rows(w),
-            QStringList({
-                row(2, {"APRAC.HL", "Interlagos", "Practice", "1.19.500", "41.123", "1.02.345",
-                        "1.20.000", "0.500"}),
-                row(3, {"ARACE.HLP", "Interlagos", "Race", "1.31.000", "41.123", "1.02.345", "",
-                        "no best yet"}),
-                row(4, {"AWARM.HL", "Interlagos", "Warm-up (never taken)", "1.20.000", "41.123",
-                        "1.02.345", "", ""}),
-                row(6, {"BAD.HL", "", "The file is not a GP2 file.", "", "", "", "", ""}),
-                row(0, {"MQUAL.HL", "Monza", "Qualifying", "1.23.456", "41.123", "1.02.345",
-                        "1.23.777", "0.321"}),
-                row(1, {"mslow.hl", "Monza", "Qualifying", "1.24.000", "41.123", "1.02.345",
-                        "1.23.777", ""}),
-                row(5, {"PLAIN.HL", "Barcelona", "times not in this file", "", "", "", "", ""}),
-            }));
+        QCOMPARE(rows(w), QStringList({
+                              row(2, {"APRAC.HL", "Interlagos", "Practice", "1.19.500", "41.123",
+                                      "1.02.345", "1.20.000", "0.500", "yes"}),
+                              row(3, {"ARACE.HLP", "Interlagos", "Race", "1.31.000", "41.123",
+                                      "1.02.345", "", "no best yet", "yes"}),
+                              row(4, {"AWARM.HL", "Interlagos", "Warm-up (never taken)", "1.20.000",
+                                      "41.123", "1.02.345", "", "", "yes"}),
+                              row(6, {"BAD.HL", "", "The file is not a GP2 file.", "", "", "", "",
+                                      "", "unknown"}),
+                              row(0, {"MQUAL.HL", "Monza", "Qualifying", "1.23.456", "41.123",
+                                      "1.02.345", "1.23.777", "0.321", "yes"}),
+                              row(1, {"mslow.hl", "Monza", "Qualifying", "1.24.000", "41.123",
+                                      "1.02.345", "1.23.777", "", "yes"}),
+                              row(5, {"PLAIN.HL", "Barcelona", "times not in this file", "", "", "",
+                                      "", "", "unknown"}),
+                          }));
         QCOMPARE(text(w, "counts"),
                  QStringLiteral("7 hot laps, 3 faster than your best; 1 cannot be read (the "
                                 "Session column says why); 1 more name matching *.hl? is no file "
@@ -298,6 +311,64 @@ class HotlapsTest : public QObject {
         QCOMPARE(desk.msgs.shown[1].details,
                  QStringLiteral("Monza, Qualifying: 1.24.000 replaces 1.23.456 (0.544 s slower)"));
         QCOMPARE(readBytes(QStringLiteral("set1.dat")), expected);
+        w->close();
+    }
+
+    // "Only clean laps", remembered from one window to the next: "Take all
+    // faster" stores the clean lap alone and names the two it left out;
+    // unchecked, it stores all three, each one not clean saying why. Enter on
+    // a row shows the lap's details, and Copy puts them on the clipboard.
+    void onlyCleanLaps() {
+        Desk desk;
+        const std::pair<const char*, std::string> files[] = {
+            {"ACLEAN.HL", hotlapFile({.session = 0x44, .lapTime = 70000})},
+            {"BOFF.HL", hotlapFile({.track = 1, .session = 0x44, .lapTime = 70000, .lapFlags = 1})},
+            {"CSLOW.HL",
+             hotlapFile({.track = 2, .session = 0x44, .lapTime = 70000, .slowMotion = 125})}};
+        QVERIFY(gp2With(desk, files, blankLapRecordFile()));
+        HotlapsWindow* w = openHotlaps(desk);
+        QVERIFY(w && !named<QCheckBox>(w, "Only clean laps")->isChecked());
+        QCOMPARE(column(w, 9), strings({"yes", "off track", "slow motion 1.25 s"}));
+        named<QCheckBox>(w, "Only clean laps")->click();
+        w->close();
+        QVERIFY(!window("frmhotlaps"));
+        w = openHotlaps(desk);
+        QVERIFY(w && named<QCheckBox>(w, "Only clean laps")->isChecked());
+
+        desk.msgs.expect(MessageAnswer::Yes);
+        named<QPushButton>(w, "Take all faster")->click();
+        QCOMPARE(desk.msgs.shown.value(0).text,
+                 QStringLiteral("Store this time in your lap records?\n\n2 faster hot laps are "
+                                "left out as not clean; they end the list."));
+        QCOMPARE(desk.msgs.shown[0].details,
+                 QStringLiteral("Interlagos, Qualifying: 1.10.000, the first time stored for this "
+                                "session\nLeft out, not clean: BOFF.HL, TI Circuit Aida, "
+                                "Qualifying 1.10.000: off track\nLeft out, not clean: CSLOW.HL, "
+                                "Imola, Qualifying 1.10.000: slow motion 1.25 s"));
+        QCOMPARE(readHistory()->rows.size(), size_t(1));
+
+        QVERIFY(writeBytes(QStringLiteral("set1.dat"), blankLapRecordFile()));
+        named<QCheckBox>(w, "Only clean laps")->click();
+        desk.msgs.expect(MessageAnswer::Yes);
+        named<QPushButton>(w, "Take all faster")->click();
+        QCOMPARE(desk.msgs.shown.value(1).details.split(QLatin1Char('\n')).value(1),
+                 QStringLiteral("TI Circuit Aida, Qualifying: 1.10.000, the first time stored for "
+                                "this session; not clean: off track"));
+        QCOMPARE(readHistory()->rows.size(), size_t(4));
+        QCOMPARE(column(w, 8).join(QString()), QString()); // all three stored
+
+        auto* view = child<QTableView>(w, "hotlaps");
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(1, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+        auto* details = window("frmhotlapdetails");
+        QVERIFY(details && details->isVisible());
+        const QString shown = child<QPlainTextEdit>(details, "details")->toPlainText();
+        QCOMPARE(shown.section(QLatin1Char('\n'), 0, 1),
+                 QStringLiteral("Hot lap BOFF.HL\nClean: off track"));
+        QVERIFY(shown.contains(QStringLiteral("\nLap flags: off track\n")));
+        clickButton(details, "cmdcopy");
+        QCOMPARE(QGuiApplication::clipboard()->text(), shown);
         w->close();
     }
 
@@ -405,8 +476,8 @@ class HotlapsTest : public QObject {
         rest.close();
         QVERIFY(read.wait(kGenerousWait));
         QCOMPARE(notice->text(), QStringLiteral("New hot lap at Monza, Qualifying 1.23.000: 0.777 "
-                                                "s faster than your best. Open Hot laps to take "
-                                                "it."));
+                                                "s faster than your best, a clean lap. Open Hot "
+                                                "laps to take it."));
         QVERIFY(notice->isVisible() && desk.main.height() > height);
         QTest::mouseClick(notice, Qt::LeftButton);
         QVERIFY(notice->isHidden() && desk.main.height() == height);
@@ -461,8 +532,8 @@ class HotlapsTest : public QObject {
         QVERIFY(writeBytes(QStringLiteral("GP2/gpsaves/E9.HL"), hotlapFile(lap(4, 0x44, 70000))));
         QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(&desk.main, "hotlapnotice")->text(),
                                   QStringLiteral("New hot lap at Barcelona, Qualifying 1.10.000: "
-                                                 "the first time for this session. Open Hot laps "
-                                                 "to take it."),
+                                                 "the first time for this session, a clean lap. "
+                                                 "Open Hot laps to take it."),
                                   kGenerousWait);
         QTRY_COMPARE_WITH_TIMEOUT(column(w, 0).count(u"E9.HL"), 1, kGenerousWait);
         QCOMPARE(column(w, 1).at(column(w, 0).indexOf(u"E9.HL")), QStringLiteral("Barcelona"));
@@ -520,7 +591,7 @@ class HotlapsTest : public QObject {
         auto* notice = child<QLabel>(&desk.main, "hotlapnotice");
         const auto announced = [](const char* lapTime, const char* by) {
             return QStringLiteral("New hot lap at Monza, Qualifying %1: %2 s faster than your "
-                                  "best. Open Hot laps to take it.")
+                                  "best, a clean lap. Open Hot laps to take it.")
                 .arg(QLatin1String(lapTime), QLatin1String(by));
         };
         QDir gp2(QStringLiteral("GP2"));

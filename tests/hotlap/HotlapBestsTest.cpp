@@ -1,6 +1,7 @@
 // The saves folder read as a whole: what each kind of file becomes, hot laps
 // against the stored bests, which laps a take writes and what it says first.
 #include "hotlap/HotlapBests.h"
+#include "hotlap/LapDetails.h"
 
 #include "HotlapFixture.h"
 #include "support/Files.h"
@@ -17,8 +18,10 @@ FixtureLap monza(uint8_t session = 0x44, uint32_t lapTime = 83456) {
     return {.track = 11, .compressed = true, .session = session, .lapTime = lapTime};
 }
 
-HotlapReading timed(RecordSession slot, int circuit, const char* lap) {
+HotlapReading timed(RecordSession slot, int circuit, const char* lap, uint8_t lapFlags = 0) {
     HotlapReading r;
+    r.record.extension = hotlap::Extension::Readable;
+    r.record.lapFlags = lapFlags;
     r.state = HotlapState::Timed;
     r.slot = slot;
     r.session = recordSessionName(slot);
@@ -40,29 +43,42 @@ TEST_CASE("each kind of file") {
         std::string bytes;
         HotlapState state;
         std::string session, lapAndTrack; // circuit, lap, splits and the track's own name
+        std::string clean;                // as the Clean column says it
     } rows[] = {
         // clang-format off
         {"qualifying", hotlapFile(monza()), HotlapState::Timed, "Qualifying",
-         "12 1.23.456 41.123 1.02.345 "},
+         "12 1.23.456 41.123 1.02.345 ", "yes"},
         {"race", hotlapFile({.session = 0x80, .lapTime = 95321}), HotlapState::Timed, "Race",
-         "1 1.35.321 41.123 1.02.345 "},
+         "1 1.35.321 41.123 1.02.345 ", "yes"},
         {"warm-up", hotlapFile(monza(0x02)), HotlapState::NotKept, "Warm-up (never taken)",
-         "12 1.23.456 41.123 1.02.345 "},
+         "12 1.23.456 41.123 1.02.345 ", "yes"},
         {"plain", hotlapFile({.track = 4, .extension = false}), HotlapState::NoTimes,
-         "times not in this file", "5    "},
+         "times not in this file", "5    ", "unknown"},
         {"through the pits", hotlapFile(monza(0x44, 0x10000000)), HotlapState::NoTimes,
-         "Qualifying: no lap time in this file", "12  41.123 1.02.345 "},
+         "Qualifying: no lap time in this file", "12  41.123 1.02.345 ", "yes"},
         {"custom track", hotlapFile({.trackByte = 0x83, .trackName = "Fuji"}), HotlapState::Timed,
-         "Practice", "1 1.23.456 41.123 1.02.345 Fuji"},
+         "Practice", "1 1.23.456 41.123 1.02.345 Fuji", "yes"},
         {"edited Monza", hotlapFile({.trackByte = 0x8B, .trackName = "MONZA"}),
-         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 MONZA"},
-        {"empty", "", HotlapState::Unreadable, "The file is not a GP2 file.", "0    "},
+         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 MONZA", "yes"},
+        {"off track, slow motion", hotlapFile({.lapFlags = 0x21, .slowMotion = 125}),
+         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 ",
+         "off track, slow motion 1.25 s"},
+        {"splits through the pits", hotlapFile({.split1 = 0x10000000, .aidChanges = 1}),
+         HotlapState::Timed, "Practice", "1 1.23.456  1.02.345 ", "through the pits, 1 aid change"},
+        {"every reason", hotlapFile({.lapFlags = 0x3F, .aidChanges = 2, .slowMotion = 1}),
+         HotlapState::Timed, "Practice", "1 1.23.456 41.123 1.02.345 ",
+         "off track, through the pits, detail level changed, slow motion 0.01 s, 2 aid changes, "
+         "F4 used, no slow-down before the lap"},
+        {"old records", hotlapFile({.logVersion = 6, .lapFlags = 0x01}), HotlapState::NoTimes,
+         "times not readable (saved before GP2Lap 1.14)", "1    ", "unknown"},
+        {"empty", "", HotlapState::Unreadable, "The file is not a GP2 file.", "0    ", "unknown"},
         {"truncated", hotlapFile(monza()).substr(0, 20), HotlapState::Unreadable,
-         "The file is cut short: it ends inside its header.", "0    "},
+         "The file is cut short: it ends inside its header.", "0    ", "unknown"},
         {"no circuit", hotlapFile({.track = 20}), HotlapState::Unreadable,
-         "The file names track number 20, which is no circuit.", "0    "},
+         "The file names track number 20, which is no circuit.", "0    ", "unknown"},
         {"oversized", hotlapFile(monza()) + std::string(4 * 1024 * 1024, '\0'),
-         HotlapState::Unreadable, "The file is too large for a hot lap (over 4 MB).", "0    "},
+         HotlapState::Unreadable, "The file is too large for a hot lap (over 4 MB).", "0    ",
+         "unknown"},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -75,6 +91,7 @@ TEST_CASE("each kind of file") {
         CHECK(std::to_string(r.circuit) + ' ' + r.fields.lap + ' ' + r.fields.split1 + ' ' +
                   r.fields.split2 + ' ' + r.trackName ==
               row.lapAndTrack);
+        CHECK(cleanText(r.record) == row.clean);
     }
 }
 
@@ -105,14 +122,14 @@ TEST_CASE("takes against the bests") {
     const TracksetBests bests = readTracksetBests(Trackset::Standard);
     const std::vector<HotlapReading> laps{timed(RecordSession::Qualifying, 12, "1.23.456"),
                                           timed(RecordSession::Qualifying, 12, "1.23.777"),
-                                          timed(RecordSession::Race, 12, "1.31.000")};
+                                          timed(RecordSession::Race, 12, "1.31.000", 0x01)};
     CHECK(newBestLine(laps[0], bests).value_or("none") ==
-          "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best. "
-          "Open Hot laps to take it.");
+          "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best, a clean "
+          "lap. Open Hot laps to take it.");
     CHECK(!newBestLine(laps[1], bests)); // the same time
     CHECK(newBestLine(laps[2], bests).value_or("none") ==
-          "New hot lap at Monza, Race 1.31.000: the first time for this session. "
-          "Open Hot laps to take it.");
+          "New hot lap at Monza, Race 1.31.000: the first time for this session, not clean: "
+          "off track. Open Hot laps to take it.");
 
     const std::vector<PlannedTake> plan = planTakes(laps, {1, 0}, bests, true);
     REQUIRE(plan.size() == 1);

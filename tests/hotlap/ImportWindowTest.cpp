@@ -8,6 +8,7 @@
 #include "support/Windows.h"
 
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace velomark;
@@ -269,6 +270,11 @@ class ImportWindowTest : public QObject {
         QCOMPARE(texts(import, {"circuit", "trackfile"}),
                  strings({"Zandvoort", "Driven on the track-editor track Zandvoort, loaded into "
                                        "slot 1."}));
+        clickButton(import, "cmddetails"); // read from the highlighted file itself
+        const QString details =
+            child<QPlainTextEdit>(window("frmhotlapdetails"), "details")->toPlainText();
+        QVERIFY(details.startsWith(QStringLiteral("Hot lap ZAND.HL\nClean: yes\n")) &&
+                details.contains(QStringLiteral("\nTrack file: edited, from slot 1, ")));
         QVERIFY(extract(import, QStringLiteral("AWARM.HLP")));
         QCOMPARE(texts(import, {"session", "trackfile"}), strings({"Warm-up", ""}));
         clickButton(import, "cmdins");

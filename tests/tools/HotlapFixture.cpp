@@ -67,11 +67,16 @@ std::string hotlapFile(const FixtureLap& lap) {
         body.resize(at + 187); // the four records, then hash, offset and signature
         put(body, at, 1, {1, lap.logVersion, 18, 5, 17, 14, 3, 22}); // Init: 1998-05-17 14:03:22
         put(body, at + 26, 4, {1 << 16 | 15 << 8});                  // GP2Lap 1.15
-        put(body, at + 34, 1, {2, lap.trackByte});                   // Track
+        put(body, at + 34, 1, {2, lap.trackByte, lap.trackByte & 0x0Fu}); // Track, its slot
+        put(body, at + 37, 4, {0x1A2B3C4D});                              // track file's checksum
         body.replace(at + 41, lap.trackName.size(), lap.trackName);
-        put(body, at + 81, 1, {3, lap.session});             // Session
-        put(body, at + 107, 1, {5, lap.lapNumber, lap.car}); // Lap
+        put(body, at + 81, 1, {3, lap.session}); // Session
+        put(body, at + 85, 4, {lap.sessionFlags});
+        put(body, at + 107, 1, {5, lap.lapNumber, lap.car, lap.lapFlags}); // Lap
         put(body, at + 117, 4, {lap.split1, lap.split2, lap.lapTime});
+        put(body, at + 129, 2, {1322, 12}); // weight in lb, fuel in laps
+        put(body, at + 135, 4, {lap.aidChanges});
+        put(body, at + 163, 2, {45, 80, lap.slowMotion}); // processor average and highest
         put(body, at + 179, 4, {uint32_t(lap.offsetMisses ? at + 32 : at), 0xDE510D90});
     }
     std::string file = header + (lap.compressed ? lzCompress(body) : body);

@@ -19,6 +19,10 @@ struct FixtureLap {
     uint8_t logVersion = 7 | 5 << 5, trackByte = 0, session = 0, lapNumber = 3, car = 0xC0 | 12;
     std::string trackName = "<no track name>";
     uint32_t split1 = 41123, split2 = 62345, lapTime = 83456;
+    // The lap record's flags, the session's (steering help on), and what GP2Lap counted.
+    uint8_t lapFlags = 0;
+    uint32_t sessionFlags = 0x01, aidChanges = 0;
+    uint16_t slowMotion = 0; // hundredths of a second
 };
 
 // Greedy LZ: at each byte the longest match (3 to 10 bytes, up to 8192 back, the

@@ -65,6 +65,21 @@ std::string printableName(std::string_view raw) {
     return name;
 }
 
+void readLapRecord(std::string_view body, size_t record, HotlapLap& lap) {
+    lap.lapNumber = byteAt(body, record + 1);
+    lap.car = byteAt(body, record + 2) & 0x3F;
+    lap.lapFlags = byteAt(body, record + 3);
+    lap.split1 = readLe(body, record + 10, 4);
+    lap.split2 = readLe(body, record + 14, 4);
+    lap.lapTime = readLe(body, record + 18, 4);
+    lap.weight = static_cast<int>(readLe(body, record + 22, 2));
+    lap.fuel = static_cast<int>(readLe(body, record + 24, 2));
+    lap.aidChanges = readLe(body, record + 28, 4);
+    lap.processorAverage = static_cast<int>(readLe(body, record + 56, 2));
+    lap.processorHighest = static_cast<int>(readLe(body, record + 58, 2));
+    lap.slowMotion = static_cast<int>(readLe(body, record + 60, 2));
+}
+
 void readExtension(std::string_view body, HotlapLap& lap) {
     if (body.size() < kExtensionTail || readLe(body, body.size() - 4, 4) != kExtensionSignature)
         return;
@@ -103,15 +118,12 @@ void readExtension(std::string_view body, HotlapLap& lap) {
     lap.customTrack = (byteAt(body, track + 1) & 0x80) != 0;
     if (lap.customTrack)
         lap.trackName = printableName(body.substr(track + 7, kTrackNameSize));
+    lap.trackSlot = byteAt(body, track + 2);
+    lap.trackChecksum = readLe(body, track + 3, 4);
 
     lap.sessionMode = byteAt(body, at + kSessionAt + 1);
-
-    const size_t record = at + kLapAt;
-    lap.lapNumber = byteAt(body, record + 1);
-    lap.car = byteAt(body, record + 2) & 0x3F;
-    lap.split1 = readLe(body, record + 10, 4);
-    lap.split2 = readLe(body, record + 14, 4);
-    lap.lapTime = readLe(body, record + 18, 4);
+    lap.sessionFlags = readLe(body, at + kSessionAt + 4, 4);
+    readLapRecord(body, at + kLapAt, lap);
 }
 
 std::string circuitName(const HotlapLap& lap) {
@@ -141,7 +153,83 @@ std::string gp2LapVersionText(uint32_t v) {
     return text;
 }
 
+std::string dateText(const HotlapLap& lap) {
+    return std::to_string(lap.year) + '-' + twoDigits(lap.month) + '-' + twoDigits(lap.day) + ' ' +
+           twoDigits(lap.hour) + ':' + twoDigits(lap.minute) + ':' + twoDigits(lap.second);
+}
+
+std::string onOff(uint32_t flags, uint32_t flag) {
+    return (flags & flag) != 0 ? "on" : "off";
+}
+
+std::string lapFlagsText(uint8_t flags) {
+    std::string text;
+    uint8_t named = 0;
+    for (const LapFlagName& f : kLapFlagNames) {
+        named |= f.flag;
+        if (flags & f.flag)
+            text += (text.empty() ? "" : ", ") + std::string(f.words);
+    }
+    if (const int other = flags & ~named; other != 0) {
+        char buffer[48];
+        std::snprintf(buffer, sizeof buffer, "flags 0x%02X of unknown meaning", other);
+        text += (text.empty() ? "" : ", ") + std::string(buffer);
+    }
+    return text.empty() ? "none" : text;
+}
+
+std::string checksumText(uint32_t v) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%08X", v);
+    return buffer;
+}
+
 } // namespace
+
+std::string_view lapFlagWords(uint8_t flag) {
+    for (const LapFlagName& f : kLapFlagNames)
+        if (f.flag == flag)
+            return f.words;
+    return {};
+}
+
+std::string slowMotionText(int hundredths) {
+    return std::to_string(hundredths / 100) + '.' + twoDigits(hundredths % 100) + " s";
+}
+
+std::vector<std::string> detailLines(const HotlapLap& lap) {
+    switch (lap.extension) {
+    case Extension::None:
+        return {"The details GP2Lap records (driving aids, lap flags, slow motion...) are not in "
+                "this file."};
+    case Extension::Damaged:
+    case Extension::TooOld:
+        return {"The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be "
+                "read either."};
+    case Extension::Readable:
+        break;
+    }
+    // The track is known to be edited only by GP2Lap's mark; the slot counts
+    // from 1 as the circuits do, as the track number beside it does.
+    std::vector<std::string> lines{
+        "Date GP2Lap wrote: " + dateText(lap) + " (as it set up its records, before the lap)",
+        "GP2Lap version: " + gp2LapVersionText(lap.gp2LapVersion),
+        "Track file: " + std::string(lap.customTrack ? "edited" : "standard") + ", from slot " +
+            std::to_string(lap.trackSlot + 1) + ", checksum " + checksumText(lap.trackChecksum),
+        "Steering help: " + onOff(lap.sessionFlags, kSteeringHelp),
+        "Opposite-lock help: " + onOff(lap.sessionFlags, kOppositeLockHelp),
+        "Lap flags: " + lapFlagsText(lap.lapFlags),
+        "Driving-aid changes: " + std::to_string(lap.aidChanges),
+        "Processor occupancy: " + std::to_string(lap.processorAverage) + "% on average, " +
+            std::to_string(lap.processorHighest) + "% at the highest",
+        "Slow motion: " + slowMotionText(lap.slowMotion),
+        "Fuel: " + std::to_string(lap.fuel) + " laps",
+        "Weight: " + std::to_string(lap.weight) + " lb",
+    };
+    if (lap.throughPits())
+        lines.emplace_back("The lap went through the pits: its splits are not times.");
+    return lines;
+}
 
 Checksum checksumOf(std::string_view bytes, Checksum start) {
     Checksum c = start;
@@ -288,16 +376,14 @@ std::string dumpText(const HotlapLap& lap) {
         if ((lap.split2 & kInvalidTimeMask) == 0)
             addLine(out, "  split 2 " + lapTimeText(lap.split2));
         addLine(out, "  Lap " + std::to_string(lap.lapNumber) + ", car " + std::to_string(lap.car));
-        addLine(out, "  Saved " + std::to_string(lap.year) + '-' + twoDigits(lap.month) + '-' +
-                         twoDigits(lap.day) + ' ' + twoDigits(lap.hour) + ':' +
-                         twoDigits(lap.minute) + ':' + twoDigits(lap.second) + " with GP2Lap " +
-                         gp2LapVersionText(lap.gp2LapVersion));
         break;
     }
     if (lap.linked)
         addLine(out, "  Linked hot lap");
     if (!lap.checksumMatches)
         addLine(out, "  Warning: the checksum does not match; the file may be damaged.");
+    for (const std::string& line : detailLines(lap))
+        addLine(out, "  " + line);
     addLine(out, std::string(kDumpClosing));
     return out;
 }

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velomark::hotlap {
 
@@ -50,6 +51,26 @@ inline constexpr uint8_t kUnlimitedPractice = 0x00, kFridayPractice = 0x01, kWar
 // A time with any of these bits set is no time (a lap through the pits).
 inline constexpr uint32_t kInvalidTimeMask = 0xF0000000;
 
+// What GP2Lap marks on the lap (its lap record's flags), and in which words.
+inline constexpr uint8_t kOffTrack = 0x01, kThroughPits = 0x02, kDetailChanged = 0x04,
+                         kNoSlowDown = 0x08, kF4Used = 0x10, kTrackMapOn = 0x20;
+struct LapFlagName {
+    uint8_t flag;
+    std::string_view words;
+};
+inline constexpr LapFlagName kLapFlagNames[] = {
+    {kOffTrack, "off track"},
+    {kThroughPits, "through the pits"},
+    {kDetailChanged, "detail level changed"},
+    {kNoSlowDown, "no slow-down before the lap"},
+    {kF4Used, "F4 used"},
+    {kTrackMapOn, "track map on"},
+};
+std::string_view lapFlagWords(uint8_t flag);
+
+// The driving aids among the session record's flags.
+inline constexpr uint32_t kSteeringHelp = 0x01, kOppositeLockHelp = 0x02;
+
 struct HotlapLap {
     int trackNumber = 0;          // header byte: 0 Interlagos ... 15 Adelaide
     bool linked = false;          // file type 15
@@ -65,6 +86,19 @@ struct HotlapLap {
     uint8_t sessionMode = 0;
     int lapNumber = 0, car = 0;
     uint32_t split1 = 0, split2 = 0, lapTime = 0; // milliseconds from the start of the lap
+
+    // What else GP2Lap recorded about the lap (Readable only).
+    int trackSlot = 0; // the slot the track was loaded from, as stored
+    uint32_t trackChecksum = 0;
+    uint32_t sessionFlags = 0; // kSteeringHelp, kOppositeLockHelp...
+    uint8_t lapFlags = 0;      // kOffTrack...
+    int weight = 0, fuel = 0;  // lb; laps
+    uint32_t aidChanges = 0;
+    int processorAverage = 0, processorHighest = 0; // percent
+    int slowMotion = 0;                             // hundredths of a second
+    bool throughPits() const {
+        return (lapFlags & kThroughPits) != 0 || ((split1 | split2) & kInvalidTimeMask) != 0;
+    }
 };
 
 // Reads a whole hot-lap file's bytes; name only goes into the messages.
@@ -79,11 +113,20 @@ std::string lapTimeText(uint32_t milliseconds);
 // "Unlimited practice", "Qualifying (Friday)", "Race" ...
 std::string sessionText(uint8_t mode);
 
+// "1.25 s" for 125 hundredths.
+std::string slowMotionText(int hundredths);
+
+// What GP2Lap recorded about the lap beyond its session, times and circuit,
+// one fact a line ("Slow motion: 1.25 s"), or the one line saying that the
+// file holds none of it. No line holds a key of the import.
+std::vector<std::string> detailLines(const HotlapLap& lap);
+
 // The dump, one line ending in CR LF per fact, between the opening and closing
 // lines by which the import knows a dump of ours to be whole. The import finds its five keys
 // at fixed offsets ("Session:" value 9 characters after the key's first
 // character, "Lap time" 9, "split 1" and "split 2" 8, "Hot lap for" 12), so
-// each key line holds the key, one blank and the value; no other line holds a key.
+// each key line holds the key, one blank and the value; no other line holds a
+// key. The details follow the import's lines; the closing line is the last.
 std::string dumpText(const HotlapLap& lap);
 
 } // namespace velomark::hotlap

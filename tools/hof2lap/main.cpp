@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args = velomark::programArguments(argc, argv);
     if (args.size() != 2) {
         std::fputs("Usage: hof2lap FILE\n"
-                   "Prints the lap time, splits, session and circuit of a GP2 hot-lap file.\n",
+                   "Prints the lap time, splits, session and circuit of a GP2 hot-lap file,\n"
+                   "and what GP2Lap recorded about the lap.\n",
                    stderr);
         return 2;
     }
