@@ -13,6 +13,7 @@
 #include "store/History.h"
 #include "support/Windows.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -408,6 +409,10 @@ class HotlapsTest : public QObject {
                                                 "s faster than your best. Open Hot laps to take "
                                                 "it."));
         QVERIFY(notice->isVisible() && desk.main.height() > height);
+        // A screen reader gets the whole line, as a notification.
+        const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(notice);
+        QVERIFY(heard->role() == QAccessible::Notification && !heard->state().invisible);
+        QCOMPARE(heard->text(QAccessible::Name), notice->text());
         QTest::mouseClick(notice, Qt::LeftButton);
         QVERIFY(notice->isHidden() && desk.main.height() == height);
 
