@@ -196,6 +196,15 @@ void shrinkToFit(QWidget* w) {
                              s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
             return box->fontMetrics().horizontalAdvance(box->text()) > room;
         }
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            // The text inside the frame: the style's size hint asks for a
+            // wide button whatever the text, which no small one meets.
+            const int frame =
+                2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+            const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            return text.width() > button->width() - frame ||
+                   text.height() > button->height() - frame;
+        }
         return w->sizeHint().width() > w->width();
     };
     QFont f = w->font();

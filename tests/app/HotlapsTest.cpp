@@ -192,6 +192,8 @@ class HotlapsTest : public QObject {
         QVERIFY(desk.ready());
         HotlapsWindow* w = openHotlaps(desk);
         QVERIFY(w && w->windowTitle() == QStringLiteral("Hot laps in GP2"));
+        // The button's two lines in the window's own size, not squeezed smaller.
+        QCOMPARE(named<QPushButton>(&desk.main, "Hot laps")->font().pointSizeF(), 8.0);
         QCOMPARE(text(w, "folder"),
                  QStringLiteral("Set your GP2 directory first: press INITIALISE ! on the main "
                                 "window, type the folder GP2 is installed in into its lower field "
