@@ -8,6 +8,7 @@
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -44,9 +45,10 @@ HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_
     shrinkToFit(m_button);
     connect(m_button, &QPushButton::clicked, this, &HotlapsCorner::openHotlaps);
 
+    // A notification to assistive technology, named by the line itself (see announce).
     m_notice = plainLabel(QString(), main);
     m_notice->setObjectName(QStringLiteral("hotlapnotice"));
-    m_notice->setAccessibleName(QStringLiteral("New hot lap"));
+    setAccessibleRole(m_notice, QAccessible::Notification);
     m_notice->setToolTip(QStringLiteral("Click to put this line away"));
     m_notice->setGeometry(twipRect(240, kNoticeTop, 5415, kNoticeHeight));
     m_notice->setWordWrap(true);
@@ -82,9 +84,16 @@ void HotlapsCorner::openHotlaps() {
 }
 
 void HotlapsCorner::announce(const QString& line) {
+    const bool shown = m_notice->isVisible();
     m_notice->setText(line);
-    m_notice->setAccessibleDescription(line);
+    m_notice->setAccessibleName(line);
     m_notice->setVisible(!line.isEmpty());
+    // A screen reader reads a notification out as it shows; a line that
+    // replaces one still showing is told as shown again.
+    if (shown && !line.isEmpty()) {
+        QAccessibleEvent again(m_notice, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&again);
+    }
     m_main->setFixedSize(m_base.width(), m_base.height() + (line.isEmpty() ? 0 : px(kNoticeRoom)));
 }
 

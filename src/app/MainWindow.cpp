@@ -265,7 +265,7 @@ bool MainWindow::showCustomCaptions() {
     const auto captions = readCustomCaptions();
     if (!captions) {
         const ErrorKind kind = captions.error().kind;
-        if (kind == ErrorKind::Missing || kind == ErrorKind::Short)
+        if (kind == ErrorKind::Missing || kind == ErrorKind::Short || kind == ErrorKind::Empty)
             showMessage(this, {QStringLiteral("Ooops!"),
                                QStringLiteral("You need to set up some circuits first. Press the "
                                               "`?` button to do this"),

@@ -41,10 +41,12 @@ void addTrackset(Board& board, Trackset set, IdealLap ideal, const std::string& 
     std::array<std::string, kCircuitsPerSet> headings;
     if (set == Trackset::Custom) {
         const auto captions = readCustomCaptions(folder + kCustomFileName);
-        if (!captions) {
+        // No custom circuit named yet is the state INITIALISE ! leaves, not
+        // a fault: the rows are left out as the main window leaves them out.
+        if (!captions && captions.error().kind != ErrorKind::Empty)
             board.notes.push_back(leftOut(what, captions.error()));
+        if (!captions)
             return;
-        }
         for (size_t i = 0; i < headings.size(); ++i)
             headings[i] = cp1252ToUtf8(customHeading((*captions)[i]));
     } else {

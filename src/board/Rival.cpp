@@ -207,7 +207,7 @@ Result<RivalTimes> readRivalFolder(const std::string& folder, FileOps& ops) {
         if (set != Trackset::Custom)
             continue;
         const auto captions = readCustomCaptions(folder + kCustomFileName);
-        if (!captions)
+        if (!captions && captions.error().kind != ErrorKind::Empty)
             times.notes.push_back(leftOut(what, captions.error()));
         for (size_t n = 0; captions && n < captions->size(); ++n)
             times.customNames[n] = cp1252ToUtf8(customHeading((*captions)[n]));

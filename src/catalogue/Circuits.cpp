@@ -124,7 +124,7 @@ Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) 
     for (std::string& caption : captions) {
         std::optional<Field> f = reader.next();
         if (!f)
-            return Error{ErrorKind::Short,
+            return Error{&caption == captions.data() ? ErrorKind::Empty : ErrorKind::Short,
                          "The custom circuit file " + path + " holds fewer than 16 circuits.",
                          path};
         caption = withLineFeedBreaks(textOf(*f)); // as an editor may have changed them

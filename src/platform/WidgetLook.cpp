@@ -1,5 +1,6 @@
 #include "platform/WidgetLook.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QEvent>
 #include <QPainter>
@@ -17,6 +18,15 @@ namespace velomark {
 namespace {
 
 constexpr char kDesignColour[] = "velomarkDesignColour";
+constexpr char kAccessibleRole[] = "velomarkAccessibleRole";
+
+// The interface of a widget given a role of its own.
+QAccessibleInterface* interfaceWithRole(const QString&, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    const QVariant role = object->property(kAccessibleRole);
+    return w && role.isValid() ? new QAccessibleWidget(w, role.value<QAccessible::Role>())
+                               : nullptr;
+}
 
 // x to the power 2.4, for x in 0 to 1: x squared times the fifth root of x
 // squared, the root by Newton's steps from above. Written out because calling
@@ -163,6 +173,12 @@ void setFaceColour(QPushButton* b, const QColor& face) {
     b->setPalette(p);
 }
 
+void setAccessibleRole(QWidget* w, QAccessible::Role role) {
+    [[maybe_unused]] static const bool installed =
+        (QAccessible::installFactory(interfaceWithRole), true);
+    w->setProperty(kAccessibleRole, QVariant::fromValue(role));
+}
+
 void resizeWithin(QWidget* window, QSize wanted) {
     if (const QScreen* screen = window->screen())
         wanted = wanted.boundedTo(screen->availableGeometry().size() * 9 / 10);
@@ -180,6 +196,15 @@ void shrinkToFit(QWidget* w) {
                              s->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
             return box->fontMetrics().horizontalAdvance(box->text()) > room;
         }
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            // The text inside the frame: the style's size hint asks for a
+            // wide button whatever the text, which no small one meets.
+            const int frame =
+                2 * button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+            const QSize text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text());
+            return text.width() > button->width() - frame ||
+                   text.height() > button->height() - frame;
+        }
         return w->sizeHint().width() > w->width();
     };
     QFont f = w->font();
@@ -196,7 +221,9 @@ QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {
     return pm;
 }
 
-DrawnPicture::DrawnPicture(Draw draw, QWidget* parent) : QLabel(parent), m_draw(std::move(draw)) {}
+DrawnPicture::DrawnPicture(Draw draw, QWidget* parent) : QLabel(parent), m_draw(std::move(draw)) {
+    setAccessibleRole(this, QAccessible::Graphic);
+}
 
 void DrawnPicture::paintEvent(QPaintEvent*) {
     const qreal ratio = devicePixelRatioF();

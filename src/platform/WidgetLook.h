@@ -3,6 +3,7 @@
 // desktops, pictures that stay sharp at any scale, and texts shown as they stand.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -85,6 +86,12 @@ void setFaceColour(QPushButton* b, const QColor& face);
 // drawn for must not cut it. Text that fits is left as it is.
 void shrinkToFit(QWidget* w);
 
+// Gives w the role role for assistive technology in place of the one its
+// class has: a picture drawn on a label is a graphic, not a text. Called
+// before Qt first makes w's interface, which it keeps: before a label is
+// given its first text, for one.
+void setAccessibleRole(QWidget* w, QAccessible::Role role);
+
 // Gives a resizable window the size it asks for, or nine tenths of its
 // screen's free room where that is smaller (a scaled or small screen).
 void resizeWithin(QWidget* window, QSize wanted);
@@ -94,7 +101,8 @@ QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill);
 
 // A picture the program draws itself, placed as a label places its pixmap.
 // It is drawn when first shown, at the screen's pixel density, so it is sharp
-// at any scale and costs nothing before the window appears.
+// at any scale and costs nothing before the window appears. Assistive
+// technology sees a graphic, named by its accessible name.
 class DrawnPicture : public QLabel {
   public:
     // draw makes the picture at a device pixel ratio, in logical pixels.

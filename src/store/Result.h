@@ -10,6 +10,7 @@ namespace velomark {
 enum class ErrorKind {
     Missing,      // the file does not exist or cannot be opened
     Short,        // the file ends before the fields the reader needs
+    Empty,        // the file holds no field yet (INITIALISE ! writes the custom file so)
     Unstorable,   // text the field-line format cannot hold
     WriteFailed,  // creating, writing or flushing the new file failed
     RenameFailed, // the new file could not replace the old one

@@ -13,6 +13,7 @@
 #include "store/History.h"
 #include "support/Windows.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -204,6 +205,8 @@ class HotlapsTest : public QObject {
         QVERIFY(desk.ready());
         HotlapsWindow* w = openHotlaps(desk);
         QVERIFY(w && w->windowTitle() == QStringLiteral("Hot laps in GP2"));
+        // The button's two lines in the window's own size, not squeezed smaller.
+        QCOMPARE(named<QPushButton>(&desk.main, "Hot laps")->font().pointSizeF(), 8.0);
         QCOMPARE(text(w, "folder"),
                  QStringLiteral("Set your GP2 directory first: press INITIALISE ! on the main "
                                 "window, type the folder GP2 is installed in into its lower field "
@@ -479,6 +482,10 @@ class HotlapsTest : public QObject {
                                                 "s faster than your best, a clean lap. Open Hot "
                                                 "laps to take it."));
         QVERIFY(notice->isVisible() && desk.main.height() > height);
+        // A screen reader gets the whole line, as a notification.
+        const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(notice);
+        QVERIFY(heard->role() == QAccessible::Notification && !heard->state().invisible);
+        QCOMPARE(heard->text(QAccessible::Name), notice->text());
         QTest::mouseClick(notice, Qt::LeftButton);
         QVERIFY(notice->isHidden() && desk.main.height() == height);
 

@@ -150,6 +150,9 @@ class MainWindowTest : public QObject {
         MainWindow& main = desk.main;
         QVERIFY(desk.ready(std::nullopt) && activate(&main));
         auto* picture = main.findChild<QLabel*>(QStringLiteral("Image2"));
+        const QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(picture);
+        QVERIFY(seen->role() == QAccessible::Graphic &&
+                seen->text(QAccessible::Name) == QLatin1String("About Velomark"));
         for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
             if (key == Qt::Key_Return)
                 QTest::mouseClick(picture, Qt::LeftButton);
