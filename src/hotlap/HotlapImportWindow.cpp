@@ -120,15 +120,16 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     outer->addWidget(m_status);
     setMinimumSize(px(7200), px(3600));
 
-    // The list, its Details and the two buttons first; the fields after them,
-    // readable but not typed into.
-    QWidget::setTabOrder(File1, m_details);
-    QWidget::setTabOrder(m_details, cmdins);
+    // The list and the two buttons first, so that Tab from a chosen file
+    // reaches INSERT; the fields after them, readable but not typed into;
+    // Details last.
+    QWidget::setTabOrder(File1, cmdins);
     QWidget::setTabOrder(cmdins, Command1);
     QWidget::setTabOrder(Command1, session);
     for (auto [from, to] : {std::pair{session, lap}, std::pair{lap, split1},
                             std::pair{split1, split2}, std::pair{split2, circuit}})
         QWidget::setTabOrder(from, to);
+    QWidget::setTabOrder(circuit, m_details);
     File1->setFocus(Qt::OtherFocusReason);
 
     m_runner = new BatchRunner(this);
