@@ -19,6 +19,8 @@ run=()
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/velomark-drive-XXXXXX")
 cleanup() {
+    # The Wine session ends while the display it may hold is still there.
+    [ ${#run[@]} -eq 0 ] || "${run[@]}" --end-session
     kill ${pid:-} ${wm:-} ${xvfb:-} 2>/dev/null || true
     rm -rf "$work"
 }
