@@ -246,7 +246,7 @@ SavedTimes takeHotlap(const PlannedTake& take, const std::string& historyPath, F
     if (!held)
         refused = held.error();
     else if (textOf((*held)[fieldIndex(lap.slot, RecordField::Lap)]) != take.comparison.stored)
-        refused = Error{ErrorKind::Busy,
+        refused = Error{ErrorKind::Changed,
                         "The " + std::string(recordSessionName(lap.slot)) + " time of " +
                             take.comparison.circuit + " in " + file +
                             " has changed since you chose to replace it; it was left alone.",

@@ -144,5 +144,7 @@ TEST_CASE("takes against the bests") {
                            R"("41.123","1.02.345","21.111","q.set","","","","","")"}}));
     const SavedTimes again = takeHotlap(plan[0]); // it holds 1.23.456 now, not 1.23.777
     REQUIRE(!again.saved.ok());
+    // The same kind of refusal as SAVE's over a record changed since it was read.
+    CHECK(again.saved.error().kind == ErrorKind::Changed);
     CHECK(again.saved.error().message.find("changed") != std::string::npos);
 }
