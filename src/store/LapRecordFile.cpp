@@ -167,7 +167,12 @@ Result<LapRecordSet> readLapRecordFile(const std::string& path, FileOps& ops) {
 Result<std::string> rewriteLapRecordFile(std::string_view oldBytes, const std::string& path,
                                          std::string_view circuitNumberText,
                                          const CircuitRecord& record) {
-    const int replaced = circuitNumberOf(circuitNumberText);
+    return rewriteLapRecordFile(oldBytes, path, circuitNumberOf(circuitNumberText), record);
+}
+
+Result<std::string> rewriteLapRecordFile(std::string_view oldBytes, const std::string& path,
+                                         int circuitNumber, const CircuitRecord& record) {
+    const int replaced = circuitNumber >= 1 && circuitNumber <= kCircuitsPerSet ? circuitNumber : 0;
     if (replaced)
         if (std::optional<Error> refused = unstorableField(record, replaced))
             return *refused;

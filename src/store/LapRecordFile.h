@@ -68,6 +68,9 @@ Status saveCircuitRecord(const std::string& path, std::string_view circuitNumber
 Result<std::string> rewriteLapRecordFile(std::string_view oldBytes, const std::string& path,
                                          std::string_view circuitNumberText,
                                          const CircuitRecord& record);
+// The same for circuit number 1 to 16; any other number copies all 16 records.
+Result<std::string> rewriteLapRecordFile(std::string_view oldBytes, const std::string& path,
+                                         int circuitNumber, const CircuitRecord& record);
 
 // 16 lines written field by field as above, or an error naming the first field
 // that cannot be stored.

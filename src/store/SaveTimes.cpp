@@ -100,6 +100,24 @@ bool noteRows(const std::vector<HistoryRow>& rows, const std::string& pending, F
 
 } // namespace
 
+namespace {
+
+// Whether the circuit's record in the file's bytes is no longer held: stored
+// anew by another window since held was read.
+std::optional<Error> changedSince(const CircuitRecord& held, std::string_view bytes,
+                                  const std::string& file, const CircuitChoice& circuit) {
+    const Result<LapRecordSet> now = parseLapRecords(bytes, file);
+    if (!now || circuit.number < 1 || circuit.number > kCircuitsPerSet ||
+        (*now)[static_cast<size_t>(circuit.number - 1)] == held)
+        return std::nullopt; // a file that cannot be rewritten says so when it is
+    return Error{ErrorKind::Changed,
+                 "The times of " + customHeading(circuit.caption) + " in " + file +
+                     " were changed elsewhere in Velomark after they were read here.",
+                 file};
+}
+
+} // namespace
+
 CircuitRecord filledOut(const CircuitRecord& typed) {
     TimeSheet sheet = timeSheetOf(typed);
     saveNormalise(sheet);
@@ -115,16 +133,24 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     saveNormalise(result.sheet);
     putTimeSheet(result.record, result.sheet);
 
-    // Another window (Hot laps) may have stored times here since held was
-    // read: writing over them unasked would lose them.
+    // The file is read once: the record in it is checked, and the same bytes
+    // are rewritten. Another window (Hot laps) may have stored times here
+    // since held was read: writing over them unasked would lose them.
     const std::string file =
         directoryOf(historyPath) + std::string(lapRecordFileName(circuit.trackset));
-    if (const Result<CircuitRecord> now = readCircuitRecord(file, circuit.number, ops);
-        now && *now != held) {
-        result.saved = Error{ErrorKind::Changed,
-                             "The times of " + customHeading(circuit.caption) + " in " + file +
-                                 " were changed elsewhere in Velomark after they were read here.",
-                             file};
+    const Result<std::string> old = ops.readAll(file);
+    if (!old) {
+        result.saved = old.error();
+        return result;
+    }
+    if (const std::optional<Error> changed = changedSince(held, *old, file, circuit)) {
+        result.saved = *changed;
+        return result;
+    }
+    const Result<std::string> bytes =
+        rewriteLapRecordFile(*old, file, circuit.number, result.record);
+    if (!bytes) {
+        result.saved = bytes.error(); // a field that cannot be stored: nothing is noted
         return result;
     }
 
@@ -139,7 +165,7 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     const std::string pending = pendingPathBeside(historyPath);
     const bool noted = result.history && noteRows(rows, pending, ops);
 
-    result.saved = saveCircuitRecord(file, std::to_string(circuit.number), result.record, ops);
+    result.saved = replaceFileSafely(ops, file, *bytes, kScratchFileName);
     if (result.saved && result.history)
         result.history = appendHistory(rows, historyPath, ops);
     if (noted)

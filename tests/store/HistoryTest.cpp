@@ -228,11 +228,20 @@ TEST_CASE("a save stopped by a crash") {
         CHECK(entries(dir.path()) == std::vector<std::string>{"history.csv", "set1.dat"});
     }
 
-    // A whole SAVE leaves no note behind; a failed one adds no row.
+    // A whole SAVE leaves no note behind and reads the record file once, so
+    // what it checked is what it rewrites; a failed one adds no row.
     REQUIRE((writeBytes("set1.dat", oldFile) && writeBytes("history.csv", header)));
     const FixedClock clock(1793650503, 3600); // 2026-11-02T21:15:03+01:00
-    SavedTimes saved = saveTimes(kMonza, before, after, clock);
+    struct CountingOps : FileOps {
+        int recordReads = 0;
+        Result<std::string> readAll(const std::string& path) override {
+            recordReads += path.ends_with("set1.dat");
+            return FileOps::readAll(path);
+        }
+    } counting;
+    SavedTimes saved = saveTimes(kMonza, before, after, clock, kHistoryFileName, counting);
     REQUIRE((saved.saved.ok() && saved.history.ok()));
+    CHECK(counting.recordReads == 1);
     CHECK(timeSheetOf(saved.record).practice.lap == "1.29.876");
     CHECK(readBytes("set1.dat") ==
           rewriteLapRecordFile(blankLapRecordFile(), "set1.dat", "12", saved.record).value());
