@@ -35,11 +35,14 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n 1 "$work/display")
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 "${run[@]}" "$write_hotlap" "$work/GP2/gpsaves/AHOT.HL"
-openbox --sm-disable >/dev/null 2>&1 & wm=$!
-# The window manager says it runs before it takes every window it is given:
-# a window shown in that moment would never be mapped.
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-sleep 1
+# The window manager says it runs before it takes every window it is given
+# (a window shown in that moment is never managed, and then never made
+# active): the program starts once openbox runs its startup command, which
+# it does when it is whole, however loaded the machine is.
+openbox --sm-disable --startup "touch $work/wm-ready" >"$work/openbox.log" 2>&1 & wm=$!
+for _ in $(seq 300); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
+[ -e "$work/wm-ready" ] || { echo "openbox did not start:" >&2; cat "$work/openbox.log" >&2; exit 1; }
+sleep 0.5
 
 shots=0
 step() {
@@ -73,6 +76,21 @@ gone() {
 }
 # Clicks at x,y in the client area of window id (the windows' own pixels).
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
+# Clicks at x,y in window id until the window TITLE shows, at most three
+# times: on a loaded machine a click the moment a window is mapped can be
+# lost. Prints the new window's id.
+click_for() {
+    local id
+    for _ in 1 2 3; do
+        click "$1" "$2" "$3"
+        for _ in $(seq 100); do
+            id=$(xdotool search --onlyvisible --name "^$4\$" 2>/dev/null | head -n 1) || true
+            [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
+            sleep 0.1
+        done
+    done
+    window "$4" # says what the screen shows
+}
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 # Makes window id the active one, as a click on its title would.
 activate() {
@@ -96,8 +114,7 @@ fi
 
 step "INITIALISE ! of the Standard circuits"
 main=$(window "GP2 Velomark V1.5      by Velomark Developers")
-click "$main" 56 208
-init=$(window "Initialise Datafiles")
+init=$(click_for "$main" 56 208 "Initialise Datafiles")
 click "$init" 26 26     # Standard GP2 Circuits
 click "$init" 220 52    # Do it !
 activate "$(window "Datafile Initialisation")" && keys Return # Yes
@@ -105,16 +122,14 @@ activate "$(window "Datafile Initialised")" && keys Return
 gone "Initialise Datafiles"
 
 step "the GP2 directory"
-click "$main" 56 208
-init=$(window "Initialise Datafiles")
+init=$(click_for "$main" 56 208 "Initialise Datafiles")
 click "$init" 84 154
 xdotool type --delay 40 "$gp2"
 click "$init" 212 154   # Set GP2 path
 gone "Initialise Datafiles"
 
 step "Interlagos: a Race time, then IMPORT"
-click "$main" 168 64
-editor=$(window "Lap Time Data")
+editor=$(click_for "$main" 168 64 "Lap Time Data")
 activate "$editor"
 # From QuickRace's lap time, where the editor opens, back round to Race's lap
 # time (forward, leaving an empty +2nd split would call for a correction).
