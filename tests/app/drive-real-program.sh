@@ -76,21 +76,6 @@ gone() {
 }
 # Clicks at x,y in the client area of window id (the windows' own pixels).
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.3; }
-# Clicks at x,y in window id until the window TITLE shows, at most three
-# times: on a loaded machine a click the moment a window is mapped can be
-# lost. Prints the new window's id.
-click_for() {
-    local id
-    for _ in 1 2 3; do
-        click "$1" "$2" "$3"
-        for _ in $(seq 100); do
-            id=$(xdotool search --onlyvisible --name "^$4\$" 2>/dev/null | head -n 1) || true
-            [ -n "$id" ] && { sleep 0.5; echo "$id"; return 0; }
-            sleep 0.1
-        done
-    done
-    window "$4" # says what the screen shows
-}
 keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
 # Makes window id the active one, as a click on its title would.
 activate() {
@@ -114,7 +99,8 @@ fi
 
 step "INITIALISE ! of the Standard circuits"
 main=$(window "GP2 Velomark V1.5      by Velomark Developers")
-init=$(click_for "$main" 56 208 "Initialise Datafiles")
+click "$main" 56 208
+init=$(window "Initialise Datafiles")
 click "$init" 26 26     # Standard GP2 Circuits
 click "$init" 220 52    # Do it !
 activate "$(window "Datafile Initialisation")" && keys Return # Yes
@@ -122,14 +108,16 @@ activate "$(window "Datafile Initialised")" && keys Return
 gone "Initialise Datafiles"
 
 step "the GP2 directory"
-init=$(click_for "$main" 56 208 "Initialise Datafiles")
+click "$main" 56 208
+init=$(window "Initialise Datafiles")
 click "$init" 84 154
 xdotool type --delay 40 "$gp2"
 click "$init" 212 154   # Set GP2 path
 gone "Initialise Datafiles"
 
 step "Interlagos: a Race time, then IMPORT"
-editor=$(click_for "$main" 168 64 "Lap Time Data")
+click "$main" 168 64
+editor=$(window "Lap Time Data")
 activate "$editor"
 # From QuickRace's lap time, where the editor opens, back round to Race's lap
 # time (forward, leaving an empty +2nd split would call for a correction).
