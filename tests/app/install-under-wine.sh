@@ -49,9 +49,12 @@ done <"$files"
 printf 'lap times\r\n' >"$data/set1.dat"
 
 step "the installed program, started in the data folder as its shortcut starts it"
-openbox --sm-disable >/dev/null 2>&1 & wm=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-sleep 1
+# The program starts once openbox is whole (it runs its startup command then):
+# a window shown before would never be managed.
+openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 & wm=$!
+for _ in $(seq 300); do [ -e "$work/wm-ready" ] && break; sleep 0.1; done
+[ -e "$work/wm-ready" ] || fail "openbox did not start"
+sleep 0.5
 (cd "$data" && exec "$wine" "$instdir/bin/velomark.exe" >"$work/program.log" 2>&1) & pid=$!
 main=
 for _ in $(seq 600); do
