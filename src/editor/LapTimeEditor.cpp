@@ -388,16 +388,12 @@ bool LapTimeEditor::save() {
     SavedTimes done = saveTimes(m_circuit, m_held, *typed);
     // Times stored meanwhile by another window (Hot laps): the player
     // chooses what becomes of theirs and of the times in this window.
-    while (!done.saved && done.saved.error().kind == ErrorKind::Changed) {
-        const Result<CircuitRecord> now = readCircuitRecord(m_tname, m_tno);
-        if (!now) {
-            done.saved = now.error();
-            break;
-        }
-        const std::optional<CircuitRecord> chosen = settleChange(*typed, *now, done.saved.error());
+    while (done.storedNow) {
+        const CircuitRecord now = *done.storedNow;
+        const std::optional<CircuitRecord> chosen = settleChange(*typed, now, done.saved.error());
         if (!chosen)
             return false; // nothing written; the status line says what the window shows
-        m_held = *now;
+        m_held = now;
         done = saveTimes(m_circuit, m_held, *chosen);
     }
     showRecord(done.record); // filled out, whether or not it was saved

@@ -252,7 +252,7 @@ SavedTimes takeHotlap(const PlannedTake& take, const std::string& historyPath, F
                             " has changed since you chose to replace it; it was left alone.",
                         file};
     if (refused)
-        return {{}, {}, *refused, {}, success(), {}};
+        return {{}, {}, *refused, {}, success(), {}, {}};
     const FileTimeClock fileTime(lap.stamp.modified);
     const Clock& clock =
         lap.stamp.modified > 0 ? static_cast<const Clock&>(fileTime) : systemClock();

@@ -104,16 +104,14 @@ namespace {
 
 // Whether the circuit's record in the file's bytes is no longer held: stored
 // anew by another window since held was read.
-std::optional<Error> changedSince(const CircuitRecord& held, std::string_view bytes,
-                                  const std::string& file, const CircuitChoice& circuit) {
+// The record stored now, when it is not held.
+std::optional<CircuitRecord> changedSince(const CircuitRecord& held, std::string_view bytes,
+                                          const std::string& file, const CircuitChoice& circuit) {
     const Result<LapRecordSet> now = parseLapRecords(bytes, file);
     if (!now || circuit.number < 1 || circuit.number > kCircuitsPerSet ||
         (*now)[static_cast<size_t>(circuit.number - 1)] == held)
         return std::nullopt; // a file that cannot be rewritten says so when it is
-    return Error{ErrorKind::Changed,
-                 "The times of " + customHeading(circuit.caption) + " in " + file +
-                     " were changed elsewhere in Velomark after they were read here.",
-                 file};
+    return (*now)[static_cast<size_t>(circuit.number - 1)];
 }
 
 } // namespace
@@ -129,7 +127,7 @@ CircuitRecord filledOut(const CircuitRecord& typed) {
 SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
                      const CircuitRecord& typed, const Clock& clock, const std::string& historyPath,
                      FileOps& ops) {
-    SavedTimes result{timeSheetOf(typed), typed, success(), {}, success(), {}};
+    SavedTimes result{timeSheetOf(typed), typed, success(), {}, success(), {}, {}};
     saveNormalise(result.sheet);
     putTimeSheet(result.record, result.sheet);
 
@@ -143,8 +141,12 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
         result.saved = old.error();
         return result;
     }
-    if (const std::optional<Error> changed = changedSince(held, *old, file, circuit)) {
-        result.saved = *changed;
+    result.storedNow = changedSince(held, *old, file, circuit);
+    if (result.storedNow) {
+        result.saved = Error{ErrorKind::Changed,
+                             "The times of " + customHeading(circuit.caption) + " in " + file +
+                                 " were changed elsewhere in Velomark after they were read here.",
+                             file};
         return result;
     }
     const Result<std::string> bytes =

@@ -9,6 +9,7 @@
 #include "store/LapRecordFile.h"
 #include "store/TimeText.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ struct SavedTimes {
     std::vector<std::string> improvements; // per changed lap time, in the files' 8-bit text
     Status history;                        // a history that could not be added to
     std::vector<std::string> warnings;     // splits that cannot be right, 8-bit text
+    // The record the file held instead of held (saved is then ErrorKind::Changed),
+    // from the same read: the window settles the change with it, reading nothing again.
+    std::optional<CircuitRecord> storedNow;
 };
 
 // SAVE of one circuit: the texts of typed (the record as the window holds

@@ -242,6 +242,11 @@ TEST_CASE("a save stopped by a crash") {
     SavedTimes saved = saveTimes(kMonza, before, after, clock, kHistoryFileName, counting);
     REQUIRE((saved.saved.ok() && saved.history.ok()));
     CHECK(counting.recordReads == 1);
+    // A SAVE over what it read before that one finds the record stored since,
+    // and hands it back from the same read.
+    const SavedTimes stale = saveTimes(kMonza, before, after, clock);
+    CHECK((!stale.saved.ok() && stale.saved.error().kind == ErrorKind::Changed &&
+           stale.storedNow == saved.record));
     CHECK(timeSheetOf(saved.record).practice.lap == "1.29.876");
     CHECK(readBytes("set1.dat") ==
           rewriteLapRecordFile(blankLapRecordFile(), "set1.dat", "12", saved.record).value());
