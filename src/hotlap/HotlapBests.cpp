@@ -237,10 +237,9 @@ CircuitRecord insertedHotlap(const CircuitRecord& held, const HotlapReading& lap
     return typed;
 }
 
-SavedTimes takeHotlap(const PlannedTake& take, const std::string& historyPath, FileOps& ops) {
+SavedTimes takeHotlap(const PlannedTake& take, const std::string& dataFolder, FileOps& ops) {
     const HotlapReading& lap = take.lap;
-    const std::string file =
-        directoryOf(historyPath) + std::string(lapRecordFileName(take.circuit.trackset));
+    const std::string file = dataFolder + std::string(lapRecordFileName(take.circuit.trackset));
     const Result<CircuitRecord> held = readCircuitRecord(file, take.circuit.number, ops);
     std::optional<Error> refused;
     if (!held)
@@ -256,7 +255,7 @@ SavedTimes takeHotlap(const PlannedTake& take, const std::string& historyPath, F
     const FileTimeClock fileTime(lap.stamp.modified);
     const Clock& clock =
         lap.stamp.modified > 0 ? static_cast<const Clock&>(fileTime) : systemClock();
-    return saveTimes(take.circuit, *held, insertedHotlap(*held, lap), clock, historyPath, ops);
+    return saveTimes(take.circuit, *held, insertedHotlap(*held, lap), clock, dataFolder, ops);
 }
 
 } // namespace velomark

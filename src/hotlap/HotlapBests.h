@@ -87,12 +87,12 @@ std::vector<LeftOutLap> leaveOutUnclean(const std::vector<HotlapReading>& readin
 // active again. Nothing else changes.
 CircuitRecord insertedHotlap(const CircuitRecord& held, const HotlapReading& lap);
 
-// Stores the lap through SAVE into the circuit's record file beside
-// historyPath, its history row dated by the hot-lap file's time. The record
+// Stores the lap through SAVE into the circuit's record file in dataFolder
+// (as saveTimes takes it), its history row dated by the hot-lap file's time. The record
 // is read afresh, so laps taken one after another each keep the others; when
 // its lap time is no longer the one the player confirmed replacing, nothing
 // is written.
-SavedTimes takeHotlap(const PlannedTake& take, const std::string& historyPath = kHistoryFileName,
+SavedTimes takeHotlap(const PlannedTake& take, const std::string& dataFolder = std::string(),
                       FileOps& ops = realFileOps());
 
 } // namespace velomark

@@ -11,15 +11,14 @@ namespace velomark {
 
 namespace {
 
-std::string pendingPathBeside(const std::string& historyPath) {
-    return directoryOf(historyPath) + kPendingHistoryName;
+std::string pendingPathIn(const std::string& dataFolder) {
+    return dataFolder + kPendingHistoryName;
 }
 
-// Whether every row's lap time stands in its lap record file, beside the history.
-bool recordsHold(const std::vector<HistoryRow>& rows, const std::string& historyPath,
-                 FileOps& ops) {
+// Whether every row's lap time stands in its lap record file.
+bool recordsHold(const std::vector<HistoryRow>& rows, const std::string& dataFolder, FileOps& ops) {
     for (const HistoryRow& r : rows) {
-        const std::string file = directoryOf(historyPath) + std::string(lapRecordFileName(r.set));
+        const std::string file = dataFolder + std::string(lapRecordFileName(r.set));
         const Result<CircuitRecord> record = readCircuitRecord(file, r.circuit, ops);
         if (!record ||
             cp1252ToUtf8(textOf((*record)[fieldIndex(r.session, RecordField::Lap)])) != r.lap)
@@ -30,15 +29,16 @@ bool recordsHold(const std::vector<HistoryRow>& rows, const std::string& history
 
 } // namespace
 
-Status completePendingHistory(const std::string& historyPath, FileOps& ops) {
-    const std::string pending = pendingPathBeside(historyPath);
+Status completePendingHistory(const std::string& dataFolder, FileOps& ops) {
+    const std::string pending = pendingPathIn(dataFolder);
+    const std::string historyPath = dataFolder + kHistoryFileName;
     bool cut = false;
     const Result<std::string> noted = ops.readTail(pending, kMaxDataFileBytes, cut);
     if (!noted || noted->empty())
         return noted ? success() : Status(noted.error()); // none: the usual case
     const std::vector<HistoryRow> rows = parseHistory(*noted);
     Status done = success();
-    if (!rows.empty() && recordsHold(rows, historyPath, ops)) {
+    if (!rows.empty() && recordsHold(rows, dataFolder, ops)) {
         // The rows may have been added already, before the crash came.
         const Result<std::string> tail = ops.readTail(historyPath, noted->size(), cut);
         if (!tail || *tail != *noted)
@@ -49,11 +49,10 @@ Status completePendingHistory(const std::string& historyPath, FileOps& ops) {
     return done;
 }
 
-Status tidyAfterStoppedSave(const std::string& historyPath, FileOps& ops) {
-    const Status completed = completePendingHistory(historyPath, ops);
-    const std::string dir = directoryOf(historyPath);
+Status tidyAfterStoppedSave(const std::string& dataFolder, FileOps& ops) {
+    const Status completed = completePendingHistory(dataFolder, ops);
     for (const std::string& scratch :
-         {pendingPathBeside(historyPath) + ".new", dir + kScratchFileName})
+         {pendingPathIn(dataFolder) + ".new", dataFolder + kScratchFileName})
         removeStale(scratch);
     return completed;
 }
@@ -125,7 +124,7 @@ CircuitRecord filledOut(const CircuitRecord& typed) {
 }
 
 SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
-                     const CircuitRecord& typed, const Clock& clock, const std::string& historyPath,
+                     const CircuitRecord& typed, const Clock& clock, const std::string& dataFolder,
                      FileOps& ops) {
     SavedTimes result{timeSheetOf(typed), typed, success(), {}, success(), {}, {}};
     saveNormalise(result.sheet);
@@ -134,8 +133,8 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     // The file is read once: the record in it is checked, and the same bytes
     // are rewritten. Another window (Hot laps) may have stored times here
     // since held was read: writing over them unasked would lose them.
-    const std::string file =
-        directoryOf(historyPath) + std::string(lapRecordFileName(circuit.trackset));
+    const std::string file = dataFolder + std::string(lapRecordFileName(circuit.trackset));
+    const std::string historyPath = dataFolder + kHistoryFileName;
     const Result<std::string> old = ops.readAll(file);
     if (!old) {
         result.saved = old.error();
@@ -156,7 +155,7 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
         return result;
     }
 
-    result.history = completePendingHistory(historyPath, ops);
+    result.history = completePendingHistory(dataFolder, ops);
     bool cut = false;
     const Result<std::string> before = readHistoryBytes(cut, historyPath, ops);
     if (result.history && !before)
@@ -164,7 +163,7 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     const std::vector<SessionChange> changes = changedLapTimes(held, result.record);
     const std::vector<HistoryRow> rows =
         historyRows(circuit, result.record, changes, clock.isoNow());
-    const std::string pending = pendingPathBeside(historyPath);
+    const std::string pending = pendingPathIn(dataFolder);
     const bool noted = result.history && noteRows(rows, pending, ops);
 
     result.saved = replaceFileSafely(ops, file, *bytes, kScratchFileName);

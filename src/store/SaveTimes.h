@@ -37,17 +37,17 @@ struct SavedTimes {
 
 // SAVE of one circuit: the texts of typed (the record as the window holds
 // it, held with the shown fields replaced) are filled out, the record is
-// written to its lap record file (beside historyPath) and the lap times that
-// changed since held get their history rows, dated by clock. The rows are
-// noted in history.pending first, then the record file is replaced, then the
-// rows are appended and the note removed; a SAVE stopped before is completed
-// first. A history that cannot be written never stops the save. When the
-// record in the file is no longer held (another window stored times there
-// since), nothing is written and saved says so (ErrorKind::Changed).
+// written to its lap record file in dataFolder ("" for the working folder,
+// else ending in a separator) and the lap times that changed since held get
+// their history rows, dated by clock. The rows are noted in history.pending
+// first, then the record file is replaced, then the rows are appended and the
+// note removed; a SAVE stopped before is completed first. A history that
+// cannot be written never stops the save. When the record in the file is no
+// longer held (another window stored times there since), nothing is written
+// and saved says so (ErrorKind::Changed).
 SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
                      const CircuitRecord& typed, const Clock& clock = systemClock(),
-                     const std::string& historyPath = kHistoryFileName,
-                     FileOps& ops = realFileOps());
+                     const std::string& dataFolder = std::string(), FileOps& ops = realFileOps());
 
 // Where a SAVE notes the rows it is about to add; beside the history.
 inline constexpr const char* kPendingHistoryName = "history.pending";
@@ -57,15 +57,14 @@ inline constexpr const char* kPendingHistoryName = "history.pending";
 // history are added there (with the date of that SAVE); when it does not, the
 // save never happened. Either way history.pending goes. Run before a circuit
 // is opened and before every SAVE; a missing history.pending costs one look.
-Status completePendingHistory(const std::string& historyPath = kHistoryFileName,
+Status completePendingHistory(const std::string& dataFolder = std::string(),
                               FileOps& ops = realFileOps());
 
-// What a crash in the middle of a save leaves in the data folder (beside
-// historyPath), put right when Velomark starts: history.pending completed as
-// above, and the scratch files temp.dat and history.pending.new removed (only
-// a file or a link of that name; a link's target stays). The folder is locked
-// by then, so no other save can be writing them.
-Status tidyAfterStoppedSave(const std::string& historyPath = kHistoryFileName,
+// What a crash in the middle of a save leaves in dataFolder, put right when Velomark starts:
+// history.pending completed as above, and the scratch files temp.dat and history.pending.new
+// removed (only a file or a link of that name; a link's target stays). The folder is locked by
+// then, so no other save can be writing them.
+Status tidyAfterStoppedSave(const std::string& dataFolder = std::string(),
                             FileOps& ops = realFileOps());
 
 // One field that two versions of a record hold differently: its place in
