@@ -6,10 +6,10 @@
 #include "BenchSupport.h"
 #include "app/MainWindow.h"
 #include "editor/LapTimeEditor.h"
+#include "formats/LapRecordFile.h"
+#include "laps/History.h"
+#include "laps/SaveTimes.h"
 #include "platform/Messages.h"
-#include "store/History.h"
-#include "store/LapRecordFile.h"
-#include "store/SaveTimes.h"
 
 #include <QApplication>
 #include <QDir>

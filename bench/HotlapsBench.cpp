@@ -16,11 +16,11 @@
 #include "BenchSupport.h"
 #include "HotlapFixture.h"
 #include "app/MainWindow.h"
-#include "catalogue/DataFiles.h"
-#include "hotlap/HotlapBests.h"
-#include "hotlap/HotlapFiles.h"
+#include "formats/HotlapFiles.h"
 #include "hotlap/HotlapWatch.h"
 #include "hotlap/HotlapsWindow.h"
+#include "laps/DataFiles.h"
+#include "laps/HotlapBests.h"
 #include "platform/Messages.h"
 
 #include <QAbstractItemView>

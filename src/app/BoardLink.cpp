@@ -2,7 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "board/BestsBoard.h"
-#include "editor/TimeDifferences.h"
+#include "laps/TimeDifferences.h"
 #include "platform/WidgetLook.h"
 
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // open it, and every SAVE read into the open board.
 #pragma once
 
-#include "catalogue/Circuits.h"
+#include "formats/Circuits.h"
 
 #include <QObject>
 #include <QPointer>

@@ -3,7 +3,7 @@
 #include "editor/LapTimeEditor.h"
 #include "history/ProgressModule.h"
 #include "hotlap/HotlapImportWindow.h"
-#include "store/History.h"
+#include "laps/History.h"
 
 namespace velomark {
 

@@ -2,7 +2,7 @@
 // that opens every other window.
 #pragma once
 
-#include "catalogue/Circuits.h"
+#include "formats/Circuits.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -3,7 +3,7 @@
 // as a CSV file. A circuit is asked for by signal; app opens it in the editor.
 #pragma once
 
-#include "board/BestsTable.h"
+#include "laps/BestsTable.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // that says who is faster, and a key per cell to sort by.
 #pragma once
 
-#include "board/BestsTable.h"
+#include "laps/BestsTable.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

@@ -1,6 +1,6 @@
 #include "catalogue/CustomWindow.h"
 
-#include "catalogue/CustomFile.h"
+#include "laps/CustomFile.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"

@@ -1,6 +1,6 @@
 #include "catalogue/InitWindow.h"
 
-#include "catalogue/DataFiles.h"
+#include "laps/DataFiles.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"

@@ -1,10 +1,10 @@
 #include "editor/LapTimeEditor.h"
 
+#include "laps/SaveTimes.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "store/SaveTimes.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -4,10 +4,10 @@
 // signal; the application opens them and hands imported laps back.
 #pragma once
 
-#include "editor/SessionGrid.h"
-#include "editor/TimeDifferences.h"
-#include "store/LapRecordFile.h"
-#include "store/TimeText.h"
+#include "formats/LapRecordFile.h"
+#include "laps/SessionGrid.h"
+#include "laps/TimeDifferences.h"
+#include "laps/TimeText.h"
 
 #include <QWidget>
 

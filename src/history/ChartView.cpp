@@ -1,7 +1,7 @@
 #include "history/ChartView.h"
 
+#include "laps/TimeText.h"
 #include "platform/WidgetLook.h"
-#include "store/TimeText.h"
 
 #include <QDateTime>
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 // the chart, Left and Right step from point to point and say the same.
 #pragma once
 
-#include "history/ProgressChart.h"
+#include "laps/ProgressChart.h"
 
 #include <QVariantMap>
 #include <QWidget>

@@ -2,7 +2,7 @@
 // the module that draws it, loaded when first asked for.
 #pragma once
 
-#include "catalogue/Circuits.h"
+#include "formats/Circuits.h"
 
 #include <QObject>
 

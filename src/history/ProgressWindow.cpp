@@ -1,7 +1,7 @@
 #include "history/ProgressWindow.h"
 
 #include "history/ChartView.h"
-#include "history/ProgressChart.h"
+#include "laps/ProgressChart.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 

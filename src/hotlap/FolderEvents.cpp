@@ -1,7 +1,7 @@
 #include "hotlap/FolderEvents.h"
 
+#include "files/FileOps.h"
 #include "platform/TextCodec.h"
-#include "store/FileOps.h"
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>

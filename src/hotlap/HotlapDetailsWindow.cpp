@@ -1,6 +1,6 @@
 #include "hotlap/HotlapDetailsWindow.h"
 
-#include "hotlap/LapDetails.h"
+#include "laps/LapDetails.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 

@@ -3,7 +3,7 @@
 // clipboard) and Close. The Hot laps window and the import window each keep one.
 #pragma once
 
-#include "hotlap/HotlapFolder.h"
+#include "laps/HotlapFolder.h"
 
 #include <QWidget>
 

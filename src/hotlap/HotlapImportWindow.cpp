@@ -3,18 +3,18 @@
 // INSERT and the slot choice.
 #include "hotlap/HotlapImportWindow.h"
 
-#include "catalogue/DataFiles.h"
+#include "files/FileOps.h"
+#include "formats/HotlapFiles.h"
 #include "hotlap/HotlapDetailsWindow.h"
-#include "hotlap/HotlapFiles.h"
-#include "hotlap/HotlapFolder.h"
 #include "hotlap/SlotChoiceWindow.h"
 #include "hotlap/WaitWindow.h"
+#include "laps/DataFiles.h"
+#include "laps/HotlapFolder.h"
 #include "platform/BatchRunner.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "store/FileOps.h"
 
 #include <QApplication>
 #include <QCloseEvent>

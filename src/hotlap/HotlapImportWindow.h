@@ -5,10 +5,10 @@
 // the slot-choice window frmqr.
 #pragma once
 
-#include "catalogue/Circuits.h"
-#include "hotlap/DumpScanner.h"
-#include "hotlap/HofBat.h"
-#include "hotlap/ImportedLap.h"
+#include "formats/Circuits.h"
+#include "formats/DumpScanner.h"
+#include "laps/HofBat.h"
+#include "laps/ImportedLap.h"
 
 #include <QPointer>
 #include <QString>

@@ -3,7 +3,7 @@
 // on the window thread.
 #pragma once
 
-#include "hotlap/HotlapFolder.h"
+#include "laps/HotlapFolder.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #include "hotlap/HotlapTable.h"
 
-#include "hotlap/LapDetails.h"
+#include "laps/LapDetails.h"
+#include "laps/TimeText.h"
 #include "platform/TextCodec.h"
-#include "store/TimeText.h"
 
 #include <QDateTime>
 

@@ -3,8 +3,8 @@
 // and dates as numbers, names without regard to case).
 #pragma once
 
-#include "hotlap/HotlapBests.h"
-#include "hotlap/HotlapFolder.h"
+#include "laps/HotlapBests.h"
+#include "laps/HotlapFolder.h"
 
 #include <QAbstractTableModel>
 

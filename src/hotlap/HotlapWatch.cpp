@@ -1,9 +1,9 @@
 #include "hotlap/HotlapWatch.h"
 
-#include "hotlap/HotlapFiles.h"
+#include "files/DiskPath.h"
+#include "files/FileOps.h"
+#include "formats/HotlapFiles.h"
 #include "platform/TextCodec.h"
-#include "store/DiskPath.h"
-#include "store/FileOps.h"
 
 #include <QMetaObject>
 #include <QTimer>

@@ -13,7 +13,7 @@
 #pragma once
 
 #include "hotlap/FolderEvents.h"
-#include "hotlap/HotlapFolder.h"
+#include "laps/HotlapFolder.h"
 
 #include <QObject>
 #include <QThread>

@@ -1,15 +1,15 @@
 #include "hotlap/HotlapsWindow.h"
 
-#include "catalogue/DataFiles.h"
+#include "files/DiskPath.h"
+#include "formats/HotlapFiles.h"
 #include "hotlap/HotlapDetailsWindow.h"
-#include "hotlap/HotlapFiles.h"
 #include "hotlap/HotlapReader.h"
 #include "hotlap/HotlapTable.h"
-#include "hotlap/LapDetails.h"
+#include "laps/DataFiles.h"
+#include "laps/LapDetails.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "store/DiskPath.h"
 
 #include <QAction>
 #include <QButtonGroup>

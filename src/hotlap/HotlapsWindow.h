@@ -5,9 +5,9 @@
 // Enter or a double-click on a row shows what GP2Lap recorded about its lap.
 #pragma once
 
-#include "catalogue/Circuits.h"
-#include "hotlap/HotlapBests.h"
-#include "store/FileOps.h"
+#include "files/FileOps.h"
+#include "formats/Circuits.h"
+#include "laps/HotlapBests.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The slot-choice window frmqr: a race lap goes to the Race or the QuickRace slot.
 #pragma once
 
-#include "hotlap/ImportedLap.h"
+#include "laps/ImportedLap.h"
 
 #include <QWidget>
 

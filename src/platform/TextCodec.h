@@ -2,7 +2,7 @@
 // show, in one place.
 #pragma once
 
-#include "store/Result.h"
+#include "files/Result.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 #include "reports/ClipboardExportWindow.h"
 
+#include "laps/TextReports.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
-#include "reports/TextReports.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

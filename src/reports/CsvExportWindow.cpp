@@ -1,7 +1,7 @@
 #include "reports/CsvExportWindow.h"
 
+#include "laps/CsvExport.h"
 #include "platform/TextCodec.h"
-#include "reports/CsvExport.h"
 
 #include <QLineEdit>
 

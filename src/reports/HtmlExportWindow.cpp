@@ -1,9 +1,9 @@
 #include "reports/HtmlExportWindow.h"
 
+#include "laps/HtmlPage.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
-#include "reports/HtmlPage.h"
 
 #include <QLabel>
 #include <QLineEdit>

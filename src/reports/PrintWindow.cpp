@@ -1,9 +1,9 @@
 #include "reports/PrintWindow.h"
 
+#include "laps/TextReports.h"
 #include "platform/Messages.h"
 #include "platform/PrintSink.h"
 #include "platform/TextCodec.h"
-#include "reports/TextReports.h"
 
 namespace velomark {
 

@@ -4,8 +4,8 @@
 // after its work and on Cancel, so every opening starts from this state.
 #pragma once
 
-#include "catalogue/DataFiles.h"
-#include "reports/ReportModel.h"
+#include "laps/DataFiles.h"
+#include "laps/ReportModel.h"
 
 #include <QWidget>
 

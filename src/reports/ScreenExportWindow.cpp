@@ -1,8 +1,8 @@
 #include "reports/ScreenExportWindow.h"
 
+#include "laps/TextReports.h"
 #include "platform/Messages.h"
 #include "reports/ScreenView.h"
-#include "reports/TextReports.h"
 
 namespace velomark {
 

@@ -1,7 +1,7 @@
 #include "reports/TextExportWindow.h"
 
+#include "laps/TextReports.h"
 #include "platform/TextCodec.h"
-#include "reports/TextReports.h"
 
 #include <QLineEdit>
 

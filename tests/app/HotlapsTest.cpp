@@ -7,10 +7,10 @@
 #include "hotlap/HotlapsWindow.h"
 
 #include "HotlapFixture.h"
-#include "catalogue/DataFiles.h"
-#include "hotlap/ImportedLap.h"
-#include "store/Dates.h"
-#include "store/History.h"
+#include "formats/Dates.h"
+#include "laps/DataFiles.h"
+#include "laps/History.h"
+#include "laps/ImportedLap.h"
 #include "support/Windows.h"
 
 #include <QAccessible>

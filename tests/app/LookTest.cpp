@@ -6,12 +6,13 @@
 #include "catalogue/CustomWindow.h"
 #include "catalogue/InitWindow.h"
 #include "editor/LapTimeEditor.h"
-#include "editor/TimeDifferences.h"
 #include "history/ProgressModule.h"
 #include "hotlap/HotlapImportWindow.h"
 #include "hotlap/HotlapsWindow.h"
 #include "hotlap/SlotChoiceWindow.h"
 #include "hotlap/WaitWindow.h"
+#include "laps/History.h"
+#include "laps/TimeDifferences.h"
 #include "platform/WidgetLook.h"
 #include "reports/ClipboardExportWindow.h"
 #include "reports/CsvExportWindow.h"
@@ -21,7 +22,6 @@
 #include "reports/ScreenExportWindow.h"
 #include "reports/ScreenView.h"
 #include "reports/TextExportWindow.h"
-#include "store/History.h"
 
 #include "support/Windows.h"
 

@@ -4,12 +4,12 @@
 // a malformed and an oversized rival file, and the board's export.
 #include "board/BestsBoard.h"
 #include "board/BoardModel.h"
+#include "formats/Csv.h"
+#include "formats/Dates.h"
+#include "laps/CsvExport.h"
+#include "laps/History.h"
 #include "platform/FileDialogs.h"
 #include "platform/WidgetLook.h"
-#include "reports/CsvExport.h"
-#include "store/Csv.h"
-#include "store/Dates.h"
-#include "store/History.h"
 
 #include "support/Windows.h"
 

@@ -3,7 +3,7 @@
 #include "hotlap/HotlapImportWindow.h"
 
 #include "HotlapFixture.h"
-#include "catalogue/DataFiles.h"
+#include "laps/DataFiles.h"
 #include "platform/BatchRunner.h"
 #include "support/Windows.h"
 

@@ -1,6 +1,7 @@
 // The export chooser and the five export windows: what each opens with and
 // what it writes, prints, copies or shows, also when an input file is missing.
 // The report layouts are the core's, checked byte for byte in ReportsTest.
+#include "laps/TextReports.h"
 #include "platform/PrintSink.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
@@ -10,7 +11,6 @@
 #include "reports/PrintWindow.h"
 #include "reports/ScreenExportWindow.h"
 #include "reports/TextExportWindow.h"
-#include "reports/TextReports.h"
 
 #include "support/Windows.h"
 

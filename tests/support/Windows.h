@@ -4,7 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "editor/LapTimeEditor.h"
-#include "store/LapRecordFile.h"
+#include "formats/LapRecordFile.h"
 #include "support/FakeMessages.h"
 #include "support/TestFiles.h"
 
