@@ -17,11 +17,11 @@
 #include "HotlapFixture.h"
 #include "app/MainWindow.h"
 #include "formats/HotlapFiles.h"
-#include "hotlap/HotlapWatch.h"
-#include "hotlap/HotlapsWindow.h"
 #include "laps/DataFiles.h"
 #include "laps/HotlapBests.h"
 #include "platform/Messages.h"
+#include "ui/hotlap/HotlapWatch.h"
+#include "ui/hotlap/HotlapsWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

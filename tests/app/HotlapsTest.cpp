@@ -3,8 +3,8 @@
 // against what the editor writes for the same laps, the main window's line
 // for a new best, and the watch following gpsaves wherever the working
 // folder is, however large the folder, and whatever is done to the folder.
-#include "hotlap/HotlapWatch.h"
-#include "hotlap/HotlapsWindow.h"
+#include "ui/hotlap/HotlapWatch.h"
+#include "ui/hotlap/HotlapsWindow.h"
 
 #include "HotlapFixture.h"
 #include "formats/Dates.h"

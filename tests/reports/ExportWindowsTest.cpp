@@ -5,12 +5,12 @@
 #include "platform/PrintSink.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "reports/ClipboardExportWindow.h"
-#include "reports/CsvExportWindow.h"
-#include "reports/HtmlExportWindow.h"
-#include "reports/PrintWindow.h"
-#include "reports/ScreenExportWindow.h"
-#include "reports/TextExportWindow.h"
+#include "ui/reports/ClipboardExportWindow.h"
+#include "ui/reports/CsvExportWindow.h"
+#include "ui/reports/HtmlExportWindow.h"
+#include "ui/reports/PrintWindow.h"
+#include "ui/reports/ScreenExportWindow.h"
+#include "ui/reports/TextExportWindow.h"
 
 #include "support/Windows.h"
 
