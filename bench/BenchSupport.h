@@ -2,8 +2,8 @@
 // and says it was not expected, writing a file, and the line of numbers.
 #pragma once
 
+#include "formats/LapRecordFile.h"
 #include "platform/Messages.h"
-#include "store/LapRecordFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,12 +9,12 @@
 #include "BenchSupport.h"
 
 #include "app/MainWindow.h"
-#include "board/BestsTable.h"
-#include "editor/TimeDifferences.h"
+#include "formats/Csv.h"
+#include "formats/Dates.h"
+#include "laps/BestsTable.h"
+#include "laps/History.h"
+#include "laps/TimeDifferences.h"
 #include "platform/FileDialogs.h"
-#include "store/Csv.h"
-#include "store/Dates.h"
-#include "store/History.h"
 
 #include <QApplication>
 #include <QDir>

@@ -14,9 +14,9 @@
 //                                 end with the stored one; ends with 4 when not,
 //                                 prints "completed" when a save was completed
 
-#include "store/FileOps.h"
-#include "store/LapRecordFile.h"
-#include "store/SaveTimes.h"
+#include "files/FileOps.h"
+#include "formats/LapRecordFile.h"
+#include "laps/SaveTimes.h"
 
 #include <cstdio>
 #include <string>

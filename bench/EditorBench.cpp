@@ -5,11 +5,11 @@
 // Runs headless; prints the median and the 90th percentile of each.
 #include "BenchSupport.h"
 #include "app/MainWindow.h"
-#include "editor/LapTimeEditor.h"
+#include "formats/LapRecordFile.h"
+#include "laps/History.h"
+#include "laps/SaveTimes.h"
 #include "platform/Messages.h"
-#include "store/History.h"
-#include "store/LapRecordFile.h"
-#include "store/SaveTimes.h"
+#include "ui/editor/LapTimeEditor.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 // expanded, checked and dumped in-process, and the expansion alone. The
 // command's own start-up is measured apart (see the report's hyperfine line).
 
-#include "HotlapFile.h"
 #include "HotlapFixture.h"
+#include "formats/HotlapFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -16,12 +16,12 @@
 #include "BenchSupport.h"
 #include "HotlapFixture.h"
 #include "app/MainWindow.h"
-#include "catalogue/DataFiles.h"
-#include "hotlap/HotlapBests.h"
-#include "hotlap/HotlapFiles.h"
-#include "hotlap/HotlapWatch.h"
-#include "hotlap/HotlapsWindow.h"
+#include "formats/HotlapFiles.h"
+#include "laps/DataFiles.h"
+#include "laps/HotlapBests.h"
 #include "platform/Messages.h"
+#include "ui/hotlap/HotlapWatch.h"
+#include "ui/hotlap/HotlapsWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

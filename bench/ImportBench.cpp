@@ -7,9 +7,9 @@
 // Usage: bench_import [ROUNDS] [SLOW_ROUNDS]
 #include "BenchSupport.h"
 #include "HotlapFixture.h"
-#include "hotlap/HotlapImportWindow.h"
 #include "platform/BatchRunner.h"
 #include "platform/Messages.h"
+#include "ui/hotlap/HotlapImportWindow.h"
 
 #include <QApplication>
 #include <QDir>

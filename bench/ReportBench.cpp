@@ -7,8 +7,8 @@
 // The files live in a fresh directory under the system temporary directory
 // (TMPDIR), removed when the process ends.
 
-#include "reports/HtmlPage.h"
-#include "reports/TextReports.h"
+#include "laps/HtmlPage.h"
+#include "laps/TextReports.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 // (TMPDIR), which should sit on a real disk: on a RAM file system fsync is free
 // and the comparison says nothing.
 
-#include "store/LapRecordFile.h"
+#include "formats/LapRecordFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 // piece of the input; values no longer than their fixed widths; a mapped
 // session that maps to itself again; and tchange never making a field longer.
 
-#include "hotlap/DumpScanner.h"
+#include "formats/DumpScanner.h"
 
 #include <cstddef>
 #include <cstdint>

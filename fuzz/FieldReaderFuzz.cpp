@@ -6,8 +6,8 @@
 // silently changes a field it did not mean to touch; a save that replaces one
 // circuit changes that circuit's fields and no other.
 
-#include "store/FieldLine.h"
-#include "store/LapRecordFile.h"
+#include "formats/FieldLine.h"
+#include "formats/LapRecordFile.h"
 
 #include <cstddef>
 #include <cstdint>

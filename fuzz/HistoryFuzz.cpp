@@ -8,9 +8,9 @@
 // breaks, formula starts, apostrophes), one CSV line read back gives them
 // exactly, and a history row written and read back is the same row.
 
-#include "store/Csv.h"
-#include "store/History.h"
-#include "store/SaveTimes.h"
+#include "formats/Csv.h"
+#include "laps/History.h"
+#include "laps/SaveTimes.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -8,8 +8,8 @@
 // reads, one blank after the key, never among the details after them; and
 // that the decompressor never writes past its limit.
 
-#include "HotlapFile.h"
-#include "hotlap/DumpScanner.h"
+#include "formats/DumpScanner.h"
+#include "formats/HotlapFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 #include "app/BoardLink.h"
 
 #include "app/MainWindow.h"
-#include "board/BestsBoard.h"
-#include "editor/TimeDifferences.h"
+#include "laps/TimeDifferences.h"
 #include "platform/WidgetLook.h"
+#include "ui/board/BestsBoard.h"
 
 #include <QPushButton>
 

@@ -1,9 +1,9 @@
 #include "app/CircuitWindows.h"
 
-#include "editor/LapTimeEditor.h"
-#include "history/ProgressModule.h"
-#include "hotlap/HotlapImportWindow.h"
-#include "store/History.h"
+#include "laps/History.h"
+#include "ui/editor/LapTimeEditor.h"
+#include "ui/hotlap/HotlapImportWindow.h"
+#include "ui/progress/ProgressModule.h"
 
 namespace velomark {
 

@@ -1,12 +1,12 @@
 #include "app/HotlapsCorner.h"
 
 #include "app/MainWindow.h"
-#include "catalogue/DataFiles.h"
-#include "hotlap/HotlapBests.h"
-#include "hotlap/HotlapWatch.h"
-#include "hotlap/HotlapsWindow.h"
+#include "laps/DataFiles.h"
+#include "laps/HotlapBests.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
+#include "ui/hotlap/HotlapWatch.h"
+#include "ui/hotlap/HotlapsWindow.h"
 
 #include <QAccessible>
 #include <QEvent>

@@ -6,13 +6,13 @@
 #include "app/BoardLink.h"
 #include "app/CircuitWindows.h"
 #include "app/HotlapsCorner.h"
-#include "catalogue/CustomWindow.h"
-#include "catalogue/InitWindow.h"
-#include "editor/LapTimeEditor.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "reports/ExportChooser.h"
+#include "ui/catalogue/CustomWindow.h"
+#include "ui/catalogue/InitWindow.h"
+#include "ui/editor/LapTimeEditor.h"
+#include "ui/reports/ExportChooser.h"
 
 #include <QButtonGroup>
 #include <QEvent>

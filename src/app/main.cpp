@@ -1,7 +1,7 @@
 // Velomark: personal-best lap times for GP2, kept in the working directory.
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
-#include "store/SaveTimes.h"
+#include "laps/SaveTimes.h"
 
 #include <QApplication>
 

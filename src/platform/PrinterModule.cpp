@@ -3,9 +3,9 @@
 // installed. Loaded when the player first prints.
 #include "platform/PrintSink.h"
 
+#include "files/FileOps.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "store/FileOps.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>

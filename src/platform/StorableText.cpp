@@ -1,6 +1,6 @@
 #include "platform/StorableText.h"
 
-#include "store/Cp1252.h"
+#include "formats/Cp1252.h"
 
 #include <QLineEdit>
 

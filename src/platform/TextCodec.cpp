@@ -1,6 +1,6 @@
 #include "platform/TextCodec.h"
 
-#include "store/Cp1252.h"
+#include "formats/Cp1252.h"
 
 #include <QList>
 

@@ -3,14 +3,14 @@
 // against what the editor writes for the same laps, the main window's line
 // for a new best, and the watch following gpsaves wherever the working
 // folder is, however large the folder, and whatever is done to the folder.
-#include "hotlap/HotlapWatch.h"
-#include "hotlap/HotlapsWindow.h"
+#include "ui/hotlap/HotlapWatch.h"
+#include "ui/hotlap/HotlapsWindow.h"
 
 #include "HotlapFixture.h"
-#include "catalogue/DataFiles.h"
-#include "hotlap/ImportedLap.h"
-#include "store/Dates.h"
-#include "store/History.h"
+#include "formats/Dates.h"
+#include "laps/DataFiles.h"
+#include "laps/History.h"
+#include "laps/ImportedLap.h"
 #include "support/Windows.h"
 
 #include <QAccessible>

@@ -3,9 +3,9 @@
 // tab order of the windows whose order the player relies on.
 #include "app/MainWindow.h"
 #include "app/AboutBox.h"
-#include "catalogue/CustomWindow.h"
-#include "editor/LapTimeEditor.h"
-#include "reports/ExportChooser.h"
+#include "ui/catalogue/CustomWindow.h"
+#include "ui/editor/LapTimeEditor.h"
+#include "ui/reports/ExportChooser.h"
 
 #include "support/Windows.h"
 

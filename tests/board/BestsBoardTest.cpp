@@ -2,14 +2,14 @@
 // records and a history written here, sorting, filtering and opening a
 // circuit, a SAVE read in, a rival from a CSV export and from a data folder,
 // a malformed and an oversized rival file, and the board's export.
-#include "board/BestsBoard.h"
-#include "board/BoardModel.h"
+#include "ui/board/BestsBoard.h"
+#include "formats/Csv.h"
+#include "formats/Dates.h"
+#include "laps/CsvExport.h"
+#include "laps/History.h"
 #include "platform/FileDialogs.h"
 #include "platform/WidgetLook.h"
-#include "reports/CsvExport.h"
-#include "store/Csv.h"
-#include "store/Dates.h"
-#include "store/History.h"
+#include "ui/board/BoardModel.h"
 
 #include "support/Windows.h"
 

@@ -1,5 +1,5 @@
 // The custom circuit file as its setup window loads and saves it.
-#include "catalogue/CustomFile.h"
+#include "laps/CustomFile.h"
 
 #include "support/Files.h"
 

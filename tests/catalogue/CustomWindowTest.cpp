@@ -1,6 +1,6 @@
 // The custom-circuit window: the reminder before every save, a failed save,
 // refused text, the file it writes and the main window showing the new captions.
-#include "catalogue/CustomWindow.h"
+#include "ui/catalogue/CustomWindow.h"
 #include "app/MainWindow.h"
 
 #include "support/Windows.h"

@@ -1,5 +1,5 @@
 // Initialising the data files in order.
-#include "catalogue/DataFiles.h"
+#include "laps/DataFiles.h"
 
 #include "support/Files.h"
 

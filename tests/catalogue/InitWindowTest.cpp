@@ -1,5 +1,5 @@
 // The initialisation window: resetting tracksets and storing the GP2 directory.
-#include "catalogue/InitWindow.h"
+#include "ui/catalogue/InitWindow.h"
 
 #include "support/Windows.h"
 

@@ -1,5 +1,5 @@
 // The lap-time editor, driven from the main window as a player would.
-#include "editor/LapTimeEditor.h"
+#include "ui/editor/LapTimeEditor.h"
 
 #include "support/Windows.h"
 

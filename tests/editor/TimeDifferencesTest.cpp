@@ -1,5 +1,5 @@
 // Practice against Qualifying and the ideal lap.
-#include "editor/TimeDifferences.h"
+#include "laps/TimeDifferences.h"
 
 #include <doctest.h>
 

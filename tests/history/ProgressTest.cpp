@@ -1,8 +1,8 @@
 // The editor's SAVE as the history sees it, and the progress chart, from its
 // module, read back from where it draws its points.
-#include "history/ProgressModule.h"
-#include "store/History.h"
-#include "store/SaveTimes.h"
+#include "laps/History.h"
+#include "laps/SaveTimes.h"
+#include "ui/progress/ProgressModule.h"
 
 #include "support/Windows.h"
 

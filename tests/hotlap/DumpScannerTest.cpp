@@ -1,6 +1,6 @@
 // Dump scanning: the keys at their fixed offsets, the session mapping, line
 // ends and the 19-line limit, and the time conversion tchange.
-#include "hotlap/DumpScanner.h"
+#include "formats/DumpScanner.h"
 #include "support/Files.h"
 
 #include <doctest.h>

@@ -1,7 +1,7 @@
 // The saves folder read as a whole: what each kind of file becomes, hot laps
 // against the stored bests, which laps a take writes and what it says first.
-#include "hotlap/HotlapBests.h"
-#include "hotlap/LapDetails.h"
+#include "laps/HotlapBests.h"
+#include "laps/LapDetails.h"
 
 #include "HotlapFixture.h"
 #include "support/Files.h"

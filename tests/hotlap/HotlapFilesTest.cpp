@@ -1,6 +1,6 @@
 // The hot-lap list: the pattern of each circuit, DOS wildcards without regard
 // to case, and the saves folder's matching files in list order.
-#include "hotlap/HotlapFiles.h"
+#include "formats/HotlapFiles.h"
 #include "support/Files.h"
 
 #include <doctest.h>

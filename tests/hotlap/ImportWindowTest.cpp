@@ -1,9 +1,9 @@
 // The hot-lap import from the editor's IMPORT button to the editor's fields,
 // with the real velobat and hof2lap on hot laps built by the fixture writer.
-#include "hotlap/HotlapImportWindow.h"
+#include "ui/hotlap/HotlapImportWindow.h"
 
 #include "HotlapFixture.h"
-#include "catalogue/DataFiles.h"
+#include "laps/DataFiles.h"
 #include "platform/BatchRunner.h"
 #include "support/Windows.h"
 

@@ -1,16 +1,16 @@
 // The export chooser and the five export windows: what each opens with and
 // what it writes, prints, copies or shows, also when an input file is missing.
 // The report layouts are the core's, checked byte for byte in ReportsTest.
+#include "laps/TextReports.h"
 #include "platform/PrintSink.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
-#include "reports/ClipboardExportWindow.h"
-#include "reports/CsvExportWindow.h"
-#include "reports/HtmlExportWindow.h"
-#include "reports/PrintWindow.h"
-#include "reports/ScreenExportWindow.h"
-#include "reports/TextExportWindow.h"
-#include "reports/TextReports.h"
+#include "ui/reports/ClipboardExportWindow.h"
+#include "ui/reports/CsvExportWindow.h"
+#include "ui/reports/HtmlExportWindow.h"
+#include "ui/reports/PrintWindow.h"
+#include "ui/reports/ScreenExportWindow.h"
+#include "ui/reports/TextExportWindow.h"
 
 #include "support/Windows.h"
 

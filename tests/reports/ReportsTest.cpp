@@ -1,9 +1,9 @@
 // The reports against hand-made golden files, the page's file-name check, what
 // each export keeps when an input file is missing part-way, HTML escaping, and
 // the CSV export read back by Python's csv module.
-#include "reports/CsvExport.h"
-#include "reports/HtmlPage.h"
-#include "reports/TextReports.h"
+#include "laps/CsvExport.h"
+#include "laps/HtmlPage.h"
+#include "laps/TextReports.h"
 
 #include "support/Files.h"
 

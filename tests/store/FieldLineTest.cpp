@@ -1,6 +1,6 @@
 // The field reader shared by every data file; what the line writer writes is
 // checked byte for byte by the golden files of the lap record and custom files.
-#include "store/FieldLine.h"
+#include "formats/FieldLine.h"
 
 #include <doctest.h>
 

@@ -1,10 +1,10 @@
 // history.csv on real files (a cut-off append, odd things at its place, a
 // read-only folder), the CSV dialect, SAVE with its history, and what a SAVE
 // says of its times.
-#include "store/History.h"
-#include "store/Cp1252.h"
-#include "store/Csv.h"
-#include "store/SaveTimes.h"
+#include "laps/History.h"
+#include "formats/Cp1252.h"
+#include "formats/Csv.h"
+#include "laps/SaveTimes.h"
 
 #include "support/Files.h"
 

@@ -1,7 +1,7 @@
 // Lap record files: reading records, the safe save and its failures, and the
 // data folder's lock, on the system's own file calls (on Windows, under Wine,
 // the Windows ones).
-#include "store/LapRecordFile.h"
+#include "formats/LapRecordFile.h"
 
 #include "support/Files.h"
 

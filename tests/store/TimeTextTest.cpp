@@ -1,5 +1,5 @@
 // Time texts: number conversions, formats, normalisation and split completion.
-#include "store/TimeText.h"
+#include "laps/TimeText.h"
 
 #include <doctest.h>
 

@@ -1,7 +1,7 @@
 // The test helpers of Files.h on Linux and on Windows.
 #include "support/Files.h"
 
-#include "store/DiskPath.h"
+#include "files/DiskPath.h"
 
 #include <algorithm>
 #include <fstream>
@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "Programs.h"
-#include "store/FileOps.h"
+#include "files/FileOps.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -3,10 +3,10 @@
 #pragma once
 
 #include "app/MainWindow.h"
-#include "editor/LapTimeEditor.h"
-#include "store/LapRecordFile.h"
+#include "formats/LapRecordFile.h"
 #include "support/FakeMessages.h"
 #include "support/TestFiles.h"
+#include "ui/editor/LapTimeEditor.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // hof2lap as built, on hot laps made by an independent encoder: the dump of
 // each kind of file, the refusals in plain words, and the decompressor's limit.
-#include "HotlapFile.h"
 #include "HotlapFixture.h"
-#include "hotlap/DumpScanner.h"
+#include "formats/DumpScanner.h"
+#include "formats/HotlapFile.h"
 #include "support/Files.h"
 
 #include <doctest.h>

@@ -1,8 +1,8 @@
 // hof2lap FILE: prints the text dump of a GP2 hot-lap file (lines end in CR LF).
 // Exit status 0 when the file was read, 1 when it cannot be, 2 on wrong usage.
-#include "HotlapFile.h"
+#include "formats/HotlapFile.h"
 
-#include "store/FileOps.h"
+#include "files/FileOps.h"
 
 #include <cstdio>
 #include <string>

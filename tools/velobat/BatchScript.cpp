@@ -1,6 +1,6 @@
 #include "BatchScript.h"
 
-#include "store/FileOps.h"
+#include "files/FileOps.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // through a shell or cmd.exe, so no text in a file name is run as a command.
 #pragma once
 
-#include "store/FileOps.h"
+#include "files/FileOps.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 #include "BatchScript.h"
 #include "Programs.h"
 
-#include "store/DiskPath.h"
+#include "files/DiskPath.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

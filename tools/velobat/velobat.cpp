@@ -15,9 +15,9 @@
 // cmd.exe, so the import still learns that the batch has ended.
 #include "BatchScript.h"
 #include "Programs.h"
-#include "hotlap/HotlapFiles.h"
-#include "store/Cp1252.h"
-#include "store/FileOps.h"
+#include "files/FileOps.h"
+#include "formats/Cp1252.h"
+#include "formats/HotlapFiles.h"
 
 #include <algorithm>
 #include <cerrno>

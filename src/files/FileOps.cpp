@@ -1,0 +1,485 @@
+// The store's file operations over the real file system, and the one place
+// that words their failures around the name of the user's file.
+//
+// The checks, the order of the steps and the messages are the same on every
+// system; the system calls under them are in SystemFiles.h, one implementation
+// for POSIX and one for Windows.
+#include "files/FileOps.h"
+
+#include "files/DiskPath.h"
+#include "files/OwnFiles.h"
+#include "files/SystemFiles.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace velomark {
+
+namespace {
+
+// A message without its closing period, to be set inside a longer sentence.
+std::string clause(std::string text) {
+    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+std::string tooLarge(const std::string& path) {
+    return "The file " + path +
+           " is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark "
+           "can be, so it was not read.";
+}
+
+std::string kindOf(sys::Kind kind) {
+    switch (kind) {
+    case sys::Kind::Directory:
+        return "a directory";
+    case sys::Kind::Pipe:
+        return "a named pipe";
+    case sys::Kind::Socket:
+        return "a socket";
+    case sys::Kind::Device:
+        return "a device";
+    case sys::Kind::Link:
+        return "a link";
+    default:
+        return "a special file";
+    }
+}
+
+// Closes a file on every way out of a function.
+class Owned {
+  public:
+    explicit Owned(NativeFile file) : m_file(file) {}
+    ~Owned() {
+        if (m_file != kNoFile)
+            sys::close(m_file);
+    }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    NativeFile get() const { return m_file; }
+    // Hands the file on without closing it.
+    NativeFile release() { return std::exchange(m_file, kNoFile); }
+    // Closes now, so that the error of the close itself is seen.
+    bool close() { return sys::close(std::exchange(m_file, kNoFile)); }
+
+  private:
+    NativeFile m_file;
+};
+
+std::string baseName(const std::string& path) {
+    return path.substr(directoryOf(path).size());
+}
+
+std::string cannot(const std::string& path, const char* what) {
+    return "The file " + path + " cannot be " + what + ": " + sys::reason(sys::lastError()) + ".";
+}
+
+// A regular file (a link is followed) opened for reading, its details in
+// facts: checked on the open file, so nothing swapped in after a check is
+// read. absent tells a file that is not there.
+Result<NativeFile> openForReading(const std::string& path, sys::Facts& facts, bool& absent) {
+    Owned file(sys::openForReading(path));
+    absent = file.get() == kNoFile && sys::isMissing(sys::lastError());
+    if (file.get() == kNoFile)
+        return Error{ErrorKind::Missing, cannot(path, "opened"), path};
+    if (!sys::factsOf(file.get(), facts))
+        return Error{ErrorKind::Missing, cannot(path, "read"), path};
+    if (facts.kind != sys::Kind::Regular)
+        return Error{ErrorKind::NotRegular,
+                     "The file " + path + " is " + kindOf(facts.kind) +
+                         ", not a regular file, so it was not read.",
+                     path};
+    return file.release();
+}
+
+// The names in path's folder that stand for path: its own, and with anyCase
+// every name that differs from it in the case of its letters only.
+std::vector<std::string> namesFor(const std::string& path, bool anyCase) {
+    const std::string dir = directoryOf(path);
+    const std::string name = baseName(path);
+    std::vector<std::string> names{name};
+    if (!anyCase)
+        return names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(diskPath(dir.empty() ? "." : dir), ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string other = utf8Path(it->path().filename());
+        if (other != name && equalIgnoringCase(other, name))
+            names.push_back(other);
+    }
+    return names;
+}
+} // namespace
+
+bool equalIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string scratchNameBeside(const std::string& path) {
+    const std::string name = path.substr(directoryOf(path).size());
+    return equalIgnoringCase(name, "velomark.tmp") ? "velomark2.tmp" : "velomark.tmp";
+}
+
+std::string directoryOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+Status removeStale(const std::string& path, bool anyCase) {
+    const std::string dir = directoryOf(path);
+    const std::string name = baseName(path);
+    std::vector<std::string> stale;
+    for (const std::string& found : namesFor(path, anyCase)) {
+        sys::Facts facts;
+        if (!sys::examine(dir + found, facts)) {
+            if (sys::isMissing(sys::lastError()))
+                continue;
+            return Error{ErrorKind::WriteFailed,
+                         found + " cannot be examined: " + sys::reason(sys::lastError())};
+        }
+        if (facts.kind != sys::Kind::Regular && facts.kind != sys::Kind::Link)
+            return Error{ErrorKind::NotRegular,
+                         kindOf(facts.kind) + " stands at " + found +
+                             (found == name ? "" : ", which is " + name + " in other letters") +
+                             "; it was left alone"};
+        stale.push_back(found);
+    }
+    for (const std::string& found : stale) {
+        if (!sys::removeEntry(dir + found) && !sys::isMissing(sys::lastError()))
+            return Error{ErrorKind::WriteFailed, "the old " + found + " cannot be removed: " +
+                                                     sys::reason(sys::lastError())};
+    }
+    return success();
+}
+
+Result<std::string> FileOps::readAll(const std::string& path) {
+    // One byte past the limit is read, so a file that grows while it is read
+    // is refused as well.
+    Result<std::string> bytes = readHead(path, kMaxDataFileBytes + 1);
+    if (bytes && bytes->size() > kMaxDataFileBytes)
+        return Error{ErrorKind::TooLarge, tooLarge(path), path};
+    return bytes;
+}
+
+Result<std::string> readHead(const std::string& path, std::size_t limit) {
+    sys::Facts facts;
+    bool absent = false;
+    const Result<NativeFile> opened = openForReading(path, facts, absent);
+    if (!opened)
+        return opened.error();
+    Owned file(*opened);
+    std::string bytes;
+    bytes.reserve(std::min(static_cast<std::size_t>(facts.size), limit));
+    char buffer[65536];
+    while (bytes.size() < limit) {
+        const size_t wanted = std::min(sizeof buffer, limit - bytes.size());
+        const long long n = sys::readSome(file.get(), buffer, wanted);
+        if (n < 0)
+            return Error{ErrorKind::Missing, cannot(path, "read"), path};
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    return bytes;
+}
+
+FreshFile::~FreshFile() {
+    if (m_file != kNoFile)
+        sys::close(m_file);
+}
+
+FreshFile& FreshFile::operator=(FreshFile&& other) noexcept {
+    if (this != &other) {
+        if (m_file != kNoFile)
+            sys::close(m_file);
+        m_file = std::exchange(other.m_file, kNoFile);
+    }
+    return *this;
+}
+
+namespace {
+
+Status failed(bool ok) {
+    if (ok)
+        return success();
+    return Error{ErrorKind::WriteFailed, sys::reason(sys::lastError())};
+}
+
+} // namespace
+
+Status FreshFile::write(std::string_view bytes) {
+    return failed(sys::writeAll(m_file, bytes));
+}
+
+Status FreshFile::setMode(int mode) {
+    return failed(sys::setKept(m_file, mode));
+}
+
+Status FreshFile::sync() {
+    return failed(sys::flush(m_file));
+}
+
+Status FreshFile::close() {
+    const NativeFile file = std::exchange(m_file, kNoFile);
+    return failed(file == kNoFile || sys::close(file));
+}
+
+Result<FreshFile> createFresh(const std::string& path, int mode, bool anyCase) {
+    if (Status cleared = removeStale(path, anyCase); !cleared)
+        return cleared.error();
+    // Exclusive and never through a link: a link put there since the stale
+    // names were removed is neither followed nor replaced.
+    const NativeFile file = sys::createNew(path, mode);
+    if (file == kNoFile)
+        return Error{ErrorKind::WriteFailed,
+                     baseName(path) + " cannot be created: " + sys::reason(sys::lastError())};
+    return FreshFile(file);
+}
+
+Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
+                                             const std::string& scratchName) {
+    ReplaceTarget target{path, directoryOf(path) + scratchName, -1};
+    sys::Facts facts;
+    if (!sys::examine(path, facts)) {
+        if (sys::isMissing(sys::lastError()))
+            return target; // a new file
+        return Error{ErrorKind::WriteFailed, cannot(path, "examined"), path};
+    }
+    if (facts.kind == sys::Kind::Link) {
+        // The link stays a link: the new content goes to its final target, and
+        // the scratch file beside that target so the rename stays in one folder.
+        const std::optional<std::string> resolved = sys::finalPath(path);
+        if (!resolved)
+            return Error{ErrorKind::Missing,
+                         "The file " + path + " is a link that leads to no file (" +
+                             sys::reason(sys::lastError()) + "), so nothing was written.",
+                         path};
+        target.path = *resolved;
+        target.scratch = directoryOf(target.path) + scratchName;
+        if (!sys::examine(target.path, facts))
+            return Error{ErrorKind::WriteFailed, cannot(path, "examined"), path};
+    }
+    if (facts.kind != sys::Kind::Regular)
+        return Error{ErrorKind::NotRegular,
+                     "The file " + path + " is " + kindOf(facts.kind) +
+                         ", not a regular file, so it was not replaced.",
+                     path};
+    if (facts.readOnly)
+        return Error{ErrorKind::ReadOnly,
+                     "The file " + path + " is read-only, so it was left unchanged.", path};
+    target.mode = facts.keep;
+    return target;
+}
+
+Status FileOps::writeScratch(const std::string& scratch, const std::string& bytes, int mode) {
+    // A new file gets the usual 0666 less the umask; a replacement starts
+    // private and takes the old file's bits once it is written.
+    Result<FreshFile> created = createFresh(scratch, mode < 0 ? 0666 : 0600);
+    if (!created)
+        return created.error();
+    FreshFile file = std::move(created).value();
+    Status written = file.write(bytes);
+    if (written && mode >= 0)
+        written = file.setMode(mode);
+    if (written)
+        written = file.sync();
+    if (Status closed = file.close(); written && !closed)
+        written = closed;
+    if (!written) {
+        sys::removeEntry(scratch); // ours: created exclusively above
+        return Error{ErrorKind::WriteFailed,
+                     baseName(scratch) + " cannot be written: " + written.error().message};
+    }
+    return success();
+}
+
+Status FileOps::replace(const std::string& from, const std::string& to) {
+    if (!sys::renameOver(from, to))
+        return Error{ErrorKind::RenameFailed, baseName(from) + " cannot be renamed over it: " +
+                                                  sys::reason(sys::lastError())};
+    return success();
+}
+
+Status FileOps::syncDirectory(const std::string& dir) {
+    return failed(sys::flushFolder(dir));
+}
+
+void FileOps::discard(const std::string& path) {
+    sys::removeEntry(path);
+}
+
+Result<std::string> FileOps::readTail(const std::string& path, std::size_t limit, bool& cut) {
+    std::uint64_t from = 0;
+    Result<std::string> bytes = FileOps::readBefore(path, UINT64_MAX, limit, from);
+    cut = bytes && from > 0;
+    return bytes;
+}
+
+Result<std::string> FileOps::readBefore(const std::string& path, std::uint64_t end,
+                                        std::size_t limit, std::uint64_t& from) {
+    from = 0;
+    sys::Facts facts;
+    bool absent = false;
+    const Result<NativeFile> opened = openForReading(path, facts, absent);
+    if (absent)
+        return std::string();
+    if (!opened)
+        return opened.error();
+    Owned file(*opened);
+    end = std::min(end, facts.size);
+    from = end > limit ? end - limit : 0;
+    std::string bytes(static_cast<std::size_t>(end - from), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const long long n =
+            sys::readAt(file.get(), bytes.data() + done, bytes.size() - done, from + done);
+        if (n < 0)
+            return Error{ErrorKind::Missing, cannot(path, "read"), path};
+        if (n == 0)
+            break; // the file shrank while it was read
+        done += static_cast<std::size_t>(n);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+namespace {
+
+// The regular file at path opened for appending, created when missing; a
+// link is followed, but one that leads nowhere is refused, for it would
+// create a file wherever it points. existed tells whether the file was there.
+Result<NativeFile> openForAppending(const std::string& path, sys::Facts& facts, bool& existed) {
+    existed = sys::examineTarget(path, facts);
+    if (existed && facts.kind != sys::Kind::Regular)
+        return Error{ErrorKind::NotRegular, "it is " + kindOf(facts.kind)};
+    if (!existed && sys::examine(path, facts))
+        return Error{ErrorKind::Missing, "it is a link that leads to no file"};
+    Owned file(sys::openForAppending(path));
+    if (file.get() == kNoFile)
+        return Error{ErrorKind::WriteFailed,
+                     "it cannot be opened: " + sys::reason(sys::lastError())};
+    if (!sys::factsOf(file.get(), facts) || facts.kind != sys::Kind::Regular)
+        return Error{ErrorKind::NotRegular, "it is not a regular file"};
+    return file.release();
+}
+
+} // namespace
+
+Status FileOps::appendLines(const std::string& path, const std::string& lines,
+                            const std::string& header) {
+    sys::Facts facts;
+    bool existed = false;
+    const Result<NativeFile> opened = openForAppending(path, facts, existed);
+    if (!opened)
+        return opened.error();
+    Owned file(*opened);
+    std::string bytes;
+    char last = '\n';
+    if (facts.size > 0 && sys::readAt(file.get(), &last, 1, facts.size - 1) != 1)
+        return Error{ErrorKind::WriteFailed, "it cannot be read: " + sys::reason(sys::lastError())};
+    if (facts.size == 0)
+        bytes = header;
+    else if (last != '\n')
+        bytes = "\r\n";
+    bytes += lines;
+    bool written = sys::writeAll(file.get(), bytes) && sys::flush(file.get());
+    int err = sys::lastError();
+    if (!file.close() && written) {
+        written = false;
+        err = sys::lastError();
+    }
+    if (!written)
+        return Error{ErrorKind::WriteFailed, "it cannot be written: " + sys::reason(err)};
+    if (!existed)
+        return syncDirectory(directoryOf(path));
+    return success();
+}
+
+DataFolderLock::~DataFolderLock() {
+    release();
+}
+
+void DataFolderLock::release() {
+    if (m_file != kNoFile)
+        sys::close(m_file); // releases the lock
+    m_file = kNoFile;
+}
+
+Status DataFolderLock::acquire(const std::string& dir) {
+    if (held())
+        return success();
+    const std::string named = dir == "." ? "this data folder" : "the data folder " + dir;
+    switch (sys::lockFolder(dir, m_file)) {
+    case sys::LockState::Held:
+        return success();
+    case sys::LockState::Busy:
+        return Error{ErrorKind::Busy,
+                     "Another copy of Velomark is already running on " + named + "."};
+    case sys::LockState::CannotOpen:
+        return Error{ErrorKind::Missing,
+                     "Velomark cannot open " + named + ": " + sys::reason(sys::lastError()) + "."};
+    default:
+        return Error{ErrorKind::WriteFailed,
+                     "Velomark cannot lock " + named + ": " + sys::reason(sys::lastError()) + "."};
+    }
+}
+
+std::vector<std::string> programArguments(int argc, char** argv) {
+    return sys::arguments(argc, argv);
+}
+
+std::string lastErrorReason() {
+    return sys::reason(sys::lastError());
+}
+
+std::optional<FileIdentity> fileIdentity(const std::string& path) {
+    FileIdentity identity;
+    if (!sys::identify(path, identity))
+        return std::nullopt;
+    return identity;
+}
+
+FileOps& realFileOps() {
+    static FileOps ops;
+    return ops;
+}
+
+Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
+                         const std::string& scratchName) {
+    Result<ReplaceTarget> target = ops.replaceTarget(path, scratchName);
+    if (!target)
+        return target.error();
+    const auto unchanged = [&path](const Error& e) {
+        return Error{e.kind,
+                     "The file " + path + " cannot be saved: " + clause(e.message) + ". " + path +
+                         " was left unchanged.",
+                     path};
+    };
+    if (Status written = ops.writeScratch(target->scratch, bytes, target->mode); !written)
+        return unchanged(written.error());
+    if (Status replaced = ops.replace(target->scratch, target->path); !replaced) {
+        ops.discard(target->scratch);
+        return unchanged(replaced.error());
+    }
+    if (Status synced = ops.syncDirectory(directoryOf(target->path)); !synced)
+        return Error{synced.error().kind,
+                     "The new " + path +
+                         " is in place, but its folder could not be flushed to the disk, so the "
+                         "change may be lost if the computer stops now: " +
+                         clause(synced.error().message) + ".",
+                     path};
+    return success();
+}
+
+Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
+    if (std::optional<Error> refused = ownFileRefusal(path))
+        return *refused;
+    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
+}
+
+} // namespace velomark

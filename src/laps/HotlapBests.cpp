@@ -1,0 +1,261 @@
+#include "laps/HotlapBests.h"
+
+#include "laps/LapDetails.h"
+#include "laps/TimeText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
+
+namespace velomark {
+
+namespace {
+
+// Times are kept to the millisecond; comparing whole milliseconds keeps
+// 1.23.456 from beating itself by a rounding error.
+std::optional<long long> milliseconds(std::string_view time) {
+    const std::optional<double> seconds = timeSeconds(time);
+    return seconds ? std::optional(std::llround(*seconds * 1000)) : std::nullopt;
+}
+
+std::string secondsText(long long ms) {
+    return threeDecimalFormat(static_cast<double>(ms) / 1000);
+}
+
+// A date the history and the status line show for a file's time.
+class FileTimeClock : public Clock {
+  public:
+    explicit FileTimeClock(std::int64_t seconds) : m_seconds(seconds) {}
+    std::int64_t unixSeconds() const override { return m_seconds; }
+
+  private:
+    std::int64_t m_seconds;
+};
+
+} // namespace
+
+TracksetBests readTracksetBests(Trackset set, const std::string& dataDir) {
+    TracksetBests bests;
+    bests.set = set;
+    Result<LapRecordSet> records = readLapRecordFile(dataDir + std::string(lapRecordFileName(set)));
+    if (records)
+        bests.records = std::move(records).value();
+    else
+        bests.problem = records.error();
+    if (set != Trackset::Custom) {
+        for (size_t i = 0; i < bests.captions.size(); ++i)
+            bests.captions[i] = buttonCaption(fixedCircuits(set)[i]);
+        return bests;
+    }
+    const auto captions = readCustomCaptions(dataDir + kCustomFileName);
+    if (captions)
+        bests.captions = *captions;
+    else if (!bests.problem)
+        bests.problem = captions.error();
+    return bests;
+}
+
+std::string circuitName(const TracksetBests& bests, int k) {
+    if (k < 1 || k > kCircuitsPerSet)
+        return std::string();
+    const std::string& caption = bests.captions[static_cast<size_t>(k - 1)];
+    const std::string name = caption.substr(0, caption.find('\n'));
+    return name.empty() ? "circuit " + std::to_string(k) : name;
+}
+
+namespace {
+
+// A lap on a track-editor track is named by the track file's own name and its
+// slot, and, where the trackset keeps it, by the circuit it is stored as; the
+// circuit's own name follows where it is another.
+std::string editorTrackLabel(const HotlapReading& lap, const TracksetBests& bests) {
+    const std::string k = std::to_string(lap.circuit);
+    std::string label =
+        (lap.trackName.empty() ? std::string("Unnamed track-editor track") : lap.trackName) +
+        " (slot " + k + ")";
+    if (bests.set == Trackset::Standard)
+        return label;
+    label += " as " + std::string(optionCaption(bests.set)) + " circuit " + k;
+    const std::string& caption = bests.captions[static_cast<size_t>(lap.circuit - 1)];
+    const std::string name = caption.substr(0, caption.find('\n'));
+    if (!name.empty() && !equalIgnoringCase(name, lap.trackName))
+        label += " (" + name + ")";
+    return label;
+}
+
+} // namespace
+
+HotlapComparison compareHotlap(const HotlapReading& lap, const TracksetBests& bests) {
+    HotlapComparison c;
+    if (lap.circuit >= 1 && lap.circuit <= kCircuitsPerSet)
+        c.circuit =
+            lap.customTrack ? editorTrackLabel(lap, bests) : circuitName(bests, lap.circuit);
+    c.editorTrackOnStandard = lap.customTrack && bests.set == Trackset::Standard;
+    if (lap.state != HotlapState::Timed || c.circuit.empty() || !bests.records ||
+        c.editorTrackOnStandard)
+        return c;
+    c.takeable = true;
+    const CircuitRecord& record = (*bests.records)[static_cast<size_t>(lap.circuit - 1)];
+    c.stored = textOf(record[fieldIndex(lap.slot, RecordField::Lap)]);
+    if (c.stored.empty()) {
+        c.firstTime = true;
+        return c;
+    }
+    const auto hot = milliseconds(lap.fields.lap), best = milliseconds(c.stored);
+    if (hot && best && *hot < *best)
+        c.fasterBy = static_cast<double>(*best - *hot) / 1000;
+    return c;
+}
+
+std::optional<std::string> newBestLine(const HotlapReading& lap, const TracksetBests& bests) {
+    const HotlapComparison c = compareHotlap(lap, bests);
+    if (!c.beats())
+        return std::nullopt;
+    const std::string how = c.fasterBy
+                                ? threeDecimalFormat(*c.fasterBy) + " s faster than your best"
+                                : std::string("the first time for this session");
+    const auto why = notCleanBecause(lap.record);
+    const std::string verdict = !why           ? std::string()
+                                : why->empty() ? std::string(", a clean lap")
+                                               : ", not clean: " + cleanText(lap.record);
+    return "New hot lap at " + c.circuit + ", " + lap.session + " " + lap.fields.lap + ": " + how +
+           verdict + ". Open Hot laps to take it.";
+}
+
+namespace {
+
+// The stored texts other than the lap's own that SAVE would fill out.
+std::vector<std::string> otherTextsFilledOut(const CircuitRecord& held, const HotlapReading& lap,
+                                             const std::string& circuit) {
+    static constexpr const char* kFieldNames[] = {"lap time", "1st split", "+2nd split",
+                                                  "3rd split", "setup"};
+    const CircuitRecord saved = filledOut(insertedHotlap(held, lap));
+    std::vector<std::string> lines;
+    for (RecordSession s : kRecordSessions) {
+        if (s == lap.slot)
+            continue;
+        for (int f = 0; f < kFieldsPerSession; ++f) {
+            const size_t i = fieldIndex(s, static_cast<RecordField>(f));
+            if (textOf(saved[i]) != textOf(held[i]))
+                lines.push_back(circuit + ", " + std::string(recordSessionName(s)) + " " +
+                                kFieldNames[f] + ": " + textOf(held[i]) + " becomes " +
+                                textOf(saved[i]));
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+std::vector<PlannedTake> planTakes(const std::vector<HotlapReading>& readings,
+                                   const std::vector<size_t>& indices, const TracksetBests& bests,
+                                   bool onlyBeating) {
+    std::map<std::pair<int, RecordSession>, PlannedTake> chosen;
+    for (size_t index : indices) {
+        const HotlapReading& lap = readings.at(index);
+        const HotlapComparison c = compareHotlap(lap, bests);
+        if (!c.takeable || (onlyBeating && !c.beats()))
+            continue;
+        const auto key = std::pair(lap.circuit, lap.slot);
+        const auto known = chosen.find(key);
+        if (known != chosen.end()) {
+            const auto was = milliseconds(known->second.lap.fields.lap);
+            const auto now = milliseconds(lap.fields.lap);
+            if (!now || (was && *was <= *now))
+                continue;
+        }
+        const size_t k = static_cast<size_t>(lap.circuit - 1);
+        chosen[key] = {lap, {bests.set, lap.circuit, bests.captions[k]}, c, {}};
+    }
+    std::vector<PlannedTake> plan;
+    for (auto& [key, take] : chosen) {
+        // The first SAVE of a circuit fills out its other texts; later ones find them so.
+        if (plan.empty() || plan.back().circuit.number != key.first) {
+            const CircuitRecord& held = (*bests.records)[static_cast<size_t>(key.first - 1)];
+            take.alsoFilledOut = otherTextsFilledOut(held, take.lap, take.comparison.circuit);
+        }
+        plan.push_back(std::move(take));
+    }
+    return plan;
+}
+
+std::vector<std::string> takeLines(const PlannedTake& take) {
+    const HotlapReading& lap = take.lap;
+    const HotlapComparison& c = take.comparison;
+    std::string line = c.circuit + ", " + lap.session + ": " + lap.fields.lap;
+    if (c.firstTime) {
+        line += ", the first time stored for this session";
+    } else {
+        line += " replaces " + c.stored;
+        const auto hot = milliseconds(lap.fields.lap), best = milliseconds(c.stored);
+        if (!hot || !best)
+            line += " (which cannot be compared as a time)";
+        else if (*hot == *best)
+            line += " (the same time)";
+        else if (*hot > *best)
+            line += " (" + secondsText(*hot - *best) + " s slower)";
+    }
+    if (const auto why = notCleanBecause(lap.record); why && !why->empty())
+        line += "; not clean: " + cleanText(lap.record);
+    std::vector<std::string> lines{line};
+    for (const std::string& other : take.alsoFilledOut)
+        lines.push_back("and SAVE fills out " + other);
+    return lines;
+}
+
+std::vector<LeftOutLap> leaveOutUnclean(const std::vector<HotlapReading>& readings,
+                                        std::vector<size_t>& indices, const TracksetBests& bests) {
+    std::vector<LeftOutLap> faster;
+    std::erase_if(indices, [&](size_t i) {
+        const HotlapReading& lap = readings.at(i);
+        if (isClean(lap.record))
+            return false;
+        const HotlapComparison c = compareHotlap(lap, bests);
+        if (c.beats())
+            faster.push_back({lap.name, c.circuit + ", " + lap.session + " " + lap.fields.lap +
+                                            ": " + cleanText(lap.record)});
+        return true;
+    });
+    return faster;
+}
+
+CircuitRecord insertedHotlap(const CircuitRecord& held, const HotlapReading& lap) {
+    CircuitRecord typed = held;
+    typed[fieldIndex(lap.slot, RecordField::Lap)] = lap.fields.lap;
+    if (lap.slot != RecordSession::Practice && lap.slot != RecordSession::Qualifying)
+        return typed;
+    typed[fieldIndex(lap.slot, RecordField::Split1)] = lap.fields.split1;
+    typed[fieldIndex(lap.slot, RecordField::Split2)] = lap.fields.split2;
+    typed[fieldIndex(lap.slot, RecordField::Split3)] = std::string();
+    TimeSheet sheet = timeSheetOf(typed);
+    const Session s = lap.slot == RecordSession::Practice ? Session::Practice : Session::Qualifying;
+    // The editor leaves the fields as they are when the lap time cannot be cut
+    // at its periods, and keeps what the normalisation did when a part is no number.
+    if (completeSplits(sheet, s) != Completion::LengthFailure)
+        putTimeSheet(typed, sheet);
+    return typed;
+}
+
+SavedTimes takeHotlap(const PlannedTake& take, const std::string& dataFolder, FileOps& ops) {
+    const HotlapReading& lap = take.lap;
+    const std::string file = dataFolder + std::string(lapRecordFileName(take.circuit.trackset));
+    const Result<CircuitRecord> held = readCircuitRecord(file, take.circuit.number, ops);
+    std::optional<Error> refused;
+    if (!held)
+        refused = held.error();
+    else if (textOf((*held)[fieldIndex(lap.slot, RecordField::Lap)]) != take.comparison.stored)
+        refused = Error{ErrorKind::Changed,
+                        "The " + std::string(recordSessionName(lap.slot)) + " time of " +
+                            take.comparison.circuit + " in " + file +
+                            " has changed since you chose to replace it; it was left alone.",
+                        file};
+    if (refused)
+        return {{}, {}, *refused, {}, success(), {}, {}};
+    const FileTimeClock fileTime(lap.stamp.modified);
+    const Clock& clock =
+        lap.stamp.modified > 0 ? static_cast<const Clock&>(fileTime) : systemClock();
+    return saveTimes(take.circuit, *held, insertedHotlap(*held, lap), clock, dataFolder, ops);
+}
+
+} // namespace velomark

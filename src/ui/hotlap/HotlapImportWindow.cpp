@@ -1,0 +1,513 @@
+// The import window: the file list, one extraction at a time driven by the
+// interpreter's end and the event loop (never a busy wait), the dump's fields,
+// INSERT and the slot choice.
+#include "ui/hotlap/HotlapImportWindow.h"
+
+#include "files/FileOps.h"
+#include "formats/HotlapFiles.h"
+#include "laps/DataFiles.h"
+#include "laps/HotlapFolder.h"
+#include "platform/BatchRunner.h"
+#include "platform/Messages.h"
+#include "platform/StorableText.h"
+#include "platform/TextCodec.h"
+#include "platform/WidgetLook.h"
+#include "ui/hotlap/HotlapDetailsWindow.h"
+#include "ui/hotlap/SlotChoiceWindow.h"
+#include "ui/hotlap/WaitWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace velomark {
+
+namespace {
+
+// hof2lap reads a hot lap in a few milliseconds; a dump that has not come
+// after this long will not come.
+constexpr int kBatchTimeoutMs = 30000;
+
+// The file list. Keys that move to another file (arrows, Home, End, a name's
+// first letter) choose it as a click does, and so do Space and Enter on the
+// file already highlighted.
+class FileList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    std::function<void()> chosenByKey;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int before = currentRow();
+        QListWidget::keyPressEvent(event);
+        const int key = event->key();
+        const bool confirm = key == Qt::Key_Space || key == Qt::Key_Return ||
+                             key == Qt::Key_Enter || key == Qt::Key_Select;
+        if (currentRow() >= 0 && (currentRow() != before || confirm) && chosenByKey)
+            chosenByKey();
+    }
+};
+
+// A sentence without its closing period, to be set after a colon in another.
+QString asClause(QString text) {
+    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
+    if (text.size() > 1 && text[0].isUpper() && text[1].isLower())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+// Writes one of the working files afresh, never through a link: a stale file
+// or link of its name in any case of its letters goes first, and anything
+// else standing there is named. Returns why it failed, or nothing.
+QString writeWorkingFile(const char* name, std::string_view bytes) {
+    Result<FreshFile> file = createFresh(name, 0666, true);
+    Status written = file ? file.value().write(bytes) : Status(file.error());
+    if (written)
+        written = file.value().close();
+    if (written)
+        return QString();
+    return QStringLiteral("in the data folder %1, %2")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()));
+}
+
+// The saves folder of the GP2 directory as stored, named with the system's
+// own separators: one typed with '/' on Windows is still shown and listed
+// with backslashes there.
+std::string savesFolder(const std::string& gp2p) {
+    return savesDirectory(diskName(QDir::toNativeSeparators(fromFileText(gp2p))));
+}
+
+// Only what an extraction leaves: a pipe or directory that stood in the way
+// is somebody else's and stays.
+void removeWorkingFiles() {
+    for (const char* name : {kHofBatName, kDumpName, kFlagName})
+        removeStale(name);
+}
+
+} // namespace
+
+HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_circuit(std::move(choice)) {
+    setObjectName(QStringLiteral("frmhof"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Import Hotlap from GP2"));
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(buildList(), 1);
+    columns->addLayout(buildFields(), 1);
+    m_status = plainLabel(QString(), this);
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+    setTextColour(m_status, QColor(160, 0, 0));
+    m_trackFile = plainLabel(QString(), this);
+    m_trackFile->setObjectName(QStringLiteral("trackfile"));
+    m_trackFile->setAccessibleName(QStringLiteral("Track file"));
+    m_trackFile->setWordWrap(true);
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(columns);
+    outer->addWidget(m_trackFile);
+    outer->addWidget(m_status);
+    setMinimumSize(px(7200), px(3600));
+
+    // The list and the two buttons first, so that Tab from a chosen file
+    // reaches INSERT; the fields after them, readable but not typed into;
+    // Details last.
+    QWidget::setTabOrder(File1, cmdins);
+    QWidget::setTabOrder(cmdins, Command1);
+    QWidget::setTabOrder(Command1, session);
+    for (auto [from, to] : {std::pair{session, lap}, std::pair{lap, split1},
+                            std::pair{split1, split2}, std::pair{split2, circuit}})
+        QWidget::setTabOrder(from, to);
+    QWidget::setTabOrder(circuit, m_details);
+    File1->setFocus(Qt::OtherFocusReason);
+
+    m_runner = new BatchRunner(this);
+    connect(m_runner, &BatchRunner::finished, this, &HotlapImportWindow::onBatchFinished);
+}
+
+QLayout* HotlapImportWindow::buildList() {
+    auto* list = new FileList(this);
+    list->chosenByKey = [this] { chosenInList(); };
+    File1 = list;
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setAccessibleName(QStringLiteral("HotLaps"));
+    File1->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(File1, &QListWidget::itemClicked, this, &HotlapImportWindow::chosenInList);
+    auto* listLabel = plainLabel(QStringLiteral("HotLaps"), this);
+    listLabel->setBuddy(File1);
+    // What GP2Lap recorded about the highlighted file's lap, read here, not through hof2lap.
+    m_details = new QPushButton(QStringLiteral("Details"), this);
+    m_details->setObjectName(QStringLiteral("cmddetails"));
+    m_details->setAccessibleName(QStringLiteral("Details"));
+    m_details->setEnabled(false);
+    connect(File1, &QListWidget::currentItemChanged, m_details,
+            [this](const QListWidgetItem* item) { m_details->setEnabled(item != nullptr); });
+    connect(m_details, &QPushButton::clicked, this, [this] {
+        if (const QListWidgetItem* item = File1->currentItem())
+            showHotlapDetails(
+                this, readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(item->text())));
+    });
+    auto* under = new QHBoxLayout;
+    under->addWidget(m_details);
+    under->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addWidget(listLabel);
+    left->addWidget(File1);
+    left->addLayout(under);
+    return left;
+}
+
+// The five fields the dump fills, read-only, and INSERT and CLOSE under them.
+QLayout* HotlapImportWindow::buildFields() {
+    auto* fields = new QFormLayout;
+    auto field = [this, fields](const char* label, const char* name) {
+        auto* f = new QLineEdit(this);
+        f->setObjectName(QString::fromLatin1(name));
+        f->setAccessibleName(QString::fromLatin1(label));
+        f->setReadOnly(true);
+        fields->addRow(QString::fromLatin1(label), f);
+        return f;
+    };
+    session = field("Session", "session");
+    lap = field("Laptime", "lap");
+    split1 = field("1st Split", "split1");
+    split2 = field("2nd Split", "split2");
+    circuit = field("Circuit", "circuit");
+
+    cmdins = new QPushButton(QStringLiteral("INSERT"), this);
+    cmdins->setObjectName(QStringLiteral("cmdins"));
+    cmdins->setVisible(false); // until the end of the first extraction
+    connect(cmdins, &QPushButton::clicked, this, &HotlapImportWindow::insert);
+    Command1 = new QPushButton(QStringLiteral("CLOSE"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(fields);
+    right->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdins);
+    buttons->addWidget(Command1);
+    right->addLayout(buttons);
+    return right;
+}
+
+HotlapImportWindow::~HotlapImportWindow() {
+    abortExtraction();
+}
+
+bool HotlapImportWindow::load() {
+    m_fields = {};
+    showFields();
+    const Result<std::string> dir = readGp2Path();
+    if (!dir) {
+        showMessage(this, {QStringLiteral("Cannot access GP2 directory."),
+                           QStringLiteral("You need to set your GP2 directory. Do this by pressing "
+                                          "`INITIALISE` on the main screen. (Remember that HOF2LAP "
+                                          "must also be in the GP2 path.)"),
+                           MessageButtons::Ok, MessageIcon::Stop});
+        return false;
+    }
+    m_gp2p = *dir;
+    return true;
+}
+
+void HotlapImportWindow::fillFileList() {
+    const QString current = File1->currentItem() ? File1->currentItem()->text() : QString();
+    const Result<std::vector<std::string>> names =
+        listHotlapFiles(savesFolder(m_gp2p), hotlapPattern(m_circuit.trackset, m_circuit.number));
+    File1->clear();
+    if (!names) {
+        m_status->setText(messageText(names.error()));
+        return;
+    }
+    m_status->clear();
+    for (const std::string& name : *names)
+        File1->addItem(fromDiskName(name));
+    // Filling again on each activation keeps the file the fields came from highlighted.
+    const QList<QListWidgetItem*> same = File1->findItems(current, Qt::MatchExactly);
+    if (!current.isEmpty() && !same.isEmpty())
+        File1->setCurrentItem(same.first());
+}
+
+void HotlapImportWindow::chosenInList() {
+    QListWidgetItem* item = File1->currentItem();
+    if (!item)
+        return;
+    if (extracting()) {
+        // One extraction at a time: the highlight goes back to the file being read.
+        const QList<QListWidgetItem*> same = File1->findItems(m_extractedFile, Qt::MatchExactly);
+        if (!same.isEmpty())
+            File1->setCurrentItem(same.first());
+        return;
+    }
+    extract(item->text());
+}
+
+void HotlapImportWindow::extract(const QString& fileName) {
+    if (extracting())
+        return;
+    m_fields = {};
+    showFields();
+    m_trackFile->clear();
+    m_failure.clear();
+    m_extractedFile = fileName;
+    m_stage = Stage::Waiting;
+    // The slot question was about the lap shown before.
+    if (m_slotChoice)
+        m_slotChoice->close();
+
+    // Refused before anything is written or started.
+    const std::optional<std::string> name = toFileText(fileName);
+    if (!name) {
+        fail(notRead(QStringLiteral("its name holds the character %1, which the batch file "
+                                    "cannot carry")
+                         .arg(firstUnstorable(fileName))));
+        finish();
+        return;
+    }
+    const Result<HofBat> bat = composeHofBat(m_gp2p, *name);
+    if (!bat) {
+        fail(notRead(messageText(bat.error())));
+        finish();
+        return;
+    }
+    m_cline = bat->cline;
+    m_fil = bat->fil;
+
+    if (!m_wait)
+        m_wait = new WaitWindow(this);
+    m_wait->show();
+    m_wait->raise();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_busyCursor = true;
+
+    // hoftemp too, empty, so that a pipe or directory in its way is named now.
+    m_flg = FlagState::Running;
+    QString why = writeWorkingFile(kDumpName, {});
+    if (why.isEmpty())
+        why = writeWorkingFile(kFlagName, kFlagRunning);
+    if (why.isEmpty())
+        why = writeWorkingFile(kHofBatName, bat->bytes);
+    if (!why.isEmpty()) {
+        fail(notRead(why));
+        finish();
+        return;
+    }
+    m_runner->start(QString::fromLatin1(kHofBatName), kBatchTimeoutMs);
+}
+
+void HotlapImportWindow::onBatchFinished(const BatchOutcome& outcome) {
+    if (m_stage != Stage::Waiting)
+        return;
+    if (const QString why = batchFailure(outcome); !why.isEmpty()) {
+        fail(notRead(why));
+        finish();
+        return;
+    }
+    m_flg = readFlag();
+    if (m_flg != FlagState::Finished) {
+        fail(notRead(
+            m_flg == FlagState::NotANumber
+                ? QStringLiteral("the file flag does not hold a number once hof.bat has run")
+                : QStringLiteral("hof.bat ended without writing 1 into the file flag")));
+        finish();
+        return;
+    }
+    Result<std::string> dump = readDumpFile(kDumpName);
+    if (!dump || !dumpComplete(*dump)) {
+        fail(notRead(dump ? QStringLiteral("the dump that hof2lap wrote into hoftemp ends before "
+                                           "its last line")
+                          : messageText(dump.error())));
+        finish();
+        return;
+    }
+    m_dump = std::move(*dump);
+    m_lines.emplace(m_dump);
+    m_stage = Stage::Reading;
+    readNextLine();
+}
+
+// Why the batch did not read the lap, or nothing when hof2lap ended well. Its
+// own words come first: hof2lap and the interpreter write to standard error
+// only when something went wrong.
+QString HotlapImportWindow::batchFailure(const BatchOutcome& outcome) const {
+    const QString interpreter = QDir::toNativeSeparators(outcome.interpreter);
+    switch (outcome.kind) {
+    case BatchOutcome::Kind::NotStarted:
+        return QStringLiteral("the command interpreter %1 could not be started (%2); it belongs "
+                              "in the folder of the program")
+            .arg(interpreter, outcome.errors);
+    case BatchOutcome::Kind::TimedOut:
+        return QStringLiteral("hof2lap did not finish within %1 seconds and was stopped; check "
+                              "that hof2lap in the GP2 directory %2 runs on this system and that "
+                              "the file can be read")
+            .arg(kBatchTimeoutMs / 1000)
+            .arg(QDir::toNativeSeparators(fromFileText(m_gp2p)));
+    case BatchOutcome::Kind::Crashed:
+        return QStringLiteral("the command interpreter %1 stopped before hof.bat was done")
+            .arg(interpreter);
+    case BatchOutcome::Kind::Ended:
+        break;
+    }
+    if (outcome.exitCode == 0)
+        return QString();
+    if (!outcome.errors.isEmpty())
+        return outcome.errors.split(QLatin1Char('\n')).join(QStringLiteral("; "));
+    return QStringLiteral("hof2lap ended with status %1 without saying why").arg(outcome.exitCode);
+}
+
+// One line per turn of the event loop, so the windows answer between lines.
+void HotlapImportWindow::readNextLine() {
+    if (m_stage != Stage::Reading)
+        return;
+    const std::optional<std::string_view> line = m_lines->next();
+    if (!line) { // the 19th line was read, or the dump ended before it
+        finish();
+        return;
+    }
+    scanDumpLine(*line, m_fields);
+    showFields();
+    QMetaObject::invokeMethod(this, &HotlapImportWindow::readNextLine, Qt::QueuedConnection);
+}
+
+// One sentence: which hot lap, and why it could not be read.
+QString HotlapImportWindow::notRead(const QString& why) const {
+    return QStringLiteral("The hot lap %1 could not be read: %2.")
+        .arg(m_extractedFile, asClause(why));
+}
+
+// The first failure counts: what follows from it adds nothing for the player.
+void HotlapImportWindow::fail(const QString& message) {
+    if (m_failure.isEmpty())
+        m_failure = message;
+}
+
+void HotlapImportWindow::finish() {
+    m_lines.reset();
+    m_dump.clear();
+    tchange(m_fields);
+    showFields();
+    if (m_failure.isEmpty())
+        showTrackFile();
+    removeWorkingFiles();
+    cmdins->setVisible(true);
+    if (m_wait)
+        m_wait->hide();
+    if (m_busyCursor) {
+        QApplication::restoreOverrideCursor();
+        m_busyCursor = false;
+    }
+    m_stage = Stage::Idle;
+
+    const QPointer<HotlapImportWindow> self(this);
+    if (!m_failure.isEmpty())
+        showMessage(this, {QStringLiteral("Hot lap not read"), m_failure, MessageButtons::Ok,
+                           MessageIcon::Stop});
+    if (self)
+        emit extracted();
+}
+
+// Closing the window in the middle of an extraction: the interpreter is
+// stopped and the working files go, as at the end of any extraction.
+void HotlapImportWindow::abortExtraction() {
+    if (m_stage == Stage::Idle)
+        return;
+    m_runner->stop();
+    m_stage = Stage::Idle;
+    m_lines.reset();
+    m_dump.clear();
+    removeWorkingFiles();
+    if (m_busyCursor) {
+        QApplication::restoreOverrideCursor();
+        m_busyCursor = false;
+    }
+}
+
+void HotlapImportWindow::showFields() {
+    for (const auto& [field, text] :
+         {std::pair{session, &m_fields.session}, std::pair{lap, &m_fields.lap},
+          std::pair{split1, &m_fields.split1}, std::pair{split2, &m_fields.split2},
+          std::pair{circuit, &m_fields.circuit}})
+        field->setText(fromFileText(*text));
+}
+
+// The dump's circuit field has room for a track's name only: a lap driven on
+// a track file of the track editor is named under the fields with its slot,
+// read from the hot lap itself.
+void HotlapImportWindow::showTrackFile() {
+    const HotlapReading r =
+        readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(m_extractedFile));
+    if (r.customTrack)
+        m_trackFile->setText(
+            QStringLiteral("Driven on the track-editor track %1, loaded into slot %2.")
+                .arg(r.trackName.empty() ? QStringLiteral("(unnamed)") : fromFileText(r.trackName))
+                .arg(r.circuit));
+}
+
+void HotlapImportWindow::insert() {
+    if (extracting())
+        return;
+    const HotlapSession s = hotlapSession(m_fields.session);
+    if (s == HotlapSession::Practice || s == HotlapSession::Qualifying) {
+        emit lapChosen(
+            {s == HotlapSession::Practice ? RecordSession::Practice : RecordSession::Qualifying,
+             m_fields.lap, m_fields.split1, m_fields.split2});
+        hide(); // the editor completes the 3rd split and then closes this window
+    } else if (s == HotlapSession::RaceOrQuickRace) {
+        if (!m_slotChoice) {
+            m_slotChoice = new SlotChoiceWindow(this);
+            connect(m_slotChoice, &SlotChoiceWindow::slotChosen, this,
+                    &HotlapImportWindow::chooseSlot);
+        }
+        m_slotChoice->show();
+        m_slotChoice->raise();
+        m_slotChoice->activateWindow();
+    }
+    // Any other session (a warm-up lap, a plain hot lap without times): nothing to insert.
+}
+
+void HotlapImportWindow::chooseSlot(RecordSession slot) {
+    if (extracting() || hotlapSession(m_fields.session) != HotlapSession::RaceOrQuickRace)
+        return;
+    emit lapChosen({slot, m_fields.lap, {}, {}});
+    hide(); // stays loaded: the next IMPORT shows it as it is
+    if (m_slotChoice)
+        m_slotChoice->close();
+}
+
+void HotlapImportWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        fillFileList();
+}
+
+// Also on showing, for window systems that do not activate a window shown
+// while another application has the focus.
+void HotlapImportWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fillFileList();
+}
+
+void HotlapImportWindow::closeEvent(QCloseEvent* event) {
+    abortExtraction();
+    if (m_slotChoice)
+        m_slotChoice->close();
+    if (m_wait)
+        m_wait->close();
+    QWidget::closeEvent(event);
+}
+
+} // namespace velomark

@@ -1,0 +1,53 @@
+#include "ui/reports/HtmlExportWindow.h"
+
+#include "laps/HtmlPage.h"
+#include "platform/Messages.h"
+#include "platform/StorableText.h"
+#include "platform/TextCodec.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace velomark {
+
+HtmlExportWindow::HtmlExportWindow()
+    : ReportWindow("frmweb", QStringLiteral("HTML Export"),
+                   QStringLiteral("Choose Trackset to export"), QStringLiteral("Export")) {
+    hfile = addField("hfile", QStringLiteral("Filename"), QString::fromLatin1(kHtmlFileName));
+    htitle = addField("htitle", QStringLiteral("Title"), QString::fromLatin1(kHtmlTitle));
+    // The page is written in the files' 8-bit text, so the title must fit it.
+    QLabel* status = addStatusLine();
+    new StorableTextValidator(htitle, 0, [status](const QString& why) { status->setText(why); });
+}
+
+void HtmlExportWindow::run() {
+    const std::string target = diskName(hfile->text());
+    const ExportResult result =
+        exportHtmlFile(target, toFileText(htitle->text()).value_or(std::string()), ticked());
+    switch (result.refused) {
+    case ExportResult::Refused::BadFileName:
+        showMessage(this,
+                    {QString::fromLatin1(kBadHtmlNameTitle), QString::fromLatin1(kBadHtmlNameText),
+                     MessageButtons::Ok, MessageIcon::Stop});
+        return; // open for correcting the name
+    case ExportResult::Refused::NothingTicked:
+        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
+                           QString::fromLatin1(kNothingTickedText), MessageButtons::Ok,
+                           MessageIcon::None});
+        close(); // nothing was written, so no beep
+        return;
+    case ExportResult::Refused::No:
+        break;
+    }
+    if (result.stop) {
+        showStop(*result.stop); // the page was not written, and an older one is still whole
+    } else if (result.writeError) {
+        showWriteError(*result.writeError);
+        return;
+    } else {
+        beep();
+    }
+    close();
+}
+
+} // namespace velomark

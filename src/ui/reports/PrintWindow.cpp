@@ -1,0 +1,89 @@
+#include "ui/reports/PrintWindow.h"
+
+#include "laps/TextReports.h"
+#include "platform/Messages.h"
+#include "platform/PrintSink.h"
+#include "platform/TextCodec.h"
+
+namespace velomark {
+
+namespace {
+
+PrintJob printJob(const PrintDocument& doc) {
+    PrintJob job;
+    job.name = QString::fromLatin1(tracksetTitle(doc.set));
+    job.fontName = QString::fromLatin1(kPrintFontName);
+    for (const PrintLine& line : doc.lines)
+        job.lines.append({fromFileText(line.text), line.heading});
+    return job;
+}
+
+} // namespace
+
+PrintWindow::PrintWindow()
+    : ReportWindow("frmprint", QStringLiteral("Print Lap Times"),
+                   QStringLiteral("Choose Trackset to print"), QStringLiteral("Print")) {}
+
+void PrintWindow::run() {
+    const TracksetChoice choice = ticked();
+    if (nothingTicked(choice)) {
+        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
+                           QString::fromLatin1(kNothingTickedText), MessageButtons::Ok,
+                           MessageIcon::None});
+        close();
+        return;
+    }
+    // Everything is read before the question, so a missing custom file is
+    // told at once; the tracksets read before another missing file still print.
+    const ReportData data = loadReport(choice);
+    if (data.stop && data.stop->atCustomFile) {
+        showStop(*data.stop);
+        close();
+        return;
+    }
+    // Cancel prints nothing.
+    const MessageAnswer ready = showMessage(this, {QString::fromLatin1(kReadyToPrintTitle),
+                                                   QString::fromLatin1(kReadyToPrintText),
+                                                   MessageButtons::OkCancel, MessageIcon::None});
+    if (ready != MessageAnswer::Ok) {
+        close();
+        return;
+    }
+
+    // A trackset without a reported circuit gives no document at all: an
+    // empty page, or an empty PDF, tells the player nothing.
+    std::vector<PrintDocument> documents = printDocuments(data);
+    std::erase_if(documents, [](const PrintDocument& doc) { return doc.lines.empty(); });
+    if (documents.empty() && !data.stop) {
+        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
+                           QString::fromLatin1(kNoLapTimesToPrintText), MessageButtons::Ok,
+                           MessageIcon::None});
+        close();
+        return;
+    }
+
+    QStringList pdfs;
+    QString failure;
+    for (const PrintDocument& doc : documents) {
+        const PrintOutcome outcome = printSink().print(printJob(doc));
+        if (!outcome.savedAs.isEmpty())
+            pdfs << outcome.savedAs;
+        if (!outcome.error.isEmpty()) {
+            failure = outcome.error;
+            break;
+        }
+    }
+    if (!pdfs.isEmpty())
+        showMessage(this, {QString(), savedAsPdfText(pdfs), MessageButtons::Ok, MessageIcon::None});
+    if (!failure.isEmpty()) {
+        // The window stays open, so printing can be tried again.
+        showMessage(this, {QStringLiteral("Lap times not printed"), failure, MessageButtons::Ok,
+                           MessageIcon::Stop});
+        return;
+    }
+    if (data.stop)
+        showStop(*data.stop);
+    close();
+}
+
+} // namespace velomark
