@@ -509,7 +509,11 @@ class HotlapsTest : public QObject {
         QVERIFY(gp2WithLaps(desk));
         QVERIFY(writeGp2Path("GP2").ok());
         HotlapWatch* watch = watchOf(desk);
-        watch->watch(*readGp2Path()); // as the main window's next activation does
+        // The main window, active again, watches the GP2 directory just set.
+        watch->watch(std::string());
+        QVERIFY(activate(&desk.main));
+        QEvent activated(QEvent::ActivationChange);
+        QCoreApplication::sendEvent(&desk.main, &activated);
         const QString saves =
             QDir::toNativeSeparators(desk.dir.path(QStringLiteral("GP2/gpsaves")));
         QCOMPARE(QString::fromStdString(watch->folder()), saves);
