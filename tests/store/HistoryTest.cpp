@@ -255,12 +255,17 @@ TEST_CASE("a save stopped by a crash") {
           rewriteLapRecordFile(blankLapRecordFile(), "set1.dat", "12", saved.record).value());
     CHECK(readBytes("history.csv") == header + row);
     CHECK(entries(dir.path()) == std::vector<std::string>{"history.csv", "set1.dat"});
+    const CircuitRecord stored = saved.record;
     REQUIRE(makeReadOnly("set1.dat"));
-    saved = saveTimes(kMonza, after, before, clock);
-    CHECK(!saved.saved.ok());
+    saved = saveTimes(kMonza, stored, before, clock);
+    CHECK((!saved.saved.ok() && saved.saved.error().kind == ErrorKind::ReadOnly));
     CHECK(readBytes("history.csv") == header + row);
     CHECK(entries(dir.path()) == std::vector<std::string>{"history.csv", "set1.dat"});
     makeReadOnly("set1.dat", false);
+    // A note that cannot be written stops nothing: the record and its row are stored.
+    REQUIRE(makeFolder("history.pending.new"));
+    saved = saveTimes(kMonza, stored, before, clock);
+    CHECK((saved.saved.ok() && saved.history.ok() && readHistory()->rows.size() == 2));
 }
 
 TEST_CASE("what a save says") {
