@@ -1,5 +1,6 @@
 #include "laps/HotlapBests.h"
 
+#include "laps/ImportedLap.h"
 #include "laps/LapDetails.h"
 #include "laps/TimeText.h"
 
@@ -221,19 +222,12 @@ std::vector<LeftOutLap> leaveOutUnclean(const std::vector<HotlapReading>& readin
 }
 
 CircuitRecord insertedHotlap(const CircuitRecord& held, const HotlapReading& lap) {
+    TimeSheet sheet = timeSheetOf(held);
+    insertImportedLap(sheet, {lap.slot, lap.fields.lap, lap.fields.split1, lap.fields.split2});
+    if (const std::optional<Session> s = sessionToComplete(lap.slot))
+        completeThirdSplit(sheet, *s);
     CircuitRecord typed = held;
-    typed[fieldIndex(lap.slot, RecordField::Lap)] = lap.fields.lap;
-    if (lap.slot != RecordSession::Practice && lap.slot != RecordSession::Qualifying)
-        return typed;
-    typed[fieldIndex(lap.slot, RecordField::Split1)] = lap.fields.split1;
-    typed[fieldIndex(lap.slot, RecordField::Split2)] = lap.fields.split2;
-    typed[fieldIndex(lap.slot, RecordField::Split3)] = std::string();
-    TimeSheet sheet = timeSheetOf(typed);
-    const Session s = lap.slot == RecordSession::Practice ? Session::Practice : Session::Qualifying;
-    // The editor leaves the fields as they are when the lap time cannot be cut
-    // at its periods, and keeps what the normalisation did when a part is no number.
-    if (completeSplits(sheet, s) != Completion::LengthFailure)
-        putTimeSheet(typed, sheet);
+    putTimeSheet(typed, sheet);
     return typed;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/editor/LapTimeEditor.h"
 
+#include "laps/ImportedLap.h"
 #include "laps/SaveTimes.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
@@ -277,7 +278,7 @@ std::optional<Session> LapTimeEditor::secondSplitSession(QObject* watched) const
 
 void LapTimeEditor::completeSession(Session s) {
     TimeSheet sheet = timeSheet();
-    if (completeSplits(sheet, s) == Completion::LengthFailure) {
+    if (!completeThirdSplit(sheet, s)) {
         cell(rowOf(s), Column::Lap)->setFocus(Qt::OtherFocusReason);
         showMessage(this, {QStringLiteral("Error !"), QStringLiteral("Correct Error under cursor"),
                            MessageButtons::Ok, MessageIcon::Stop});
@@ -525,13 +526,13 @@ void LapTimeEditor::clearAll() {
 
 void LapTimeEditor::insertLap(RecordSession slot, const std::string& lap, const std::string& split1,
                               const std::string& split2) {
-    // A session's lap time goes in before its splits: writing it clears them.
-    setFieldText(cell(slot, Column::Lap), fromFileText(lap));
-    if (slot != RecordSession::Practice && slot != RecordSession::Qualifying)
-        return;
-    setFieldText(cell(slot, Column::Split1), fromFileText(split1));
-    setFieldText(cell(slot, Column::Split2), fromFileText(split2));
-    m_pendingCompletion = slot == RecordSession::Practice ? Session::Practice : Session::Qualifying;
+    // Shown field by field in the sheet's order: the lap time before its
+    // splits, so that its change rule runs on the fields as it runs in the sheet.
+    TimeSheet sheet = timeSheet();
+    insertImportedLap(sheet, {slot, lap, split1, split2});
+    showTimeSheet(sheet);
+    if (const std::optional<Session> s = sessionToComplete(slot))
+        m_pendingCompletion = s;
 }
 
 // An imported Practice or Qualifying lap gets its 3rd split once the editor
