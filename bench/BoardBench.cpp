@@ -172,6 +172,7 @@ bool millionRowBoards(MainWindow& main, int rounds) {
 int main(int argc, char** argv) {
     bench::quietOffscreen();
     QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
     bench::ScratchFolder scratch;
     for (int i = 1; i <= 3; ++i)
         put(QStringLiteral("set%1.dat").arg(i), filledRecords(i));

@@ -21,7 +21,6 @@
 #include "laps/HotlapBests.h"
 #include "platform/Messages.h"
 #include "ui/hotlap/HotlapWatch.h"
-#include "ui/hotlap/HotlapsWindow.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -89,6 +88,13 @@ double readAll(const std::string& dos) {
     return faster > 0 ? ms : -1;
 }
 
+QWidget* hotlapsWindow() {
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->objectName() == QLatin1String("frmhotlaps"))
+            return top;
+    return nullptr;
+}
+
 // A click on "Hot laps" until the window has read and compared every file.
 std::vector<double> timeWindow(MainWindow& main, int rounds) {
     std::vector<double> ms;
@@ -97,14 +103,11 @@ std::vector<double> timeWindow(MainWindow& main, int rounds) {
         QElapsedTimer t;
         t.start();
         button->click();
-        HotlapsWindow* w = nullptr;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName() == QLatin1String("frmhotlaps"))
-                w = qobject_cast<HotlapsWindow*>(top);
+        QWidget* w = hotlapsWindow(); // from its module
         if (!w)
             return {};
-        QSignalSpy done(w, &HotlapsWindow::readingDone);
-        if (w->reading() && !done.wait(60000))
+        QSignalSpy done(w, SIGNAL(readingDone()));
+        if (w->property("reading").toBool() && !done.wait(60000))
             return {};
         ms.push_back(t.nsecsElapsed() / 1e6);
         w->close();
@@ -196,11 +199,8 @@ bool timeLargeWindow(MainWindow& main, StallMeter& meter) {
     meter.start();
     t.start();
     main.findChild<QPushButton*>(QStringLiteral("cmdhotlaps"))->click();
-    HotlapsWindow* w = nullptr;
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == QLatin1String("frmhotlaps"))
-            w = qobject_cast<HotlapsWindow*>(top);
-    if (!w || !runUntil([w] { return !w->reading(); }, 300000))
+    QWidget* w = hotlapsWindow();
+    if (!w || !runUntil([w] { return !w->property("reading").toBool(); }, 300000))
         return false;
     std::printf("Hot laps click to a full table                %.0f ms, longest stall %.0f ms\n",
                 t.nsecsElapsed() / 1e6, meter.longestMs());
@@ -337,6 +337,7 @@ int timeOneThousand(int rounds) {
 int main(int argc, char** argv) {
     bench::quietOffscreen();
     QApplication app(argc, argv);
+    QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
     const int largeFiles = argc > 2 ? std::atoi(argv[2]) : 40000;
     bench::NoMessages quiet;

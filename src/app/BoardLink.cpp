@@ -3,7 +3,7 @@
 #include "app/MainWindow.h"
 #include "laps/TimeDifferences.h"
 #include "platform/WidgetLook.h"
-#include "ui/board/BestsBoard.h"
+#include "ui/board/BoardModule.h"
 
 #include <QPushButton>
 
@@ -21,14 +21,20 @@ BoardLink::BoardLink(MainWindow* main) : QObject(main), m_main(main) {
     connect(cmdboard, &QPushButton::clicked, this, &BoardLink::openBoard);
     connect(main, &MainWindow::recordsSaved, this, [this] {
         if (m_board)
-            m_board->reload();
+            m_module->reload(m_board);
     });
 }
 
 void BoardLink::openBoard() {
     if (!m_board) {
-        m_board = new BestsBoard(idealLapSeconds);
-        connect(m_board, &BestsBoard::circuitRequested, this, &BoardLink::openCircuit);
+        m_module = boardModule(m_main);
+        if (!m_module)
+            return;
+        m_board = m_module->bestsBoard(idealLapSeconds,
+                                       [link = QPointer(this)](Trackset set, int number) {
+                                           if (link)
+                                               link->openCircuit(set, number);
+                                       });
     }
     m_board->show();
     m_board->raise();

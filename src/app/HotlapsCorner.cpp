@@ -6,7 +6,7 @@
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 #include "ui/hotlap/HotlapWatch.h"
-#include "ui/hotlap/HotlapsWindow.h"
+#include "ui/hotlap/HotlapsModule.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -63,9 +63,9 @@ HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_
     // The saves folder went, came back or was replaced: the open window lists it again.
     connect(m_watch, &HotlapWatch::folderChanged, this, [this](bool foundAgain) {
         if (m_window && foundAgain)
-            m_window->reload();
+            m_module->reload(m_window);
         else if (m_window)
-            m_window->lookAgain();
+            m_module->lookAgain(m_window);
     });
     main->installEventFilter(this);
     // Once the window is up, so that starting costs no more than it did.
@@ -74,9 +74,15 @@ HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_
 
 void HotlapsCorner::openHotlaps() {
     if (!m_window) {
-        m_window = new HotlapsWindow(m_main->selectedTrackset());
-        connect(m_window, &HotlapsWindow::saved, m_main, &MainWindow::recordsSaved);
-        m_window->reload();
+        m_module = hotlapsModule(m_main);
+        if (!m_module)
+            return;
+        m_window = m_module->hotlapsWindow(m_main->selectedTrackset(),
+                                           [main = QPointer<MainWindow>(m_main)] {
+                                               if (main)
+                                                   emit main->recordsSaved();
+                                           });
+        m_module->reload(m_window);
     }
     m_window->show();
     m_window->raise();
@@ -106,7 +112,7 @@ void HotlapsCorner::watchGp2Directory() {
 
 void HotlapsCorner::onLapRead(const HotlapReading& lap) {
     if (m_window)
-        m_window->putReading(m_watch->folder(), lap);
+        m_module->putReading(m_window, m_watch->folder(), lap);
     const std::optional<std::string> line =
         newBestLine(lap, readTracksetBests(m_main->selectedTrackset()));
     if (line)

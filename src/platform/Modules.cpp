@@ -1,10 +1,41 @@
 #include "platform/Modules.h"
 
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QPluginLoader>
 
 namespace velomark {
+
+namespace {
+
+// The sinks in use here when the module asks, whichever they are by then.
+class ProgramMessages final : public MessageSink {
+  public:
+    MessageAnswer show(QWidget* parent, const Message& message) override {
+        return messages().show(parent, message);
+    }
+    void beep() override { messages().beep(); }
+};
+
+class ProgramDialogs final : public FileDialogSink {
+  public:
+    QString ask(QWidget* parent, const FileQuestion& question) override {
+        return fileDialogs().ask(parent, question);
+    }
+};
+
+QObject* shared(QObject* instance) {
+    static ProgramMessages programMessages;
+    static ProgramDialogs programDialogs;
+    if (auto* asking = qobject_cast<AskingModule*>(instance))
+        asking->askThrough(programMessages, programDialogs);
+    return instance;
+}
+
+} // namespace
 
 LoadedModule loadModule(const QString& name, const QString& feature) {
     QStringList folders{QCoreApplication::applicationDirPath()};
@@ -16,7 +47,7 @@ LoadedModule loadModule(const QString& name, const QString& feature) {
         if (loader.fileName().isEmpty()) // no such file there
             continue;
         if (QObject* instance = loader.instance())
-            return {instance, {}};
+            return {shared(instance), {}};
         return {nullptr, QStringLiteral("%1 needs the module %2, which could not be loaded: %3.")
                              .arg(feature, QDir::toNativeSeparators(loader.fileName()),
                                   loader.errorString())};

@@ -5,12 +5,12 @@
 #include "laps/History.h"
 #include "laps/TimeDifferences.h"
 #include "platform/WidgetLook.h"
-#include "ui/board/BestsBoard.h"
+#include "ui/board/BoardModule.h"
 #include "ui/catalogue/CustomWindow.h"
 #include "ui/catalogue/InitWindow.h"
 #include "ui/editor/LapTimeEditor.h"
 #include "ui/hotlap/HotlapImportWindow.h"
-#include "ui/hotlap/HotlapsWindow.h"
+#include "ui/hotlap/HotlapsModule.h"
 #include "ui/hotlap/SlotChoiceWindow.h"
 #include "ui/hotlap/WaitWindow.h"
 #include "ui/progress/ProgressModule.h"
@@ -85,7 +85,8 @@ QList<QWidget*> everyWindow() {
         << new HtmlExportWindow << new TextExportWindow << new ScreenExportWindow
         << new CsvExportWindow << ScreenView::shared()
         << openProgressWindow({monza, {}, std::nullopt}, "history.csv", nullptr)
-        << new HotlapsWindow(Trackset::Standard) << new BestsBoard(idealLapSeconds);
+        << hotlapsModule(nullptr)->hotlapsWindow(Trackset::Standard, {})
+        << boardModule(nullptr)->bestsBoard(idealLapSeconds, {});
     for (QWidget* w : out) {
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         w->show();

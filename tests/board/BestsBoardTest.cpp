@@ -2,14 +2,13 @@
 // records and a history written here, sorting, filtering and opening a
 // circuit, a SAVE read in, a rival from a CSV export and from a data folder,
 // a malformed and an oversized rival file, and the board's export.
-#include "ui/board/BestsBoard.h"
 #include "formats/Csv.h"
 #include "formats/Dates.h"
 #include "laps/CsvExport.h"
 #include "laps/History.h"
+#include "laps/Rival.h"
 #include "platform/FileDialogs.h"
 #include "platform/WidgetLook.h"
-#include "ui/board/BoardModel.h"
 
 #include "support/Windows.h"
 
@@ -109,9 +108,9 @@ bool annaExported() {
 
 // The board opened from the main window and compared with the rival at
 // chosen, in the desk's folder.
-BestsBoard* boardAgainst(Desk& desk, FakeFileDialogs& dialogs, const char* chosen) {
+QWidget* boardAgainst(Desk& desk, FakeFileDialogs& dialogs, const char* chosen) {
     clickButton(&desk.main, "cmdboard");
-    auto* board = window<BestsBoard>("frmboard");
+    QWidget* board = window("frmboard");
     dialogs.answers << desk.dir.path(QString::fromLatin1(chosen));
     clickButton(board, "cmdrival");
     return board;
@@ -126,8 +125,18 @@ int rowOf(const QAbstractItemModel* m, const char* circuit) {
 class BestsBoardTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase() { QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR)); }
+
     void boardOfYourBests() {
         Desk desk;
+        // Without its module the button says so, and nothing else breaks.
+        QCoreApplication::removeLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
+        desk.msgs.expect(MessageAnswer::Ok);
+        clickButton(&desk.main, "cmdboard");
+        QVERIFY(!window("frmboard") && desk.msgs.shown.value(0).text.startsWith(QStringLiteral(
+                                           "The bests board needs the module velomark-board, "
+                                           "which is missing")));
+        QCoreApplication::addLibraryPath(QStringLiteral(VELOMARK_MODULE_DIR));
         // Before INITIALISE !: one sentence on what to do.
         clickButton(&desk.main, "cmdboard");
         QCOMPARE(text(window("frmboard"), "notes"),

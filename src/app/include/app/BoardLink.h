@@ -1,4 +1,5 @@
-// The bests board on the main window: its "Bests" button, the board it opens,
+// The bests board on the main window: its "Bests" button, the board it opens
+// (from its module, loaded on the first press),
 // a circuit asked for on the board opened as the main window's button would
 // open it, and every SAVE read into the open board.
 #pragma once
@@ -12,7 +13,7 @@ class QPushButton;
 
 namespace velomark {
 
-class BestsBoard;
+class BoardModule;
 class MainWindow;
 
 class BoardLink : public QObject {
@@ -27,7 +28,8 @@ class BoardLink : public QObject {
 
     MainWindow* m_main;
     QPushButton* cmdboard = nullptr;
-    QPointer<BestsBoard> m_board;
+    BoardModule* m_module = nullptr;
+    QPointer<QWidget> m_board;
 };
 
 } // namespace velomark

@@ -1,5 +1,6 @@
 // The main window's share in the hot laps of GP2: the "Hot laps" button
-// beside Export and the window it opens, the watch on gpsaves, and the line
+// beside Export and the window it opens (from its module, loaded on the first
+// press), the watch on gpsaves, and the line
 // under the window that announces a new best until it is clicked or replaced.
 #pragma once
 
@@ -15,7 +16,7 @@ class QPushButton;
 namespace velomark {
 
 class HotlapWatch;
-class HotlapsWindow;
+class HotlapsModule;
 class MainWindow;
 struct HotlapReading;
 
@@ -41,7 +42,8 @@ class HotlapsCorner : public QObject {
     QPushButton* m_button = nullptr;
     QLabel* m_notice = nullptr;
     HotlapWatch* m_watch = nullptr;
-    QPointer<HotlapsWindow> m_window;
+    HotlapsModule* m_module = nullptr; // loaded with the first window
+    QPointer<QWidget> m_window;
 };
 
 } // namespace velomark

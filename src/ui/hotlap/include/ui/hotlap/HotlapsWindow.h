@@ -35,6 +35,9 @@ class HotlapTable;
 
 class HotlapsWindow : public QWidget {
     Q_OBJECT
+    // Asked by name where the window came from its module.
+    Q_PROPERTY(bool reading READ reading)
+
   public:
     explicit HotlapsWindow(Trackset set, QWidget* parent = nullptr);
 
