@@ -2,6 +2,7 @@
 
 #include "formats/Cp1252.h"
 #include "formats/Csv.h"
+#include "formats/NumberText.h"
 #include "laps/History.h"
 
 #include <algorithm>

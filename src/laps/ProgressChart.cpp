@@ -2,7 +2,7 @@
 
 #include "formats/Cp1252.h"
 #include "formats/Dates.h"
-#include "laps/TimeText.h"
+#include "formats/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 #include "formats/Cp1252.h"
 #include "formats/Csv.h"
 #include "formats/LineEnds.h"
-#include "laps/TimeText.h"
+#include "formats/NumberText.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,7 @@
 #include "laps/SaveTimes.h"
 
 #include "formats/Cp1252.h"
+#include "formats/NumberText.h"
 #include "laps/TimeText.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "laps/TimeDifferences.h"
 
+#include "formats/NumberText.h"
 #include "laps/TimeText.h"
 
 #include <cmath>

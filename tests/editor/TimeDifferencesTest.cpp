@@ -1,5 +1,6 @@
 // Practice against Qualifying and the ideal lap.
 #include "laps/TimeDifferences.h"
+#include "formats/NumberText.h"
 
 #include <doctest.h>
 

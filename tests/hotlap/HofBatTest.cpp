@@ -1,6 +1,6 @@
 // hof.bat as the import writes it (plain, quoted, refused) and the states
 // that the flag file's first item announces.
-#include "laps/HofBat.h"
+#include "formats/HofBat.h"
 #include "support/Files.h"
 
 #include <doctest.h>

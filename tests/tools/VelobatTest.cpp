@@ -1,7 +1,7 @@
 // velobat, the hof.bat interpreter: the batch file the import writes, and lines
 // written by hand with a native program, quoted and backslashed arguments, refusals.
 #include "HotlapFixture.h"
-#include "laps/HofBat.h"
+#include "formats/HofBat.h"
 #include "support/Files.h"
 
 #include <doctest.h>

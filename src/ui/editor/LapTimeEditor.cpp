@@ -1,5 +1,6 @@
 #include "ui/editor/LapTimeEditor.h"
 
+#include "formats/NumberText.h"
 #include "laps/ImportedLap.h"
 #include "laps/SaveTimes.h"
 #include "platform/Messages.h"

@@ -1,7 +1,7 @@
 #include "ui/hotlap/HotlapTable.h"
 
+#include "formats/NumberText.h"
 #include "laps/LapDetails.h"
-#include "laps/TimeText.h"
 #include "platform/TextCodec.h"
 
 #include <QDateTime>

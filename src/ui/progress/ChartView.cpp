@@ -1,6 +1,6 @@
 #include "ui/progress/ChartView.h"
 
-#include "laps/TimeText.h"
+#include "formats/NumberText.h"
 #include "platform/WidgetLook.h"
 
 #include <QDateTime>

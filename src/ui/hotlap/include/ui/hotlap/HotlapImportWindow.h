@@ -7,7 +7,7 @@
 
 #include "formats/Circuits.h"
 #include "formats/DumpScanner.h"
-#include "laps/HofBat.h"
+#include "formats/HofBat.h"
 #include "laps/ImportedLap.h"
 
 #include <QPointer>

@@ -1,8 +1,8 @@
-#include "laps/HofBat.h"
+#include "formats/HofBat.h"
 
 #include "files/FileOps.h"
 #include "formats/FieldLine.h"
-#include "laps/TimeText.h"
+#include "formats/NumberText.h"
 
 #include <optional>
 
