@@ -14,7 +14,7 @@
 //                                 end with the stored one; ends with 4 when not,
 //                                 prints "completed" when a save was completed
 
-#include "files/FileOps.h"
+#include "files/DataFolderLock.h"
 #include "formats/LapRecordFile.h"
 #include "laps/SaveTimes.h"
 

@@ -1,36 +1,21 @@
-// The store's file operations over the real file system, and the one place
-// that words their failures around the name of the user's file.
+// The file operations over the real file system: the reads, the steps of a
+// replacement and the appends, each wording its failures around the name of
+// the user's file.
 //
 // The checks, the order of the steps and the messages are the same on every
 // system; the system calls under them are in SystemFiles.h, one implementation
 // for POSIX and one for Windows.
 #include "files/FileOps.h"
 
-#include "files/DiskPath.h"
-#include "files/OwnFiles.h"
+#include "FileWords.h"
+#include "files/FreshFiles.h"
 #include "files/SystemFiles.h"
 
 #include <algorithm>
-#include <system_error>
 #include <utility>
 #include <vector>
 
 namespace velomark {
-
-namespace {
-
-// A message without its closing period, to be set inside a longer sentence.
-std::string clause(std::string text) {
-    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
-std::string tooLarge(const std::string& path) {
-    return "The file " + path +
-           " is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark "
-           "can be, so it was not read.";
-}
 
 std::string kindOf(sys::Kind kind) {
     switch (kind) {
@@ -47,6 +32,24 @@ std::string kindOf(sys::Kind kind) {
     default:
         return "a special file";
     }
+}
+
+std::string baseName(const std::string& path) {
+    return path.substr(directoryOf(path).size());
+}
+
+Status failed(bool ok) {
+    if (ok)
+        return success();
+    return Error{ErrorKind::WriteFailed, sys::reason(sys::lastError())};
+}
+
+namespace {
+
+std::string tooLarge(const std::string& path) {
+    return "The file " + path +
+           " is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark "
+           "can be, so it was not read.";
 }
 
 // Closes a file on every way out of a function.
@@ -68,10 +71,6 @@ class Owned {
   private:
     NativeFile m_file;
 };
-
-std::string baseName(const std::string& path) {
-    return path.substr(directoryOf(path).size());
-}
 
 std::string cannot(const std::string& path, const char* what) {
     return "The file " + path + " cannot be " + what + ": " + sys::reason(sys::lastError()) + ".";
@@ -95,23 +94,6 @@ Result<NativeFile> openForReading(const std::string& path, sys::Facts& facts, bo
     return file.release();
 }
 
-// The names in path's folder that stand for path: its own, and with anyCase
-// every name that differs from it in the case of its letters only.
-std::vector<std::string> namesFor(const std::string& path, bool anyCase) {
-    const std::string dir = directoryOf(path);
-    const std::string name = baseName(path);
-    std::vector<std::string> names{name};
-    if (!anyCase)
-        return names;
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(diskPath(dir.empty() ? "." : dir), ec), end;
-         !ec && it != end; it.increment(ec)) {
-        const std::string other = utf8Path(it->path().filename());
-        if (other != name && equalIgnoringCase(other, name))
-            names.push_back(other);
-    }
-    return names;
-}
 } // namespace
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
@@ -120,41 +102,9 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
                       [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-std::string scratchNameBeside(const std::string& path) {
-    const std::string name = path.substr(directoryOf(path).size());
-    return equalIgnoringCase(name, "velomark.tmp") ? "velomark2.tmp" : "velomark.tmp";
-}
-
 std::string directoryOf(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-Status removeStale(const std::string& path, bool anyCase) {
-    const std::string dir = directoryOf(path);
-    const std::string name = baseName(path);
-    std::vector<std::string> stale;
-    for (const std::string& found : namesFor(path, anyCase)) {
-        sys::Facts facts;
-        if (!sys::examine(dir + found, facts)) {
-            if (sys::isMissing(sys::lastError()))
-                continue;
-            return Error{ErrorKind::WriteFailed,
-                         found + " cannot be examined: " + sys::reason(sys::lastError())};
-        }
-        if (facts.kind != sys::Kind::Regular && facts.kind != sys::Kind::Link)
-            return Error{ErrorKind::NotRegular,
-                         kindOf(facts.kind) + " stands at " + found +
-                             (found == name ? "" : ", which is " + name + " in other letters") +
-                             "; it was left alone"};
-        stale.push_back(found);
-    }
-    for (const std::string& found : stale) {
-        if (!sys::removeEntry(dir + found) && !sys::isMissing(sys::lastError()))
-            return Error{ErrorKind::WriteFailed, "the old " + found + " cannot be removed: " +
-                                                     sys::reason(sys::lastError())};
-    }
-    return success();
 }
 
 Result<std::string> FileOps::readAll(const std::string& path) {
@@ -186,59 +136,6 @@ Result<std::string> readHead(const std::string& path, std::size_t limit) {
         bytes.append(buffer, static_cast<size_t>(n));
     }
     return bytes;
-}
-
-FreshFile::~FreshFile() {
-    if (m_file != kNoFile)
-        sys::close(m_file);
-}
-
-FreshFile& FreshFile::operator=(FreshFile&& other) noexcept {
-    if (this != &other) {
-        if (m_file != kNoFile)
-            sys::close(m_file);
-        m_file = std::exchange(other.m_file, kNoFile);
-    }
-    return *this;
-}
-
-namespace {
-
-Status failed(bool ok) {
-    if (ok)
-        return success();
-    return Error{ErrorKind::WriteFailed, sys::reason(sys::lastError())};
-}
-
-} // namespace
-
-Status FreshFile::write(std::string_view bytes) {
-    return failed(sys::writeAll(m_file, bytes));
-}
-
-Status FreshFile::setMode(int mode) {
-    return failed(sys::setKept(m_file, mode));
-}
-
-Status FreshFile::sync() {
-    return failed(sys::flush(m_file));
-}
-
-Status FreshFile::close() {
-    const NativeFile file = std::exchange(m_file, kNoFile);
-    return failed(file == kNoFile || sys::close(file));
-}
-
-Result<FreshFile> createFresh(const std::string& path, int mode, bool anyCase) {
-    if (Status cleared = removeStale(path, anyCase); !cleared)
-        return cleared.error();
-    // Exclusive and never through a link: a link put there since the stale
-    // names were removed is neither followed nor replaced.
-    const NativeFile file = sys::createNew(path, mode);
-    if (file == kNoFile)
-        return Error{ErrorKind::WriteFailed,
-                     baseName(path) + " cannot be created: " + sys::reason(sys::lastError())};
-    return FreshFile(file);
 }
 
 Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
@@ -400,35 +297,6 @@ Status FileOps::appendLines(const std::string& path, const std::string& lines,
     return success();
 }
 
-DataFolderLock::~DataFolderLock() {
-    release();
-}
-
-void DataFolderLock::release() {
-    if (m_file != kNoFile)
-        sys::close(m_file); // releases the lock
-    m_file = kNoFile;
-}
-
-Status DataFolderLock::acquire(const std::string& dir) {
-    if (held())
-        return success();
-    const std::string named = dir == "." ? "this data folder" : "the data folder " + dir;
-    switch (sys::lockFolder(dir, m_file)) {
-    case sys::LockState::Held:
-        return success();
-    case sys::LockState::Busy:
-        return Error{ErrorKind::Busy,
-                     "Another copy of Velomark is already running on " + named + "."};
-    case sys::LockState::CannotOpen:
-        return Error{ErrorKind::Missing,
-                     "Velomark cannot open " + named + ": " + sys::reason(sys::lastError()) + "."};
-    default:
-        return Error{ErrorKind::WriteFailed,
-                     "Velomark cannot lock " + named + ": " + sys::reason(sys::lastError()) + "."};
-    }
-}
-
 std::vector<std::string> programArguments(int argc, char** argv) {
     return sys::arguments(argc, argv);
 }
@@ -447,39 +315,6 @@ std::optional<FileIdentity> fileIdentity(const std::string& path) {
 FileOps& realFileOps() {
     static FileOps ops;
     return ops;
-}
-
-Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
-                         const std::string& scratchName) {
-    Result<ReplaceTarget> target = ops.replaceTarget(path, scratchName);
-    if (!target)
-        return target.error();
-    const auto unchanged = [&path](const Error& e) {
-        return Error{e.kind,
-                     "The file " + path + " cannot be saved: " + clause(e.message) + ". " + path +
-                         " was left unchanged.",
-                     path};
-    };
-    if (Status written = ops.writeScratch(target->scratch, bytes, target->mode); !written)
-        return unchanged(written.error());
-    if (Status replaced = ops.replace(target->scratch, target->path); !replaced) {
-        ops.discard(target->scratch);
-        return unchanged(replaced.error());
-    }
-    if (Status synced = ops.syncDirectory(directoryOf(target->path)); !synced)
-        return Error{synced.error().kind,
-                     "The new " + path +
-                         " is in place, but its folder could not be flushed to the disk, so the "
-                         "change may be lost if the computer stops now: " +
-                         clause(synced.error().message) + ".",
-                     path};
-    return success();
-}
-
-Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes) {
-    if (std::optional<Error> refused = ownFileRefusal(path))
-        return *refused;
-    return replaceFileSafely(ops, path, bytes, scratchNameBeside(path));
 }
 
 } // namespace velomark

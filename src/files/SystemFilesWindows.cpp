@@ -3,6 +3,8 @@
 // attribute honoured, renames written through to the disk.
 #include "files/SystemFiles.h"
 
+#include "files/DataFolderLock.h"
+
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif

@@ -1,6 +1,8 @@
 // Reading lap record files and composing the bytes a save writes back.
 #include "formats/LapRecordFile.h"
 
+#include "files/SafeReplace.h"
+
 #include <algorithm>
 #include <vector>
 

@@ -1,5 +1,6 @@
 #include "laps/BestsTable.h"
 
+#include "files/SafeReplace.h"
 #include "formats/Cp1252.h"
 #include "formats/Csv.h"
 #include "formats/NumberText.h"

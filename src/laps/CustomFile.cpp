@@ -1,6 +1,7 @@
 // Loading and saving the custom circuit file for its setup window.
 #include "laps/CustomFile.h"
 
+#include "files/SafeReplace.h"
 #include "formats/FieldLine.h"
 
 #include <vector>

@@ -1,5 +1,6 @@
 #include "laps/DataFiles.h"
 
+#include "files/SafeReplace.h"
 #include "formats/Circuits.h"
 #include "formats/FieldLine.h"
 #include "formats/LapRecordFile.h"

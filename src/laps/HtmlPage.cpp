@@ -2,6 +2,8 @@
 // having been opened included.
 #include "laps/HtmlPage.h"
 
+#include "files/SafeReplace.h"
+
 namespace velomark {
 
 namespace {

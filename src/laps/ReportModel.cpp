@@ -2,6 +2,8 @@
 // and the reading of the inputs.
 #include "laps/ReportModel.h"
 
+#include "files/SafeReplace.h"
+
 #include <algorithm>
 #include <array>
 

@@ -1,5 +1,7 @@
 #include "laps/SaveTimes.h"
 
+#include "files/FreshFiles.h"
+#include "files/SafeReplace.h"
 #include "formats/Cp1252.h"
 #include "formats/NumberText.h"
 #include "laps/TimeText.h"

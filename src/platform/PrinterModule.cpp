@@ -3,7 +3,7 @@
 // installed. Loaded when the player first prints.
 #include "platform/PrintSink.h"
 
-#include "files/FileOps.h"
+#include "files/SafeReplace.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 

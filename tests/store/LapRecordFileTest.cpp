@@ -3,6 +3,8 @@
 // the Windows ones).
 #include "formats/LapRecordFile.h"
 
+#include "files/DataFolderLock.h"
+#include "files/SafeReplace.h"
 #include "support/Files.h"
 
 #include <doctest.h>

@@ -10,7 +10,7 @@
 #include <system_error>
 
 #include "Programs.h"
-#include "files/FileOps.h"
+#include "files/FreshFiles.h"
 
 #ifdef _WIN32
 #include <windows.h>

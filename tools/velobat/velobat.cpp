@@ -15,7 +15,7 @@
 // cmd.exe, so the import still learns that the batch has ended.
 #include "BatchScript.h"
 #include "Programs.h"
-#include "files/FileOps.h"
+#include "files/FreshFiles.h"
 #include "formats/Cp1252.h"
 #include "formats/HotlapFiles.h"
 

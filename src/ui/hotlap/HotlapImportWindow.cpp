@@ -3,7 +3,7 @@
 // INSERT and the slot choice.
 #include "ui/hotlap/HotlapImportWindow.h"
 
-#include "files/FileOps.h"
+#include "files/FreshFiles.h"
 #include "formats/HotlapFiles.h"
 #include "laps/DataFiles.h"
 #include "laps/HotlapFolder.h"

@@ -5,7 +5,7 @@
 // taken over; the folder lock dies with its process.
 #pragma once
 
-#include "files/FileOps.h"
+#include "files/DataFolderLock.h"
 
 #include <QString>
 

@@ -1,12 +1,6 @@
-// The file operations behind every read and every crash-safe replacement, and
-// the lock that keeps a second running copy out of the data folder.
-//
-// Replacing a user's file goes: find where the new content belongs (a link's
-// target, not the link), write it to a scratch file created fresh beside it,
-// flush it to the disk, rename it over the old file in one step, flush the
-// directory. The old file is never deleted first, so a crash at any instant
-// leaves either the old or the new file whole. Tests swap in a FileOps that
-// fails a chosen step.
+// The file operations behind every read and every step of a crash-safe
+// replacement (files/SafeReplace.h), swappable so that tests can fail a
+// chosen step, and their implementation on the real file system.
 //
 // Paths are UTF-8 throughout: the file system's own spelling on Linux, turned
 // into wide characters at every Windows call, so a folder such as
@@ -122,90 +116,11 @@ std::optional<FileIdentity> fileIdentity(const std::string& path);
 // after a check is read. Messages name path.
 Result<std::string> readHead(const std::string& path, std::size_t limit);
 
-// A file created afresh for writing, closed when it goes.
-class FreshFile {
-  public:
-    FreshFile() = default;
-    explicit FreshFile(NativeFile file) : m_file(file) {}
-    ~FreshFile();
-    FreshFile(FreshFile&& other) noexcept : m_file(other.m_file) { other.m_file = kNoFile; }
-    FreshFile& operator=(FreshFile&& other) noexcept;
-    FreshFile(const FreshFile&) = delete;
-    FreshFile& operator=(const FreshFile&) = delete;
-
-    // The descriptor or handle, for a program whose output goes into the file.
-    NativeFile native() const { return m_file; }
-    // Each step reports a failure as a reason only, as writeScratch does.
-    Status write(std::string_view bytes);
-    Status setMode(int mode); // see ReplaceTarget
-    Status sync();
-    Status close(); // reports what the close itself says
-
-  private:
-    NativeFile m_file = kNoFile;
-};
-
-// Removes what an earlier run can have left at path: a regular file or a
-// link (removing a link leaves its target alone), with anyCase also under the
-// same name in other letters. Anything else there (a directory, pipe or
-// device) is refused before anything is removed. Messages are a reason only.
-Status removeStale(const std::string& path, bool anyCase = false);
-
-// Creates path afresh, never through a link, so the bytes written land nowhere
-// but there. A regular file or a link standing there (with anyCase, under the
-// same name in other letters too: HOFTEMP, HofTemp) is removed first by
-// removeStale, for it can only be a scratch or working file left behind, or a
-// link put in its place; a directory, pipe or device is somebody else's and is
-// left alone and refused. A new file gets mode less the umask (Windows has no
-// such bits: it gets the folder's rights). Messages are a reason only.
-Result<FreshFile> createFresh(const std::string& path, int mode = 0666, bool anyCase = false);
-
-// Writes bytes to path through a scratch file named scratchName beside the
-// file (beside a link's target), so the old file stays whole until the new one
-// is complete on disk. Permission bits are kept. The one way any data file is
-// replaced.
-Status replaceFileSafely(FileOps& ops, const std::string& path, const std::string& bytes,
-                         const std::string& scratchName);
-
-// The scratch file's name beside a file whose name the player chose: short,
-// so that a name as long as the file system allows still has room for it
-// beside it, and never the file's own name.
-std::string scratchNameBeside(const std::string& path);
-
-// Writes a file whose name the player chose (an export, a PDF) through a
-// scratch file of that short name beside it, as replaceFileSafely does. One
-// of Velomark's own files (files/OwnFiles.h) is refused before anything is
-// written.
-Status writeExportFile(FileOps& ops, const std::string& path, const std::string& bytes);
-
 // The directory part of path including its separator, or "" for a bare name.
 std::string directoryOf(const std::string& path);
 
 // Whether two names differ at most in the case of their ASCII letters, as
 // names on GP2's DOS file system and on Windows do.
 bool equalIgnoringCase(std::string_view a, std::string_view b);
-
-// An exclusive lock on a data folder for as long as this object lives (or the
-// process does): a second copy of the program asking for it is told Busy.
-// Nothing of it outlives the process, so a crash leaves nothing behind that
-// could block a start: on Linux it is a lock on the folder itself; Windows
-// locks no folder, so there it is a lock on the hidden file kFolderLockName
-// in the folder, which the system deletes when its last handle closes.
-class DataFolderLock {
-  public:
-    DataFolderLock() = default;
-    ~DataFolderLock();
-    DataFolderLock(const DataFolderLock&) = delete;
-    DataFolderLock& operator=(const DataFolderLock&) = delete;
-
-    Status acquire(const std::string& dir = ".");
-    void release();
-    bool held() const { return m_file != kNoFile; }
-
-  private:
-    NativeFile m_file = kNoFile;
-};
-
-inline constexpr const char* kFolderLockName = "velomark.lock";
 
 } // namespace velomark
