@@ -9,7 +9,7 @@
 // exactly, and a history row written and read back is the same row.
 
 #include "formats/Csv.h"
-#include "laps/History.h"
+#include "formats/HistoryFile.h"
 #include "laps/SaveTimes.h"
 
 #include <algorithm>

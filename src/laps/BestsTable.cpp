@@ -3,8 +3,8 @@
 #include "files/SafeReplace.h"
 #include "formats/Cp1252.h"
 #include "formats/Csv.h"
+#include "formats/HistoryFile.h"
 #include "formats/NumberText.h"
-#include "laps/History.h"
 
 #include <algorithm>
 

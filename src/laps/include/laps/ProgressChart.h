@@ -3,7 +3,7 @@
 // across, and the ranges and labels of the two axes. The window only draws it.
 #pragma once
 
-#include "laps/History.h"
+#include "formats/HistoryFile.h"
 
 #include <array>
 #include <cstdint>
