@@ -97,7 +97,10 @@ void roundTrip(std::string_view data) {
     if (parseCsvLine(line) != fields)
         fault("a CSV line read back differs from the fields written");
 
-    HistoryRow row{"2026-12-07T10:00:00+01:00", Trackset::TrackPack, 9};
+    HistoryRow row;
+    row.when = "2026-12-07T10:00:00+01:00";
+    row.set = Trackset::TrackPack;
+    row.circuit = 9;
     std::string* texts[] = {&row.circuitName, &row.lap,    &row.split1,
                             &row.split2,      &row.split3, &row.setup};
     for (size_t i = 0; i < fields.size() && i < std::size(texts); ++i)

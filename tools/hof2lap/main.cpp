@@ -13,7 +13,7 @@
 #endif
 
 int main(int argc, char** argv) {
-    // The file's name in UTF-8, as the store takes it: on Windows from the
+    // The file's name in UTF-8, as the file layer takes it: on Windows from the
     // wide command line, so that any name velobat passes is found.
     const std::vector<std::string> args = velomark::programArguments(argc, argv);
     if (args.size() != 2) {

@@ -158,7 +158,7 @@ int main(int argc, char** argv) {
     }
     const std::string ownDir = velobat::ownDirectory(argv[0]);
     // hof.bat is written in the data files' Windows-1252, as cmd.exe reads it;
-    // the store takes names in UTF-8 (a modern POSIX system's own, turned into
+    // the file layer takes names in UTF-8 (a modern POSIX system's own, turned into
     // wide characters on Windows), so a GP2 directory or a
     // hot lap named with accents is found only after this conversion.
     const std::string converted = velomark::cp1252ToUtf8(*batch);

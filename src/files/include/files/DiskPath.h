@@ -1,4 +1,4 @@
-// A UTF-8 path, as the store's calls take it, turned into what
+// A UTF-8 path, as the file layer's calls take it, turned into what
 // std::filesystem takes on every system (on Windows a plain std::string
 // would be read in the ANSI code page), and back.
 #pragma once

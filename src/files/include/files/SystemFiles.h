@@ -1,7 +1,7 @@
-// The system calls under the store's file operations, one small function for
+// The system calls under the file operations, one small function for
 // each step, with a POSIX and a Windows implementation. FileOps.cpp holds the
 // checks, the order of the steps and every message, once for both systems;
-// nothing outside the store's file layer calls these.
+// nothing outside the file layer calls these.
 //
 // Paths are UTF-8; the Windows side turns them into wide characters at each
 // call. A function that fails leaves the reason in lastError().

@@ -36,7 +36,7 @@ enum class FlagState {
     Unreadable, // the file is missing or cannot be read at this moment
 };
 
-// The state that flag's bytes announce, by the store's strict number rule.
+// The state that flag's bytes announce, by the strict number rule (formats/NumberText.h).
 FlagState flagState(std::string_view bytes);
 FlagState readFlag(const std::string& path = kFlagName);
 

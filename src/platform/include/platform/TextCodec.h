@@ -18,7 +18,7 @@ std::optional<std::string> toFileText(const QString& text);
 // file it names (Error::path) is spelled as the file system spells it.
 QString messageText(const Error& error);
 
-// A file or folder name as the store's calls take it (UTF-8: the file
+// A file or folder name as the file layer's calls take it (UTF-8: the file
 // system's own spelling on Linux, turned into wide characters on Windows),
 // and such a name as the windows show it.
 std::string diskName(const QString& name);
