@@ -146,6 +146,7 @@ void MainWindow::buildTracksetFrame() {
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(120, 1320, 1455, 1455));
     Frame1->setToolTip(QStringLiteral("Select Trackset"));
+    drawFrameWithoutPicture(Frame1);
     QFont frameFont = Frame1->font();
     frameFont.setBold(true);
     Frame1->setFont(frameFont);

@@ -3,11 +3,14 @@
 #include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QEvent>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QStyleOption>
 #include <QVariant>
 #include <QWidget>
 
@@ -212,6 +215,54 @@ void shrinkToFit(QWidget* w) {
         f.setPointSizeF(f.pointSizeF() - 0.5);
         w->setFont(f);
     }
+}
+
+namespace {
+
+// Fusion's group box frame, which it draws from a 98 x 38 picture stretched
+// between 6-pixel margins: a grey line with clipped corners around a faintly
+// darker inside, one pixel in from the frame's top left.
+class LinedGroupFrame : public QProxyStyle {
+    // A one-pixel line around r, its corner pixels left out.
+    static void outline(QPainter* p, const QRect& r, const QColor& c) {
+        p->fillRect(r.left() + 1, r.top(), r.width() - 2, 1, c);
+        p->fillRect(r.left() + 1, r.bottom(), r.width() - 2, 1, c);
+        p->fillRect(r.left(), r.top() + 1, 1, r.height() - 2, c);
+        p->fillRect(r.right(), r.top() + 1, 1, r.height() - 2, c);
+    }
+
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element != PE_FrameGroupBox ||
+            baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int kTopMargin = 3; // Fusion's, above the frame
+        const int top =
+            box && !box->isCheckable() && box->title().isEmpty()
+                ? kTopMargin
+                : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height()) +
+                      kTopMargin;
+        const QRect r = option->rect.adjusted(1, top + 1, 0, 0);
+        if (r.width() < 4 || r.height() < 4)
+            return;
+        painter->save();
+        painter->fillRect(r.adjusted(2, 2, -2, -2), QColor(0, 0, 0, 3));
+        outline(painter, r.adjusted(1, 1, -1, -1), QColor(0, 0, 0, 7));
+        outline(painter, r, QColor(0x75, 0x75, 0x75, 0x32));
+        painter->restore();
+    }
+};
+
+} // namespace
+
+void drawFrameWithoutPicture(QGroupBox* box) {
+    auto* style = new LinedGroupFrame;
+    style->setParent(box);
+    box->setStyle(style);
 }
 
 QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill) {

@@ -10,6 +10,7 @@
 #include "support/Windows.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
@@ -40,6 +41,25 @@ void choose(MainWindow& w, int i) {
 class MainWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    // Reading any picture file makes Qt load every image plugin it has, so the
+    // main window draws all it shows: the first test, before anything else
+    // could have loaded them.
+    void theMainWindowReadsNoPicture() {
+#ifdef Q_OS_LINUX
+        Desk desk;
+        QVERIFY(desk.ready(std::nullopt));
+        MainWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.grab();
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QVERIFY2(!maps.readAll().contains("/imageformats/"), "an image plugin was loaded");
+#else
+        QSKIP("reads the process's mappings from /proc");
+#endif
+    }
+
     void tracksetsAndTheCustomFile() {
         Desk desk; // no data file at all, and none is written
         QVERIFY(desk.ready(std::nullopt));

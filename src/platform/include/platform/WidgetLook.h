@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QGroupBox;
 class QPushButton;
 class QWidget;
 
@@ -95,6 +96,12 @@ void setAccessibleRole(QWidget* w, QAccessible::Role role);
 // Gives a resizable window the size it asks for, or nine tenths of its
 // screen's free room where that is smaller (a scaled or small screen).
 void resizeWithin(QWidget* window, QSize wanted);
+
+// Has the Fusion style draw box's frame with lines, as it looks, in place of
+// the picture Fusion reads for it: reading any picture makes Qt load every
+// image plugin it has, over 300 KB at start-up for one frame. Other styles
+// draw the frame as they always do.
+void drawFrameWithoutPicture(QGroupBox* box);
 
 // An empty picture of size logical pixels at a device pixel ratio, filled with fill.
 QPixmap emptyPicture(QSize size, qreal devicePixelRatio, const QColor& fill);
