@@ -1,4 +1,5 @@
 #include "app/AboutBox.h"
+#include "app/LanguageChoice.h"
 
 #include "velomark/Version.h"
 
@@ -189,6 +190,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
          twipRect(2280, 4320, 1455, 255));
     link(this, QStringLiteral("Email me"), emailAddress(), "HyperLinkLabel2",
          twipRect(3960, 4320, 735, 255));
+    new LanguageChoice(this, twipRect(120, 3795, 2040, 270));
     cmdOK->setFocus();
 }
 

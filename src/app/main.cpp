@@ -2,14 +2,24 @@
 #include "app/InstanceLock.h"
 #include "app/MainWindow.h"
 #include "laps/SaveTimes.h"
+#include "platform/Language.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velomark"));
     // Ties the windows to the installed desktop entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("org.example.velomark"));
+
+    // Every window is made after this, in the language chosen.
+    const QString wanted = velomark::chosenLanguage(QApplication::arguments());
+    const QString spoken = velomark::speak(wanted);
+    if (!wanted.isEmpty() && velomark::languageOf(wanted) != spoken)
+        std::fprintf(stderr, "velomark: there is no translation for %s; Velomark speaks English.\n",
+                     qPrintable(wanted));
 
     velomark::InstanceLock lock;
     if (!velomark::CheckPrevInstance(lock))

@@ -1,0 +1,10 @@
+#include "platform/UserSettings.h"
+
+namespace velomark {
+
+QSettings userSettings() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velomark"),
+                     QStringLiteral("Velomark"));
+}
+
+} // namespace velomark
