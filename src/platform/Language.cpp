@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 namespace velomark {
 
 namespace {
@@ -31,15 +33,21 @@ QStringList qtFolders() {
                 .absoluteFilePath(QStringLiteral("translations"))};
 }
 
+// The translators speak installed, taken out again when it speaks another language.
+std::vector<std::unique_ptr<QTranslator>>& installed() {
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
 bool install(const QString& file, const QStringList& folders) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
+    auto translator = std::make_unique<QTranslator>();
     for (const QString& folder : folders) {
         if (translator->load(file, folder)) {
-            QCoreApplication::installTranslator(translator);
+            QCoreApplication::installTranslator(translator.get());
+            installed().push_back(std::move(translator));
             return true;
         }
     }
-    delete translator;
     return false;
 }
 
@@ -86,6 +94,13 @@ void rememberLanguage(const QString& code) {
 }
 
 QString speak(const QString& code) {
+    return speak(code, ownFolders());
+}
+
+QString speak(const QString& code, const QStringList& folders) {
+    for (const auto& translator : installed())
+        QCoreApplication::removeTranslator(translator.get());
+    installed().clear();
     const QStringList wanted = code.isEmpty() ? QLocale::system().uiLanguages() : QStringList{code};
     for (const QString& one : wanted) {
         const QString language = languageOf(one);
@@ -94,7 +109,7 @@ QString speak(const QString& code) {
         for (const Language& known : languages()) {
             if (known.code != language)
                 continue;
-            if (!install(QStringLiteral("velomark_") + language, ownFolders()))
+            if (!install(QStringLiteral("velomark_") + language, folders))
                 return QStringLiteral("en");
             install(QStringLiteral("qtbase_") + language, qtFolders());
             return language;

@@ -34,8 +34,11 @@ void rememberLanguage(const QString& code);
 
 // Installs the translations for code, or for the desktop's first language
 // that Velomark speaks when code is empty, unless that is English. Returns
-// the code spoken ("en" for English).
+// the code spoken ("en" for English). The translations it installed before
+// are taken out first.
 QString speak(const QString& code);
+// The same with Velomark's translations looked for in folders.
+QString speak(const QString& code, const QStringList& folders);
 
 // The code of the language the program speaks now ("en", "de"...), as its
 // translation gives it: what an HTML report declares.
