@@ -1,6 +1,6 @@
 // Starts the batch file with velobat through QProcess and reports its end
 // once, asynchronously, whatever way it ended.
-#include "platform/BatchRunner.h"
+#include "ui/hotlap/BatchRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
