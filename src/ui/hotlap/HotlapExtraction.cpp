@@ -4,6 +4,7 @@
 
 #include "files/FreshFiles.h"
 #include "formats/HofBat.h"
+#include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "ui/hotlap/BatchRunner.h"
 
@@ -35,15 +36,6 @@ void removeWorkingFiles() {
         removeStale(name);
 }
 
-// The first character of text that hof.bat's 8-bit text cannot hold.
-std::string firstUncarried(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-        if (!toFileText(QString::fromUcs4(&c, 1)))
-            return QString::fromUcs4(&c, 1).toStdString();
-    }
-    return {};
-}
-
 } // namespace
 
 HotlapExtraction::HotlapExtraction(QObject* parent) : QObject(parent) {
@@ -64,7 +56,7 @@ void HotlapExtraction::start(const std::string& gp2p, const QString& fileName) {
     // Refused before anything is written or started.
     const std::optional<std::string> name = toFileText(fileName);
     if (!name)
-        return finish(nameNotCarried(firstUncarried(fileName)));
+        return finish(nameNotCarried(firstUnstorable(fileName).toStdString()));
     const Result<HofBat> bat = composeHofBat(gp2p, *name);
     if (!bat)
         return finish(messageText(bat.error()).toStdString());
