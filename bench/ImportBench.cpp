@@ -7,8 +7,8 @@
 // Usage: bench_import [ROUNDS] [SLOW_ROUNDS]
 #include "BenchSupport.h"
 #include "HotlapFixture.h"
-#include "platform/BatchRunner.h"
 #include "platform/Messages.h"
+#include "ui/hotlap/BatchRunner.h"
 #include "ui/hotlap/HotlapImportWindow.h"
 
 #include <QApplication>

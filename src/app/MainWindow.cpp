@@ -6,6 +6,7 @@
 #include "app/BoardLink.h"
 #include "app/CircuitWindows.h"
 #include "app/HotlapsCorner.h"
+#include "formats/CustomFile.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"

@@ -1,9 +1,5 @@
 #include "formats/Circuits.h"
 
-#include "files/FileOps.h"
-#include "formats/FieldLine.h"
-#include "formats/LineEnds.h"
-
 namespace velomark {
 
 namespace {
@@ -110,26 +106,6 @@ std::optional<Trackset> tracksetNamed(std::string_view name) {
         if (textsOf(set).name == name)
             return set;
     return std::nullopt;
-}
-
-Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path) {
-    Result<std::string> bytes = realFileOps().readAll(path);
-    if (!bytes && bytes.error().kind != ErrorKind::Missing)
-        return bytes.error(); // too large, or not a file: the message says which
-    if (!bytes)
-        return Error{ErrorKind::Missing, "The custom circuit file " + path + " cannot be read.",
-                     path};
-    FieldReader reader(*bytes);
-    std::array<std::string, 16> captions;
-    for (std::string& caption : captions) {
-        std::optional<Field> f = reader.next();
-        if (!f)
-            return Error{&caption == captions.data() ? ErrorKind::Empty : ErrorKind::Short,
-                         "The custom circuit file " + path + " holds fewer than 16 circuits.",
-                         path};
-        caption = withLineFeedBreaks(textOf(*f)); // as an editor may have changed them
-    }
-    return captions;
 }
 
 } // namespace velomark

@@ -26,6 +26,14 @@ std::optional<char> encodeCp1252(char32_t c) {
     return std::nullopt;
 }
 
+std::optional<char32_t> firstUnstorable(std::u32string_view text) {
+    for (char32_t c : text) {
+        if (!encodeCp1252(c))
+            return c;
+    }
+    return std::nullopt;
+}
+
 std::u32string decodeCp1252(std::string_view bytes) {
     std::u32string out;
     out.reserve(bytes.size());

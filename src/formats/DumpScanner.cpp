@@ -106,6 +106,13 @@ DumpFields scanDump(std::string_view text) {
     return fields;
 }
 
+bool DumpReading::readLine() {
+    const std::optional<std::string_view> line = m_lines.next();
+    if (line)
+        scanDumpLine(*line, m_fields);
+    return line.has_value();
+}
+
 Result<std::string> readDumpFile(const std::string& path) {
     return readHead(path, kDumpByteLimit);
 }

@@ -1,5 +1,9 @@
 #include "formats/FieldLine.h"
 
+#include "formats/Cp1252.h"
+
+#include <algorithm>
+
 namespace velomark {
 
 namespace {
@@ -82,6 +86,16 @@ std::optional<std::string> unwritableReason(const std::vector<Field>& fields) {
             return "a double quote (\") cannot be stored in a field: \"" + excerpt(*f) + "\"";
     }
     return std::nullopt;
+}
+
+TypingRefusal typingRefusal(std::u32string_view typed, const FieldNow& now, std::size_t limit) {
+    if (static_cast<std::size_t>(std::count(typed.begin(), typed.end(), U'"')) > now.quotes)
+        return TypingRefusal::DoubleQuote;
+    if (firstUnstorable(typed))
+        return TypingRefusal::Character;
+    if (limit > 0 && typed.size() > std::max(limit, now.length))
+        return TypingRefusal::TooLong;
+    return TypingRefusal::None;
 }
 
 void appendLine(std::string& out, const std::vector<Field>& fields) {

@@ -3,6 +3,7 @@
 #include "files/SafeReplace.h"
 #include "formats/Cp1252.h"
 #include "formats/Csv.h"
+#include "formats/CustomFile.h"
 #include "formats/HistoryFile.h"
 #include "formats/NumberText.h"
 

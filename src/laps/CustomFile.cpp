@@ -1,16 +1,7 @@
 // Loading and saving the custom circuit file for its setup window.
 #include "laps/CustomFile.h"
 
-#include "files/SafeReplace.h"
-#include "formats/FieldLine.h"
-
-#include <vector>
-
 namespace velomark {
-
-namespace {
-constexpr size_t kCaptionsPerLine = 8;
-} // namespace
 
 std::optional<std::string> customTextProblem(std::string_view text, bool isName) {
     if (text.find('"') != std::string_view::npos)
@@ -29,7 +20,7 @@ CustomRow splitCaption(std::string_view caption) {
 
 CustomRows loadCustomRows(const std::string& path) {
     CustomRows rows;
-    Result<std::array<std::string, 16>> captions = readCustomCaptions(path);
+    Result<CustomCaptions> captions = readCustomCaptions(path);
     if (!captions)
         return rows;
     for (size_t i = 0; i < rows.size(); ++i)
@@ -37,9 +28,8 @@ CustomRows loadCustomRows(const std::string& path) {
     return rows;
 }
 
-Result<std::string> composeCustomFile(const CustomRows& rows) {
-    std::string out;
-    std::vector<Field> line;
+Status writeCustomFile(const CustomRows& rows, FileOps& ops, const std::string& path) {
+    CustomCaptions captions;
     for (size_t i = 0; i < rows.size(); ++i) {
         const CustomRow& row = rows[i];
         std::optional<std::string> problem = customTextProblem(row.name, true);
@@ -48,20 +38,9 @@ Result<std::string> composeCustomFile(const CustomRows& rows) {
         if (problem)
             return Error{ErrorKind::Unstorable, "Custom circuit " + std::to_string(i + 1) +
                                                     " cannot be saved: " + *problem + "."};
-        line.push_back(row.name + '\n' + row.country);
-        if (line.size() == kCaptionsPerLine) {
-            appendLine(out, line);
-            line.clear();
-        }
+        captions[i] = row.name + '\n' + row.country;
     }
-    return out;
-}
-
-Status writeCustomFile(const CustomRows& rows, FileOps& ops, const std::string& path) {
-    Result<std::string> bytes = composeCustomFile(rows);
-    if (!bytes)
-        return bytes.error();
-    return replaceFileSafely(ops, path, *bytes, "temp.dat");
+    return writeCustomCaptions(captions, ops, path);
 }
 
 } // namespace velomark

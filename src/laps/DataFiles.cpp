@@ -2,6 +2,7 @@
 
 #include "files/SafeReplace.h"
 #include "formats/Circuits.h"
+#include "formats/CustomFile.h"
 #include "formats/FieldLine.h"
 #include "formats/LapRecordFile.h"
 
@@ -31,12 +32,6 @@ std::string withoutTrailingBackslash(std::string dir) {
     if (!dir.empty() && dir.back() == '\\')
         dir.pop_back();
     return dir;
-}
-
-std::string blankCustomFile() {
-    std::string line;
-    appendLine(line, std::vector<Field>(16));
-    return line;
 }
 
 Status initialiseDatafiles(const TracksetChoice& choice, FileOps& ops) {

@@ -1,5 +1,6 @@
 #include "laps/HotlapBests.h"
 
+#include "formats/CustomFile.h"
 #include "formats/NumberText.h"
 #include "laps/ImportedLap.h"
 #include "laps/LapDetails.h"

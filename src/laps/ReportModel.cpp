@@ -3,6 +3,7 @@
 #include "laps/ReportModel.h"
 
 #include "files/SafeReplace.h"
+#include "formats/CustomFile.h"
 
 #include <algorithm>
 #include <array>

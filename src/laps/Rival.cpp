@@ -2,6 +2,7 @@
 
 #include "formats/Cp1252.h"
 #include "formats/Csv.h"
+#include "formats/CustomFile.h"
 #include "formats/LineEnds.h"
 #include "formats/NumberText.h"
 

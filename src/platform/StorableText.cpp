@@ -1,3 +1,5 @@
+// The store's character rule (formats/FieldLine.h) as a validator, and the
+// refusals in the player's words.
 #include "platform/StorableText.h"
 
 #include "formats/Cp1252.h"
@@ -9,12 +11,18 @@
 
 namespace velomark {
 
+namespace {
+
+std::u32string ucs4(const QString& text) {
+    const QList<uint> chars = text.toUcs4();
+    return std::u32string(chars.begin(), chars.end());
+}
+
+} // namespace
+
 QString firstUnstorable(const QString& text) {
-    for (const char32_t c : text.toUcs4()) {
-        if (!encodeCp1252(c))
-            return QString::fromUcs4(&c, 1);
-    }
-    return QString();
+    const std::optional<char32_t> c = firstUnstorable(ucs4(text));
+    return c ? QString::fromUcs4(&*c, 1) : QString();
 }
 
 QString unstorableReason(const QString& text) {
@@ -25,7 +33,8 @@ QString unstorableReason(const QString& text) {
 }
 
 StorableTextValidator::StorableTextValidator(QLineEdit* field, int typingLimit, Refused refused)
-    : QValidator(field), m_limit(typingLimit), m_refused(std::move(refused)) {
+    : QValidator(field), m_limit(static_cast<std::size_t>(std::max(typingLimit, 0))),
+      m_refused(std::move(refused)) {
     // QLineEdit cuts any text it is given to its maximum length; the typing
     // limit is kept here instead, so a longer stored text is shown whole.
     field->setMaxLength(std::numeric_limits<int>::max());
@@ -34,8 +43,8 @@ StorableTextValidator::StorableTextValidator(QLineEdit* field, int typingLimit, 
 }
 
 void StorableTextValidator::expect(const QString& text) {
-    m_length = text.size();
-    m_quotes = text.count(QLatin1Char('"'));
+    const std::u32string chars = ucs4(text);
+    m_now = {chars.size(), static_cast<std::size_t>(std::count(chars.begin(), chars.end(), U'"'))};
 }
 
 void setFieldText(QLineEdit* field, const QString& text) {
@@ -46,18 +55,21 @@ void setFieldText(QLineEdit* field, const QString& text) {
 
 QValidator::State StorableTextValidator::validate(QString& input, int&) const {
     QString why;
-    if (input.count(QLatin1Char('"')) > m_quotes)
+    switch (typingRefusal(ucs4(input), m_now, m_limit)) {
+    case TypingRefusal::None:
+        return Acceptable;
+    case TypingRefusal::TooLong:
+        return Invalid;
+    case TypingRefusal::DoubleQuote:
         why = QStringLiteral("A double quote (\") cannot be stored in Velomark's files.");
-    else
+        break;
+    case TypingRefusal::Character:
         why = unstorableReason(input);
-    if (!why.isEmpty()) {
-        if (m_refused)
-            m_refused(why);
-        return Invalid;
+        break;
     }
-    if (m_limit > 0 && input.size() > std::max<qsizetype>(m_limit, m_length))
-        return Invalid;
-    return Acceptable;
+    if (m_refused)
+        m_refused(why);
+    return Invalid;
 }
 
 } // namespace velomark

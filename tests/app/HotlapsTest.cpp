@@ -449,6 +449,24 @@ class HotlapsTest : public QObject {
         w->close();
     }
 
+    // Closing the window while a large folder is read stops the read there
+    // and then: no reading arrives after, and the window goes.
+    void closeWhileReading() {
+        Desk desk;
+        std::vector<std::pair<std::string, std::string>> files;
+        for (int i = 0; i < 2000; ++i)
+            files.emplace_back("L" + std::to_string(i) + ".HL", hotlapFile(lap(0, 0x44, 80000)));
+        QVERIFY(gp2With(desk, files, kSet1));
+        named<QPushButton>(&desk.main, "Hot laps")->click();
+        QPointer<QWidget> w = window("frmhotlaps");
+        QVERIFY(w && w->property("reading").toBool());
+        QSignalSpy done(w.data(), SIGNAL(readingDone()));
+        w->close();
+        QVERIFY(!w->property("reading").toBool());
+        QTRY_VERIFY(!w);
+        QCOMPARE(done.count(), 0);
+    }
+
     // Each test starts with the system's own source; some try both.
     void init() { HotlapWatch::useEventSource(FolderEventSource::Native); }
 

@@ -1,5 +1,6 @@
-// The field reader shared by every data file; what the line writer writes is
-// checked byte for byte by the golden files of the lap record and custom files.
+// The field reader shared by every data file, and what typing may put into a
+// field; what the line writer writes is checked byte for byte by the golden
+// files of the lap record and custom files.
 #include "formats/FieldLine.h"
 
 #include <doctest.h>
@@ -39,4 +40,20 @@ TEST_CASE("reader") {
         INFO(std::string(row.name));
         CHECK(readAll(row.data) == row.fields);
     }
+}
+
+TEST_CASE("what typing may put into a field") {
+    using R = TypingRefusal;
+    CHECK(typingRefusal(U"Mon\u00E9\u20ACa", {}, 0) == R::None); // é and € are in the set
+    CHECK(typingRefusal(U"Q\u03A9Q", {}, 0) == R::Character);
+    CHECK(typingRefusal(U"a\"b", {}, 0) == R::DoubleQuote);
+    // Quotes a file put there may stay, and be deleted, but not be added to;
+    // a quote typed with a character outside the set is named as the quote.
+    CHECK(typingRefusal(U"\"x\"", {3, 2}, 0) == R::None);
+    CHECK(typingRefusal(U"\"x\"\"", {3, 2}, 0) == R::DoubleQuote);
+    CHECK(typingRefusal(U"\u03A9\"", {}, 0) == R::DoubleQuote);
+    // The limit holds for typing only: a longer stored text may shrink.
+    CHECK(typingRefusal(U"1.23.4567", {}, 8) == R::TooLong);
+    CHECK(typingRefusal(U"123456789", {10, 0}, 8) == R::None);
+    CHECK(typingRefusal(U"12345678901", {10, 0}, 8) == R::TooLong);
 }

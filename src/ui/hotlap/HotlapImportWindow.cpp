@@ -1,18 +1,15 @@
-// The import window: the file list, one extraction at a time driven by the
-// interpreter's end and the event loop (never a busy wait), the dump's fields,
-// INSERT and the slot choice.
+// The import window: the file list, one extraction at a time, the fields it
+// gives, INSERT and the slot choice.
 #include "ui/hotlap/HotlapImportWindow.h"
 
-#include "files/FreshFiles.h"
 #include "formats/HotlapFiles.h"
 #include "laps/DataFiles.h"
 #include "laps/HotlapFolder.h"
-#include "platform/BatchRunner.h"
 #include "platform/Messages.h"
-#include "platform/StorableText.h"
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 #include "ui/hotlap/HotlapDetailsWindow.h"
+#include "ui/hotlap/HotlapExtraction.h"
 #include "ui/hotlap/SlotChoiceWindow.h"
 #include "ui/hotlap/WaitWindow.h"
 
@@ -34,10 +31,6 @@ namespace velomark {
 
 namespace {
 
-// hof2lap reads a hot lap in a few milliseconds; a dump that has not come
-// after this long will not come.
-constexpr int kBatchTimeoutMs = 30000;
-
 // The file list. Keys that move to another file (arrows, Home, End, a name's
 // first letter) choose it as a click does, and so do Space and Enter on the
 // file already highlighted.
@@ -58,41 +51,11 @@ class FileList : public QListWidget {
     }
 };
 
-// A sentence without its closing period, to be set after a colon in another.
-QString asClause(QString text) {
-    while (text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char(' ')))
-        text.chop(1);
-    if (text.size() > 1 && text[0].isUpper() && text[1].isLower())
-        text[0] = text[0].toLower();
-    return text;
-}
-
-// Writes one of the working files afresh, never through a link: a stale file
-// or link of its name in any case of its letters goes first, and anything
-// else standing there is named. Returns why it failed, or nothing.
-QString writeWorkingFile(const char* name, std::string_view bytes) {
-    Result<FreshFile> file = createFresh(name, 0666, true);
-    Status written = file ? file.value().write(bytes) : Status(file.error());
-    if (written)
-        written = file.value().close();
-    if (written)
-        return QString();
-    return QStringLiteral("in the data folder %1, %2")
-        .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()));
-}
-
 // The saves folder of the GP2 directory as stored, named with the system's
 // own separators: one typed with '/' on Windows is still shown and listed
 // with backslashes there.
 std::string savesFolder(const std::string& gp2p) {
     return savesDirectory(diskName(QDir::toNativeSeparators(fromFileText(gp2p))));
-}
-
-// Only what an extraction leaves: a pipe or directory that stood in the way
-// is somebody else's and stays.
-void removeWorkingFiles() {
-    for (const char* name : {kHofBatName, kDumpName, kFlagName})
-        removeStale(name);
 }
 
 } // namespace
@@ -132,8 +95,13 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     QWidget::setTabOrder(circuit, m_details);
     File1->setFocus(Qt::OtherFocusReason);
 
-    m_runner = new BatchRunner(this);
-    connect(m_runner, &BatchRunner::finished, this, &HotlapImportWindow::onBatchFinished);
+    m_extraction = new HotlapExtraction(this);
+    connect(m_extraction, &HotlapExtraction::waiting, this, &HotlapImportWindow::showWaiting);
+    connect(m_extraction, &HotlapExtraction::lineRead, this, [this](const DumpFields& fields) {
+        m_fields = fields;
+        showFields();
+    });
+    connect(m_extraction, &HotlapExtraction::finished, this, &HotlapImportWindow::onExtracted);
 }
 
 QLayout* HotlapImportWindow::buildList() {
@@ -248,12 +216,17 @@ void HotlapImportWindow::chosenInList() {
         return;
     if (extracting()) {
         // One extraction at a time: the highlight goes back to the file being read.
-        const QList<QListWidgetItem*> same = File1->findItems(m_extractedFile, Qt::MatchExactly);
+        const QList<QListWidgetItem*> same =
+            File1->findItems(m_extraction->fileName(), Qt::MatchExactly);
         if (!same.isEmpty())
             File1->setCurrentItem(same.first());
         return;
     }
     extract(item->text());
+}
+
+bool HotlapImportWindow::extracting() const {
+    return m_extraction->running();
 }
 
 void HotlapImportWindow::extract(const QString& fileName) {
@@ -262,147 +235,26 @@ void HotlapImportWindow::extract(const QString& fileName) {
     m_fields = {};
     showFields();
     m_trackFile->clear();
-    m_failure.clear();
-    m_extractedFile = fileName;
-    m_stage = Stage::Waiting;
     // The slot question was about the lap shown before.
     if (m_slotChoice)
         m_slotChoice->close();
+    m_extraction->start(m_gp2p, fileName);
+}
 
-    // Refused before anything is written or started.
-    const std::optional<std::string> name = toFileText(fileName);
-    if (!name) {
-        fail(notRead(QStringLiteral("its name holds the character %1, which the batch file "
-                                    "cannot carry")
-                         .arg(firstUnstorable(fileName))));
-        finish();
-        return;
-    }
-    const Result<HofBat> bat = composeHofBat(m_gp2p, *name);
-    if (!bat) {
-        fail(notRead(messageText(bat.error())));
-        finish();
-        return;
-    }
-    m_cline = bat->cline;
-    m_fil = bat->fil;
-
+void HotlapImportWindow::showWaiting() {
     if (!m_wait)
         m_wait = new WaitWindow(this);
     m_wait->show();
     m_wait->raise();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_busyCursor = true;
-
-    // hoftemp too, empty, so that a pipe or directory in its way is named now.
-    m_flg = FlagState::Running;
-    QString why = writeWorkingFile(kDumpName, {});
-    if (why.isEmpty())
-        why = writeWorkingFile(kFlagName, kFlagRunning);
-    if (why.isEmpty())
-        why = writeWorkingFile(kHofBatName, bat->bytes);
-    if (!why.isEmpty()) {
-        fail(notRead(why));
-        finish();
-        return;
-    }
-    m_runner->start(QString::fromLatin1(kHofBatName), kBatchTimeoutMs);
 }
 
-void HotlapImportWindow::onBatchFinished(const BatchOutcome& outcome) {
-    if (m_stage != Stage::Waiting)
-        return;
-    if (const QString why = batchFailure(outcome); !why.isEmpty()) {
-        fail(notRead(why));
-        finish();
-        return;
-    }
-    m_flg = readFlag();
-    if (m_flg != FlagState::Finished) {
-        fail(notRead(
-            m_flg == FlagState::NotANumber
-                ? QStringLiteral("the file flag does not hold a number once hof.bat has run")
-                : QStringLiteral("hof.bat ended without writing 1 into the file flag")));
-        finish();
-        return;
-    }
-    Result<std::string> dump = readDumpFile(kDumpName);
-    if (!dump || !dumpComplete(*dump)) {
-        fail(notRead(dump ? QStringLiteral("the dump that hof2lap wrote into hoftemp ends before "
-                                           "its last line")
-                          : messageText(dump.error())));
-        finish();
-        return;
-    }
-    m_dump = std::move(*dump);
-    m_lines.emplace(m_dump);
-    m_stage = Stage::Reading;
-    readNextLine();
-}
-
-// Why the batch did not read the lap, or nothing when hof2lap ended well. Its
-// own words come first: hof2lap and the interpreter write to standard error
-// only when something went wrong.
-QString HotlapImportWindow::batchFailure(const BatchOutcome& outcome) const {
-    const QString interpreter = QDir::toNativeSeparators(outcome.interpreter);
-    switch (outcome.kind) {
-    case BatchOutcome::Kind::NotStarted:
-        return QStringLiteral("the command interpreter %1 could not be started (%2); it belongs "
-                              "in the folder of the program")
-            .arg(interpreter, outcome.errors);
-    case BatchOutcome::Kind::TimedOut:
-        return QStringLiteral("hof2lap did not finish within %1 seconds and was stopped; check "
-                              "that hof2lap in the GP2 directory %2 runs on this system and that "
-                              "the file can be read")
-            .arg(kBatchTimeoutMs / 1000)
-            .arg(QDir::toNativeSeparators(fromFileText(m_gp2p)));
-    case BatchOutcome::Kind::Crashed:
-        return QStringLiteral("the command interpreter %1 stopped before hof.bat was done")
-            .arg(interpreter);
-    case BatchOutcome::Kind::Ended:
-        break;
-    }
-    if (outcome.exitCode == 0)
-        return QString();
-    if (!outcome.errors.isEmpty())
-        return outcome.errors.split(QLatin1Char('\n')).join(QStringLiteral("; "));
-    return QStringLiteral("hof2lap ended with status %1 without saying why").arg(outcome.exitCode);
-}
-
-// One line per turn of the event loop, so the windows answer between lines.
-void HotlapImportWindow::readNextLine() {
-    if (m_stage != Stage::Reading)
-        return;
-    const std::optional<std::string_view> line = m_lines->next();
-    if (!line) { // the 19th line was read, or the dump ended before it
-        finish();
-        return;
-    }
-    scanDumpLine(*line, m_fields);
+void HotlapImportWindow::onExtracted(const DumpFields& fields, const QString& failure) {
+    m_fields = fields;
     showFields();
-    QMetaObject::invokeMethod(this, &HotlapImportWindow::readNextLine, Qt::QueuedConnection);
-}
-
-// One sentence: which hot lap, and why it could not be read.
-QString HotlapImportWindow::notRead(const QString& why) const {
-    return QStringLiteral("The hot lap %1 could not be read: %2.")
-        .arg(m_extractedFile, asClause(why));
-}
-
-// The first failure counts: what follows from it adds nothing for the player.
-void HotlapImportWindow::fail(const QString& message) {
-    if (m_failure.isEmpty())
-        m_failure = message;
-}
-
-void HotlapImportWindow::finish() {
-    m_lines.reset();
-    m_dump.clear();
-    tchange(m_fields);
-    showFields();
-    if (m_failure.isEmpty())
+    if (failure.isEmpty())
         showTrackFile();
-    removeWorkingFiles();
     cmdins->setVisible(true);
     if (m_wait)
         m_wait->hide();
@@ -410,26 +262,17 @@ void HotlapImportWindow::finish() {
         QApplication::restoreOverrideCursor();
         m_busyCursor = false;
     }
-    m_stage = Stage::Idle;
-
     const QPointer<HotlapImportWindow> self(this);
-    if (!m_failure.isEmpty())
-        showMessage(this, {QStringLiteral("Hot lap not read"), m_failure, MessageButtons::Ok,
+    if (!failure.isEmpty())
+        showMessage(this, {QStringLiteral("Hot lap not read"), failure, MessageButtons::Ok,
                            MessageIcon::Stop});
     if (self)
         emit extracted();
 }
 
-// Closing the window in the middle of an extraction: the interpreter is
-// stopped and the working files go, as at the end of any extraction.
+// Closing the window in the middle of an extraction stops it.
 void HotlapImportWindow::abortExtraction() {
-    if (m_stage == Stage::Idle)
-        return;
-    m_runner->stop();
-    m_stage = Stage::Idle;
-    m_lines.reset();
-    m_dump.clear();
-    removeWorkingFiles();
+    m_extraction->abort();
     if (m_busyCursor) {
         QApplication::restoreOverrideCursor();
         m_busyCursor = false;
@@ -449,7 +292,7 @@ void HotlapImportWindow::showFields() {
 // read from the hot lap itself.
 void HotlapImportWindow::showTrackFile() {
     const HotlapReading r =
-        readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(m_extractedFile));
+        readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(m_extraction->fileName()));
     if (r.customTrack)
         m_trackFile->setText(
             QStringLiteral("Driven on the track-editor track %1, loaded into slot %2.")

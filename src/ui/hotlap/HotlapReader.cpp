@@ -6,7 +6,8 @@
 
 namespace velomark {
 
-HotlapReader::HotlapReader(QObject* parent) : QObject(parent) {}
+HotlapReader::HotlapReader(QObject* parent, ReadOne readOne)
+    : QObject(parent), m_readOne(std::move(readOne)) {}
 
 HotlapReader::~HotlapReader() {
     cancel();
@@ -32,7 +33,7 @@ void HotlapReader::start(const std::string& nativeDir, std::vector<std::string> 
         for (const std::string& name : names) {
             if (m_stop)
                 return;
-            readings.push_back(readHotlapAt(nativeDir, name));
+            readings.push_back(m_readOne(nativeDir, name));
             const int done = static_cast<int>(readings.size());
             // Runs on the window thread; dropped if this reader has gone by then.
             QMetaObject::invokeMethod(

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -316,6 +317,15 @@ void HotlapsWindow::reload() {
     m_progress->setRange(0, static_cast<int>(folder->names.size()));
     m_progress->setValue(0);
     m_reader->start(m_nativeDir, folder->names);
+}
+
+// A read still running stops with the window, not later when it is deleted,
+// and so does the look for a missing folder, which would start another:
+// nothing is read for a closed window.
+void HotlapsWindow::closeEvent(QCloseEvent* event) {
+    m_reader->cancel();
+    m_lookAgain->stop();
+    QWidget::closeEvent(event);
 }
 
 void HotlapsWindow::onRead(const std::vector<HotlapReading>& readings) {

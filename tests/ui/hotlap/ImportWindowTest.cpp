@@ -4,8 +4,8 @@
 
 #include "HotlapFixture.h"
 #include "laps/DataFiles.h"
-#include "platform/BatchRunner.h"
 #include "support/Windows.h"
+#include "ui/hotlap/BatchRunner.h"
 
 #include <QListWidget>
 #include <QPlainTextEdit>

@@ -2,8 +2,6 @@
 // feed, country) and report headings (name, " - ", country).
 #pragma once
 
-#include "files/Result.h"
-
 #include <array>
 #include <optional>
 #include <string>
@@ -43,10 +41,5 @@ struct CircuitChoice {
     int number = 0;      // 1 to 16
     std::string caption; // name, line feed, country, in the files' 8-bit text
 };
-
-inline constexpr const char* kCustomFileName = "custom";
-
-// The 16 Custom captions from the custom file, whatever its line breaks.
-Result<std::array<std::string, 16>> readCustomCaptions(const std::string& path = kCustomFileName);
 
 } // namespace velomark

@@ -13,6 +13,9 @@ char32_t decodeCp1252(unsigned char byte);
 // The byte for a character, or nothing when the set cannot hold it.
 std::optional<char> encodeCp1252(char32_t c);
 
+// The first character of text that the set cannot hold, or nothing.
+std::optional<char32_t> firstUnstorable(std::u32string_view text);
+
 std::u32string decodeCp1252(std::string_view bytes);
 std::optional<std::string> encodeCp1252(std::u32string_view text);
 

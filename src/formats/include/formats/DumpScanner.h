@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace velomark {
 
@@ -64,6 +65,25 @@ class DumpLines {
 
 // Every line that DumpLines gives, scanned into empty fields (no tchange).
 DumpFields scanDump(std::string_view text);
+
+// A dump read a line at a time, as the import window fills its fields while
+// the player watches: the fields after each line are those scanDump gives
+// for the lines read so far. It keeps the text its lines point into.
+class DumpReading {
+  public:
+    explicit DumpReading(std::string text) : m_text(std::move(text)), m_lines(m_text) {}
+    DumpReading(const DumpReading&) = delete;
+    DumpReading& operator=(const DumpReading&) = delete;
+
+    // Scans the next line into the fields; false when none is left to read.
+    bool readLine();
+    const DumpFields& fields() const { return m_fields; }
+
+  private:
+    std::string m_text;
+    DumpLines m_lines;
+    DumpFields m_fields;
+};
 
 // At most kDumpByteLimit bytes of the dump file (a regular file).
 Result<std::string> readDumpFile(const std::string& path);

@@ -7,6 +7,7 @@
 
 #include "files/Result.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,6 +57,19 @@ std::string excerpt(std::string_view text);
 
 // Why a line cannot be written, or nothing when it can.
 std::optional<std::string> unwritableReason(const std::vector<Field>& fields);
+
+// What typing may put into a field whose text is to be stored: characters
+// of the files' 8-bit set only, no double quote (it would end the quoted
+// field early) beyond those a file put there, and no more characters than
+// the field's typing limit. A longer text the program put there (a stored
+// or computed one) may be shortened but not lengthened.
+enum class TypingRefusal { None, DoubleQuote, Character, TooLong };
+struct FieldNow {
+    std::size_t length = 0; // characters of the field's text before the typing
+    std::size_t quotes = 0; // double quotes in it
+};
+// limit 0 means none.
+TypingRefusal typingRefusal(std::u32string_view typed, const FieldNow& now, std::size_t limit);
 
 // Appends one line: fields separated by commas, text in double quotes, CR LF.
 // The caller checks unwritableReason first; text holding a double quote would

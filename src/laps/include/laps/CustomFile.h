@@ -1,10 +1,11 @@
 // The custom circuit file as its setup window edits it: 16 rows of name and
-// country, stored as 16 captions (name, line feed, country) on two lines of 8.
+// country, stored as 16 captions (name, line feed, country); the file's
+// bytes are formats/CustomFile.h's.
 #pragma once
 
 #include "files/FileOps.h"
 #include "files/Result.h"
-#include "formats/Circuits.h"
+#include "formats/CustomFile.h"
 
 #include <array>
 #include <optional>
@@ -34,10 +35,8 @@ CustomRows loadCustomRows(const std::string& path = kCustomFileName);
 // such text as it is typed; the writer refuses it again.
 std::optional<std::string> customTextProblem(std::string_view text, bool isName);
 
-// The file's bytes, or an error naming the first row that cannot be stored.
-Result<std::string> composeCustomFile(const CustomRows& rows);
-
-// Replaces the file through temp.dat, so a failure leaves the old one whole.
+// Replaces the file through temp.dat, so a failure leaves the old one
+// whole; a row that cannot be stored is named and nothing is written.
 Status writeCustomFile(const CustomRows& rows, FileOps& ops = realFileOps(),
                        const std::string& path = kCustomFileName);
 

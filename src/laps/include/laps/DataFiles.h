@@ -18,9 +18,6 @@ Status writeGp2Path(const std::string& dir, FileOps& ops = realFileOps(),
 // A directory as stored: one trailing backslash removed, nothing else changed.
 std::string withoutTrailingBackslash(std::string dir);
 
-// One line of 16 fields holding nothing: fifteen commas and CR LF.
-std::string blankCustomFile();
-
 struct TracksetChoice {
     bool standard = false, trackPack = false, custom = false;
 };

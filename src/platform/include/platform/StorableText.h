@@ -1,10 +1,14 @@
 // Keeps characters out of text fields that the data files cannot hold (a
 // double quote would end a field early, and the files are 8-bit), and limits
-// typing, never loading, to a field's length.
+// typing, never loading, to a field's length: the rule of formats/FieldLine.h
+// as a validator, shared by the windows of every feature that stores text.
 #pragma once
+
+#include "formats/FieldLine.h"
 
 #include <QValidator>
 
+#include <cstddef>
 #include <functional>
 
 class QLineEdit;
@@ -26,10 +30,9 @@ class StorableTextValidator : public QValidator {
     void expect(const QString& text);
 
   private:
-    int m_limit;
+    std::size_t m_limit;
     Refused m_refused;
-    qsizetype m_length = 0; // of the field's current text
-    qsizetype m_quotes = 0; // double quotes in it, which only a file can have put there
+    FieldNow m_now; // the field's current text, whose quotes only a file can have put there
 };
 
 // Puts text into field as the program does (load, normalisation, import):

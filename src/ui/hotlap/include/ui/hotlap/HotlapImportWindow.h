@@ -1,20 +1,17 @@
 // The hot-lap import window frmhof: lists GP2's hot laps for the circuit,
-// runs hof2lap on the one the player selects (through hof.bat and the
-// platform's interpreter), shows what the dump says, and on INSERT hands the
-// lap to the editor through lapChosen. It owns the wait window frmwait and
-// the slot-choice window frmqr.
+// starts an extraction (HotlapExtraction) of the one the player selects,
+// shows what it gives, and on INSERT hands the lap to the editor through
+// lapChosen. It owns the wait window frmwait and the slot-choice window frmqr.
 #pragma once
 
 #include "formats/Circuits.h"
 #include "formats/DumpScanner.h"
-#include "formats/HofBat.h"
 #include "laps/ImportedLap.h"
 
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include <optional>
 #include <string>
 
 class QLabel;
@@ -25,8 +22,7 @@ class QPushButton;
 
 namespace velomark {
 
-class BatchRunner;
-struct BatchOutcome;
+class HotlapExtraction;
 class SlotChoiceWindow;
 class WaitWindow;
 
@@ -44,7 +40,7 @@ class HotlapImportWindow : public QWidget {
     void fillFileList();
     // Runs hof2lap on one listed file; ignored while an extraction runs.
     void extract(const QString& fileName);
-    bool extracting() const { return m_stage != Stage::Idle; }
+    bool extracting() const;
 
     // INSERT, and the two buttons of the slot-choice window.
     void insert();
@@ -61,17 +57,11 @@ class HotlapImportWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    enum class Stage { Idle, Waiting, Reading };
-
     QLayout* buildList();
     QLayout* buildFields();
     void chosenInList();
-    void onBatchFinished(const BatchOutcome& outcome);
-    QString batchFailure(const BatchOutcome& outcome) const;
-    void readNextLine();
-    QString notRead(const QString& why) const;
-    void fail(const QString& message);
-    void finish();
+    void showWaiting();
+    void onExtracted(const DumpFields& fields, const QString& failure);
     void abortExtraction();
     void showFields();
     void showTrackFile();
@@ -79,17 +69,9 @@ class HotlapImportWindow : public QWidget {
     const CircuitChoice m_circuit;
     std::string m_gp2p; // the GP2 directory, as stored (the files' 8-bit text)
     DumpFields m_fields;
-    FlagState m_flg = FlagState::Running;
-    std::string m_cline, m_fil; // hof.bat's first line and its part after the tool's name
-
-    Stage m_stage = Stage::Idle;
-    QString m_extractedFile;          // the file of the running extraction
-    std::string m_dump;               // the dump being read
-    std::optional<DumpLines> m_lines; // reads m_dump
-    QString m_failure;                // why the running extraction went wrong, told at its end
     bool m_busyCursor = false;
 
-    BatchRunner* m_runner = nullptr;
+    HotlapExtraction* m_extraction = nullptr;
     QPointer<WaitWindow> m_wait;
     QPointer<SlotChoiceWindow> m_slotChoice;
 

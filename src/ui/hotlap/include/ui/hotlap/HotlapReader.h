@@ -8,6 +8,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,7 +18,11 @@ namespace velomark {
 class HotlapReader : public QObject {
     Q_OBJECT
   public:
-    explicit HotlapReader(QObject* parent = nullptr);
+    // How one file is read: readHotlapAt, or a test's stand-in for it.
+    using ReadOne =
+        std::function<HotlapReading(const std::string& nativeDir, const std::string& name)>;
+
+    explicit HotlapReader(QObject* parent = nullptr, ReadOne readOne = readHotlapAt);
     ~HotlapReader() override; // a read still running is stopped and waited for
 
     // Reads names in the native folder nativeDir; a read still running is
@@ -32,6 +37,7 @@ class HotlapReader : public QObject {
     void finished(const std::vector<velomark::HotlapReading>& readings);
 
   private:
+    ReadOne m_readOne;
     std::thread m_thread;
     std::atomic<bool> m_stop{false};
     unsigned m_generation = 0; // of the read whose readings may still arrive

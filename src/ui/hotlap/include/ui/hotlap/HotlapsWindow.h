@@ -62,6 +62,9 @@ class HotlapsWindow : public QWidget {
     void readingDone(); // the folder's hot laps are in the table
     void saved();       // a take stored times in a lap record file
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void addDetailsAction();
     void showDetails(const QModelIndex& index);

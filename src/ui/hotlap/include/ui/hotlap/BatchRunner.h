@@ -5,6 +5,8 @@
 // signal, so the windows keep running while it works.
 #pragma once
 
+#include "laps/Extraction.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,19 +15,6 @@
 class QProcess;
 
 namespace velomark {
-
-struct BatchOutcome {
-    enum class Kind {
-        Ended,      // the interpreter ran to its end, with exitCode
-        NotStarted, // the interpreter could not be started at all
-        TimedOut,   // it did not end in time and was stopped
-        Crashed,    // it died by a signal or was killed from outside
-    };
-    Kind kind = Kind::Ended;
-    int exitCode = 0;
-    QString interpreter; // the program that ran the batch file
-    QString errors;      // what it wrote to its standard error, or why it did not start
-};
 
 class BatchRunner : public QObject {
     Q_OBJECT
@@ -48,11 +37,11 @@ class BatchRunner : public QObject {
     void stop();
 
   signals:
-    void finished(const velomark::BatchOutcome& outcome);
+    void finished(const velomark::BatchEnd& end);
 
   private:
     void collectErrors();
-    void report(BatchOutcome::Kind kind, int exitCode);
+    void report(BatchEnd::Kind kind, int exitCode);
 
     QPointer<QProcess> m_process;
     QTimer m_timeout;

@@ -1,6 +1,6 @@
 // Starts the batch file with velobat through QProcess and reports its end
 // once, asynchronously, whatever way it ended.
-#include "platform/BatchRunner.h"
+#include "ui/hotlap/BatchRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -87,17 +87,17 @@ void BatchRunner::start(const QString& batchFile, int timeoutMs) {
     connect(process, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
         collectErrors();
         if (m_timedOut)
-            report(BatchOutcome::Kind::TimedOut, exitCode);
+            report(BatchEnd::Kind::TimedOut, exitCode);
         else if (status == QProcess::CrashExit)
-            report(BatchOutcome::Kind::Crashed, exitCode);
+            report(BatchEnd::Kind::Crashed, exitCode);
         else
-            report(BatchOutcome::Kind::Ended, exitCode);
+            report(BatchEnd::Kind::Ended, exitCode);
     });
     connect(process, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart || !m_process)
             return;
         m_errors = m_process->errorString().toUtf8();
-        report(BatchOutcome::Kind::NotStarted, -1);
+        report(BatchEnd::Kind::NotStarted, -1);
     });
     m_timeout.start(timeoutMs);
     process->start(interpreter(), arguments);
@@ -131,21 +131,22 @@ void BatchRunner::collectErrors() {
 
 // Delivered from the event loop, never from inside start: the caller sees the
 // end of a batch only after start has returned, and a stop in between cancels it.
-void BatchRunner::report(BatchOutcome::Kind kind, int exitCode) {
+void BatchRunner::report(BatchEnd::Kind kind, int exitCode) {
     m_timeout.stop();
     QProcess* process = m_process;
     if (!process)
         return;
     process->disconnect(this);
-    BatchOutcome outcome{kind, exitCode, interpreter(), QString::fromUtf8(m_errors).trimmed()};
+    BatchEnd end{kind, exitCode, QDir::toNativeSeparators(interpreter()).toStdString(),
+                 QString::fromUtf8(m_errors).trimmed().toStdString()};
     QMetaObject::invokeMethod(
         this,
-        [this, process, run = m_run, outcome] {
+        [this, process, run = m_run, end] {
             if (run != m_run)
                 return; // stopped, or started again, meanwhile
             m_process = nullptr;
             process->deleteLater();
-            emit finished(outcome);
+            emit finished(end);
         },
         Qt::QueuedConnection);
 }

@@ -1,0 +1,129 @@
+// The extraction's steps, driven by the interpreter's end and the event loop
+// (never a busy wait).
+#include "ui/hotlap/HotlapExtraction.h"
+
+#include "files/FreshFiles.h"
+#include "formats/HofBat.h"
+#include "platform/StorableText.h"
+#include "platform/TextCodec.h"
+#include "ui/hotlap/BatchRunner.h"
+
+#include <QDir>
+
+namespace velomark {
+
+namespace {
+
+// Writes one of the working files afresh, never through a link: a stale file
+// or link of its name in any case of its letters goes first, and anything
+// else standing there is named. Returns why it failed, or nothing.
+std::optional<std::string> writeWorkingFile(const char* name, std::string_view bytes) {
+    Result<FreshFile> file = createFresh(name, 0666, true);
+    Status written = file ? file.value().write(bytes) : Status(file.error());
+    if (written)
+        written = file.value().close();
+    if (written)
+        return std::nullopt;
+    return QStringLiteral("in the data folder %1, %2")
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()))
+        .toStdString();
+}
+
+// Only what an extraction leaves: a pipe or directory that stood in the way
+// is somebody else's and stays.
+void removeWorkingFiles() {
+    for (const char* name : {kHofBatName, kDumpName, kFlagName})
+        removeStale(name);
+}
+
+} // namespace
+
+HotlapExtraction::HotlapExtraction(QObject* parent) : QObject(parent) {
+    m_runner = new BatchRunner(this);
+    connect(m_runner, &BatchRunner::finished, this, &HotlapExtraction::onBatchFinished);
+}
+
+HotlapExtraction::~HotlapExtraction() {
+    abort();
+}
+
+void HotlapExtraction::start(const std::string& gp2p, const QString& fileName) {
+    if (running())
+        return;
+    m_file = fileName;
+    m_gp2p = gp2p;
+    m_stage = Stage::Waiting;
+    // Refused before anything is written or started.
+    const std::optional<std::string> name = toFileText(fileName);
+    if (!name)
+        return finish(nameNotCarried(firstUnstorable(fileName).toStdString()));
+    const Result<HofBat> bat = composeHofBat(gp2p, *name);
+    if (!bat)
+        return finish(messageText(bat.error()).toStdString());
+    emit waiting();
+    if (const std::optional<std::string> why = writeWorkingFiles(bat->bytes))
+        return finish(*why);
+    m_runner->start(QString::fromLatin1(kHofBatName), kExtractionTimeoutMs);
+}
+
+// hoftemp too, empty, so that a pipe or directory in its way is named now.
+std::optional<std::string> HotlapExtraction::writeWorkingFiles(const std::string& batch) {
+    std::optional<std::string> why = writeWorkingFile(kDumpName, {});
+    if (!why)
+        why = writeWorkingFile(kFlagName, kFlagRunning);
+    if (!why)
+        why = writeWorkingFile(kHofBatName, batch);
+    return why;
+}
+
+void HotlapExtraction::onBatchFinished(const BatchEnd& end) {
+    if (m_stage != Stage::Waiting)
+        return;
+    const QString gp2Dir = QDir::toNativeSeparators(fromFileText(m_gp2p));
+    if (const std::optional<std::string> why = batchFailure(end, gp2Dir.toStdString()))
+        return finish(*why);
+    if (const std::optional<std::string> why = flagFailure(readFlag()))
+        return finish(*why);
+    Result<std::string> dump = readDumpFile(kDumpName);
+    if (!dump)
+        return finish(messageText(dump.error()).toStdString());
+    if (!dumpComplete(*dump))
+        return finish(std::string(kDumpCutShort));
+    m_reading.emplace(std::move(*dump));
+    m_stage = Stage::Reading;
+    readNextLine();
+}
+
+// One line per turn of the event loop, so the windows answer between lines.
+void HotlapExtraction::readNextLine() {
+    if (m_stage != Stage::Reading)
+        return;
+    if (!m_reading->readLine()) // the 19th line was read, or the dump ended before it
+        return finish({});
+    emit lineRead(m_reading->fields());
+    QMetaObject::invokeMethod(this, &HotlapExtraction::readNextLine, Qt::QueuedConnection);
+}
+
+void HotlapExtraction::finish(const std::string& why) {
+    DumpFields fields = m_reading ? m_reading->fields() : DumpFields{};
+    m_reading.reset();
+    tchange(fields);
+    removeWorkingFiles();
+    m_stage = Stage::Idle;
+    emit finished(fields, why.empty()
+                              ? QString()
+                              : QString::fromStdString(notReadSentence(m_file.toStdString(), why)));
+}
+
+// Closing the window in the middle of an extraction: the interpreter is
+// stopped and the working files go, as at the end of any extraction.
+void HotlapExtraction::abort() {
+    if (m_stage == Stage::Idle)
+        return;
+    m_runner->stop();
+    m_stage = Stage::Idle;
+    m_reading.reset();
+    removeWorkingFiles();
+}
+
+} // namespace velomark
