@@ -58,10 +58,11 @@ void CircuitWindows::closeImport() {
 
 void CircuitWindows::openProgress() {
     if (!m_progress) {
-        ProgressInput input{m_editor->circuit(), {}, m_editor->heldIdealLap()};
+        const EditorSession& session = m_editor->session();
+        ProgressInput input{m_editor->circuit(), {}, session.heldIdealLap()};
         for (RecordSession s : kRecordSessions)
             input.storedLaps[static_cast<size_t>(s)] =
-                textOf(m_editor->heldRecord()[fieldIndex(s, RecordField::Lap)]);
+                textOf(session.held()[fieldIndex(s, RecordField::Lap)]);
         m_progress = openProgressWindow(input, kHistoryFileName, m_editor);
         if (!m_progress) // the player was told the chart's module is missing
             return;

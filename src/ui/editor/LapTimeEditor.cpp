@@ -1,8 +1,6 @@
 #include "ui/editor/LapTimeEditor.h"
 
 #include "formats/NumberText.h"
-#include "laps/ImportedLap.h"
-#include "laps/SaveTimes.h"
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
@@ -52,8 +50,7 @@ int gridColumnOf(Column c) {
 } // namespace
 
 LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_circuit(std::move(circuit)),
-      m_tname(lapRecordFileName(m_circuit.trackset)), m_tno(m_circuit.number) {
+    : QWidget(parent, Qt::Window), m_session(std::move(circuit)) {
     setObjectName(QStringLiteral("frmtimes"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Lap Time Data"));
@@ -82,7 +79,7 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
 }
 
 void LapTimeEditor::buildGrid(QGridLayout* grid) {
-    track = label(this, fromFileText(m_circuit.caption), QStringLiteral("track"));
+    track = label(this, fromFileText(circuit().caption), QStringLiteral("track"));
     track->setAlignment(Qt::AlignCenter);
     QFont trackFont = track->font();
     trackFont.setBold(true);
@@ -115,6 +112,10 @@ void LapTimeEditor::buildGrid(QGridLayout* grid) {
                 QString::fromLatin1(spec.label),
                 QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)])));
             new StorableTextValidator(f, kTypingLimits[static_cast<size_t>(c)], refused);
+            // The session has each change before the window's own rules run.
+            connect(f, &QLineEdit::textChanged, this,
+                    [this, i = fieldIndex(static_cast<Row>(r), static_cast<Column>(c))](
+                        const QString& text) { m_session.type(i, bytesOf(text)); });
             grid->addWidget(f, kGridRowOf[r], gridColumnOf(static_cast<Column>(c)));
             m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = f;
         }
@@ -202,35 +203,24 @@ void LapTimeEditor::setTabOrder() {
 
 bool LapTimeEditor::load() {
     m_modd = false;
-    completePendingHistory(); // a SAVE a crash stopped; a failure is told by the next SAVE
-    const Result<CircuitRecord> record = readCircuitRecord(m_tname, m_tno);
-    if (!record) {
+    const Status loaded = m_session.load();
+    if (!loaded) {
         const QString advice =
-            record.error().kind == ErrorKind::Missing
+            loaded.error().kind == ErrorKind::Missing
                 ? QStringLiteral(" Press INITIALISE ! on the main screen to create the lap "
                                  "record files.")
                 : QStringLiteral(" The file was left as it is.");
         showMessage(this,
-                    {QStringLiteral("Lap times not found"), messageText(record.error()) + advice,
+                    {QStringLiteral("Lap times not found"), messageText(loaded.error()) + advice,
                      MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
-    m_held = *record;
-    showRecord(m_held);
+    showTyped();
     return true;
 }
 
 QLineEdit* LapTimeEditor::cell(Row r, Column c) const {
     return m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)];
-}
-
-std::string LapTimeEditor::bytesIn(Row r, Column c) const {
-    return bytesOf(cell(r, c)->text());
-}
-
-TimeSheet LapTimeEditor::timeSheet() const {
-    return {bytesIn(Row::QuickRace, Column::Lap), sessionTimes(Session::Practice),
-            sessionTimes(Session::Qualifying), bytesIn(Row::Race, Column::Lap)};
 }
 
 // Writes back only what changed, in field order, so that no change rule runs needlessly.
@@ -251,9 +241,10 @@ void LapTimeEditor::showTimeSheet(const TimeSheet& t) {
     show(Row::Race, Column::Lap, t.raceLap);
 }
 
-// Every field the window shows, as record holds it; what the window showed
-// before clears no splits.
-void LapTimeEditor::showRecord(const CircuitRecord& record) {
+// Every field the window shows, as the session's typed record holds it; what
+// the window showed before clears no splits.
+void LapTimeEditor::showTyped() {
+    const CircuitRecord record = m_session.typed(); // the fields tell the session as they change
     m_modd = true;
     for (const auto& [i, f] : shownFields()) {
         const QString shown = fromFileText(textOf(record[i]));
@@ -265,9 +256,8 @@ void LapTimeEditor::showRecord(const CircuitRecord& record) {
 }
 
 SessionTimes LapTimeEditor::sessionTimes(Session s) const {
-    const Row r = rowOf(s);
-    return {bytesIn(r, Column::Lap), bytesIn(r, Column::Split1), bytesIn(r, Column::Split2),
-            bytesIn(r, Column::Split3)};
+    const TimeSheet typed = m_session.sheet();
+    return s == Session::Practice ? typed.practice : typed.qualifying;
 }
 
 std::optional<Session> LapTimeEditor::secondSplitSession(QObject* watched) const {
@@ -278,14 +268,13 @@ std::optional<Session> LapTimeEditor::secondSplitSession(QObject* watched) const
 }
 
 void LapTimeEditor::completeSession(Session s) {
-    TimeSheet sheet = timeSheet();
-    if (!completeThirdSplit(sheet, s)) {
+    if (!m_session.complete(s)) {
         cell(rowOf(s), Column::Lap)->setFocus(Qt::OtherFocusReason);
         showMessage(this, {QStringLiteral("Error !"), QStringLiteral("Correct Error under cursor"),
                            MessageButtons::Ok, MessageIcon::Stop});
         return;
     }
-    showTimeSheet(sheet); // a conversion failure keeps what the normalisation did
+    showTimeSheet(m_session.sheet()); // a conversion failure keeps what the normalisation did
 }
 
 void LapTimeEditor::diffcheck() {
@@ -355,22 +344,19 @@ void LapTimeEditor::releaseSecondSplitHeader() {
     showStatus(QString());
 }
 
-// The record as it stands in the fields, over base for the fields the window
-// does not show; nothing (after a message) when a field cannot be stored.
-std::optional<CircuitRecord> LapTimeEditor::typedOver(const CircuitRecord& base) {
-    CircuitRecord typed = base;
+// Whether every field can be stored; the first that cannot is named in a
+// message. The fields refuse such characters as they are typed.
+bool LapTimeEditor::storable() {
     for (const auto& [i, f] : shownFields()) {
-        const std::optional<std::string> bytes = toFileText(f->text());
-        if (!bytes) { // the fields refuse such characters as they are typed
+        if (!toFileText(f->text())) {
             showMessage(this,
                         {QStringLiteral("Times not saved"),
                          f->accessibleName() + QStringLiteral(": ") + unstorableReason(f->text()),
                          MessageButtons::Ok, MessageIcon::Stop});
-            return std::nullopt;
+            return false;
         }
-        typed[i] = *bytes;
     }
-    return typed;
+    return true;
 }
 
 // Each field the window shows, with its place in the record.
@@ -383,40 +369,7 @@ std::vector<std::pair<size_t, QLineEdit*>> LapTimeEditor::shownFields() const {
     return fields;
 }
 
-bool LapTimeEditor::save() {
-    const std::optional<CircuitRecord> typed = typedOver(m_held);
-    if (!typed)
-        return false;
-    SavedTimes done = saveTimes(m_circuit, m_held, *typed);
-    // Times stored meanwhile by another window (Hot laps): the player
-    // chooses what becomes of theirs and of the times in this window.
-    while (done.storedNow) {
-        const CircuitRecord now = *done.storedNow;
-        const std::optional<CircuitRecord> chosen = settleChange(*typed, now, done.saved.error());
-        if (!chosen)
-            return false; // nothing written; the status line says what the window shows
-        m_held = now;
-        done = saveTimes(m_circuit, m_held, *chosen);
-    }
-    showRecord(done.record); // filled out, whether or not it was saved
-    if (!done.saved) {
-        showMessage(this, {QStringLiteral("Times not saved"),
-                           messageText(done.saved.error()) +
-                               QStringLiteral(" Your times are still in the window; press "
-                                              "SAVE again once this is put right."),
-                           MessageButtons::Ok, MessageIcon::Stop});
-        return false;
-    }
-    m_held = done.record;
-    showStatus(statusAfterSave(done));
-    beep();
-    emit saved();
-    return true;
-}
-
 namespace {
-
-enum class OverChange { KeepBoth, Overwrite, GoBack, Cancel };
 
 // "the Qualifying times and the Race notes"
 QString joinedNames(const std::vector<std::string>& names) {
@@ -428,10 +381,14 @@ QString joinedNames(const std::vector<std::string>& names) {
                            : named.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }
 
+// The buttons, in the order of OverChange.
+constexpr const char* kChoiceCaptions[] = {"Keep both", "Overwrite", "Go back to the stored times",
+                                           "Cancel"};
+
 // What the player is asked when the record was stored anew elsewhere: each
-// field changed there and here in the details, and Keep both offered only
-// where the two changed different fields.
-Message changedElsewhere(const MergedEdits& met, const Error& why) {
+// field changed there and here in the details, and the choices offered.
+Message changedElsewhere(const ChangedElsewhere& asked) {
+    const MergedEdits& met = asked.edits;
     QStringList details{QStringLiteral("Changed elsewhere:")};
     for (const FieldChange& change : met.theirs)
         details << fromFileText(fieldChangeText(change));
@@ -440,75 +397,81 @@ Message changedElsewhere(const MergedEdits& met, const Error& why) {
         details << QStringLiteral("nothing");
     for (const FieldChange& change : met.yours)
         details << fromFileText(fieldChangeText(change));
-    QString text = messageText(why) + QStringLiteral("\n\n");
-    QStringList choices;
-    if (met.clashes.empty()) {
+    QString text = messageText(asked.why) + QStringLiteral("\n\n");
+    if (met.clashes.empty())
         text += QStringLiteral("Keep both: your changes are stored over the new times.\n");
-        choices << QStringLiteral("Keep both");
-    } else {
+    else
         text += QStringLiteral("You changed %1 here as well: only one of the two can be kept.\n")
                     .arg(joinedNames(met.clashes));
-    }
     text += QStringLiteral("Overwrite: the times in this window replace the new ones.\nGo back: "
                            "the window shows the stored times and your changes are dropped.");
-    choices << QStringLiteral("Overwrite") << QStringLiteral("Go back to the stored times")
-            << QStringLiteral("Cancel");
-    Message asked{QStringLiteral("Times changed elsewhere"), text, MessageButtons::Choices};
-    asked.details = details.join(QLatin1Char('\n'));
-    asked.choices = choices;
-    return asked;
+    Message message{QStringLiteral("Times changed elsewhere"), text, MessageButtons::Choices};
+    message.details = details.join(QLatin1Char('\n'));
+    for (OverChange choice : asked.choices)
+        message.choices << QString::fromLatin1(kChoiceCaptions[static_cast<size_t>(choice)]);
+    return message;
 }
 
-OverChange overChange(MessageAnswer answer, bool keepBothOffered) {
-    const int i = static_cast<int>(answer) - static_cast<int>(MessageAnswer::Choice1) +
-                  (keepBothOffered ? 0 : 1);
-    return answer < MessageAnswer::Choice1 || i > static_cast<int>(OverChange::Cancel)
-               ? OverChange::Cancel
-               : static_cast<OverChange>(i);
+// The choice answered; Cancel for Escape or a closed box.
+OverChange chosen(MessageAnswer answer, const std::vector<OverChange>& choices) {
+    const auto i =
+        static_cast<size_t>(static_cast<int>(answer) - static_cast<int>(MessageAnswer::Choice1));
+    return answer < MessageAnswer::Choice1 || i >= choices.size() ? OverChange::Cancel : choices[i];
+}
+
+// What the status line says after a save. The times are stored whatever it says.
+QString statusAfterSave(const SavedTimes& done) {
+    QStringList lines;
+    for (const SaveNote& note : saveNotes(done)) {
+        switch (note.kind) {
+        case SaveNote::Kind::Improvement:
+            lines << fromFileText(note.text);
+            break;
+        case SaveNote::Kind::HistoryNotUpdated:
+            lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
+                         messageText(*note.error);
+            break;
+        case SaveNote::Kind::SplitWarning:
+            lines << fromFileText(note.text) + QStringLiteral(".");
+            break;
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
 
-// The record to store over now, which was stored elsewhere after the window
-// read m_held, as the player chooses; nothing when nothing is to be stored,
-// the status line saying what the window then shows.
-std::optional<CircuitRecord> LapTimeEditor::settleChange(const CircuitRecord& typed,
-                                                         const CircuitRecord& now,
-                                                         const Error& why) {
-    const MergedEdits met = mergeEdits(m_held, now, typed);
-    if (met.theirs.empty())
-        return met.merged; // no field changed there, only how one was written
-    switch (overChange(showMessage(this, changedElsewhere(met, why)), met.clashes.empty())) {
-    case OverChange::KeepBoth:
-        return met.merged;
-    case OverChange::Overwrite:
-        return typedOver(now);
-    case OverChange::GoBack:
-        m_held = now;
-        showRecord(m_held);
+bool LapTimeEditor::save() {
+    if (!storable())
+        return false;
+    const SaveOutcome outcome = m_session.save([this](const ChangedElsewhere& asked) {
+        return chosen(showMessage(this, changedElsewhere(asked)), asked.choices);
+    });
+    switch (outcome.end) {
+    case SaveEnd::Cancelled:
+        showStatus(QStringLiteral("Nothing was saved: your times are still in the window."));
+        return false;
+    case SaveEnd::WentBack:
+        showTyped();
         showStatus(QStringLiteral("Nothing was saved: your changes were dropped, and the window "
                                   "shows the stored times."));
-        return std::nullopt;
-    case OverChange::Cancel:
+        return false;
+    case SaveEnd::Failed:
+        showTyped(); // filled out all the same
+        showMessage(this, {QStringLiteral("Times not saved"),
+                           messageText(outcome.done->saved.error()) +
+                               QStringLiteral(" Your times are still in the window; press "
+                                              "SAVE again once this is put right."),
+                           MessageButtons::Ok, MessageIcon::Stop});
+        return false;
+    case SaveEnd::Saved:
         break;
     }
-    showStatus(QStringLiteral("Nothing was saved: your times are still in the window."));
-    return std::nullopt;
-}
-
-// What the status line says after a save: each changed lap time against the
-// one it replaced, a history that could not be added to, and splits that
-// cannot be right. The times are stored whatever it says.
-QString LapTimeEditor::statusAfterSave(const SavedTimes& done) {
-    QStringList lines;
-    for (const std::string& improvement : done.improvements)
-        lines << fromFileText(improvement);
-    if (!done.history)
-        lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
-                     messageText(done.history.error());
-    for (const std::string& warning : done.warnings)
-        lines << fromFileText(warning) + QStringLiteral(".");
-    return lines.join(QLatin1Char('\n'));
+    showTyped();
+    showStatus(statusAfterSave(*outcome.done));
+    beep();
+    emit saved();
+    return true;
 }
 
 void LapTimeEditor::clearAll() {
@@ -529,33 +492,19 @@ void LapTimeEditor::insertLap(RecordSession slot, const std::string& lap, const 
                               const std::string& split2) {
     // Shown field by field in the sheet's order: the lap time before its
     // splits, so that its change rule runs on the fields as it runs in the sheet.
-    TimeSheet sheet = timeSheet();
-    insertImportedLap(sheet, {slot, lap, split1, split2});
-    showTimeSheet(sheet);
-    if (const std::optional<Session> s = sessionToComplete(slot))
-        m_pendingCompletion = s;
+    m_session.insert({slot, lap, split1, split2});
+    showTimeSheet(m_session.sheet());
 }
 
 // An imported Practice or Qualifying lap gets its 3rd split once the editor
 // is active again, and the import window, its work done, may close.
 void LapTimeEditor::onActivated() {
-    if (m_closing || !m_pendingCompletion)
+    if (m_closing)
         return;
-    const Session s = *m_pendingCompletion;
-    m_pendingCompletion.reset();
-    completeSession(s);
-    emit importFinished();
-}
-
-std::optional<double> LapTimeEditor::heldIdealLap() const {
-    auto stored = [this](Session s) {
-        const Row r = rowOf(s);
-        return SessionTimes{textOf(m_held[fieldIndex(r, Column::Lap)]),
-                            textOf(m_held[fieldIndex(r, Column::Split1)]),
-                            textOf(m_held[fieldIndex(r, Column::Split2)]),
-                            textOf(m_held[fieldIndex(r, Column::Split3)])};
-    };
-    return idealLapSeconds(stored(Session::Practice), stored(Session::Qualifying));
+    if (const std::optional<Session> s = m_session.takeCompletion()) {
+        completeSession(*s);
+        emit importFinished();
+    }
 }
 
 void LapTimeEditor::showStatus(const QString& text) {

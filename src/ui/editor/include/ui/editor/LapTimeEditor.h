@@ -1,10 +1,11 @@
 // The lap-time editor frmtimes: one circuit's record as a grid of fields,
 // with CLEAR, SAVE, CLOSE, IMPORT, PROGRESS, the "+2nd Split" header and the
 // "+/-" differences label. IMPORT and PROGRESS ask for their windows by
-// signal; the application opens them and hands imported laps back.
+// signal; the application opens them and hands imported laps back. The
+// record, as stored and as typed, and the rules over it are the session's.
 #pragma once
 
-#include "formats/LapRecordFile.h"
+#include "laps/EditorSession.h"
 #include "laps/SessionGrid.h"
 #include "laps/TimeDifferences.h"
 #include "laps/TimeText.h"
@@ -22,8 +23,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace velomark {
-
-struct SavedTimes;
 
 class LapTimeEditor : public QWidget {
     Q_OBJECT
@@ -51,10 +50,9 @@ class LapTimeEditor : public QWidget {
     void insertLap(RecordSession slot, const std::string& lap, const std::string& split1,
                    const std::string& split2);
 
-    const CircuitChoice& circuit() const { return m_circuit; }
-    // The record as last read or saved, and the ideal lap its splits give.
-    const CircuitRecord& heldRecord() const { return m_held; }
-    std::optional<double> heldIdealLap() const;
+    const CircuitChoice& circuit() const { return m_session.circuit(); }
+    // The record as last read or saved, and as typed.
+    const EditorSession& session() const { return m_session; }
 
   signals:
     void importRequested();   // IMPORT
@@ -76,29 +74,20 @@ class LapTimeEditor : public QWidget {
     void setTabOrder();
 
     QLineEdit* cell(Row r, Column c) const;
-    std::string bytesIn(Row r, Column c) const;
-    TimeSheet timeSheet() const;
     void showTimeSheet(const TimeSheet& sheet);
-    void showRecord(const CircuitRecord& record);
+    void showTyped();
     SessionTimes sessionTimes(Session s) const;
     std::optional<Session> secondSplitSession(QObject* watched) const;
     void onActivated();
     void showStatus(const QString& text);
-    static QString statusAfterSave(const SavedTimes& done);
-    std::optional<CircuitRecord> typedOver(const CircuitRecord& base);
+    bool storable();
     std::vector<std::pair<size_t, QLineEdit*>> shownFields() const;
-    std::optional<CircuitRecord> settleChange(const CircuitRecord& typed, const CircuitRecord& now,
-                                              const Error& why);
 
-    const CircuitChoice m_circuit;
-    const std::string m_tname; // the lap record file
-    const int m_tno;           // the circuit number, 1 to 16
-    bool m_modd = false;       // true while SAVE fills out the time texts
-    QString m_ptime, m_qtime;  // +2nd splits while the header shows the plain 2nd split
+    EditorSession m_session;
+    bool m_modd = false;      // true while SAVE fills out the time texts
+    QString m_ptime, m_qtime; // +2nd splits while the header shows the plain 2nd split
     bool m_headerHeld = false;
     bool m_closing = false;
-    std::optional<Session> m_pendingCompletion; // an imported lap awaiting its 3rd split
-    CircuitRecord m_held{}; // the record as last read or saved; the fields the window does not show
 
     std::array<std::array<QLineEdit*, kColumns>, kRows> m_cells{};
     QLabel* track = nullptr;
