@@ -2,6 +2,7 @@
 
 #include "formats/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -21,7 +22,10 @@ QString unstorableReason(const QString& text) {
     const QString c = firstUnstorable(text);
     return c.isEmpty()
                ? QString()
-               : QStringLiteral("The character %1 cannot be stored in Velomark's files.").arg(c);
+               : QCoreApplication::translate("velomark::StorableTextValidator",
+                                             "The character %1 cannot be stored in Velomark's "
+                                             "files.")
+                     .arg(c);
 }
 
 StorableTextValidator::StorableTextValidator(QLineEdit* field, int typingLimit, Refused refused)
@@ -47,7 +51,9 @@ void setFieldText(QLineEdit* field, const QString& text) {
 QValidator::State StorableTextValidator::validate(QString& input, int&) const {
     QString why;
     if (input.count(QLatin1Char('"')) > m_quotes)
-        why = QStringLiteral("A double quote (\") cannot be stored in Velomark's files.");
+        why = QCoreApplication::translate("velomark::StorableTextValidator",
+                                          "A double quote (\") cannot be stored in Velomark's "
+                                          "files.");
     else
         why = unstorableReason(input);
     if (!why.isEmpty()) {
