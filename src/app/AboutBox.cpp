@@ -65,6 +65,7 @@ QPixmap aboutPicture(qreal ratio) {
     f.setBold(true);
     f.setPixelSize(30);
     p.setFont(f);
+    // not translated: the program's name
     p.setPen(QColor(0, 0, 0, 110));
     p.drawText(QRect(12, 12, 280, 40), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("GP2 Velomark"));
@@ -104,7 +105,7 @@ QLabel* link(QWidget* parent, const QString& caption, const QUrl& target, const 
     followPalette(l, [l, href, caption] {
         const QColor blue = legibleOn(QColor(0, 0, 255), l->palette().color(QPalette::Window));
         l->setText(QStringLiteral("<a href=\"%1\" style=\"color:%2\">%3</a>")
-                       .arg(href, blue.name(QColor::HexRgb), caption));
+                       .arg(href, blue.name(QColor::HexRgb), caption.toHtmlEscaped()));
     });
     l->setOpenExternalLinks(true);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
@@ -135,7 +136,7 @@ QUrl AboutBox::emailAddress() {
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About GP2 Velomark"));
+    setWindowTitle(tr("About GP2 Velomark"));
     setFixedSize(px(6240), px(4800));
     QFont base = font();
     base.setPointSizeF(8.0);
@@ -144,12 +145,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     QLabel* Image1 =
         place(new DrawnPicture(aboutPicture, this), "Image1", twipRect(240, 120, 5760, 2835));
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setAccessibleName(QStringLiteral("A car on a race track, and a chequered flag"));
+    Image1->setAccessibleName(tr("A car on a race track, and a chequered flag"));
 
     lblDescription = label(this,
-                           QStringLiteral("Designed to allow you to record your personal best "
-                                          "lap-times for every session at every circuit.  Now you "
-                                          "can get out there a know what you have to beat !"),
+                           tr("Designed to allow you to record your personal best lap-times for "
+                              "every session at every circuit.  Now you can get out there a know "
+                              "what you have to beat !"),
                            "lblDescription", twipRect(240, 3000, 5805, 690));
     lblDescription->setWordWrap(true);
 
@@ -164,32 +165,30 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
         rule->setPalette(p);
     }
 
-    QLabel* lblDisclaimer =
-        label(this, QStringLiteral("Free software, offered without any warranty."), "lblDisclaimer",
-              twipRect(2280, 3840, 2430, 465));
+    QLabel* lblDisclaimer = label(this, tr("Free software, offered without any warranty."),
+                                  "lblDisclaimer", twipRect(2280, 3840, 2430, 465));
     lblDisclaimer->setWordWrap(true);
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(7.0);
     lblDisclaimer->setFont(tahoma);
 
-    lblVersion = label(
-        this,
-        QStringLiteral("Version %1.%2").arg(VELOMARK_VERSION_MAJOR).arg(VELOMARK_VERSION_MINOR),
-        "lblVersion", twipRect(120, 4080, 1725, 225));
+    lblVersion =
+        label(this, tr("Version %1.%2").arg(VELOMARK_VERSION_MAJOR).arg(VELOMARK_VERSION_MINOR),
+              "lblVersion", twipRect(120, 4080, 1725, 225));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(twipRect(4800, 4080, 1260, 345));
     setFaceColour(cmdOK, QColor(172, 172, 172));
     cmdOK->setDefault(true); // Enter presses it; Escape closes the box through reject()
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
 
-    const QString date = QStringLiteral("(21st September 1998)");
+    //: The date of the first version, written as the language writes dates.
+    const QString date = tr("(21st September 1998)");
     fitted(label(this, date, "Label1", twipRect(120, 4320, 1815, 255)), date);
-    link(this, QStringLiteral("Visit my Home Page"), homePage(), "HyperLinkLabel1",
+    link(this, tr("Visit my Home Page"), homePage(), "HyperLinkLabel1",
          twipRect(2280, 4320, 1455, 255));
-    link(this, QStringLiteral("Email me"), emailAddress(), "HyperLinkLabel2",
-         twipRect(3960, 4320, 735, 255));
+    link(this, tr("Email me"), emailAddress(), "HyperLinkLabel2", twipRect(3960, 4320, 735, 255));
     new LanguageChoice(this, twipRect(120, 3795, 2040, 270));
     cmdOK->setFocus();
 }

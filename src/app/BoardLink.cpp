@@ -13,10 +13,11 @@ BoardLink::BoardLink(MainWindow* main) : QObject(main), m_main(main) {
     // Between the About picture (down to 1050) and the trackset frame (from
     // 1320), in the column of INITIALISE !: the one free place on the window
     // that takes a button without moving a control.
-    cmdboard = new QPushButton(QStringLiteral("Bests"), main);
+    //: The button that opens the bests board.
+    cmdboard = new QPushButton(tr("Bests"), main);
     cmdboard->setObjectName(QStringLiteral("cmdboard"));
-    cmdboard->setAccessibleName(QStringLiteral("Bests"));
-    cmdboard->setToolTip(QStringLiteral("Every best on one board, and a rival's beside them"));
+    cmdboard->setAccessibleName(tr("Bests"));
+    cmdboard->setToolTip(tr("Every best on one board, and a rival's beside them"));
     cmdboard->setGeometry(twipRect(240, 1065, 1215, 240));
     connect(cmdboard, &QPushButton::clicked, this, &BoardLink::openBoard);
     connect(main, &MainWindow::recordsSaved, this, [this] {

@@ -36,10 +36,11 @@ bool dismisses(const QEvent* event) {
 } // namespace
 
 HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_base(main->size()) {
-    m_button = new QPushButton(QStringLiteral("Hot\nlaps"), main);
+    //: The button's caption on two lines, so that it fits its narrow place.
+    m_button = new QPushButton(tr("Hot\nlaps"), main);
     m_button->setObjectName(QStringLiteral("cmdhotlaps"));
-    m_button->setAccessibleName(QStringLiteral("Hot laps"));
-    m_button->setToolTip(QStringLiteral("Every hot lap in gpsaves against your bests"));
+    m_button->setAccessibleName(tr("Hot laps"));
+    m_button->setToolTip(tr("Every hot lap in gpsaves against your bests"));
     m_button->setGeometry(twipRect(kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight));
     setFaceColour(m_button, QColor(255, 192, 0));
     shrinkToFit(m_button);
@@ -49,7 +50,7 @@ HotlapsCorner::HotlapsCorner(MainWindow* main) : QObject(main), m_main(main), m_
     m_notice = plainLabel(QString(), main);
     m_notice->setObjectName(QStringLiteral("hotlapnotice"));
     setAccessibleRole(m_notice, QAccessible::Notification);
-    m_notice->setToolTip(QStringLiteral("Click to put this line away"));
+    m_notice->setToolTip(tr("Click to put this line away"));
     m_notice->setGeometry(twipRect(240, kNoticeTop, 5415, kNoticeHeight));
     m_notice->setWordWrap(true);
     m_notice->setFocusPolicy(Qt::TabFocus);

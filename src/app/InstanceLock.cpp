@@ -2,6 +2,7 @@
 
 #include "platform/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
@@ -72,8 +73,10 @@ QString InstanceLock::defaultPath() {
 bool CheckPrevInstance(InstanceLock& lock) {
     if (lock.tryAcquire())
         return true;
-    showMessage(nullptr, {applicationTitle(), QStringLiteral("I`m already running! "),
-                          MessageButtons::Ok, MessageIcon::Stop, true});
+    showMessage(nullptr,
+                {applicationTitle(),
+                 QCoreApplication::translate("velomark::InstanceLock", "I`m already running! "),
+                 MessageButtons::Ok, MessageIcon::Stop, true});
     return false;
 }
 

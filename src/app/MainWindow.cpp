@@ -45,6 +45,7 @@ QPixmap aboutPicture(qreal ratio) {
     f.setBold(true);
     f.setPixelSize(14);
     p.setFont(f);
+    // not translated: the program's name
     p.drawText(QRect(0, 42, 101, 20), Qt::AlignCenter, QStringLiteral("VELOMARK"));
     p.setPen(Qt::gray);
     p.drawRect(0, 0, 100, 61);
@@ -97,6 +98,7 @@ void fitFont(QWidget* w, const QString& text, int width) {
 } // namespace
 
 QString MainWindow::title() {
+    // not translated: other tools find the program's window by this caption
     return QStringLiteral("GP2 Velomark V%1.%2      by Velomark Developers")
         .arg(VELOMARK_VERSION_MAJOR)
         .arg(VELOMARK_VERSION_MINOR);
@@ -134,8 +136,8 @@ void MainWindow::buildHeading() {
     Image2 = new DrawnPicture(aboutPicture, this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(twipRect(120, 120, 1515, 930));
-    Image2->setToolTip(QStringLiteral("About Velomark"));
-    Image2->setAccessibleName(QStringLiteral("About Velomark"));
+    Image2->setToolTip(tr("About Velomark"));
+    Image2->setAccessibleName(tr("About Velomark"));
     Image2->setCursor(Qt::PointingHandCursor);
     Image2->installEventFilter(this);
     // The picture takes no focus, so F1 opens the About box from the keyboard.
@@ -143,10 +145,10 @@ void MainWindow::buildHeading() {
 }
 
 void MainWindow::buildTracksetFrame() {
-    auto* Frame1 = new QGroupBox(QStringLiteral("Trackset"), this);
+    auto* Frame1 = new QGroupBox(tr("Trackset"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(twipRect(120, 1320, 1455, 1455));
-    Frame1->setToolTip(QStringLiteral("Select Trackset"));
+    Frame1->setToolTip(tr("Select Trackset"));
     drawFrameWithoutPicture(Frame1);
     QFont frameFont = Frame1->font();
     frameFont.setBold(true);
@@ -173,13 +175,14 @@ void MainWindow::buildTracksetFrame() {
     set3->setFixedWidth(px(1080 - 120));
     fitFont(set3, set3->text(), set3->width() - 22); // the "?" button stands right beside it
 
+    // not translated: a sign, which the custom circuits' message names as it stands
     cmdcustom = new QPushButton(QStringLiteral("?"), Frame1);
     cmdcustom->setObjectName(QStringLiteral("cmdcustom"));
     cmdcustom->setGeometry(twipRect(1080, 1110, 195, 195));
     QFont smallFont = cmdcustom->font();
     smallFont.setPointSizeF(6.75);
     cmdcustom->setFont(smallFont);
-    cmdcustom->setAccessibleName(QStringLiteral("Set up custom circuits"));
+    cmdcustom->setAccessibleName(tr("Set up custom circuits"));
     connect(cmdcustom, &QPushButton::clicked, this, &MainWindow::openCustomCircuits);
 }
 
@@ -197,30 +200,32 @@ void MainWindow::buildCircuitButtons() {
 }
 
 void MainWindow::buildTools() {
-    cmdinit = new QPushButton(QStringLiteral("INITIALISE !"), this);
+    //: The Hot laps window tells the player to press this button by its caption.
+    cmdinit = new QPushButton(tr("INITIALISE !"), this);
     cmdinit->setObjectName(QStringLiteral("cmdinit"));
     cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
     setFaceColour(cmdinit, QColor(255, 0, 0));
-    cmdinit->setToolTip(QStringLiteral("Initialise datafiles !"));
+    cmdinit->setToolTip(tr("Initialise datafiles !"));
     connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
     auto* Image1 = new DrawnPicture(stopwatchPicture, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipRect(120, 3480, 1320, 1320));
-    Image1->setToolTip(QStringLiteral("Acknowledgements"));
-    Image1->setAccessibleName(QStringLiteral("Acknowledgements"));
+    Image1->setToolTip(tr("Acknowledgements"));
+    Image1->setAccessibleName(tr("Acknowledgements"));
 
-    Command1 = new QPushButton(QStringLiteral("Export"), this);
+    //: The button that opens the export chooser.
+    Command1 = new QPushButton(tr("Export"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipRect(360, 4920, 855, 375));
     setFaceColour(Command1, QColor(0, 192, 0));
-    Command1->setToolTip(QStringLiteral("Print Lap Times"));
+    Command1->setToolTip(tr("Print Lap Times"));
     connect(Command1, &QPushButton::clicked, this, &MainWindow::openExportChooser);
 
-    auto* Label1 = plainLabel(
-        QStringLiteral("\"The meek may inherit the Earth.  They just better stay the hell off "
-                       "the track\""),
-        this);
+    //: A quotation shown at the foot of the main window.
+    auto* Label1 = plainLabel(tr("\"The meek may inherit the Earth.  They just better stay the "
+                                 "hell off the track\""),
+                              this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipRect(240, 5520, 5415, 255));
     setTextColour(Label1, QColor(0, 128, 128));
@@ -268,13 +273,13 @@ bool MainWindow::showCustomCaptions() {
     if (!captions) {
         const ErrorKind kind = captions.error().kind;
         if (kind == ErrorKind::Missing || kind == ErrorKind::Short || kind == ErrorKind::Empty)
-            showMessage(this, {QStringLiteral("Ooops!"),
-                               QStringLiteral("You need to set up some circuits first. Press the "
-                                              "`?` button to do this"),
+            showMessage(this, {tr("Ooops!"),
+                               tr("You need to set up some circuits first. Press the `?` button "
+                                  "to do this"),
                                MessageButtons::Ok, MessageIcon::Stop});
         else // there is a file, but not one to read captions from
-            showMessage(this, {QStringLiteral("Ooops!"), messageText(captions.error()),
-                               MessageButtons::Ok, MessageIcon::Stop});
+            showMessage(this, {tr("Ooops!"), messageText(captions.error()), MessageButtons::Ok,
+                               MessageIcon::Stop});
         m_options[0]->setChecked(true); // runs the Standard operation
         return false;
     }

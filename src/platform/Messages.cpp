@@ -121,6 +121,7 @@ void setMessageSink(MessageSink* sink) {
 }
 
 QString applicationTitle() {
+    // not translated: the program's name
     return QStringLiteral("Velomark");
 }
 

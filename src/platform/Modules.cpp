@@ -48,12 +48,20 @@ LoadedModule loadModule(const QString& name, const QString& feature) {
             continue;
         if (QObject* instance = loader.instance())
             return {shared(instance), {}};
-        return {nullptr, QStringLiteral("%1 needs the module %2, which could not be loaded: %3.")
-                             .arg(feature, QDir::toNativeSeparators(loader.fileName()),
-                                  loader.errorString())};
+        //: %1 is what needs the module ("The progress chart"), %2 the module's file,
+        //: %3 the system's reason, in the system's words.
+        return {
+            nullptr,
+            QCoreApplication::translate("velomark::LoadedModule",
+                                        "%1 needs the module %2, which could not be loaded: %3.")
+                .arg(feature, QDir::toNativeSeparators(loader.fileName()), loader.errorString())};
     }
-    return {nullptr, QStringLiteral("%1 needs the module %2, which is missing from the folder %3; "
-                                    "installing Velomark again brings it back.")
+    //: %1 is what needs the module ("The progress chart"), %2 the module's name,
+    //: %3 the program's folder.
+    return {nullptr, QCoreApplication::translate("velomark::LoadedModule",
+                                                 "%1 needs the module %2, which is missing from "
+                                                 "the folder %3; installing Velomark again "
+                                                 "brings it back.")
                          .arg(feature, name, program)};
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Modules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace velomark {
@@ -26,8 +27,9 @@ PrintSink* g_sink = nullptr; // a test's, or the module's once loaded
 
 PrintSink& printSink() {
     if (!g_sink) {
-        const LoadedModule module =
-            loadModule(QStringLiteral("velomark-print"), QStringLiteral("Printing"));
+        //: The start of a sentence: "... needs the module ..., which is missing".
+        const QString feature = QCoreApplication::translate("velomark::PrintSink", "Printing");
+        const LoadedModule module = loadModule(QStringLiteral("velomark-print"), feature);
         if (auto* printer = qobject_cast<PrinterModule*>(module.instance)) {
             g_sink = &printer->printer();
         } else {
@@ -59,13 +61,17 @@ QString savedAsPdfText(const QStringList& files) {
     QStringList quoted;
     for (const QString& f : files)
         quoted << QLatin1Char('"') + f + QLatin1Char('"');
-    QString names = quoted.join(QStringLiteral(", "));
-    if (quoted.size() > 1) {
-        const qsizetype last = names.lastIndexOf(QStringLiteral(", "));
-        names.replace(last, 2, QStringLiteral(" and "));
-    }
-    return QStringLiteral("No printer is installed, so the lap times were saved as %1 in the "
-                          "folder %2.")
+    // The last two joined by "and", any before them by commas; a comma in a
+    // name is left as it is.
+    QString names = quoted.isEmpty() ? QString() : quoted.takeLast();
+    if (!quoted.isEmpty())
+        //: The last two of a list of files: "a", "b" and "c".
+        names = QCoreApplication::translate("velomark::PrintSink", "%1 and %2")
+                    .arg(quoted.join(QStringLiteral(", ")), names);
+    //: %1 is the list of the PDF files written, %2 the folder they are in.
+    return QCoreApplication::translate("velomark::PrintSink",
+                                       "No printer is installed, so the lap times were saved as %1 "
+                                       "in the folder %2.")
         .arg(names, QDir::toNativeSeparators(QDir::currentPath()));
 }
 

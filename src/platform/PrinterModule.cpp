@@ -8,6 +8,7 @@
 #include "platform/WidgetLook.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QObject>
 #include <QPageLayout>
@@ -98,7 +99,9 @@ class RealPrinter final : public PrintSink {
         printer.setPageLayout(a4Layout());
         if (!printer.isValid() || !paintLines(printer, job))
             return {{},
-                    QStringLiteral("The printer %1 did not take \"%2\".")
+                    //: %1 is the printer's name, %2 the document's.
+                    QCoreApplication::translate("velomark::PrintSink",
+                                                "The printer %1 did not take \"%2\".")
                         .arg(queue.printerName(), job.name)};
         return {};
     }
@@ -110,13 +113,16 @@ class RealPrinter final : public PrintSink {
         {
             QPdfWriter pdf(&buffer);
             pdf.setTitle(job.name);
-            pdf.setCreator(QStringLiteral("Velomark"));
+            pdf.setCreator(QStringLiteral("Velomark")); // not translated: the program's name
             pdf.setPageLayout(a4Layout());
             painted = paintLines(pdf, job);
         } // the writer finishes the file when it goes
         const QString file = job.name + QStringLiteral(".pdf");
         if (!painted)
-            return {{}, QStringLiteral("The file %1 could not be drawn.").arg(file)};
+            return {{},
+                    QCoreApplication::translate("velomark::PrintSink",
+                                                "The file %1 could not be drawn.")
+                        .arg(file)};
         const std::string path = diskName(file);
         const Status saved = writeExportFile(realFileOps(), path, buffer.data().toStdString());
         if (!saved)

@@ -4,6 +4,7 @@
 
 #include "formats/Cp1252.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -29,7 +30,10 @@ QString unstorableReason(const QString& text) {
     const QString c = firstUnstorable(text);
     return c.isEmpty()
                ? QString()
-               : QStringLiteral("The character %1 cannot be stored in Velomark's files.").arg(c);
+               : QCoreApplication::translate("velomark::StorableTextValidator",
+                                             "The character %1 cannot be stored in Velomark's "
+                                             "files.")
+                     .arg(c);
 }
 
 StorableTextValidator::StorableTextValidator(QLineEdit* field, int typingLimit, Refused refused)
@@ -61,7 +65,9 @@ QValidator::State StorableTextValidator::validate(QString& input, int&) const {
     case TypingRefusal::TooLong:
         return Invalid;
     case TypingRefusal::DoubleQuote:
-        why = QStringLiteral("A double quote (\") cannot be stored in Velomark's files.");
+        why = QCoreApplication::translate("velomark::StorableTextValidator",
+                                          "A double quote (\") cannot be stored in Velomark's "
+                                          "files.");
         break;
     case TypingRefusal::Character:
         why = unstorableReason(input);

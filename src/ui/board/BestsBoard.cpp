@@ -27,6 +27,7 @@ const QColor kFaster(0, 128, 0);
 const QColor kSlower(192, 0, 0);
 
 // The files of a data folder: choosing one of them in the dialog chooses its folder.
+// not translated: the data files' own names
 const QStringList kDataFiles{QStringLiteral("set1.dat"), QStringLiteral("set2.dat"),
                              QStringLiteral("set3.dat"), QStringLiteral("custom")};
 
@@ -52,18 +53,18 @@ QString joined(const std::vector<Error>& notes) {
 
 BestsBoard::BestsBoard(IdealLap ideal, QWidget* parent) : QWidget(parent), m_ideal(ideal) {
     setObjectName(QStringLiteral("frmboard"));
-    setWindowTitle(QStringLiteral("Bests board"));
+    setWindowTitle(tr("Bests board"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     buildTable();
 
     // The line stays when there is no rival, so a comparison moves nothing.
-    rivalname = plainLabel(QStringLiteral("Rival: none"), this);
+    rivalname = plainLabel(tr("Rival: none"), this);
     rivalname->setObjectName(QStringLiteral("rivalname"));
-    rivalname->setAccessibleName(QStringLiteral("Rival"));
+    rivalname->setAccessibleName(tr("Rival"));
     notes = plainLabel(QString(), this);
     notes->setObjectName(QStringLiteral("notes"));
-    notes->setAccessibleName(QStringLiteral("Notes"));
+    notes->setAccessibleName(tr("Notes"));
     notes->setWordWrap(true);
     // A wrapped note keeps the height its lines need; the table gives way.
     notes->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
@@ -91,7 +92,7 @@ void BestsBoard::buildTable() {
 
     board = new QTableView(this);
     board->setObjectName(QStringLiteral("board"));
-    board->setAccessibleName(QStringLiteral("Bests table"));
+    board->setAccessibleName(tr("Bests table"));
     board->setModel(m_sorted);
     board->setEditTriggers(QAbstractItemView::NoEditTriggers);
     board->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -119,19 +120,20 @@ void BestsBoard::buildTable() {
 QLayout* BestsBoard::buildControls() {
     filter = new QComboBox(this);
     filter->setObjectName(QStringLiteral("filter"));
-    filter->setAccessibleName(QStringLiteral("Trackset filter"));
-    filter->addItem(QStringLiteral("All"));
+    filter->setAccessibleName(tr("Trackset filter"));
+    //: The filter's choice that shows every trackset.
+    filter->addItem(tr("All"));
     for (Trackset set : kTracksetsInOrder)
         filter->addItem(QString::fromLatin1(optionCaption(set).data()));
     connect(filter, &QComboBox::currentIndexChanged, this, [this](int i) {
         m_sorted->setFilterFixedString(i > 0 ? QString::number(i - 1) : QString());
     });
-    auto* label = plainLabel(QStringLiteral("Trackset"), this);
+    auto* label = plainLabel(tr("Trackset"), this);
     label->setBuddy(filter);
 
-    cmdrival = button(QStringLiteral("Compare with a rival"), "cmdrival", this);
-    cmdclearrival = button(QStringLiteral("Clear rival"), "cmdclearrival", this);
-    cmdexportboard = button(QStringLiteral("Export board"), "cmdexportboard", this);
+    cmdrival = button(tr("Compare with a rival"), "cmdrival", this);
+    cmdclearrival = button(tr("Clear rival"), "cmdclearrival", this);
+    cmdexportboard = button(tr("Export board"), "cmdexportboard", this);
     connect(cmdrival, &QPushButton::clicked, this, &BestsBoard::compareWithRival);
     connect(cmdclearrival, &QPushButton::clicked, this, &BestsBoard::clearRival);
     connect(cmdexportboard, &QPushButton::clicked, this, &BestsBoard::exportBoard);
@@ -162,11 +164,13 @@ void BestsBoard::showBoard() {
 }
 
 void BestsBoard::compareWithRival() {
+    // not translated: the patterns, which name the data files
+    const QString patterns = QStringLiteral("*.csv *.CSV set1.dat set2.dat set3.dat custom");
+    const QString filter =
+        tr("A rival's CSV export, or a file of their data folder (%1)").arg(patterns) +
+        QStringLiteral(";;") + tr("All files (*)");
     const QString path = askForFile(
-        this,
-        {FileQuestion::Kind::Open, QStringLiteral("Compare with a rival"), QDir::currentPath(),
-         QStringLiteral("A rival's CSV export, or a file of their data folder (*.csv *.CSV "
-                        "set1.dat set2.dat set3.dat custom);;All files (*)")});
+        this, {FileQuestion::Kind::Open, tr("Compare with a rival"), QDir::currentPath(), filter});
     if (path.isEmpty())
         return;
     const QFileInfo chosen(path);
@@ -176,21 +180,20 @@ void BestsBoard::compareWithRival() {
         folder ? readRivalFolder(diskName(QDir(source).path() + QLatin1Char('/')))
                : readRivalCsv(diskName(source));
     if (!read) {
-        showMessage(this, {QStringLiteral("Rival not read"), messageText(read.error()),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        showMessage(this, {tr("Rival not read"), messageText(read.error()), MessageButtons::Ok,
+                           MessageIcon::Stop});
         return;
     }
     m_rival = *read;
     m_rivalPath = source;
-    rivalname->setText(QStringLiteral("Rival: ") +
-                       (folder ? QDir(source).dirName() : chosen.fileName()));
+    rivalname->setText(tr("Rival: %1").arg(folder ? QDir(source).dirName() : chosen.fileName()));
     showBoard();
 }
 
 void BestsBoard::clearRival() {
     m_rival.reset();
     m_rivalPath.clear();
-    rivalname->setText(QStringLiteral("Rival: none"));
+    rivalname->setText(tr("Rival: none"));
     showBoard();
 }
 
@@ -209,15 +212,15 @@ bool BestsBoard::isRivals(const QString& path) const {
 void BestsBoard::exportBoard() {
     // Named in messages as the system writes it (the dialog answers with '/').
     const QString path = QDir::toNativeSeparators(
-        askForFile(this, {FileQuestion::Kind::Save, QStringLiteral("Export board"),
-                          QStringLiteral("Bests.csv"), QStringLiteral("CSV files (*.csv)")}));
+        // not translated: the name offered for the file
+        askForFile(this, {FileQuestion::Kind::Save, tr("Export board"), QStringLiteral("Bests.csv"),
+                          tr("CSV files (*.csv)")}));
     if (path.isEmpty())
         return;
-    const Message refused{
-        QStringLiteral("Board not exported"), {}, MessageButtons::Ok, MessageIcon::Stop};
+    const Message refused{tr("Board not exported"), {}, MessageButtons::Ok, MessageIcon::Stop};
     if (isRivals(path)) {
         Message m = refused;
-        m.text = path + QStringLiteral(" is one of the rival's files, which Velomark only reads.");
+        m.text = tr("%1 is one of the rival's files, which Velomark only reads.").arg(path);
         showMessage(this, m);
         return;
     }

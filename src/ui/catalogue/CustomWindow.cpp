@@ -6,6 +6,7 @@
 #include "platform/TextCodec.h"
 #include "platform/WidgetLook.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,7 +35,8 @@ class CircuitNameValidator final : public StorableTextValidator {
         : StorableTextValidator(field, 0, refused), m_refused(std::move(refused)) {}
     State validate(QString& input, int& pos) const override {
         if (input.contains(QLatin1Char('\n'))) {
-            m_refused(QStringLiteral("A circuit name cannot hold a line break."));
+            m_refused(QCoreApplication::translate("velomark::CustomWindow",
+                                                  "A circuit name cannot hold a line break."));
             return Invalid;
         }
         return StorableTextValidator::validate(input, pos);
@@ -56,12 +58,12 @@ QLabel* label(QWidget* parent, const QString& text, const QString& name, const Q
 CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmcustom"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Setup Custom Circuits"));
+    setWindowTitle(tr("Setup Custom Circuits"));
     setFixedSize(px(kWidth), px(kHeight));
     buildHeadings();
     buildRows();
 
-    cmdok = new QPushButton(QStringLiteral("OK"), this);
+    cmdok = new QPushButton(tr("OK"), this);
     cmdok->setObjectName(QStringLiteral("cmdok"));
     cmdok->setGeometry(twipRect(4440, 6240, 855, 375));
     setFaceColour(cmdok, QColor(172, 172, 172));
@@ -79,7 +81,7 @@ CustomWindow::CustomWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 // The title, the two column headings and the status line under the rows.
 void CustomWindow::buildHeadings() {
-    QLabel* title = label(this, QStringLiteral("Custom Circuit Setup"), QStringLiteral("Label1"),
+    QLabel* title = label(this, tr("Custom Circuit Setup"), QStringLiteral("Label1"),
                           twipRect(0, 120, kWidth, 450));
     title->setAlignment(Qt::AlignCenter);
     QFont titleFont(QStringLiteral("Tahoma"));
@@ -89,10 +91,10 @@ void CustomWindow::buildHeadings() {
 
     QFont headingFont = font();
     headingFont.setPointSizeF(9.75);
-    for (const auto& [text, name, left] : {std::tuple{"Circuit Name", "Label2", kNameLeft},
-                                           std::tuple{"Country", "Label3", kCountryLeft}}) {
-        QLabel* heading = label(this, QString::fromLatin1(text), QString::fromLatin1(name),
-                                twipRect(left, 600, kFieldWidth, 300));
+    for (const auto& [text, name, left] : {std::tuple{tr("Circuit Name"), "Label2", kNameLeft},
+                                           std::tuple{tr("Country"), "Label3", kCountryLeft}}) {
+        QLabel* heading =
+            label(this, text, QString::fromLatin1(name), twipRect(left, 600, kFieldWidth, 300));
         heading->setFont(headingFont);
         setTextColour(heading, QColor(255, 0, 0));
     }
@@ -120,14 +122,14 @@ void CustomWindow::buildRows() {
 
         cn[i] = new QLineEdit(this);
         cn[i]->setObjectName(QStringLiteral("cn%1").arg(k));
-        cn[i]->setAccessibleName(QStringLiteral("Circuit %1 name").arg(k));
+        cn[i]->setAccessibleName(tr("Circuit %1 name").arg(k));
         cn[i]->setGeometry(twipRect(kNameLeft, top, kFieldWidth, kFieldHeight));
         new CircuitNameValidator(cn[i], refused);
         setFieldText(cn[i], fromFileText(rows[i].name));
 
         co[i] = new QLineEdit(this);
         co[i]->setObjectName(QStringLiteral("co%1").arg(k));
-        co[i]->setAccessibleName(QStringLiteral("Circuit %1 country").arg(k));
+        co[i]->setAccessibleName(tr("Circuit %1 country").arg(k));
         co[i]->setGeometry(twipRect(kCountryLeft, top, kFieldWidth, kFieldHeight));
         new StorableTextValidator(co[i], 0, refused);
         setFieldText(co[i], fromFileText(rows[i].country));
@@ -139,10 +141,10 @@ void CustomWindow::buildRows() {
 }
 
 void CustomWindow::cmdokClick() {
-    showMessage(this, {QStringLiteral("Reminder !"),
-                       QStringLiteral("If you have changed a circuit for a new one, dont forget "
-                                      "that you will need to `Clear` out the old lap times."),
-                       MessageButtons::Ok, MessageIcon::None});
+    //: `Clear` names the lap-time editor's CLEAR button, which clears a circuit's times.
+    const QString reminder = tr("If you have changed a circuit for a new one, dont forget that you "
+                                "will need to `Clear` out the old lap times.");
+    showMessage(this, {tr("Reminder !"), reminder, MessageButtons::Ok, MessageIcon::None});
     // The validators keep out what the file cannot hold; text put in another
     // way is checked here and again by writeCustomFile.
     QString problem;
@@ -160,7 +162,7 @@ void CustomWindow::cmdokClick() {
             problem = messageText(written.error());
     }
     if (!problem.isEmpty()) {
-        showMessage(this, {QStringLiteral("Custom circuits not saved"), problem, MessageButtons::Ok,
+        showMessage(this, {tr("Custom circuits not saved"), problem, MessageButtons::Ok,
                            MessageIcon::Stop});
         return;
     }

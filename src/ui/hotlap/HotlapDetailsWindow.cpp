@@ -27,16 +27,16 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
 HotlapDetailsWindow::HotlapDetailsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmhotlapdetails"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Hot lap details"));
+    setWindowTitle(tr("Hot lap details"));
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("details"));
-    m_text->setAccessibleName(QStringLiteral("Hot lap details"));
+    m_text->setAccessibleName(tr("Hot lap details"));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_text->setTabChangesFocus(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QPushButton* copy = button(QStringLiteral("Copy"), "cmdcopy", this);
-    QPushButton* close = button(QStringLiteral("Close"), "cmdclose", this);
+    QPushButton* copy = button(tr("Copy"), "cmdcopy", this);
+    QPushButton* close = button(tr("Close"), "cmdclose", this);
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(text()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -51,7 +51,8 @@ HotlapDetailsWindow::HotlapDetailsWindow(QWidget* parent) : QWidget(parent, Qt::
 }
 
 void HotlapDetailsWindow::showLap(const HotlapReading& lap) {
-    QStringList lines{QStringLiteral("Hot lap ") + fromDiskName(lap.name)};
+    //: %1 is the name of the hot lap's file.
+    QStringList lines{tr("Hot lap %1").arg(fromDiskName(lap.name))};
     for (const std::string& line : lapDetails(lap))
         lines << fromFileText(line);
     m_text->setPlainText(lines.join(QLatin1Char('\n')));

@@ -11,8 +11,20 @@ namespace velomark {
 namespace {
 
 constexpr const char* kHeadings[HotlapTable::kColumnCount] = {
-    "File",       "Circuit", "Session", "Lap Time",  "1st Split",
-    "+2nd Split", "Saved",   "Stored",  "Faster by", "Clean",
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "File"),
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Circuit"),
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Session"),
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Lap Time"),
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "1st Split"),
+    //: The 2nd split counted from the start of the lap.
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "+2nd Split"),
+    //: When GP2 saved the hot lap's file.
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Saved"),
+    //: Your best lap time stored for the circuit and session.
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Stored"),
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Faster by"),
+    //: Whether the lap was clean (not off track, not through the pits...), or why not.
+    QT_TRANSLATE_NOOP("velomark::HotlapTable", "Clean"),
 };
 
 // Rows without a time sort after every time, whichever way the column sorts first.
@@ -81,7 +93,7 @@ QString HotlapTable::text(size_t row, int column) const {
         return fromFileText(r.fields.split1);
     case Split2:
         return fromFileText(r.fields.split2);
-    case Saved:
+    case Saved: // not translated: the date and time in one order for every language
         return r.stamp.modified == 0 ? QString()
                                      : QDateTime::fromSecsSinceEpoch(r.stamp.modified)
                                            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -89,10 +101,10 @@ QString HotlapTable::text(size_t row, int column) const {
         return fromFileText(c.stored);
     case FasterBy:
         if (c.editorTrackOnStandard)
-            return QStringLiteral("a track-editor track: compare with TrackPack or Custom");
+            return tr("a track-editor track: compare with TrackPack or Custom");
         if (c.fasterBy)
             return QString::fromStdString(threeDecimalFormat(*c.fasterBy));
-        return c.beats() ? QStringLiteral("no best yet") : QString();
+        return c.beats() ? tr("no best yet") : QString();
     case Clean:
         return fromFileText(cleanText(r.record));
     }
@@ -143,7 +155,7 @@ QVariant HotlapTable::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kHeadings[section]);
+        return tr(kHeadings[section]);
     // A first click sorts the widest margin first, everything else from its least.
     if (role == Qt::InitialSortOrderRole)
         return section == FasterBy ? Qt::DescendingOrder : Qt::AscendingOrder;

@@ -60,17 +60,17 @@ QSettings userSettings() {
                      QStringLiteral("Velomark"));
 }
 
-QPushButton* button(const char* caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
-    b->setAccessibleName(QString::fromLatin1(caption));
+    b->setAccessibleName(caption);
     return b;
 }
 
-QLabel* lineLabel(const char* name, const char* accessibleName, QWidget* parent) {
+QLabel* lineLabel(const char* name, const QString& accessibleName, QWidget* parent) {
     QLabel* label = plainLabel(QString(), parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(QString::fromLatin1(accessibleName));
+    label->setAccessibleName(accessibleName);
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
@@ -101,20 +101,31 @@ QString folderProblem(const std::string& nativeDir) {
     std::error_code ec;
     const fs::file_status status = fs::status(diskPath(nativeDir), ec);
     if (status.type() == fs::file_type::not_found)
-        return QStringLiteral("The saves folder %1 is missing; Velomark looks for it again every "
-                              "few seconds.")
+        return QCoreApplication::translate(
+                   "velomark::HotlapsWindow",
+                   "The saves folder %1 is missing; Velomark looks for it again "
+                   "every few seconds.")
             .arg(dir);
     if (!ec && !fs::is_directory(status))
-        return QStringLiteral("The saves folder %1 is not a folder; Velomark looks for it again "
-                              "every few seconds.")
+        return QCoreApplication::translate(
+                   "velomark::HotlapsWindow",
+                   "The saves folder %1 is not a folder; Velomark looks for it again "
+                   "every few seconds.")
             .arg(dir);
     if (!ec)
         (void)fs::directory_iterator(diskPath(nativeDir), ec);
-    const QString why =
-        ec ? QStringLiteral(" (%1)").arg(QString::fromStdString(ec.message())) : QString();
-    return QStringLiteral("The saves folder %1 cannot be read%2; Velomark tries it again every "
-                          "few seconds.")
-        .arg(dir, why);
+    if (!ec)
+        return QCoreApplication::translate(
+                   "velomark::HotlapsWindow",
+                   "The saves folder %1 cannot be read; Velomark tries it again "
+                   "every few seconds.")
+            .arg(dir);
+    //: %2 is the system's reason, in the system's words.
+    return QCoreApplication::translate(
+               "velomark::HotlapsWindow",
+               "The saves folder %1 cannot be read (%2); Velomark tries it again "
+               "every few seconds.")
+        .arg(dir, QString::fromStdString(ec.message()));
 }
 
 } // namespace
@@ -122,16 +133,16 @@ QString folderProblem(const std::string& nativeDir) {
 HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmhotlaps"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Hot laps in GP2"));
+    setWindowTitle(tr("Hot laps in GP2"));
 
-    m_folder = lineLabel("folder", "Saves folder", this);
+    m_folder = lineLabel("folder", tr("Saves folder"), this);
     m_table = new HotlapTable(this);
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_table);
     m_sorted->setSortRole(HotlapTable::kSortRole);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("hotlaps"));
-    m_view->setAccessibleName(QStringLiteral("Hot lap files"));
+    m_view->setAccessibleName(tr("Hot lap files"));
     m_view->setModel(m_sorted);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -147,10 +158,10 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
     addSortMenu();
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setAccessibleName(QStringLiteral("Hot laps read"));
+    m_progress->setAccessibleName(tr("Hot laps read"));
     m_progress->hide();
-    m_counts = lineLabel("counts", "Hot laps counted", this);
-    m_status = lineLabel("status", "Hot laps taken", this);
+    m_counts = lineLabel("counts", tr("Hot laps counted"), this);
+    m_status = lineLabel("status", tr("Hot laps taken"), this);
 
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(m_folder);
@@ -180,7 +191,7 @@ HotlapsWindow::HotlapsWindow(Trackset set, QWidget* parent) : QWidget(parent, Qt
 // Enter, a double-click or the context menu on a row shows what GP2Lap
 // recorded about its lap.
 void HotlapsWindow::addDetailsAction() {
-    auto* details = new QAction(QStringLiteral("Show details"), m_view);
+    auto* details = new QAction(tr("Show details"), m_view);
     details->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     details->setShortcutContext(Qt::WidgetShortcut);
     connect(details, &QAction::triggered, this,
@@ -201,7 +212,8 @@ void HotlapsWindow::addSortMenu() {
     m_view->setContextMenuPolicy(Qt::ActionsContextMenu);
     for (int c = 0; c < HotlapTable::kColumnCount; ++c) {
         const QString heading = m_table->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        auto* sortBy = new QAction(QStringLiteral("Sort by ") + heading, m_view);
+        //: %1 is a column's heading.
+        auto* sortBy = new QAction(tr("Sort by %1").arg(heading), m_view);
         const auto key = static_cast<Qt::Key>(c < 9 ? Qt::Key_1 + c : Qt::Key_0);
         sortBy->setShortcut(QKeySequence(Qt::CTRL | key));
         sortBy->setShortcutContext(Qt::WidgetShortcut);
@@ -220,7 +232,8 @@ void HotlapsWindow::addSortMenu() {
 }
 
 QLayout* HotlapsWindow::buildChoice(Trackset set) {
-    auto* frame = new QGroupBox(QStringLiteral("Compare with the bests of"), this);
+    //: Followed by the three tracksets to choose from.
+    auto* frame = new QGroupBox(tr("Compare with the bests of"), this);
     auto* row = new QHBoxLayout(frame);
     auto* group = new QButtonGroup(this);
     for (Trackset each : kTracksetsInOrder) {
@@ -245,15 +258,15 @@ QLayout* HotlapsWindow::buildChoice(Trackset set) {
 }
 
 QLayout* HotlapsWindow::buildButtons() {
-    m_takeSelected = button("Take selected", "cmdselected", this);
-    m_takeFaster = button("Take all faster", "cmdfaster", this);
-    m_onlyClean = new QCheckBox(QStringLiteral("Only clean laps"), this);
+    m_takeSelected = button(tr("Take selected"), "cmdselected", this);
+    m_takeFaster = button(tr("Take all faster"), "cmdfaster", this);
+    m_onlyClean = new QCheckBox(tr("Only clean laps"), this);
     m_onlyClean->setObjectName(QStringLiteral("chkclean"));
     m_onlyClean->setAccessibleName(m_onlyClean->text());
     m_onlyClean->setChecked(userSettings().value(kOnlyCleanKey, false).toBool());
     connect(m_onlyClean, &QCheckBox::toggled, this,
             [](bool on) { userSettings().setValue(kOnlyCleanKey, on); });
-    QPushButton* close = button("Close", "cmdclose", this);
+    QPushButton* close = button(tr("Close"), "cmdclose", this);
     connect(m_takeSelected, &QPushButton::clicked, this, &HotlapsWindow::takeSelected);
     connect(m_takeFaster, &QPushButton::clicked, this, &HotlapsWindow::takeAllFaster);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -289,9 +302,10 @@ void HotlapsWindow::reload() {
     m_arrived.clear();
     const Result<std::string> gp2p = readGp2Path();
     if (!gp2p) {
-        m_folder->setText(QStringLiteral(
-            "Set your GP2 directory first: press INITIALISE ! on the main window, type the "
-            "folder GP2 is installed in into its lower field and press Set GP2 path."));
+        //: INITIALISE ! and Set GP2 path are the captions of the buttons to press.
+        m_folder->setText(tr("Set your GP2 directory first: press INITIALISE ! on the main window, "
+                             "type the folder GP2 is installed in into its lower field and press "
+                             "Set GP2 path."));
         m_counts->clear();
         emit readingDone();
         return;
@@ -310,9 +324,9 @@ void HotlapsWindow::reload() {
     m_listed = true;
     m_listedId = fileIdentity(m_nativeDir);
     m_notFiles = folder->notFiles;
-    m_folder->setText(QStringLiteral("The hot laps in %1")
-                          .arg(QDir::toNativeSeparators(fromDiskName(m_nativeDir))));
-    m_counts->setText(QStringLiteral("Reading %1 hot laps...").arg(folder->names.size()));
+    m_folder->setText(
+        tr("The hot laps in %1").arg(QDir::toNativeSeparators(fromDiskName(m_nativeDir))));
+    m_counts->setText(tr("Reading %1 hot laps...").arg(folder->names.size()));
     m_progress->setVisible(folder->names.size() > kProgressFrom);
     m_progress->setRange(0, static_cast<int>(folder->names.size()));
     m_progress->setValue(0);
@@ -373,20 +387,23 @@ void HotlapsWindow::showCounts() {
         faster += compareHotlap(r, m_bests).beats() ? 1 : 0;
         unreadable += r.state == HotlapState::Unreadable ? 1 : 0;
     }
-    const auto count = [](qsizetype n, const char* one, const char* more) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : more);
-    };
-    QString line =
-        count(static_cast<qsizetype>(m_table->readings().size()), "hot lap", "hot laps") +
-        QStringLiteral(", %1 faster than your best").arg(faster);
+    const auto all = static_cast<qsizetype>(m_table->readings().size());
+    // The line is its first part and the parts that follow it, each with
+    // the punctuation that joins it on, and a full stop.
+    QString line = all == 1 ? tr("%1 hot lap, %2 faster than your best")
+                            : tr("%1 hot laps, %2 faster than your best");
+    line = line.arg(all).arg(faster);
+    //: Follows "N hot laps, N faster than your best".
     if (unreadable > 0)
-        line += QStringLiteral("; ") + count(unreadable, "cannot", "cannot") +
-                QStringLiteral(" be read (the Session column says why)");
+        line += tr("; %n cannot be read (the Session column says why)", nullptr,
+                   static_cast<int>(unreadable));
+    //: Follows "N hot laps, N faster than your best".
+    const QString notFiles = m_notFiles == 1
+                                 ? tr("; %1 more name matching *.hl? is no file and is left out")
+                                 : tr("; %1 more names matching *.hl? are no files and are left "
+                                      "out");
     if (m_notFiles > 0)
-        line += QStringLiteral("; ") +
-                count(m_notFiles, "more name matching *.hl? is no file and is",
-                      "more names matching *.hl? are no files and are") +
-                QStringLiteral(" left out");
+        line += notFiles.arg(m_notFiles);
     line += QLatin1Char('.');
     if (m_bests.problem)
         line += QLatin1Char(' ') + messageText(*m_bests.problem);
@@ -398,7 +415,7 @@ void HotlapsWindow::takeSelected() {
     for (const QModelIndex& index : m_view->selectionModel()->selectedRows())
         rows.insert(static_cast<size_t>(m_sorted->mapToSource(index).row()));
     if (rows.empty())
-        m_status->setText(QStringLiteral("Select the rows of the hot laps to take first."));
+        m_status->setText(tr("Select the rows of the hot laps to take first."));
     else
         take({rows.begin(), rows.end()}, false);
 }
@@ -435,20 +452,19 @@ QString HotlapsWindow::nothingToTake(const std::vector<size_t>& indices, bool on
                                      const QStringList& leftOut) const {
     if (m_bests.problem)
         return messageText(*m_bests.problem);
+    //: %1 is a list of hot laps, one a line, each with why it is not clean.
     if (!leftOut.isEmpty())
-        return QStringLiteral("No clean hot lap is faster than your best. Left out as not "
-                              "clean:\n") +
-               leftOut.join(QLatin1Char('\n'));
+        return tr("No clean hot lap is faster than your best. Left out as not clean:\n%1")
+            .arg(leftOut.join(QLatin1Char('\n')));
     if (onlyBeating)
-        return QStringLiteral("No hot lap is faster than your best.");
+        return tr("No hot lap is faster than your best.");
     const bool editorTracks = std::ranges::any_of(indices, [this](size_t i) {
         return compareHotlap(m_table->readings()[i], m_bests).editorTrackOnStandard;
     });
-    return editorTracks ? QStringLiteral("A hot lap driven on a track-editor track is never stored "
-                                         "as a Standard circuit's: choose TrackPack or Custom "
-                                         "above.")
-                        : QStringLiteral("None of the selected hot laps holds the lap time of a "
-                                         "session Velomark keeps.");
+    return editorTracks ? tr("A hot lap driven on a track-editor track is never stored as a "
+                             "Standard circuit's: choose TrackPack or Custom above.")
+                        : tr("None of the selected hot laps holds the lap time of a session "
+                             "Velomark keeps.");
 }
 
 // One question for every lap the take writes, the laps listed under it in a
@@ -465,27 +481,28 @@ bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan, const QStrin
         const auto why = notCleanBecause(take.lap.record);
         unclean = unclean || (why && !why->empty());
     }
-    QString text =
-        plan.size() == 1
-            ? QStringLiteral("Store this time in your lap records?")
-            : QStringLiteral("Store these %1 times in your lap records?").arg(plan.size());
+    // A paragraph a sentence, each after an empty line.
+    const QString paragraph = QStringLiteral("\n\n");
+    QString text = plan.size() == 1
+                       ? tr("Store this time in your lap records?")
+                       : tr("Store these %1 times in your lap records?").arg(plan.size());
     if (slower)
-        text += QStringLiteral("\n\nA time that is not faster than your best is stored only "
-                               "because you selected it.");
+        text += paragraph +
+                tr("A time that is not faster than your best is stored only because you selected "
+                   "it.");
     if (unclean)
-        text += plan.size() == 1 ? QStringLiteral("\n\nThis lap is not clean; the list says why.")
-                                 : QStringLiteral("\n\nThe list says why a lap is not clean.");
+        text += paragraph + (plan.size() == 1 ? tr("This lap is not clean; the list says why.")
+                                              : tr("The list says why a lap is not clean."));
     if (leftOut.size() == 1)
-        text += QStringLiteral("\n\n1 faster hot lap is left out as not clean; it ends the list.");
+        text += paragraph + tr("1 faster hot lap is left out as not clean; it ends the list.");
     else if (!leftOut.isEmpty())
-        text += QStringLiteral("\n\n%1 faster hot laps are left out as not clean; they end the "
-                               "list.")
-                    .arg(leftOut.size());
+        text += paragraph + tr("%1 faster hot laps are left out as not clean; they end the list.")
+                                .arg(leftOut.size());
+    //: %1 is a hot lap's file and why the lap is not clean.
     for (const QString& lap : leftOut)
-        lines << QStringLiteral("Left out, not clean: ") + lap;
-    return showMessage(this, {QStringLiteral("Take hot laps"), text, MessageButtons::YesNo,
-                              MessageIcon::None, false, lines.join(QLatin1Char('\n'))}) ==
-           MessageAnswer::Yes;
+        lines << tr("Left out, not clean: %1").arg(lap);
+    return showMessage(this, {tr("Take hot laps"), text, MessageButtons::YesNo, MessageIcon::None,
+                              false, lines.join(QLatin1Char('\n'))}) == MessageAnswer::Yes;
 }
 
 // A take that lasts (every SAVE flushes its files to the disk) shows how far
@@ -496,7 +513,7 @@ void HotlapsWindow::showTakeProgress(const QElapsedTimer& clock, int done, int t
     m_progress->setRange(0, total);
     m_progress->setValue(done);
     m_progress->show();
-    m_counts->setText(QStringLiteral("Storing hot lap %1 of %2...").arg(done + 1).arg(total));
+    m_counts->setText(tr("Storing hot lap %1 of %2...").arg(done + 1).arg(total));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -514,17 +531,20 @@ void HotlapsWindow::store(const std::vector<PlannedTake>& plan) {
         const PlannedTake& take = plan[i];
         const SavedTimes saved = takeHotlap(take);
         if (!saved.saved) {
-            showMessage(this, {QStringLiteral("Times not saved"), messageText(saved.saved.error()),
+            showMessage(this, {tr("Times not saved"), messageText(saved.saved.error()),
                                MessageButtons::Ok, MessageIcon::Stop});
             break;
         }
         stored = true;
+        // not translated: ", " joins the circuit and the core's own lines about it
         const QString circuit = fromFileText(take.comparison.circuit) + QStringLiteral(", ");
         for (const std::string& improvement : saved.improvements)
             lines << circuit + fromFileText(improvement);
+        //: %1 is the circuit, %2 why the history file was not written.
         if (!saved.history)
-            lines << circuit + QStringLiteral("saved, but the history was not updated: ") +
-                         messageText(saved.history.error());
+            lines << tr("%1, saved, but the history was not updated: %2")
+                         .arg(fromFileText(take.comparison.circuit),
+                              messageText(saved.history.error()));
         for (const std::string& warning : saved.warnings)
             lines << circuit + fromFileText(warning) + QStringLiteral(".");
     }

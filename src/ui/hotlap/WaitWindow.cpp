@@ -14,7 +14,7 @@ WaitWindow::WaitWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     // The import window keeps the keyboard while the player waits.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QString());
-    auto* text = plainLabel(QStringLiteral("Extracting....."), this);
+    auto* text = plainLabel(tr("Extracting....."), this);
     text->setObjectName(QStringLiteral("Label1"));
     text->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);

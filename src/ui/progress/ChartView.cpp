@@ -3,6 +3,7 @@
 #include "formats/NumberText.h"
 #include "platform/WidgetLook.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLocale>
@@ -59,10 +60,17 @@ QString sessionName(RecordSession s) {
     return QString::fromLatin1(recordSessionName(s));
 }
 
-const QString kStoredBest = QStringLiteral("Stored best");
+// The legend's names, asked for at each drawing, so that they are in the
+// language of the translations loaded by then.
+QString storedBest() {
+    //: The legend's name for the mark on each session's stored best.
+    return QCoreApplication::translate("velomark::ChartView", "Stored best");
+}
 
 QString idealName(double seconds) {
-    return QStringLiteral("Ideal lap ") + QString::fromStdString(lapTimeText(seconds));
+    //: The legend's name for the ideal lap's line; %1 is its lap time.
+    return QCoreApplication::translate("velomark::ChartView", "Ideal lap %1")
+        .arg(QString::fromStdString(lapTimeText(seconds)));
 }
 
 struct DateTick {
@@ -104,6 +112,7 @@ std::vector<DateTick> datesAtStep(std::int64_t from, std::int64_t to, const Date
         if (at >= from && startsStep(d, step)) {
             if (ticks.size() == limit)
                 return {};
+            // not translated: C's month names on every system, as the labels were
             ticks.push_back({at, QLocale::c().toString(d, QString::fromLatin1(step.format))});
         }
         d = step.days ? d.addDays(1) : d.addMonths(1);
@@ -150,7 +159,7 @@ std::vector<LegendEntry> legendOf(const ProgressChart& chart) {
         best = best || line.best;
     }
     if (best)
-        entries.push_back({kStoredBest, LegendEntry::Best, {}, {}});
+        entries.push_back({storedBest(), LegendEntry::Best, {}, {}});
     if (chart.idealLap)
         entries.push_back({idealName(*chart.idealLap), LegendEntry::Ideal, {}, {}});
     return entries;
@@ -245,12 +254,16 @@ void drawAxes(QPainter& p, const ChartView::Frame& f, const Look& look, const Pr
     p.drawText(titleRow, Qt::AlignCenter | kTextFlags,
                bm.elidedText(title, Qt::ElideRight, titleRow.width()));
     p.drawText(QRectF(f.plot.left(), datesTop + fm.height() + 4, f.plot.width(), bm.height()),
-               Qt::AlignHCenter | Qt::AlignTop | kTextFlags, QStringLiteral("Date saved"));
+               Qt::AlignHCenter | Qt::AlignTop | kTextFlags,
+               //: The title of the chart's date axis.
+               QCoreApplication::translate("velomark::ChartView", "Date saved"));
     p.save();
     p.translate(f.panel.left() + kMargin, f.plot.center().y());
     p.rotate(-90);
     p.drawText(QRectF(-f.plot.height() / 2, 0, f.plot.height(), bm.height()),
-               Qt::AlignCenter | kTextFlags, QStringLiteral("Lap time"));
+               Qt::AlignCenter | kTextFlags,
+               //: The title of the chart's time axis.
+               QCoreApplication::translate("velomark::ChartView", "Lap time"));
     p.restore();
 }
 
@@ -316,9 +329,9 @@ void drawLegend(QPainter& p, const ChartView::Frame& f, const Look& look, const 
 
 ChartView::ChartView(const QString& title, QWidget* parent) : QWidget(parent), m_title(title) {
     setObjectName(QStringLiteral("chart"));
-    setAccessibleName(QStringLiteral("Progress chart"));
-    setAccessibleDescription(QStringLiteral("Lap times over the dates they were saved. Left and "
-                                            "Right step from point to point."));
+    setAccessibleName(tr("Progress chart"));
+    setAccessibleDescription(
+        tr("Lap times over the dates they were saved. Left and Right step from point to point."));
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
 }
@@ -351,6 +364,7 @@ ChartView::Frame ChartView::frame() const {
     const QPointF topLeft(f.panel.left() + kMargin + bm.height() + kMargin + labels + 6,
                           f.panel.top() + 2 * kMargin + 1.5 * bm.height());
     const QPointF bottomRight(
+        // not translated: only measured, as wide as the widest date label
         f.panel.right() - kMargin - fm.horizontalAdvance(QStringLiteral("30 May 2000")) / 2,
         f.panel.bottom() - 2 * kMargin - legend - bm.height() - fm.height() - 10);
     f.plot = QRectF(topLeft, bottomRight);
@@ -397,7 +411,7 @@ QVariantMap ChartView::drawnPoints() const {
         drawn.insert(sessionName(line.session), QVariant::fromValue(points));
     }
     if (!best.isEmpty())
-        drawn.insert(kStoredBest, QVariant::fromValue(best));
+        drawn.insert(storedBest(), QVariant::fromValue(best));
     if (m_chart.idealLap) {
         const double y = yAt(f, m_chart, *m_chart.idealLap);
         drawn.insert(idealName(*m_chart.idealLap),
@@ -423,12 +437,13 @@ std::optional<ChartView::PointRef> ChartView::pointAt(QPointF pos) const {
 QString ChartView::pointText(PointRef r) const {
     const RecordSession s = m_chart.lines[r.line].session;
     const ProgressPoint& p = m_chart.lines[r.line].points[r.point];
+    // not translated: the session, its lap time and the date it was saved
     QString text = QStringLiteral("%1 %2\n%3")
                        .arg(sessionName(s), QString::fromUtf8(p.lap),
                             QDateTime::fromSecsSinceEpoch(p.unixSeconds)
                                 .toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     if (!p.setup.empty())
-        text += QStringLiteral("\nSetup: ") + QString::fromUtf8(p.setup);
+        text += QLatin1Char('\n') + tr("Setup: %1").arg(QString::fromUtf8(p.setup));
     return text;
 }
 

@@ -17,15 +17,17 @@ ProgressWindow::ProgressWindow(ProgressInput input, QWidget* parent)
     setObjectName(QStringLiteral("frmprogress"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString heading = fromFileText(customHeading(m_input.circuit.caption));
-    setWindowTitle(QStringLiteral("Progress - ") + heading);
-    setAccessibleName(QStringLiteral("Progress of the lap times at ") + heading);
+    //: %1 is the circuit's name and country.
+    setWindowTitle(tr("Progress - %1").arg(heading));
+    //: %1 is the circuit's name and country.
+    setAccessibleName(tr("Progress of the lap times at %1").arg(heading));
 
     m_view = new ChartView(heading, this);
     m_view->setMinimumSize(720, 440);
     m_sentence = plainLabel(QString(), this);
     m_sentence->setObjectName(QStringLiteral("sentence"));
     m_sentence->setWordWrap(true);
-    cmdclose = new QPushButton(QStringLiteral("Close"), this);
+    cmdclose = new QPushButton(tr("Close"), this);
     cmdclose->setObjectName(QStringLiteral("cmdclose"));
     connect(cmdclose, &QPushButton::clicked, this, &QWidget::close);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
@@ -49,19 +51,17 @@ void ProgressWindow::load(const std::string& historyPath) {
     const std::optional<ProgressChart> chart =
         progressChart(history->rows, c.trackset, c.number, m_input.storedLaps, m_input.idealLap);
     if (!chart) {
-        m_sentence->setText(
-            QStringLiteral("No lap time of this circuit has been saved since Velomark began "
-                           "keeping its history, so there is no progress to draw yet."));
+        m_sentence->setText(tr("No lap time of this circuit has been saved since Velomark began "
+                               "keeping its history, so there is no progress to draw yet."));
         m_view->hide();
         return;
     }
     m_view->setChart(*chart);
-    m_sentence->setText(
-        QStringLiteral("Hover over a point to see its time, date and setup; on the chart, Left "
-                       "and Right step from point to point.%1")
-            .arg(history->cut ? QStringLiteral(" The history is long, so only its last 64 MB "
-                                               "were read.")
-                              : QString()));
+    QString sentence = tr("Hover over a point to see its time, date and setup; on the chart, Left "
+                          "and Right step from point to point.");
+    if (history->cut)
+        sentence += QLatin1Char(' ') + tr("The history is long, so only its last 64 MB were read.");
+    m_sentence->setText(sentence);
 }
 
 } // namespace velomark

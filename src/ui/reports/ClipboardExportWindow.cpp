@@ -10,8 +10,8 @@
 namespace velomark {
 
 ClipboardExportWindow::ClipboardExportWindow()
-    : ReportWindow("frmclip", QStringLiteral("Clipboard Export"),
-                   QStringLiteral("Choose Trackset to export"), QStringLiteral("Copy")) {}
+    : ReportWindow("frmclip", tr("Clipboard Export"), tr("Choose Trackset to export"), tr("Copy")) {
+}
 
 void ClipboardExportWindow::run() {
     const ReportData data = loadReport(ticked());

@@ -8,9 +8,9 @@
 namespace velomark {
 
 CsvExportWindow::CsvExportWindow()
-    : ReportWindow("frmcsv", QStringLiteral("CSV file Export"),
-                   QStringLiteral("Choose Trackset to export"), QStringLiteral("Export")) {
-    csvfile = addField("csvfile", QStringLiteral("Filename"), QString::fromLatin1(kCsvFileName));
+    : ReportWindow("frmcsv", tr("CSV file Export"), tr("Choose Trackset to export"), tr("Export")) {
+    // not translated: the name of the file the export writes
+    csvfile = addField("csvfile", tr("Filename"), QString::fromLatin1(kCsvFileName));
 }
 
 void CsvExportWindow::run() {

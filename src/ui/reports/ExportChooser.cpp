@@ -23,27 +23,27 @@ namespace velomark {
 ExportChooser::ExportChooser(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmexport"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Export Lap Times"));
+    setWindowTitle(tr("Export Lap Times"));
 
     auto* frame = new QGroupBox(this);
     auto* options = new QVBoxLayout(frame);
     auto* group = new QButtonGroup(this); // one option at most, none at opening
-    auto option = [&](const char* caption, const char* name) {
-        auto* b = new QRadioButton(QString::fromLatin1(caption), frame);
+    auto option = [&](const QString& caption, const char* name) {
+        auto* b = new QRadioButton(caption, frame);
         b->setObjectName(QString::fromLatin1(name));
         options->addWidget(b);
         group->addButton(b);
         return b;
     };
-    optprt = option("Printer", "optprt");
-    opttxt = option("Text file (ASCII)", "opttxt");
-    optweb = option("Web Page (HTML)", "optweb");
-    optclip = option("Clipboard", "optclip");
-    optscrn = option("Screen", "optscrn");
+    optprt = option(tr("Printer"), "optprt");
+    opttxt = option(tr("Text file (ASCII)"), "opttxt");
+    optweb = option(tr("Web Page (HTML)"), "optweb");
+    optclip = option(tr("Clipboard"), "optclip");
+    optscrn = option(tr("Screen"), "optscrn");
 
-    cmdexport = new QPushButton(QStringLiteral("OK"), this);
+    cmdexport = new QPushButton(tr("OK"), this);
     cmdexport->setObjectName(QStringLiteral("cmdexport"));
-    Command1 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command1 = new QPushButton(tr("Cancel"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(cmdexport, &QPushButton::clicked, this, &ExportChooser::cmdexportClick);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
@@ -53,7 +53,7 @@ ExportChooser::ExportChooser(QWidget* parent) : QWidget(parent, Qt::Window) {
     buttons->addWidget(Command1);
     // The CSV file stands below the buttons, so the five original choices and
     // the buttons keep their places.
-    optcsv = new QRadioButton(QStringLiteral("CSV file"), this);
+    optcsv = new QRadioButton(tr("CSV file"), this);
     optcsv->setObjectName(QStringLiteral("optcsv"));
     group->addButton(optcsv);
 

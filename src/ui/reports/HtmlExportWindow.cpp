@@ -11,10 +11,11 @@
 namespace velomark {
 
 HtmlExportWindow::HtmlExportWindow()
-    : ReportWindow("frmweb", QStringLiteral("HTML Export"),
-                   QStringLiteral("Choose Trackset to export"), QStringLiteral("Export")) {
-    hfile = addField("hfile", QStringLiteral("Filename"), QString::fromLatin1(kHtmlFileName));
-    htitle = addField("htitle", QStringLiteral("Title"), QString::fromLatin1(kHtmlTitle));
+    : ReportWindow("frmweb", tr("HTML Export"), tr("Choose Trackset to export"), tr("Export")) {
+    // not translated: the name of the file the export writes
+    hfile = addField("hfile", tr("Filename"), QString::fromLatin1(kHtmlFileName));
+    //: The field for the title of the web page.
+    htitle = addField("htitle", tr("Title"), QString::fromLatin1(kHtmlTitle));
     // The page is written in the files' 8-bit text, so the title must fit it.
     QLabel* status = addStatusLine();
     new StorableTextValidator(htitle, 0, [status](const QString& why) { status->setText(why); });

@@ -21,8 +21,8 @@ PrintJob printJob(const PrintDocument& doc) {
 } // namespace
 
 PrintWindow::PrintWindow()
-    : ReportWindow("frmprint", QStringLiteral("Print Lap Times"),
-                   QStringLiteral("Choose Trackset to print"), QStringLiteral("Print")) {}
+    : ReportWindow("frmprint", tr("Print Lap Times"), tr("Choose Trackset to print"), tr("Print")) {
+}
 
 void PrintWindow::run() {
     const TracksetChoice choice = ticked();
@@ -77,8 +77,8 @@ void PrintWindow::run() {
         showMessage(this, {QString(), savedAsPdfText(pdfs), MessageButtons::Ok, MessageIcon::None});
     if (!failure.isEmpty()) {
         // The window stays open, so printing can be tried again.
-        showMessage(this, {QStringLiteral("Lap times not printed"), failure, MessageButtons::Ok,
-                           MessageIcon::Stop});
+        showMessage(this,
+                    {tr("Lap times not printed"), failure, MessageButtons::Ok, MessageIcon::Stop});
         return;
     }
     if (data.stop)

@@ -42,7 +42,7 @@ ReportWindow::ReportWindow(const char* name, const QString& caption, const QStri
 
     Command1 = new QPushButton(action, this);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Command2 = new QPushButton(tr("Cancel"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command1);
@@ -85,8 +85,8 @@ void ReportWindow::showStop(const ReportStop& stop) {
 }
 
 void ReportWindow::showWriteError(const Error& error) {
-    showMessage(this, {QStringLiteral("Lap times not exported"), messageText(error),
-                       MessageButtons::Ok, MessageIcon::Stop});
+    showMessage(this, {tr("Lap times not exported"), messageText(error), MessageButtons::Ok,
+                       MessageIcon::Stop});
 }
 
 void ReportWindow::finishFileExport(const ExportResult& result) {

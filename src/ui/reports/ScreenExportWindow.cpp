@@ -7,8 +7,7 @@
 namespace velomark {
 
 ScreenExportWindow::ScreenExportWindow()
-    : ReportWindow("frmscrn", QStringLiteral("Export to Screen"),
-                   QStringLiteral("Choose Trackset to view"), QStringLiteral("View")) {}
+    : ReportWindow("frmscrn", tr("Export to Screen"), tr("Choose Trackset to view"), tr("View")) {}
 
 void ScreenExportWindow::run() {
     // The report is read and laid out whole before the view changes, in one

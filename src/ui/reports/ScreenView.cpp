@@ -32,11 +32,11 @@ ScreenView* ScreenView::shared() {
 ScreenView::ScreenView() : QWidget(nullptr, Qt::Window) {
     setObjectName(QStringLiteral("frmview"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Viewing Lap Times"));
+    setWindowTitle(tr("Viewing Lap Times"));
 
     view = new QPlainTextEdit(this);
     view->setObjectName(QStringLiteral("view"));
-    view->setAccessibleName(QStringLiteral("Lap times report"));
+    view->setAccessibleName(tr("Lap times report"));
     view->setReadOnly(true); // selecting and copying still work; nothing is written back
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -8,9 +8,10 @@
 namespace velomark {
 
 TextExportWindow::TextExportWindow()
-    : ReportWindow("frmtxt", QStringLiteral("Text file Export"),
-                   QStringLiteral("Choose Trackset to export"), QStringLiteral("Export")) {
-    hfile = addField("hfile", QStringLiteral("Filename"), QString::fromLatin1(kTextFileName));
+    : ReportWindow("frmtxt", tr("Text file Export"), tr("Choose Trackset to export"),
+                   tr("Export")) {
+    // not translated: the name of the file the export writes
+    hfile = addField("hfile", tr("Filename"), QString::fromLatin1(kTextFileName));
 }
 
 void TextExportWindow::run() {

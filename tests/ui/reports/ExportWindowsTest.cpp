@@ -249,6 +249,11 @@ class ExportWindowsTest : public QObject {
     }
 
     void printingWithoutPrinterWritesPdf() {
+        // The last two names joined by "and", whatever commas the names hold.
+        QCOMPARE(savedAsPdfText({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c, d")}),
+                 QStringLiteral("No printer is installed, so the lap times were saved as \"a\", "
+                                "\"b\" and \"c, d\" in the folder %1.")
+                     .arg(QDir::toNativeSeparators(QDir::currentPath())));
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("a printer is installed here; this checks the PDF written without one");
         QCOMPARE(expandTabs(QStringLiteral("ab\tc\t\td")),
