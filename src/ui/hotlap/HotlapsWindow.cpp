@@ -6,6 +6,7 @@
 #include "laps/LapDetails.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/UserSettings.h"
 #include "platform/WidgetLook.h"
 #include "ui/hotlap/HotlapDetailsWindow.h"
 #include "ui/hotlap/HotlapReader.h"
@@ -26,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTimer>
@@ -52,13 +52,8 @@ constexpr qint64 kTakeProgressAfterMs = 200;
 constexpr int kLookAgainMs = 2000;
 
 // Whether "Take all faster" takes clean laps only, kept in the player's own
-// settings: Qt's INI file for the user on every system (the Windows registry
-// would not follow a test's own place for them), never the data folder.
+// settings, never the data folder.
 constexpr QLatin1StringView kOnlyCleanKey("HotLaps/OnlyCleanLaps");
-QSettings userSettings() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velomark"),
-                     QStringLiteral("Velomark"));
-}
 
 QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
