@@ -121,7 +121,7 @@ QString speak(const QString& code, const QStringList& folders) {
 QString spokenLanguage() {
     //: The code of this translation's language (de, fr, it, es, nl), which an
     //: HTML report declares.
-    return QCoreApplication::translate("Velomark", "en");
+    return QCoreApplication::translate("velomark::Language", "en");
 }
 
 } // namespace velomark

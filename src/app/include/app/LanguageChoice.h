@@ -11,7 +11,7 @@ class QLabel;
 namespace velomark {
 
 class LanguageChoice : public QComboBox {
-    Q_DECLARE_TR_FUNCTIONS(LanguageChoice)
+    Q_DECLARE_TR_FUNCTIONS(velomark::LanguageChoice)
 
   public:
     // The choice and its label, placed within where (twips: left, top, width, height).
