@@ -17,21 +17,29 @@
 
 namespace velomark {
 
-std::string kindOf(sys::Kind kind) {
+Sentence kindOf(sys::Kind kind) {
     switch (kind) {
     case sys::Kind::Directory:
-        return "a directory";
+        return VM_TEXT("Files", "a directory");
     case sys::Kind::Pipe:
-        return "a named pipe";
+        return VM_TEXT("Files", "a named pipe");
     case sys::Kind::Socket:
-        return "a socket";
+        return VM_TEXT("Files", "a socket");
     case sys::Kind::Device:
-        return "a device";
+        return VM_TEXT("Files", "a device");
     case sys::Kind::Link:
-        return "a link";
+        return VM_TEXT("Files", "a link");
     default:
-        return "a special file";
+        return VM_TEXT("Files", "a special file");
     }
+}
+
+SentenceValue systemReason(int error) {
+    return utf8Text(sys::reason(error));
+}
+
+SentenceValue systemReason() {
+    return systemReason(sys::lastError());
 }
 
 std::string baseName(const std::string& path) {
@@ -41,15 +49,16 @@ std::string baseName(const std::string& path) {
 Status failed(bool ok) {
     if (ok)
         return success();
-    return Error{ErrorKind::WriteFailed, sys::reason(sys::lastError())};
+    return Error{ErrorKind::WriteFailed,
+                 Sentence::verbatim(sys::reason(sys::lastError()), SentenceValue::Kind::Utf8)};
 }
 
 namespace {
 
-std::string tooLarge(const std::string& path) {
-    return "The file " + path +
-           " is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark "
-           "can be, so it was not read.";
+Sentence tooLarge(const std::string& path) {
+    return {VM_TEXT("Files", "The file %1 is larger than 1 MB (1,048,576 bytes), far larger than "
+                             "any data file of Velomark can be, so it was not read."),
+            {utf8Text(path)}};
 }
 
 // Closes a file on every way out of a function.
@@ -72,9 +81,14 @@ class Owned {
     NativeFile m_file;
 };
 
-std::string cannot(const std::string& path, const char* what) {
-    return "The file " + path + " cannot be " + what + ": " + sys::reason(sys::lastError()) + ".";
+// The file at path cannot be opened, read or examined, for the system's reason.
+Sentence cannot(SourceText what, const std::string& path) {
+    return {what, {utf8Text(path), systemReason()}};
 }
+
+constexpr SourceText kCannotOpen = VM_TEXT("Files", "The file %1 cannot be opened: %2.");
+constexpr SourceText kCannotRead = VM_TEXT("Files", "The file %1 cannot be read: %2.");
+constexpr SourceText kCannotExamine = VM_TEXT("Files", "The file %1 cannot be examined: %2.");
 
 // A regular file (a link is followed) opened for reading, its details in
 // facts: checked on the open file, so nothing swapped in after a check is
@@ -83,13 +97,14 @@ Result<NativeFile> openForReading(const std::string& path, sys::Facts& facts, bo
     Owned file(sys::openForReading(path));
     absent = file.get() == kNoFile && sys::isMissing(sys::lastError());
     if (file.get() == kNoFile)
-        return Error{ErrorKind::Missing, cannot(path, "opened"), path};
+        return Error{ErrorKind::Missing, cannot(kCannotOpen, path), path};
     if (!sys::factsOf(file.get(), facts))
-        return Error{ErrorKind::Missing, cannot(path, "read"), path};
+        return Error{ErrorKind::Missing, cannot(kCannotRead, path), path};
     if (facts.kind != sys::Kind::Regular)
         return Error{ErrorKind::NotRegular,
-                     "The file " + path + " is " + kindOf(facts.kind) +
-                         ", not a regular file, so it was not read.",
+                     Sentence(VM_TEXT("Files", "The file %1 is %2, not a regular file, so it was "
+                                               "not read."),
+                              {utf8Text(path), kindOf(facts.kind)}),
                      path};
     return file.release();
 }
@@ -130,7 +145,7 @@ Result<std::string> readHead(const std::string& path, std::size_t limit) {
         const size_t wanted = std::min(sizeof buffer, limit - bytes.size());
         const long long n = sys::readSome(file.get(), buffer, wanted);
         if (n < 0)
-            return Error{ErrorKind::Missing, cannot(path, "read"), path};
+            return Error{ErrorKind::Missing, cannot(kCannotRead, path), path};
         if (n == 0)
             break;
         bytes.append(buffer, static_cast<size_t>(n));
@@ -145,7 +160,7 @@ Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
     if (!sys::examine(path, facts)) {
         if (sys::isMissing(sys::lastError()))
             return target; // a new file
-        return Error{ErrorKind::WriteFailed, cannot(path, "examined"), path};
+        return Error{ErrorKind::WriteFailed, cannot(kCannotExamine, path), path};
     }
     if (facts.kind == sys::Kind::Link) {
         // The link stays a link: the new content goes to its final target, and
@@ -153,22 +168,27 @@ Result<ReplaceTarget> FileOps::replaceTarget(const std::string& path,
         const std::optional<std::string> resolved = sys::finalPath(path);
         if (!resolved)
             return Error{ErrorKind::Missing,
-                         "The file " + path + " is a link that leads to no file (" +
-                             sys::reason(sys::lastError()) + "), so nothing was written.",
+                         Sentence(VM_TEXT("Files", "The file %1 is a link that leads to no file "
+                                                   "(%2), so nothing was written."),
+                                  {utf8Text(path), systemReason()}),
                          path};
         target.path = *resolved;
         target.scratch = directoryOf(target.path) + scratchName;
         if (!sys::examine(target.path, facts))
-            return Error{ErrorKind::WriteFailed, cannot(path, "examined"), path};
+            return Error{ErrorKind::WriteFailed, cannot(kCannotExamine, path), path};
     }
     if (facts.kind != sys::Kind::Regular)
         return Error{ErrorKind::NotRegular,
-                     "The file " + path + " is " + kindOf(facts.kind) +
-                         ", not a regular file, so it was not replaced.",
+                     Sentence(VM_TEXT("Files", "The file %1 is %2, not a regular file, so it was "
+                                               "not replaced."),
+                              {utf8Text(path), kindOf(facts.kind)}),
                      path};
     if (facts.readOnly)
-        return Error{ErrorKind::ReadOnly,
-                     "The file " + path + " is read-only, so it was left unchanged.", path};
+        return Error{
+            ErrorKind::ReadOnly,
+            Sentence(VM_TEXT("Files", "The file %1 is read-only, so it was left unchanged."),
+                     {utf8Text(path)}),
+            path};
     target.mode = facts.keep;
     return target;
 }
@@ -190,15 +210,17 @@ Status FileOps::writeScratch(const std::string& scratch, const std::string& byte
     if (!written) {
         sys::removeEntry(scratch); // ours: created exclusively above
         return Error{ErrorKind::WriteFailed,
-                     baseName(scratch) + " cannot be written: " + written.error().message};
+                     Sentence(VM_TEXT("Files", "%1 cannot be written: %2"),
+                              {utf8Text(baseName(scratch)), written.error().text})};
     }
     return success();
 }
 
 Status FileOps::replace(const std::string& from, const std::string& to) {
     if (!sys::renameOver(from, to))
-        return Error{ErrorKind::RenameFailed, baseName(from) + " cannot be renamed over it: " +
-                                                  sys::reason(sys::lastError())};
+        return Error{ErrorKind::RenameFailed,
+                     Sentence(VM_TEXT("Files", "%1 cannot be renamed over it: %2"),
+                              {utf8Text(baseName(from)), systemReason()})};
     return success();
 }
 
@@ -236,7 +258,7 @@ Result<std::string> FileOps::readBefore(const std::string& path, std::uint64_t e
         const long long n =
             sys::readAt(file.get(), bytes.data() + done, bytes.size() - done, from + done);
         if (n < 0)
-            return Error{ErrorKind::Missing, cannot(path, "read"), path};
+            return Error{ErrorKind::Missing, cannot(kCannotRead, path), path};
         if (n == 0)
             break; // the file shrank while it was read
         done += static_cast<std::size_t>(n);
@@ -253,15 +275,17 @@ namespace {
 Result<NativeFile> openForAppending(const std::string& path, sys::Facts& facts, bool& existed) {
     existed = sys::examineTarget(path, facts);
     if (existed && facts.kind != sys::Kind::Regular)
-        return Error{ErrorKind::NotRegular, "it is " + kindOf(facts.kind)};
+        return Error{ErrorKind::NotRegular,
+                     Sentence(VM_TEXT("Files", "it is %1"), {kindOf(facts.kind)})};
     if (!existed && sys::examine(path, facts))
-        return Error{ErrorKind::Missing, "it is a link that leads to no file"};
+        return Error{ErrorKind::Missing,
+                     Sentence(VM_TEXT("Files", "it is a link that leads to no file"))};
     Owned file(sys::openForAppending(path));
     if (file.get() == kNoFile)
         return Error{ErrorKind::WriteFailed,
-                     "it cannot be opened: " + sys::reason(sys::lastError())};
+                     Sentence(VM_TEXT("Files", "it cannot be opened: %1"), {systemReason()})};
     if (!sys::factsOf(file.get(), facts) || facts.kind != sys::Kind::Regular)
-        return Error{ErrorKind::NotRegular, "it is not a regular file"};
+        return Error{ErrorKind::NotRegular, Sentence(VM_TEXT("Files", "it is not a regular file"))};
     return file.release();
 }
 
@@ -278,7 +302,8 @@ Status FileOps::appendLines(const std::string& path, const std::string& lines,
     std::string bytes;
     char last = '\n';
     if (facts.size > 0 && sys::readAt(file.get(), &last, 1, facts.size - 1) != 1)
-        return Error{ErrorKind::WriteFailed, "it cannot be read: " + sys::reason(sys::lastError())};
+        return Error{ErrorKind::WriteFailed,
+                     Sentence(VM_TEXT("Files", "it cannot be read: %1"), {systemReason()})};
     if (facts.size == 0)
         bytes = header;
     else if (last != '\n')
@@ -291,7 +316,8 @@ Status FileOps::appendLines(const std::string& path, const std::string& lines,
         err = sys::lastError();
     }
     if (!written)
-        return Error{ErrorKind::WriteFailed, "it cannot be written: " + sys::reason(err)};
+        return Error{ErrorKind::WriteFailed,
+                     Sentence(VM_TEXT("Files", "it cannot be written: %1"), {systemReason(err)})};
     if (!existed)
         return syncDirectory(directoryOf(path));
     return success();

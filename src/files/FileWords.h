@@ -10,7 +10,10 @@
 namespace velomark {
 
 // "a directory", "a named pipe", ...: what stands where a regular file was wanted.
-std::string kindOf(sys::Kind kind);
+Sentence kindOf(sys::Kind kind);
+// The system's words for the last failure, as a sentence's value.
+SentenceValue systemReason();
+SentenceValue systemReason(int error);
 // The name of path without its folder.
 std::string baseName(const std::string& path);
 // Success, or the system's reason for the last failure as a WriteFailed error.

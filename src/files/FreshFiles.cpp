@@ -44,19 +44,25 @@ Status removeStale(const std::string& path, bool anyCase) {
             if (sys::isMissing(sys::lastError()))
                 continue;
             return Error{ErrorKind::WriteFailed,
-                         found + " cannot be examined: " + sys::reason(sys::lastError())};
+                         Sentence(VM_TEXT("Files", "%1 cannot be examined: %2"),
+                                  {utf8Text(found), systemReason()})};
         }
         if (facts.kind != sys::Kind::Regular && facts.kind != sys::Kind::Link)
-            return Error{ErrorKind::NotRegular,
-                         kindOf(facts.kind) + " stands at " + found +
-                             (found == name ? "" : ", which is " + name + " in other letters") +
-                             "; it was left alone"};
+            return Error{
+                ErrorKind::NotRegular,
+                found == name
+                    ? Sentence(VM_TEXT("Files", "%1 stands at %2; it was left alone"),
+                               {kindOf(facts.kind), utf8Text(found)})
+                    : Sentence(VM_TEXT("Files", "%1 stands at %2, which is %3 in other letters; "
+                                                "it was left alone"),
+                               {kindOf(facts.kind), utf8Text(found), utf8Text(name)})};
         stale.push_back(found);
     }
     for (const std::string& found : stale) {
         if (!sys::removeEntry(dir + found) && !sys::isMissing(sys::lastError()))
-            return Error{ErrorKind::WriteFailed, "the old " + found + " cannot be removed: " +
-                                                     sys::reason(sys::lastError())};
+            return Error{ErrorKind::WriteFailed,
+                         Sentence(VM_TEXT("Files", "the old %1 cannot be removed: %2"),
+                                  {utf8Text(found), systemReason()})};
     }
     return success();
 }
@@ -99,8 +105,8 @@ Result<FreshFile> createFresh(const std::string& path, int mode, bool anyCase) {
     // names were removed is neither followed nor replaced.
     const NativeFile file = sys::createNew(path, mode);
     if (file == kNoFile)
-        return Error{ErrorKind::WriteFailed,
-                     baseName(path) + " cannot be created: " + sys::reason(sys::lastError())};
+        return Error{ErrorKind::WriteFailed, Sentence(VM_TEXT("Files", "%1 cannot be created: %2"),
+                                                      {utf8Text(baseName(path)), systemReason()})};
     return FreshFile(file);
 }
 

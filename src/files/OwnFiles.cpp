@@ -14,20 +14,21 @@ namespace fs = std::filesystem;
 
 struct OwnFile {
     const char* name;
-    const char* what;
+    SourceText what;
 };
 
 constexpr OwnFile kOwnFiles[] = {
-    {"set1.dat", "Velomark's lap record file of your Standard circuits"},
-    {"set2.dat", "Velomark's lap record file of your IA Track Pack circuits"},
-    {"set3.dat", "Velomark's lap record file of your Custom circuits"},
-    {"custom", "Velomark's list of the names of your Custom circuits"},
-    {"gp2path", "Velomark's setting of your GP2 directory"},
-    {"history.csv", "Velomark's own history of your saved times"},
-    {"temp.dat", "the scratch file through which Velomark saves its data files"},
-    {"history.pending", "Velomark's note of the history rows a save is adding"},
+    {"set1.dat", VM_TEXT("Files", "Velomark's lap record file of your Standard circuits")},
+    {"set2.dat", VM_TEXT("Files", "Velomark's lap record file of your IA Track Pack circuits")},
+    {"set3.dat", VM_TEXT("Files", "Velomark's lap record file of your Custom circuits")},
+    {"custom", VM_TEXT("Files", "Velomark's list of the names of your Custom circuits")},
+    {"gp2path", VM_TEXT("Files", "Velomark's setting of your GP2 directory")},
+    {"history.csv", VM_TEXT("Files", "Velomark's own history of your saved times")},
+    {"temp.dat", VM_TEXT("Files", "the scratch file through which Velomark saves its data files")},
+    {"history.pending", VM_TEXT("Files", "Velomark's note of the history rows a save is adding")},
     {"velomark.lock",
-     "the file by which Velomark keeps a second copy of itself out of this folder"},
+     VM_TEXT("Files",
+             "the file by which Velomark keeps a second copy of itself out of this folder")},
 };
 
 // Where a write to path lands: through every link at the file's place (a
@@ -83,9 +84,13 @@ std::optional<Error> ownFileRefusal(const std::string& path) {
     std::error_code ec;
     const bool named = equalIgnoringCase(utf8Path(given.filename()), own->name) &&
                        !fs::is_symlink(fs::symlink_status(given, ec));
-    const std::string is = named ? " is " : " leads to " + std::string(own->name) + ", ";
     return Error{ErrorKind::OwnFile,
-                 path + is + own->what + "; choose another name for the export.", path};
+                 named ? Sentence(VM_TEXT("Files", "%1 is %2; choose another name for the export."),
+                                  {utf8Text(path), Sentence(own->what)})
+                       : Sentence(VM_TEXT("Files", "%1 leads to %2, %3; choose another name for "
+                                                   "the export."),
+                                  {utf8Text(path), own->name, Sentence(own->what)}),
+                 path};
 }
 
 } // namespace velomark

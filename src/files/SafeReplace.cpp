@@ -8,16 +8,7 @@
 
 namespace velomark {
 
-namespace {
-
-// A message without its closing period, to be set inside a longer sentence.
-std::string clause(std::string text) {
-    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
-} // namespace
+namespace {} // namespace
 
 std::string scratchNameBeside(const std::string& path) {
     const std::string name = path.substr(directoryOf(path).size());
@@ -31,8 +22,9 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
         return target.error();
     const auto unchanged = [&path](const Error& e) {
         return Error{e.kind,
-                     "The file " + path + " cannot be saved: " + clause(e.message) + ". " + path +
-                         " was left unchanged.",
+                     Sentence(VM_TEXT("Files", "The file %1 cannot be saved: %2. %1 was left "
+                                               "unchanged."),
+                              {utf8Text(path), clauseOf(e.text)}),
                      path};
     };
     if (Status written = ops.writeScratch(target->scratch, bytes, target->mode); !written)
@@ -43,10 +35,10 @@ Status replaceFileSafely(FileOps& ops, const std::string& path, const std::strin
     }
     if (Status synced = ops.syncDirectory(directoryOf(target->path)); !synced)
         return Error{synced.error().kind,
-                     "The new " + path +
-                         " is in place, but its folder could not be flushed to the disk, so the "
-                         "change may be lost if the computer stops now: " +
-                         clause(synced.error().message) + ".",
+                     Sentence(VM_TEXT("Files", "The new %1 is in place, but its folder could not "
+                                               "be flushed to the disk, so the change may be lost "
+                                               "if the computer stops now: %2."),
+                              {utf8Text(path), clauseOf(synced.error().text)}),
                      path};
     return success();
 }

@@ -275,7 +275,8 @@ Status appendHistory(const std::vector<HistoryRow>& rows, const std::string& pat
     const Status s = ops.appendLines(path, lines, std::string(kHistoryHeader) + "\r\n");
     if (!s)
         return Error{s.error().kind,
-                     "The history " + path + " cannot be added to: " + s.error().message + ".",
+                     Sentence(VM_TEXT("History", "The history %1 cannot be added to: %2."),
+                              {utf8Text(path), s.error().text}),
                      path};
     return success();
 }

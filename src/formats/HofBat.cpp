@@ -15,15 +15,16 @@ namespace {
 constexpr std::string_view kNeedsQuotes = " &()[]{}^=;!'+,`~|<>";
 
 // Why text cannot be passed even in double quotes, or nothing.
-std::optional<std::string> unquotableReason(std::string_view text) {
+std::optional<Sentence> unquotableReason(std::string_view text) {
     for (char c : text) {
         const auto u = static_cast<unsigned char>(c);
         if (c == '"')
-            return "a double quote";
+            return Sentence(VM_TEXT("HofBat", "a double quote"));
         if (c == '%')
-            return "a percent sign, which the command interpreter would expand";
+            return Sentence(
+                VM_TEXT("HofBat", "a percent sign, which the command interpreter would expand"));
         if (u < 0x20 || u == 0x7F)
-            return "a control character";
+            return Sentence(VM_TEXT("HofBat", "a control character"));
     }
     return std::nullopt;
 }
@@ -42,18 +43,21 @@ Result<HofBat> composeHofBat(std::string_view gp2p, std::string_view fileName) {
     const std::string dir(gp2p);
     const std::string name(fileName);
     if (const auto why = unquotableReason(dir))
-        return Error{ErrorKind::Unstorable, "The GP2 directory " + dir +
-                                                " cannot be passed to hof2lap: it holds " + *why +
-                                                "."};
+        return Error{ErrorKind::Unstorable,
+                     Sentence(VM_TEXT("HofBat", "The GP2 directory %1 cannot be passed to "
+                                                "hof2lap: it holds %2."),
+                              {dir, *why})};
     if (name.empty())
-        return Error{ErrorKind::Unstorable, "No hot-lap file is chosen."};
-    std::optional<std::string> why = unquotableReason(name);
+        return Error{ErrorKind::Unstorable,
+                     Sentence(VM_TEXT("HofBat", "No hot-lap file is chosen."))};
+    std::optional<Sentence> why = unquotableReason(name);
     if (!why && name.find_first_of("\\/") != std::string::npos)
-        why = "a directory separator";
+        why = Sentence(VM_TEXT("HofBat", "a directory separator"));
     if (why)
-        return Error{ErrorKind::Unstorable, "The hot-lap file " + name +
-                                                " cannot be passed to hof2lap: its name holds " +
-                                                *why + "."};
+        return Error{ErrorKind::Unstorable,
+                     Sentence(VM_TEXT("HofBat", "The hot-lap file %1 cannot be passed to hof2lap: "
+                                                "its name holds %2."),
+                              {name, *why})};
 
     std::string program = dir + "\\hof2lap";
     std::string path = dir + "\\gpsaves\\" + name;

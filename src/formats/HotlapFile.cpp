@@ -242,8 +242,9 @@ Checksum checksumOf(std::string_view bytes, Checksum start) {
 }
 
 Result<std::string> decompress(std::string_view body, size_t limit) {
-    const Error tooLarge{ErrorKind::Short,
-                         "the compressed data expands beyond " + std::to_string(limit) + " bytes"};
+    const Error tooLarge{
+        ErrorKind::Short,
+        Sentence(VM_TEXT("HotLaps", "the compressed data expands beyond %1 bytes"), {limit})};
     std::string out;
     out.reserve(std::min(limit, body.size() * 3));
     size_t in = 0;
@@ -257,14 +258,17 @@ Result<std::string> decompress(std::string_view body, size_t limit) {
                 continue;
             }
             if (body.size() - in < 2)
-                return Error{ErrorKind::Short, "the compressed data ends inside a back-reference"};
+                return Error{ErrorKind::Short,
+                             Sentence(VM_TEXT("HotLaps", "the compressed data ends inside a "
+                                                         "back-reference"))};
             const uint32_t token = readLe(body, in, 2);
             in += 2;
             const size_t distance = (token & 0x1FFF) + 1;
             const size_t length = (token >> 13) + 3;
             if (distance > out.size())
                 return Error{ErrorKind::Short,
-                             "the compressed data refers back to before its own start"};
+                             Sentence(VM_TEXT("HotLaps", "the compressed data refers back to "
+                                                         "before its own start"))};
             if (limit - out.size() < length)
                 return tooLarge;
             // Byte by byte: a copy may overlap the bytes it is producing.
@@ -276,16 +280,17 @@ Result<std::string> decompress(std::string_view body, size_t limit) {
 }
 
 Result<HotlapLap> readHotlap(std::string_view file, const std::string& name) {
-    auto fail = [&](const std::string& why) {
-        return Error{ErrorKind::Short, "The file " + name + " " + why + "."};
+    auto fail = [&](SourceText why, std::vector<SentenceValue> more = {}) {
+        more.insert(more.begin(), utf8Text(name));
+        return Error{ErrorKind::Short, Sentence(why, std::move(more))};
     };
     if (file.size() < 4 || readLe(file, 0, 4) != kFileId)
-        return fail("is not a GP2 file");
+        return fail(VM_TEXT("HotLaps", "The file %1 is not a GP2 file."));
     if (file.size() < kHeaderSize + kChecksumSize)
-        return fail("is cut short: it ends inside its header");
+        return fail(VM_TEXT("HotLaps", "The file %1 is cut short: it ends inside its header."));
     const uint8_t type = byteAt(file, 4);
     if ((type & 0x0F) != 14 && (type & 0x0F) != 15)
-        return fail("is a GP2 file but not a hot lap");
+        return fail(VM_TEXT("HotLaps", "The file %1 is a GP2 file but not a hot lap."));
 
     HotlapLap lap;
     lap.linked = (type & 0x0F) == 15;
@@ -300,7 +305,8 @@ Result<HotlapLap> readHotlap(std::string_view file, const std::string& name) {
     if (type & 0x80) {
         Result<std::string> plain = decompress(body);
         if (!plain)
-            return fail("cannot be read: " + plain.error().message);
+            return fail(VM_TEXT("HotLaps", "The file %1 cannot be read: %2."),
+                        {plain.error().text});
         expanded = std::move(plain).value();
         body = expanded;
         // Whether the checksum covers the stored or the expanded body is not
@@ -316,9 +322,10 @@ Result<HotlapLap> readHotlap(std::string_view file, const std::string& name) {
 Result<std::string> readHotlapFile(const std::string& path) {
     Result<std::string> bytes = readHead(path, kMaxFileSize + 1);
     if (bytes && bytes->size() > kMaxFileSize)
-        return Error{ErrorKind::TooLarge,
-                     "The file " + path + " is too large for a hot lap (over " +
-                         std::to_string(kMaxFileSize / (1024 * 1024)) + " MB)."};
+        return Error{
+            ErrorKind::TooLarge,
+            Sentence(VM_TEXT("HotLaps", "The file %1 is too large for a hot lap (over %2 MB)."),
+                     {utf8Text(path), kMaxFileSize / (1024 * 1024)})};
     return bytes;
 }
 

@@ -151,7 +151,9 @@ Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
     const std::string dir = nativePath(dosDirectory);
     std::error_code ec;
     if (!fs::is_directory(diskPath(dir), ec))
-        return Error{ErrorKind::Missing, "The folder " + dir + " does not exist.", dir};
+        return Error{ErrorKind::Missing,
+                     Sentence(VM_TEXT("HotLaps", "The folder %1 does not exist."), {utf8Text(dir)}),
+                     dir};
     std::vector<std::string> names;
     for (fs::directory_iterator it(diskPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code typeError;
@@ -160,7 +162,9 @@ Result<std::vector<std::string>> listHotlapFiles(std::string_view dosDirectory,
             names.push_back(name);
     }
     if (ec)
-        return Error{ErrorKind::Missing, "The folder " + dir + " cannot be read.", dir};
+        return Error{ErrorKind::Missing,
+                     Sentence(VM_TEXT("HotLaps", "The folder %1 cannot be read."), {utf8Text(dir)}),
+                     dir};
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const bool less =
             std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),

@@ -11,10 +11,12 @@ namespace velomark {
 namespace {
 
 Error shortFile(const std::string& path, int records) {
-    return Error{ErrorKind::Short,
-                 "The lap record file " + path + " holds only " + std::to_string(records) +
-                     " of its " + std::to_string(kCircuitsPerSet) + " circuit records.",
-                 path};
+    return Error{
+        ErrorKind::Short,
+        Sentence(VM_TEXT("LapRecords",
+                         "The lap record file %1 holds only %2 of its %3 circuit records."),
+                 {utf8Text(path), records, kCircuitsPerSet}),
+        path};
 }
 
 // A record with the bytes it was read from, when those are whole lines (from a
@@ -71,24 +73,30 @@ bool holdsQuote(const Field& f) {
 
 constexpr std::string_view kSessionNames[] = {"QuickRace", "Practice", "Qualifying", "Race"};
 
-std::string fieldName(size_t index) {
-    static const char* const parts[] = {"lap time", "1st split", "+2nd split", "3rd split",
-                                        "setup file"};
+constexpr SourceText kSessionWords[] = {
+    VM_TEXT("Sessions", "QuickRace"), VM_TEXT("Sessions", "Practice"),
+    VM_TEXT("Sessions", "Qualifying"), VM_TEXT("Sessions", "Race")};
+
+Sentence fieldName(size_t index) {
+    static constexpr SourceText parts[] = {
+        VM_TEXT("LapRecords", "%1 lap time"), VM_TEXT("LapRecords", "%1 1st split"),
+        VM_TEXT("LapRecords", "%1 +2nd split"), VM_TEXT("LapRecords", "%1 3rd split"),
+        VM_TEXT("LapRecords", "%1 setup file")};
     const auto session = static_cast<RecordSession>(index / kFieldsPerSession);
-    return std::string(recordSessionName(session)) + " " + parts[index % kFieldsPerSession];
+    return {parts[index % kFieldsPerSession], {Sentence(sessionWord(session))}};
 }
 
 // Why a field holding a double quote cannot stand without quotes either.
-std::string whyNotBare(const std::string& text) {
+Sentence whyNotBare(const std::string& text) {
     if (text.front() == '"')
-        return "holds a double quote at its start";
+        return VM_TEXT("LapRecords", "holds a double quote at its start");
     if (text.front() == ' ' || text.front() == '\t')
-        return "holds a double quote and starts with a blank";
+        return VM_TEXT("LapRecords", "holds a double quote and starts with a blank");
     if (text.back() == ' ' || text.back() == '\t')
-        return "holds a double quote and ends with a blank";
+        return VM_TEXT("LapRecords", "holds a double quote and ends with a blank");
     if (text.find(',') != std::string::npos)
-        return "holds both a double quote and a comma";
-    return "holds both a double quote and a line break";
+        return VM_TEXT("LapRecords", "holds both a double quote and a comma");
+    return VM_TEXT("LapRecords", "holds both a double quote and a line break");
 }
 
 // A field that the line format can hold neither quoted nor bare; circuit
@@ -97,11 +105,10 @@ std::optional<Error> unstorableField(const CircuitRecord& record, int circuit) {
     for (size_t i = 0; i < record.size(); ++i) {
         const Field& f = record[i];
         if (holdsQuote(f) && !readsBackBare(*f))
-            return Error{ErrorKind::Unstorable, "Field " + std::to_string(i + 1) + " of circuit " +
-                                                    std::to_string(circuit) + " (\"" +
-                                                    fieldName(i) + "\") " + whyNotBare(*f) + " (" +
-                                                    excerpt(*f) +
-                                                    "), which a lap record file cannot store."};
+            return Error{ErrorKind::Unstorable,
+                         Sentence(VM_TEXT("LapRecords", "Field %1 of circuit %2 (\"%3\") %4 (%5), "
+                                                        "which a lap record file cannot store."),
+                                  {i + 1, circuit, fieldName(i), whyNotBare(*f), excerpt(*f)})};
     }
     return std::nullopt;
 }
@@ -128,6 +135,10 @@ std::string_view recordSessionName(RecordSession s) {
     return kSessionNames[static_cast<size_t>(s)];
 }
 
+SourceText sessionWord(RecordSession s) {
+    return kSessionWords[static_cast<size_t>(s)];
+}
+
 std::optional<RecordSession> recordSessionNamed(std::string_view name) {
     for (RecordSession s : kRecordSessions)
         if (recordSessionName(s) == name)
@@ -143,8 +154,8 @@ Result<CircuitRecord> readCircuitRecord(const std::string& path, int circuitNumb
         return set.error();
     if (circuitNumber > kCircuitsPerSet)
         return Error{ErrorKind::Short,
-                     "The lap record file " + path + " has no circuit " +
-                         std::to_string(circuitNumber) + ".",
+                     Sentence(VM_TEXT("LapRecords", "The lap record file %1 has no circuit %2."),
+                              {utf8Text(path), circuitNumber}),
                      path};
     return (*set)[static_cast<size_t>(circuitNumber - 1)];
 }

@@ -35,7 +35,7 @@ BoardRow boardRow(Trackset set, int number, std::string heading, const CircuitRe
 
 void addTrackset(Board& board, Trackset set, IdealLap ideal, const std::string& folder,
                  FileOps& ops) {
-    const std::string what = "The " + std::string(tracksetName(set)) + " circuits";
+    const Sentence what(VM_TEXT("Board", "The %1 circuits"), {std::string(tracksetName(set))});
     const auto records = readLapRecordFile(folder + std::string(lapRecordFileName(set)), ops);
     if (!records) {
         board.notes.push_back(leftOut(what, records.error()));
@@ -91,7 +91,8 @@ void addDates(Board& board, const std::string& folder, FileOps& ops) {
         },
         ops);
     if (!read)
-        board.notes.push_back(leftOut("The dates under \"Set on\"", read.error()));
+        board.notes.push_back(
+            leftOut(VM_TEXT("Board", "The dates under \"Set on\""), read.error()));
 }
 
 BoardCell timeCell(const std::string& text) {
@@ -130,8 +131,9 @@ Board readBoard(IdealLap ideal, const std::string& folder, FileOps& ops) {
             return e.kind == ErrorKind::Missing;
         })) {
         board.notes = {Error{ErrorKind::Missing,
-                             "There are no lap record files yet: press INITIALISE ! on the main "
-                             "window to create them."}};
+                             Sentence(VM_TEXT("Board", "There are no lap record files yet: press "
+                                                       "INITIALISE ! on the main window to create "
+                                                       "them."))}};
         return board;
     }
     addDates(board, folder, ops);

@@ -15,14 +15,19 @@ Result<std::string> readGp2Path(const std::string& path) {
     FieldReader reader(*bytes);
     std::optional<Field> first = reader.next();
     if (!first)
-        return Error{ErrorKind::Short, "The file " + path + " holds no GP2 directory.", path};
+        return Error{ErrorKind::Short,
+                     Sentence(VM_TEXT("LapRecords", "The file %1 holds no GP2 directory."),
+                              {utf8Text(path)}),
+                     path};
     return textOf(*first);
 }
 
 Status writeGp2Path(const std::string& dir, FileOps& ops, const std::string& path) {
     const std::vector<Field> fields{dir};
     if (std::optional<std::string> why = unwritableReason(fields))
-        return Error{ErrorKind::Unstorable, "The GP2 directory cannot be saved: " + *why + "."};
+        return Error{
+            ErrorKind::Unstorable,
+            Sentence(VM_TEXT("LapRecords", "The GP2 directory cannot be saved: %1."), {*why})};
     std::string line;
     appendLine(line, fields);
     return replaceFileSafely(ops, path, line, kScratchFileName);

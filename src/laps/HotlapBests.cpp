@@ -241,11 +241,12 @@ SavedTimes takeHotlap(const PlannedTake& take, const std::string& dataFolder, Fi
     if (!held)
         refused = held.error();
     else if (textOf((*held)[fieldIndex(lap.slot, RecordField::Lap)]) != take.comparison.stored)
-        refused = Error{ErrorKind::Changed,
-                        "The " + std::string(recordSessionName(lap.slot)) + " time of " +
-                            take.comparison.circuit + " in " + file +
-                            " has changed since you chose to replace it; it was left alone.",
-                        file};
+        refused = Error{
+            ErrorKind::Changed,
+            Sentence(VM_TEXT("HotLaps", "The %1 time of %2 in %3 has changed since "
+                                        "you chose to replace it; it was left alone."),
+                     {Sentence(sessionWord(lap.slot)), take.comparison.circuit, utf8Text(file)}),
+            file};
     if (refused)
         return {{}, {}, *refused, {}, success(), {}, {}};
     const FileTimeClock fileTime(lap.stamp.modified);

@@ -10,19 +10,10 @@ namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
 
-constexpr std::string_view kHeadStart =
-    "<html><head><title>GP2 Lap Times -</title></head><body bgcolor=\"FFFFFF\"><p "
+constexpr std::string_view kHeadAfterTitle =
+    " -</title></head><body bgcolor=\"FFFFFF\"><p "
     "align=\"center\"><font color=\"#8080C0\"size=\"6\" > <strong><center><h1>";
 constexpr std::string_view kHeadEnd = "</h1></center></u></strong></font></p>";
-
-constexpr std::string_view kTracksetLines[] = {
-    "<strong><center><h2><u>Standard Trackset</u></h2></center></strong></p>",
-    "<br><strong><center><h2><u>IA Track Pack</u></h2></center></strong></p>",
-    "<br><strong><center><h2><u>Custom Circuits</u></h2></center></strong></p>",
-};
-
-constexpr std::string_view kColumns[] = {"Session",    "LapTime",   "1st Split",
-                                         "+2nd Split", "3rd Split", "Setup file"};
 
 constexpr size_t kBlockEstimate = 1400;
 
@@ -32,14 +23,15 @@ void appendCell(std::string& out, std::string_view text) {
     out += "</td>";
 }
 
-void appendCircuit(std::string& out, const ReportCircuit& c, Trackset set) {
+void appendCircuit(std::string& out, const ReportCircuit& c, Trackset set,
+                   const ReportWords& words) {
     out += "<p><font color=\"#408080\" size=\"4\"><strong><u>";
     appendHtmlEscaped(out, c.heading);
     out += "</u></strong></font></p>\r\n";
     out += "<table border=\"0\" width=\"500\"><tr>\r\n";
-    for (std::string_view column : kColumns) {
+    for (const std::string& column : words.pageColumns) {
         out += "<td><p align=\"left\"><font color=\"#808040\" size=\"3\"><strong>";
-        out += column;
+        appendHtmlEscaped(out, column);
         out += "</strong></font></p></td>\r\n";
     }
     for (RecordSession s : kRecordSessions) {
@@ -48,7 +40,7 @@ void appendCircuit(std::string& out, const ReportCircuit& c, Trackset set) {
         };
         const bool lapAndSetupOnly = s == RecordSession::QuickRace || s == RecordSession::Race;
         out += "</tr><tr>";
-        appendCell(out, recordSessionName(s));
+        appendCell(out, words.sessions[static_cast<size_t>(s)]);
         appendCell(out, field(RecordField::Lap));
         if (lapAndSetupOnly) {
             // Their 1st and +2nd splits are never shown; the 3rd split is.
@@ -94,31 +86,47 @@ void appendHtmlEscaped(std::string& out, std::string_view text) {
     }
 }
 
-std::string htmlPage(const ReportData& data, std::string_view title) {
+std::string htmlPage(const ReportData& data, std::string_view title, const ReportWords& words) {
     size_t circuits = 0;
     for (const TracksetReport& t : data.tracksets)
         circuits += t.circuits.size();
     std::string out;
     out.reserve(kBlockEstimate * (circuits + 1));
 
-    out += kHeadStart;
+    // An English page stays as it always was; another language is declared.
+    out += "<html";
+    if (words.language != englishReportWords().language) {
+        out += " lang=\"";
+        appendHtmlEscaped(out, words.language);
+        out += '"';
+    }
+    out += "><head><title>";
+    appendHtmlEscaped(out, words.pageTitle);
+    out += kHeadAfterTitle;
     appendHtmlEscaped(out, title);
     out += kHeadEnd;
     out += kCrLf;
     for (const TracksetReport& t : data.tracksets) {
-        out += kTracksetLines[static_cast<size_t>(t.set)];
+        // The closing </p> of the first line is of the heading's <p>.
+        out +=
+            t.set == Trackset::Standard ? "<strong><center><h2><u>" : "<br><strong><center><h2><u>";
+        appendHtmlEscaped(out, words.pageTracksets[static_cast<size_t>(t.set)]);
+        out += "</u></h2></center></strong></p>";
         out += kCrLf;
         for (const ReportCircuit& c : t.circuits)
-            appendCircuit(out, c, t.set);
+            appendCircuit(out, c, t.set, words);
     }
     out += "<p align=\"center\"><A HREF=\"";
     out += kHomePageAddress;
-    out += "\">Velomark Home Page</A></p></body></html>\r\n";
+    out += "\">";
+    appendHtmlEscaped(out, words.homePage);
+    out += "</A></p></body></html>\r\n";
     return out;
 }
 
 ExportResult exportHtmlFile(const std::string& target, std::string_view title,
-                            const TracksetChoice& ticked, FileOps& ops, const std::string& folder) {
+                            const TracksetChoice& ticked, FileOps& ops, const std::string& folder,
+                            const ReportWords& words) {
     ExportResult result;
     if (!isHtmlFileName(target)) {
         result.refused = ExportResult::Refused::BadFileName;
@@ -133,7 +141,7 @@ ExportResult exportHtmlFile(const std::string& target, std::string_view title,
         result.stop = data.stop;
         return result;
     }
-    Status written = writeExportFile(ops, target, htmlPage(data, title));
+    Status written = writeExportFile(ops, target, htmlPage(data, title, words));
     if (!written)
         result.writeError = written.error();
     return result;

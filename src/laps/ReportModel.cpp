@@ -12,11 +12,47 @@ namespace velomark {
 
 namespace {
 
-constexpr std::string_view kLabels[] = {
-    "QuickRace  :", "Practice   :", "Qualifying :", "Race       :"};
-constexpr std::string_view kTitles[] = {"GP2 Lap Times - Standard Circuits",
-                                        "GP2 Lap Times - IA Track Pack",
-                                        "GP2 Lap Times - Custom Circuits"};
+constexpr SourceText kTitles[] = {VM_TEXT("Reports", "GP2 Lap Times - Standard Circuits"),
+                                  VM_TEXT("Reports", "GP2 Lap Times - IA Track Pack"),
+                                  VM_TEXT("Reports", "GP2 Lap Times - Custom Circuits")};
+// The text report's column heads, and where the columns after the lap time's
+// start: the session lines' tabs set those, whatever the label's width.
+constexpr SourceText kColumns[] = {
+    VM_TEXT("Reports", "Session"),   VM_TEXT("Reports", "Lap Time"),
+    VM_TEXT("Reports", "1st Split"), VM_TEXT("Reports", "+2nd Split"),
+    VM_TEXT("Reports", "3rd Split"), VM_TEXT("Reports", "Setup")};
+constexpr size_t kNextColumn[] = {0, 33, 49, 66, 83}; // where the one after column i starts
+constexpr SourceText kPageTracksets[] = {VM_TEXT("Reports", "Standard Trackset"),
+                                         VM_TEXT("Reports", "IA Track Pack"),
+                                         VM_TEXT("Reports", "Custom Circuits")};
+constexpr SourceText kPageColumns[] = {
+    VM_TEXT("Reports", "Session"),   VM_TEXT("Reports", "LapTime"),
+    VM_TEXT("Reports", "1st Split"), VM_TEXT("Reports", "+2nd Split"),
+    VM_TEXT("Reports", "3rd Split"), VM_TEXT("Reports", "Setup file")};
+//: The code of this translation's language (de, fr, it, es, nl), which the
+//: HTML report declares as the language of its words.
+constexpr SourceText kLanguage = VM_TEXT("Reports", "en");
+constexpr SourceText kHomePage = VM_TEXT("Reports", "Velomark Home Page");
+constexpr SourceText kPageTitle = VM_TEXT("Reports", "GP2 Lap Times");
+
+// text, then blanks up to width, and at least one.
+void appendPadded(std::string& out, const std::string& text, size_t width) {
+    out += text;
+    out.append(text.size() < width ? width - text.size() : 1, ' ');
+}
+
+// The session labels, each word padded to one past the widest and closed by
+// a colon, and the column header whose first column spans label and gap.
+void layOut(ReportWords& words) {
+    size_t widest = 0;
+    for (const std::string& word : words.sessions)
+        widest = std::max(widest, word.size());
+    for (size_t i = 0; i < words.labels.size(); ++i) {
+        words.labels[i].clear();
+        appendPadded(words.labels[i], words.sessions[i], widest + 1);
+        words.labels[i] += ':';
+    }
+}
 
 std::string_view filled(const std::string& text, size_t width) {
     static const std::string blanks(16, ' ');
@@ -25,12 +61,35 @@ std::string_view filled(const std::string& text, size_t width) {
 
 } // namespace
 
-std::string_view sessionLabel(RecordSession s) {
-    return kLabels[static_cast<size_t>(s)];
+ReportWords reportWords(SayWord say) {
+    const auto word = [say](SourceText source) {
+        return say ? say(source) : std::string(source.text);
+    };
+    ReportWords words;
+    words.language = word(kLanguage);
+    for (RecordSession s : kRecordSessions)
+        words.sessions[static_cast<size_t>(s)] = word(sessionWord(s));
+    layOut(words);
+    for (size_t i = 0; i < words.titles.size(); ++i)
+        words.titles[i] = word(kTitles[i]);
+    appendPadded(words.columnHeader, word(kColumns[0]),
+                 words.labels[0].size() + kTextLine.labelGap);
+    for (size_t i = 1; i + 1 < std::size(kColumns); ++i)
+        appendPadded(words.columnHeader, word(kColumns[i]),
+                     kNextColumn[i] - std::min(kNextColumn[i], words.columnHeader.size()));
+    words.columnHeader += word(kColumns[std::size(kColumns) - 1]);
+    for (size_t i = 0; i < words.pageTracksets.size(); ++i)
+        words.pageTracksets[i] = word(kPageTracksets[i]);
+    for (size_t i = 0; i < words.pageColumns.size(); ++i)
+        words.pageColumns[i] = word(kPageColumns[i]);
+    words.homePage = word(kHomePage);
+    words.pageTitle = word(kPageTitle);
+    return words;
 }
 
-std::string_view tracksetTitle(Trackset set) {
-    return kTitles[static_cast<size_t>(set)];
+const ReportWords& englishReportWords() {
+    static const ReportWords words = reportWords();
+    return words;
 }
 
 std::vector<Trackset> reportOrder(const TracksetChoice& ticked) {
@@ -86,8 +145,8 @@ TracksetReport tracksetReport(Trackset set, const Headings& headings, const LapR
     return report;
 }
 
-std::string ReportStop::text() const {
-    return error.kind == ErrorKind::Missing ? std::string(kNotSetUpText) : error.message;
+Sentence ReportStop::sentence() const {
+    return error.kind == ErrorKind::Missing ? Sentence(kNotSetUpText) : error.text;
 }
 
 ReportData loadReport(const TracksetChoice& ticked, FileOps& ops, const std::string& folder) {
@@ -123,7 +182,7 @@ FillWidths printFillWidths(Trackset set) {
 }
 
 void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSession s,
-                       const FillWidths& fill, const LineLayout& layout) {
+                       const FillWidths& fill, const LineLayout& layout, const ReportWords& words) {
     // A line break or tab in a field from a hand-edited file shows as a blank,
     // so that every session keeps its one line and its columns.
     std::array<std::string, kFieldsPerSession> f;
@@ -133,7 +192,7 @@ void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSes
             f[i].begin(), f[i].end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; },
             ' ');
     }
-    out += sessionLabel(s);
+    out += words.labels[static_cast<size_t>(s)];
     out.append(layout.labelGap, ' ');
     out += filled(f[0], fill.lap);
     out += "\t   ";
@@ -149,8 +208,8 @@ void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSes
 }
 
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
-                              std::string (*compose)(const ReportData&), FileOps& ops,
-                              const std::string& folder) {
+                              const std::function<std::string(const ReportData&)>& compose,
+                              FileOps& ops, const std::string& folder) {
     const ReportData data = loadReport(ticked, ops, folder);
     ExportResult result;
     result.stop = data.stop;

@@ -171,14 +171,18 @@ RivalTimes parseRivalCsv(std::string_view bytes) {
 
 Result<RivalTimes> readRivalCsv(const std::string& path, FileOps& ops) {
     const Error tooLarge{ErrorKind::TooLarge,
-                         "The rival file " + path +
-                             " is larger than 64 MB, far larger than a CSV export of 48 "
-                             "circuits can be, so it was not read.",
+                         Sentence(VM_TEXT("Board", "The rival file %1 is larger than 64 MB, far "
+                                                   "larger than a CSV export of 48 circuits can "
+                                                   "be, so it was not read."),
+                                  {utf8Text(path)}),
                          path};
     std::error_code ec;
     const auto size = std::filesystem::file_size(fsPath(path), ec);
     if (ec == std::errc::no_such_file_or_directory)
-        return Error{ErrorKind::Missing, "The rival file " + path + " does not exist.", path};
+        return Error{
+            ErrorKind::Missing,
+            Sentence(VM_TEXT("Board", "The rival file %1 does not exist."), {utf8Text(path)}),
+            path};
     if (!ec && size > kRivalFileLimit)
         return tooLarge; // refused before a byte of it is read
     bool cut = false;
@@ -194,7 +198,8 @@ Result<RivalTimes> readRivalFolder(const std::string& folder, FileOps& ops) {
     RivalTimes times;
     bool anyRead = false;
     for (Trackset set : kTracksetsInOrder) {
-        const std::string what = "The rival's " + std::string(tracksetName(set)) + " times";
+        const Sentence what(VM_TEXT("Board", "The rival's %1 times"),
+                            {std::string(tracksetName(set))});
         const auto records = readLapRecordFile(folder + std::string(lapRecordFileName(set)), ops);
         if (!records) {
             times.notes.push_back(leftOut(what, records.error()));
@@ -215,9 +220,9 @@ Result<RivalTimes> readRivalFolder(const std::string& folder, FileOps& ops) {
     }
     if (!anyRead)
         return Error{ErrorKind::Missing,
-                     "The folder " + folder +
-                         " holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark "
-                         "can read.",
+                     Sentence(VM_TEXT("Board", "The folder %1 holds no lap record file (set1.dat, "
+                                               "set2.dat, set3.dat) that Velomark can read."),
+                              {utf8Text(folder)}),
                      folder};
     return times;
 }
@@ -242,11 +247,11 @@ std::string gapText(long long thousandths) {
     return text += fraction;
 }
 
-Error leftOut(const std::string& what, const Error& why) {
-    std::string reason = why.message;
-    if (reason.starts_with("The "))
-        reason[0] = 't';
-    return Error{why.kind, what + " are left out because " + reason, why.path};
+Error leftOut(Sentence what, const Error& why) {
+    return Error{why.kind,
+                 Sentence(VM_TEXT("Board", "%1 are left out because %2"),
+                          {std::move(what), afterCommaOf(why.text)}),
+                 why.path};
 }
 
 } // namespace velomark

@@ -146,8 +146,10 @@ SavedTimes saveTimes(const CircuitChoice& circuit, const CircuitRecord& held,
     result.storedNow = changedSince(held, *old, file, circuit);
     if (result.storedNow) {
         result.saved = Error{ErrorKind::Changed,
-                             "The times of " + customHeading(circuit.caption) + " in " + file +
-                                 " were changed elsewhere in Velomark after they were read here.",
+                             Sentence(VM_TEXT("Save", "The times of %1 in %2 were changed "
+                                                      "elsewhere in Velomark after they were read "
+                                                      "here."),
+                                      {customHeading(circuit.caption), utf8Text(file)}),
                              file};
         return result;
     }

@@ -24,39 +24,40 @@ std::string reserved(const ReportData& data) {
     return out;
 }
 
-void appendTitle(std::string& out, Trackset set) {
+void appendTitle(std::string& out, Trackset set, const ReportWords& words) {
     out.append(30, ' ');
-    out += tracksetTitle(set);
+    out += words.titles[static_cast<size_t>(set)];
     out += kCrLf;
 }
 
 // Heading, column header, rule line and the four session lines, each ending
 // its line; the blank lines around a block differ between the sinks.
 void appendTableBlock(std::string& out, const ReportCircuit& c, size_t ruleLength,
-                      const LineLayout& layout, std::string_view afterHeading) {
+                      const LineLayout& layout, std::string_view afterHeading,
+                      const ReportWords& words) {
     out += kCrLf;
     out += c.heading;
     out += kCrLf;
     out += afterHeading;
-    out += kColumnHeader;
+    out += words.columnHeader;
     out += kCrLf;
     out.append(ruleLength, '-');
     for (RecordSession s : kRecordSessions) {
         out += kCrLf;
-        appendSessionLine(out, c, s, FillWidths{}, layout);
+        appendSessionLine(out, c, s, FillWidths{}, layout, words);
     }
     out += kCrLf;
 }
 
 } // namespace
 
-std::string textFileReport(const ReportData& data) {
+std::string textFileReport(const ReportData& data, const ReportWords& words) {
     std::string out = reserved(data);
     for (const TracksetReport& t : data.tracksets) {
-        appendTitle(out, t.set);
+        appendTitle(out, t.set, words);
         out += kCrLf;
         for (const ReportCircuit& c : t.circuits) {
-            appendTableBlock(out, c, 90, kTextLine, kCrLf);
+            appendTableBlock(out, c, 90, kTextLine, kCrLf, words);
             out += "\r\n\r\n\r\n";
         }
     }
@@ -64,23 +65,25 @@ std::string textFileReport(const ReportData& data) {
 }
 
 ExportResult exportTextFile(const std::string& target, const TracksetChoice& ticked, FileOps& ops,
-                            const std::string& folder) {
-    return exportReportFile(target, ticked, textFileReport, ops, folder);
+                            const std::string& folder, const ReportWords& words) {
+    return exportReportFile(
+        target, ticked, [&words](const ReportData& data) { return textFileReport(data, words); },
+        ops, folder);
 }
 
-std::string screenText(const ReportData& data) {
+std::string screenText(const ReportData& data, const ReportWords& words) {
     std::string out = reserved(data);
     for (const TracksetReport& t : data.tracksets) {
-        appendTitle(out, t.set);
+        appendTitle(out, t.set, words);
         for (const ReportCircuit& c : t.circuits) {
-            appendTableBlock(out, c, 103, kScreenLine, {});
+            appendTableBlock(out, c, 103, kScreenLine, {}, words);
             out += "\r\n\r\n";
         }
     }
     return out;
 }
 
-std::string clipboardText(const ReportData& data) {
+std::string clipboardText(const ReportData& data, const ReportWords& words) {
     std::string out = reserved(data);
     for (const TracksetReport& t : data.tracksets) {
         for (const ReportCircuit& c : t.circuits) {
@@ -88,7 +91,7 @@ std::string clipboardText(const ReportData& data) {
             out += c.heading;
             for (RecordSession s : kRecordSessions) {
                 out += kCrLf;
-                appendSessionLine(out, c, s, FillWidths{}, kWideLine);
+                appendSessionLine(out, c, s, FillWidths{}, kWideLine, words);
             }
             out += kCrLf;
         }
@@ -96,17 +99,18 @@ std::string clipboardText(const ReportData& data) {
     return out;
 }
 
-std::vector<PrintDocument> printDocuments(const ReportData& data) {
+std::vector<PrintDocument> printDocuments(const ReportData& data, const ReportWords& words) {
     std::vector<PrintDocument> documents;
     for (const TracksetReport& t : data.tracksets) {
         PrintDocument& doc = documents.emplace_back();
         doc.set = t.set;
+        doc.title = words.titles[static_cast<size_t>(t.set)];
         const FillWidths fill = printFillWidths(t.set);
         for (const ReportCircuit& c : t.circuits) {
             doc.lines.push_back({c.heading, true});
             for (RecordSession s : kRecordSessions) {
                 PrintLine& line = doc.lines.emplace_back();
-                appendSessionLine(line.text, c, s, fill, kWideLine);
+                appendSessionLine(line.text, c, s, fill, kWideLine, words);
             }
         }
     }

@@ -1,6 +1,7 @@
 #include "platform/TextCodec.h"
 
 #include "formats/Cp1252.h"
+#include "platform/Translated.h"
 
 #include <QList>
 
@@ -22,6 +23,8 @@ std::optional<std::string> toFileText(const QString& text) {
 namespace velomark {
 
 QString messageText(const Error& error) {
+    if (error.text.source() != nullptr)
+        return shown(error.text);
     const std::string& m = error.message;
     const std::string& path = error.path;
     QString text;

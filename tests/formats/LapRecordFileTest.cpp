@@ -335,6 +335,31 @@ TEST_CASE("the data folder lock") {
     CHECK(nowhere.acquire("absent").error().kind == ErrorKind::Missing);
 }
 
+// A message is a sentence with places: its English text is the message as the
+// tools print it, and a translated text is filled in one pass, so a value that
+// holds a place of its own ("%1" in a folder's name) is never filled in again.
+TEST_CASE("a message in English and filled into a translation") {
+    WorkDir dir;
+    REQUIRE(makeFolder("a%1b"));
+    DataFolderLock first;
+    REQUIRE(first.acquire("a%1b").ok());
+    const Status busy = DataFolderLock().acquire(dir.path("a%1b"));
+    REQUIRE(!busy.ok());
+    const Sentence& text = busy.error().text;
+    CHECK(std::string(text.source()) == "Another copy of Velomark is already running on %1.");
+    CHECK(text.english() == "Another copy of Velomark is already running on the data folder " +
+                                dir.path("a%1b") + ".");
+    CHECK(busy.error().message == text.english());
+
+    const std::vector<std::string> values{"a%1b", "%2"};
+    CHECK(fillPlaces("Ordner %2, dann %1; %3 und 100%", values) ==
+          "Ordner %2, dann a%1b; %3 und 100%");
+    CHECK(fillPlaces("%1%1", {"x"}) == "xx");
+    const Sentence cut(VM_TEXT("Files", "Saving failed: %1. Nothing changed."),
+                       {clauseOf(Sentence(VM_TEXT("Files", "%1 is full."), {utf8Text("disk")}))});
+    CHECK(cut.english() == "Saving failed: disk is full. Nothing changed.");
+}
+
 #ifdef _WIN32
 // Another program holds the file open without sharing its deletion, as a
 // spreadsheet or an editor may: the save says so, and the old file stays.

@@ -3,6 +3,7 @@
 #include "laps/TextReports.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,7 +19,7 @@ void ClipboardExportWindow::run() {
     // The text is built whole and set once, so no other program's change to
     // the clipboard ends up inside the report. What was there before is gone
     // in every case, and the tracksets read before a missing file stay.
-    const std::string text = clipboardText(data);
+    const std::string text = clipboardText(data, reportWords(fileTextIn));
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (text.empty())
         clipboard->clear();

@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,7 +16,7 @@ HtmlExportWindow::HtmlExportWindow()
     // not translated: the name of the file the export writes
     hfile = addField("hfile", tr("Filename"), QString::fromLatin1(kHtmlFileName));
     //: The field for the title of the web page.
-    htitle = addField("htitle", tr("Title"), QString::fromLatin1(kHtmlTitle));
+    htitle = addField("htitle", tr("Title"), shown(kHtmlTitle));
     // The page is written in the files' 8-bit text, so the title must fit it.
     QLabel* status = addStatusLine();
     new StorableTextValidator(htitle, 0, [status](const QString& why) { status->setText(why); });
@@ -24,17 +25,16 @@ HtmlExportWindow::HtmlExportWindow()
 void HtmlExportWindow::run() {
     const std::string target = diskName(hfile->text());
     const ExportResult result =
-        exportHtmlFile(target, toFileText(htitle->text()).value_or(std::string()), ticked());
+        exportHtmlFile(target, toFileText(htitle->text()).value_or(std::string()), ticked(),
+                       realFileOps(), {}, reportWords(fileTextIn));
     switch (result.refused) {
     case ExportResult::Refused::BadFileName:
-        showMessage(this,
-                    {QString::fromLatin1(kBadHtmlNameTitle), QString::fromLatin1(kBadHtmlNameText),
-                     MessageButtons::Ok, MessageIcon::Stop});
+        showMessage(this, {shown(kBadHtmlNameTitle), shown(kBadHtmlNameText), MessageButtons::Ok,
+                           MessageIcon::Stop});
         return; // open for correcting the name
     case ExportResult::Refused::NothingTicked:
-        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
-                           QString::fromLatin1(kNothingTickedText), MessageButtons::Ok,
-                           MessageIcon::None});
+        showMessage(this, {shown(kNothingTickedTitle), shown(kNothingTickedText),
+                           MessageButtons::Ok, MessageIcon::None});
         close(); // nothing was written, so no beep
         return;
     case ExportResult::Refused::No:

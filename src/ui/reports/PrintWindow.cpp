@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintSink.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 
 namespace velomark {
 
@@ -11,7 +12,7 @@ namespace {
 
 PrintJob printJob(const PrintDocument& doc) {
     PrintJob job;
-    job.name = QString::fromLatin1(tracksetTitle(doc.set));
+    job.name = fromFileText(doc.title);
     job.fontName = QString::fromLatin1(kPrintFontName);
     for (const PrintLine& line : doc.lines)
         job.lines.append({fromFileText(line.text), line.heading});
@@ -27,9 +28,8 @@ PrintWindow::PrintWindow()
 void PrintWindow::run() {
     const TracksetChoice choice = ticked();
     if (nothingTicked(choice)) {
-        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
-                           QString::fromLatin1(kNothingTickedText), MessageButtons::Ok,
-                           MessageIcon::None});
+        showMessage(this, {shown(kNothingTickedTitle), shown(kNothingTickedText),
+                           MessageButtons::Ok, MessageIcon::None});
         close();
         return;
     }
@@ -42,9 +42,9 @@ void PrintWindow::run() {
         return;
     }
     // Cancel prints nothing.
-    const MessageAnswer ready = showMessage(this, {QString::fromLatin1(kReadyToPrintTitle),
-                                                   QString::fromLatin1(kReadyToPrintText),
-                                                   MessageButtons::OkCancel, MessageIcon::None});
+    const MessageAnswer ready =
+        showMessage(this, {shown(kReadyToPrintTitle), shown(kReadyToPrintText),
+                           MessageButtons::OkCancel, MessageIcon::None});
     if (ready != MessageAnswer::Ok) {
         close();
         return;
@@ -52,12 +52,11 @@ void PrintWindow::run() {
 
     // A trackset without a reported circuit gives no document at all: an
     // empty page, or an empty PDF, tells the player nothing.
-    std::vector<PrintDocument> documents = printDocuments(data);
+    std::vector<PrintDocument> documents = printDocuments(data, reportWords(fileTextIn));
     std::erase_if(documents, [](const PrintDocument& doc) { return doc.lines.empty(); });
     if (documents.empty() && !data.stop) {
-        showMessage(this, {QString::fromLatin1(kNothingTickedTitle),
-                           QString::fromLatin1(kNoLapTimesToPrintText), MessageButtons::Ok,
-                           MessageIcon::None});
+        showMessage(this, {shown(kNothingTickedTitle), shown(kNoLapTimesToPrintText),
+                           MessageButtons::Ok, MessageIcon::None});
         close();
         return;
     }

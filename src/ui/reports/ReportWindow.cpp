@@ -3,6 +3,7 @@
 
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 
 #include <QCheckBox>
@@ -80,8 +81,8 @@ QLabel* ReportWindow::addStatusLine() {
 }
 
 void ReportWindow::showStop(const ReportStop& stop) {
-    showMessage(this, {QString::fromLatin1(kNotSetUpTitle), fromFileText(stop.text()),
-                       MessageButtons::Ok, MessageIcon::Stop});
+    showMessage(this, {shown(kNotSetUpTitle), shown(stop.sentence()), MessageButtons::Ok,
+                       MessageIcon::Stop});
 }
 
 void ReportWindow::showWriteError(const Error& error) {

@@ -2,6 +2,7 @@
 
 #include "laps/TextReports.h"
 #include "platform/Messages.h"
+#include "platform/Translated.h"
 #include "ui/reports/ScreenView.h"
 
 namespace velomark {
@@ -16,7 +17,7 @@ void ScreenExportWindow::run() {
     const ReportData data = loadReport(ticked());
     if (!data.stop || !data.stop->atCustomFile) {
         ScreenView* view = ScreenView::shared();
-        view->setReportText(screenText(data));
+        view->setReportText(screenText(data, reportWords(fileTextIn)));
         view->show();
         view->raise();
     }

@@ -2,6 +2,7 @@
 
 #include "laps/TextReports.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 
 #include <QLineEdit>
 
@@ -16,7 +17,7 @@ TextExportWindow::TextExportWindow()
 
 void TextExportWindow::run() {
     const std::string target = diskName(hfile->text());
-    finishFileExport(exportTextFile(target, ticked()));
+    finishFileExport(exportTextFile(target, ticked(), realFileOps(), {}, reportWords(fileTextIn)));
 }
 
 } // namespace velomark

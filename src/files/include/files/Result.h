@@ -1,6 +1,8 @@
 // Small value types for results that can fail with a message for the user.
 #pragma once
 
+#include "files/Sentence.h"
+
 #include <string>
 #include <utility>
 #include <variant>
@@ -24,11 +26,20 @@ enum class ErrorKind {
 
 struct Error {
     ErrorKind kind;
-    std::string message; // plain words, names the file
+    std::string message; // plain words in English, names the file
     // The file the message names, spelled as the file system spells it (its
-    // bytes stand in message as they are), or "" when it names none; a window
-    // shows that name as a file name and the rest as the files' 8-bit text.
+    // bytes stand in message as they are), or "" when it names none.
     std::string path = {};
+    // The message as the player reads it, in the player's language. An error
+    // made from a plain text holds that text as it stands: a window shows
+    // path in it as a file name and the rest as the files' 8-bit text.
+    Sentence text;
+
+    Error(ErrorKind k, std::string plain, std::string named = {})
+        : kind(k), message(std::move(plain)), path(std::move(named)),
+          text(Sentence::verbatim(message)) {}
+    Error(ErrorKind k, Sentence sentence, std::string named = {})
+        : kind(k), message(sentence.english()), path(std::move(named)), text(std::move(sentence)) {}
 };
 
 // Either a value or an Error.

@@ -34,6 +34,9 @@ inline constexpr int kFieldsPerSession = 5;
 // and the messages name them; and the session of such a name.
 std::string_view recordSessionName(RecordSession s);
 std::optional<RecordSession> recordSessionNamed(std::string_view name);
+// The session's name as the player reads it, translated where the files'
+// name is not.
+SourceText sessionWord(RecordSession s);
 
 constexpr size_t fieldIndex(RecordSession s, RecordField f) {
     return static_cast<size_t>(s) * kFieldsPerSession + static_cast<size_t>(f);

@@ -11,9 +11,10 @@
 namespace velomark {
 
 inline constexpr std::string_view kHtmlFileName = "Laptimes.html";
-inline constexpr std::string_view kHtmlTitle = "GP2 Lap Times";
-inline constexpr std::string_view kBadHtmlNameTitle = "Correct the filename";
-inline constexpr std::string_view kBadHtmlNameText = "Invalid filename. Must end in `.html`";
+inline constexpr SourceText kHtmlTitle = VM_TEXT("Reports", "GP2 Lap Times");
+inline constexpr SourceText kBadHtmlNameTitle = VM_TEXT("Reports", "Correct the filename");
+inline constexpr SourceText kBadHtmlNameText =
+    VM_TEXT("Reports", "Invalid filename. Must end in `.html`");
 // The page's closing link.
 inline constexpr std::string_view kHomePageAddress = "https://velomark.example.org/";
 
@@ -23,14 +24,17 @@ bool isHtmlFileName(std::string_view name);
 // & < > " as entities; every other byte as it is.
 void appendHtmlEscaped(std::string& out, std::string_view text);
 
-// The bytes of the page for the tracksets in data, with title as its heading.
-std::string htmlPage(const ReportData& data, std::string_view title);
+// The bytes of the page for the tracksets in data, with title as its heading;
+// a page in another language than English declares it (lang).
+std::string htmlPage(const ReportData& data, std::string_view title,
+                     const ReportWords& words = englishReportWords());
 
 // Checks the name, then that something is ticked, then reads every input and
 // only then writes the page; when an input is missing nothing is written, so
 // an existing page is never replaced by half of one.
 ExportResult exportHtmlFile(const std::string& target, std::string_view title,
                             const TracksetChoice& ticked, FileOps& ops = realFileOps(),
-                            const std::string& folder = {});
+                            const std::string& folder = {},
+                            const ReportWords& words = englishReportWords());
 
 } // namespace velomark

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,18 +20,34 @@
 
 namespace velomark {
 
-std::string_view sessionLabel(RecordSession s); // "QuickRace  :", twelve characters each
-std::string_view tracksetTitle(Trackset set);   // "GP2 Lap Times - Standard Circuits", ...
+// The words of the text, screen, clipboard, printed and HTML reports, in the
+// files' 8-bit text: English, or translated by the windows. The layouts pad
+// by each word's own length, so the columns line up in any language.
+struct ReportWords {
+    std::string language;                     // "en", "de", ...: the HTML page's lang
+    std::array<std::string, 4> sessions;      // "QuickRace", ...
+    std::array<std::string, 4> labels;        // "QuickRace  :", each as wide as the widest
+    std::array<std::string, 3> titles;        // "GP2 Lap Times - Standard Circuits", ...
+    std::string columnHeader;                 // "Session         Lap Time  ...  Setup"
+    std::string pageTitle;                    // "GP2 Lap Times"
+    std::array<std::string, 3> pageTracksets; // "Standard Trackset", ...
+    std::array<std::string, 6> pageColumns;   // "Session", "LapTime", ... "Setup file"
+    std::string homePage;                     // "Velomark Home Page"
+};
 
-inline constexpr std::string_view kColumnHeader =
-    "Session         Lap Time         1st Split       +2nd Split       3rd Split        Setup";
+// A word's text in the report: its translation in the files' 8-bit text.
+using SayWord = std::string (*)(SourceText);
+// The words as say gives them; English without say.
+ReportWords reportWords(SayWord say = nullptr);
+const ReportWords& englishReportWords();
 
 // The message shown when an input file of a report cannot be read.
-inline constexpr std::string_view kNotSetUpTitle = "Ooops!";
-inline constexpr std::string_view kNotSetUpText =
-    "Cannot Export as selected Circuits are not set up";
-inline constexpr std::string_view kNothingTickedTitle = "Nothing to print";
-inline constexpr std::string_view kNothingTickedText = "Erm.. try selecting a Trackset";
+inline constexpr SourceText kNotSetUpTitle = VM_TEXT("Reports", "Ooops!");
+inline constexpr SourceText kNotSetUpText =
+    VM_TEXT("Reports", "Cannot Export as selected Circuits are not set up");
+inline constexpr SourceText kNothingTickedTitle = VM_TEXT("Reports", "Nothing to print");
+inline constexpr SourceText kNothingTickedText =
+    VM_TEXT("Reports", "Erm.. try selecting a Trackset");
 
 // Standard, IA Track Pack, Custom, whatever order they were ticked in.
 std::vector<Trackset> reportOrder(const TracksetChoice& ticked);
@@ -66,7 +83,8 @@ struct ReportStop {
 
     // Missing files give the usual "not set up" text; a damaged file says
     // which file and what is wrong with it.
-    std::string text() const;
+    Sentence sentence() const;
+    std::string text() const { return sentence().english(); }
 };
 
 struct ReportData {
@@ -97,7 +115,8 @@ inline constexpr LineLayout kScreenLine{4, 3, 20};
 inline constexpr LineLayout kWideLine{15, 2, std::string_view::npos}; // print, clipboard
 
 void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSession s,
-                       const FillWidths& fill, const LineLayout& layout);
+                       const FillWidths& fill, const LineLayout& layout,
+                       const ReportWords& words = englishReportWords());
 
 // What a file export did, for its window to report.
 struct ExportResult {
@@ -111,7 +130,7 @@ struct ExportResult {
 // through writeExportFile: a stop at the custom file writes nothing, a stop at
 // a lap record file writes the tracksets read before it.
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
-                              std::string (*compose)(const ReportData&), FileOps& ops,
-                              const std::string& folder);
+                              const std::function<std::string(const ReportData&)>& compose,
+                              FileOps& ops, const std::string& folder);
 
 } // namespace velomark

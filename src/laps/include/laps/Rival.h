@@ -51,6 +51,6 @@ std::optional<long long> gapThousandths(std::string_view yours, std::string_view
 std::string gapText(long long thousandths);
 
 // "The Custom circuits" (what) "are left out because" the error's message.
-Error leftOut(const std::string& what, const Error& why);
+Error leftOut(Sentence what, const Error& why);
 
 } // namespace velomark

@@ -14,8 +14,9 @@ namespace velomark {
 QString fromFileText(const std::string& bytes);
 // Nothing when the text holds a character the files cannot store.
 std::optional<std::string> toFileText(const QString& text);
-// A core message as the player reads it: its texts are the files' bytes, the
-// file it names (Error::path) is spelled as the file system spells it.
+// A core message as the player reads it, translated (see Translated.h); a
+// plain one shows its texts as the files' bytes, and the file it names
+// (Error::path) as the file system spells it.
 QString messageText(const Error& error);
 
 // A file or folder name as the file layer's calls take it (UTF-8: the file
