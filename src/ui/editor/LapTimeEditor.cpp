@@ -7,6 +7,7 @@
 #include "platform/WidgetLook.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,8 +25,8 @@ QLabel* label(QWidget* parent, const QString& text, const QString& name = QStrin
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* caption, const char* name) {
-    auto* b = new QPushButton(QString::fromLatin1(caption), parent);
+QPushButton* button(QWidget* parent, const QString& caption, const char* name) {
+    auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     return b;
 }
@@ -47,13 +48,19 @@ int gridColumnOf(Column c) {
     return static_cast<int>(c) + 1;
 }
 
+// A column's header as the grid shows it; the +2nd split's header goes back
+// to it once a mouse button is let go of it.
+QString columnHeader(Column c) {
+    return QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)]);
+}
+
 } // namespace
 
 LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
     : QWidget(parent, Qt::Window), m_session(std::move(circuit)) {
     setObjectName(QStringLiteral("frmtimes"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Lap Time Data"));
+    setWindowTitle(tr("Lap Time Data"));
 
     auto* grid = new QGridLayout;
     buildGrid(grid);
@@ -63,9 +70,10 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
     m_status->setWordWrap(true);
 
     // Below everything the original window has, so none of its controls move.
-    cmdprogress = button(this, "PROGRESS", "cmdprogress");
-    cmdprogress->setAccessibleName(QStringLiteral("Progress chart of this circuit"));
-    cmdprogress->setToolTip(QStringLiteral("Your saved lap times at this circuit over time."));
+    //: The button that opens the chart of the circuit's saved lap times over time.
+    cmdprogress = button(this, tr("PROGRESS"), "cmdprogress");
+    cmdprogress->setAccessibleName(tr("Progress chart of this circuit"));
+    cmdprogress->setToolTip(tr("Your saved lap times at this circuit over time."));
     connect(cmdprogress, &QPushButton::clicked, this, &LapTimeEditor::progressRequested);
 
     auto* outer = new QVBoxLayout(this);
@@ -79,6 +87,7 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
 }
 
 void LapTimeEditor::buildGrid(QGridLayout* grid) {
+    // not translated: the circuit's name, as the data files have it
     track = label(this, fromFileText(circuit().caption), QStringLiteral("track"));
     track->setAlignment(Qt::AlignCenter);
     QFont trackFont = track->font();
@@ -88,14 +97,14 @@ void LapTimeEditor::buildGrid(QGridLayout* grid) {
     grid->addWidget(track, 0, 0, 1, kColumns + 1);
 
     for (int c = 0; c < kColumns; ++c) {
-        QLabel* h = label(this, QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)]));
+        QLabel* h = label(this, columnHeader(static_cast<Column>(c)));
         h->setAlignment(Qt::AlignCenter);
         grid->addWidget(h, 1, gridColumnOf(static_cast<Column>(c)));
         if (static_cast<Column>(c) == Column::Split2)
             Label6 = h;
     }
     Label6->setObjectName(QStringLiteral("Label6"));
-    Label6->setToolTip(QStringLiteral("Hold a mouse button here to see the 2nd split alone."));
+    Label6->setToolTip(tr("Hold a mouse button here to see the 2nd split alone."));
     Label6->installEventFilter(this);
 
     auto refused = [this](const QString& why) { showStatus(why); };
@@ -108,9 +117,10 @@ void LapTimeEditor::buildGrid(QGridLayout* grid) {
                 continue;
             auto* f = new QLineEdit(this);
             f->setObjectName(QString::fromLatin1(name));
-            f->setAccessibleName(QStringLiteral("%1 %2").arg(
-                QString::fromLatin1(spec.label),
-                QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)])));
+            //: A field's name, also in messages about it: %1 is its row ("Practice"), %2 its
+            //: column ("Lap Time").
+            f->setAccessibleName(tr("%1 %2").arg(QString::fromLatin1(spec.label),
+                                                 columnHeader(static_cast<Column>(c))));
             new StorableTextValidator(f, kTypingLimits[static_cast<size_t>(c)], refused);
             // The session has each change before the window's own rules run.
             connect(f, &QLineEdit::textChanged, this,
@@ -122,7 +132,7 @@ void LapTimeEditor::buildGrid(QGridLayout* grid) {
     }
     for (Session s : {Session::Practice, Session::Qualifying}) {
         QLineEdit* split2 = cell(rowOf(s), Column::Split2);
-        split2->setToolTip(QStringLiteral("This is an accumulated split time."));
+        split2->setToolTip(tr("This is an accumulated split time."));
         split2->installEventFilter(this);
     }
 }
@@ -139,9 +149,10 @@ void LapTimeEditor::buildDifferenceLabels(QGridLayout* grid) {
         grid->addWidget(yps[i], kQualifyingDifferencesRow, gridColumnOf(kDifferenceColumns[i]));
     }
 
-    diff1 = label(this, QStringLiteral("+/-"), QStringLiteral("diff1"));
-    diff1->setToolTip(
-        QStringLiteral("Click with Left or Right mouse button to see time differences."));
+    //: Plus or minus: the label clicked to see the time differences between Practice and
+    //: Qualifying.
+    diff1 = label(this, tr("+/-"), QStringLiteral("diff1"));
+    diff1->setToolTip(tr("Click with Left or Right mouse button to see time differences."));
     diff1->setAlignment(Qt::AlignCenter);
     diff1->setEnabled(false);
     diff1->installEventFilter(this);
@@ -157,10 +168,12 @@ void LapTimeEditor::buildDifferenceLabels(QGridLayout* grid) {
 }
 
 QLayout* LapTimeEditor::buildButtons() {
-    cmdimport = button(this, "IMPORT", "cmdimport");
-    cmdclear = button(this, "CLEAR", "cmdclear");
-    cmdclose = button(this, "CLOSE", "cmdclose");
-    cmdsave = button(this, "SAVE", "cmdsave");
+    //: The button that imports a hot lap from GP2.
+    cmdimport = button(this, tr("IMPORT"), "cmdimport");
+    //: The button that empties every field of the window.
+    cmdclear = button(this, tr("CLEAR"), "cmdclear");
+    cmdclose = button(this, tr("CLOSE"), "cmdclose");
+    cmdsave = button(this, tr("SAVE"), "cmdsave");
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdimport, cmdclear, cmdclose, cmdsave})
         buttons->addWidget(b);
@@ -205,14 +218,16 @@ bool LapTimeEditor::load() {
     m_modd = false;
     const Status loaded = m_session.load();
     if (!loaded) {
-        const QString advice =
-            loaded.error().kind == ErrorKind::Missing
-                ? QStringLiteral(" Press INITIALISE ! on the main screen to create the lap "
-                                 "record files.")
-                : QStringLiteral(" The file was left as it is.");
-        showMessage(this,
-                    {QStringLiteral("Lap times not found"), messageText(loaded.error()) + advice,
-                     MessageButtons::Ok, MessageIcon::Stop});
+        QString text;
+        if (loaded.error().kind == ErrorKind::Missing)
+            //: %1 is why the lap record file cannot be read; INITIALISE ! is the caption of
+            //: the main window's button.
+            text = tr("%1 Press INITIALISE ! on the main screen to create the lap record files.");
+        else
+            //: %1 is why the lap record file cannot be read.
+            text = tr("%1 The file was left as it is.");
+        showMessage(this, {tr("Lap times not found"), text.arg(messageText(loaded.error())),
+                           MessageButtons::Ok, MessageIcon::Stop});
         return false;
     }
     showTyped();
@@ -270,8 +285,9 @@ std::optional<Session> LapTimeEditor::secondSplitSession(QObject* watched) const
 void LapTimeEditor::completeSession(Session s) {
     if (!m_session.complete(s)) {
         cell(rowOf(s), Column::Lap)->setFocus(Qt::OtherFocusReason);
-        showMessage(this, {QStringLiteral("Error !"), QStringLiteral("Correct Error under cursor"),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        //: A lap time or split that is not a time; the cursor is in its session's lap time.
+        const QString text = tr("Correct Error under cursor");
+        showMessage(this, {tr("Error !"), text, MessageButtons::Ok, MessageIcon::Stop});
         return;
     }
     showTimeSheet(m_session.sheet()); // a conversion failure keeps what the normalisation did
@@ -292,8 +308,8 @@ void LapTimeEditor::pressDifferences(Qt::MouseButton mouseButton) {
         sessionTimes(Session::Practice), sessionTimes(Session::Qualifying),
         left ? DifferenceSide::PracticeMinusQualifying : DifferenceSide::QualifyingMinusPractice);
     if (!shown) {
-        showStatus(QStringLiteral("The differences need the 1st and +2nd splits of both sessions, "
-                                  "written as times (and the 3rd splits, where both are filled)."));
+        showStatus(tr("The differences need the 1st and +2nd splits of both sessions, written as "
+                      "times (and the 3rd splits, where both are filled)."));
         return;
     }
     auto& labels = left ? xps : yps;
@@ -314,7 +330,9 @@ void LapTimeEditor::releaseDifferences() {
 
 void LapTimeEditor::pressSecondSplitHeader() {
     m_headerHeld = true;
-    Label6->setText(QStringLiteral("2nd Split"));
+    //: The +2nd Split column's header while a mouse button is held on it: the fields then
+    //: show the 2nd split alone, not added to the 1st.
+    Label6->setText(tr("2nd Split"));
     QLineEdit* ps2 = cell(Row::Practice, Column::Split2);
     QLineEdit* qs2 = cell(Row::Qualifying, Column::Split2);
     m_ptime = ps2->text();
@@ -324,8 +342,8 @@ void LapTimeEditor::pressSecondSplitHeader() {
     const PlainSplit pPlain = plainSecondSplit(p.split1, p.split2);
     const PlainSplit qPlain = plainSecondSplit(q.split1, q.split2);
     if (pPlain.kind == PlainSplitKind::Failure || qPlain.kind == PlainSplitKind::Failure) {
-        showStatus(QStringLiteral("The 2nd split alone needs the 1st split and the +2nd split "
-                                  "written as times."));
+        showStatus(
+            tr("The 2nd split alone needs the 1st split and the +2nd split written as times."));
         return; // no field changes
     }
     if (pPlain.kind == PlainSplitKind::Value)
@@ -338,7 +356,7 @@ void LapTimeEditor::releaseSecondSplitHeader() {
     if (!m_headerHeld)
         return;
     m_headerHeld = false;
-    Label6->setText(QStringLiteral("+2nd Split"));
+    Label6->setText(columnHeader(Column::Split2));
     setFieldText(cell(Row::Practice, Column::Split2), m_ptime);
     setFieldText(cell(Row::Qualifying, Column::Split2), m_qtime);
     showStatus(QString());
@@ -349,10 +367,9 @@ void LapTimeEditor::releaseSecondSplitHeader() {
 bool LapTimeEditor::storable() {
     for (const auto& [i, f] : shownFields()) {
         if (!toFileText(f->text())) {
-            showMessage(this,
-                        {QStringLiteral("Times not saved"),
-                         f->accessibleName() + QStringLiteral(": ") + unstorableReason(f->text()),
-                         MessageButtons::Ok, MessageIcon::Stop});
+            //: %1 is a field ("Practice Notes"), %2 why its text cannot be stored.
+            const QString why = tr("%1: %2").arg(f->accessibleName(), unstorableReason(f->text()));
+            showMessage(this, {tr("Times not saved"), why, MessageButtons::Ok, MessageIcon::Stop});
             return false;
         }
     }
@@ -375,40 +392,78 @@ namespace {
 QString joinedNames(const std::vector<std::string>& names) {
     QStringList named;
     for (const std::string& name : names)
-        named << QStringLiteral("the ") + fromFileText(name);
+        //: One of the things changed both here and elsewhere: %1 is "Qualifying times",
+        //: "Race notes" and the like.
+        named << QCoreApplication::translate("velomark::LapTimeEditor", "the %1")
+                     .arg(fromFileText(name));
     const QString last = named.takeLast();
-    return named.isEmpty() ? last
-                           : named.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    if (named.isEmpty())
+        return last;
+    // not translated: ", " joins all but the last two
+    //: The last two of a list of things changed: "the Practice times, the Qualifying
+    //: times and the Race notes".
+    return QCoreApplication::translate("velomark::LapTimeEditor", "%1 and %2")
+        .arg(named.join(QStringLiteral(", ")), last);
 }
 
 // The buttons, in the order of OverChange.
-constexpr const char* kChoiceCaptions[] = {"Keep both", "Overwrite", "Go back to the stored times",
-                                           "Cancel"};
+constexpr const char* kChoiceCaptions[] = {
+    //: A button of the question "Times changed elsewhere": store both sides' changes.
+    QT_TRANSLATE_NOOP("velomark::LapTimeEditor", "Keep both"),
+    //: A button of the question "Times changed elsewhere": store the window's times over
+    //: the new ones.
+    QT_TRANSLATE_NOOP("velomark::LapTimeEditor", "Overwrite"),
+    QT_TRANSLATE_NOOP("velomark::LapTimeEditor", "Go back to the stored times"),
+    QT_TRANSLATE_NOOP("velomark::LapTimeEditor", "Cancel")};
+
+// The sentences under the reason, one a line: what each choice does.
+QString choicesExplained(const MergedEdits& met) {
+    QStringList lines;
+    if (met.clashes.empty())
+        //: Keep both is the caption of the button this line explains.
+        lines << QCoreApplication::translate(
+            "velomark::LapTimeEditor", "Keep both: your changes are stored over the new times.");
+    else
+        //: %1 is what was changed both here and elsewhere ("the Qualifying times").
+        lines << QCoreApplication::translate(
+                     "velomark::LapTimeEditor",
+                     "You changed %1 here as well: only one of the two can be kept.")
+                     .arg(joinedNames(met.clashes));
+    //: Overwrite is the caption of the button this line explains.
+    lines << QCoreApplication::translate(
+        "velomark::LapTimeEditor", "Overwrite: the times in this window replace the new ones.");
+    //: Go back stands for the button "Go back to the stored times", which this line explains.
+    lines << QCoreApplication::translate(
+        "velomark::LapTimeEditor",
+        "Go back: the window shows the stored times and your changes are dropped.");
+    return lines.join(QLatin1Char('\n'));
+}
 
 // What the player is asked when the record was stored anew elsewhere: each
 // field changed there and here in the details, and the choices offered.
 Message changedElsewhere(const ChangedElsewhere& asked) {
     const MergedEdits& met = asked.edits;
-    QStringList details{QStringLiteral("Changed elsewhere:")};
+    //: Heads the list of the fields changed in the file since the window read it.
+    QStringList details{
+        QCoreApplication::translate("velomark::LapTimeEditor", "Changed elsewhere:")};
     for (const FieldChange& change : met.theirs)
         details << fromFileText(fieldChangeText(change));
-    details << QString() << QStringLiteral("Changed by you:");
+    //: Heads the list of the fields changed in the window.
+    details << QString()
+            << QCoreApplication::translate("velomark::LapTimeEditor", "Changed by you:");
     if (met.yours.empty())
-        details << QStringLiteral("nothing");
+        //: The list of the fields changed in the window is empty.
+        details << QCoreApplication::translate("velomark::LapTimeEditor", "nothing");
     for (const FieldChange& change : met.yours)
         details << fromFileText(fieldChangeText(change));
-    QString text = messageText(asked.why) + QStringLiteral("\n\n");
-    if (met.clashes.empty())
-        text += QStringLiteral("Keep both: your changes are stored over the new times.\n");
-    else
-        text += QStringLiteral("You changed %1 here as well: only one of the two can be kept.\n")
-                    .arg(joinedNames(met.clashes));
-    text += QStringLiteral("Overwrite: the times in this window replace the new ones.\nGo back: "
-                           "the window shows the stored times and your changes are dropped.");
-    Message message{QStringLiteral("Times changed elsewhere"), text, MessageButtons::Choices};
+    const QString text = messageText(asked.why) + QStringLiteral("\n\n") + choicesExplained(met);
+    Message message{
+        QCoreApplication::translate("velomark::LapTimeEditor", "Times changed elsewhere"), text,
+        MessageButtons::Choices};
     message.details = details.join(QLatin1Char('\n'));
     for (OverChange choice : asked.choices)
-        message.choices << QString::fromLatin1(kChoiceCaptions[static_cast<size_t>(choice)]);
+        message.choices << QCoreApplication::translate(
+            "velomark::LapTimeEditor", kChoiceCaptions[static_cast<size_t>(choice)]);
     return message;
 }
 
@@ -428,10 +483,14 @@ QString statusAfterSave(const SavedTimes& done) {
             lines << fromFileText(note.text);
             break;
         case SaveNote::Kind::HistoryNotUpdated:
-            lines << QStringLiteral("Your times are saved, but the history was not updated: ") +
-                         messageText(*note.error);
+            //: %1 is why the history file was not written.
+            lines << QCoreApplication::translate(
+                         "velomark::LapTimeEditor",
+                         "Your times are saved, but the history was not updated: %1")
+                         .arg(messageText(*note.error));
             break;
         case SaveNote::Kind::SplitWarning:
+            // not translated: the full stop ends the session's own warning
             lines << fromFileText(note.text) + QStringLiteral(".");
             break;
         }
@@ -449,21 +508,22 @@ bool LapTimeEditor::save() {
     });
     switch (outcome.end) {
     case SaveEnd::Cancelled:
-        showStatus(QStringLiteral("Nothing was saved: your times are still in the window."));
+        showStatus(tr("Nothing was saved: your times are still in the window."));
         return false;
     case SaveEnd::WentBack:
         showTyped();
-        showStatus(QStringLiteral("Nothing was saved: your changes were dropped, and the window "
-                                  "shows the stored times."));
+        showStatus(tr("Nothing was saved: your changes were dropped, and the window shows the "
+                      "stored times."));
         return false;
-    case SaveEnd::Failed:
+    case SaveEnd::Failed: {
         showTyped(); // filled out all the same
-        showMessage(this, {QStringLiteral("Times not saved"),
-                           messageText(outcome.done->saved.error()) +
-                               QStringLiteral(" Your times are still in the window; press "
-                                              "SAVE again once this is put right."),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        //: %1 is why the lap record file was not written; SAVE is the caption of the button.
+        const QString why = tr("%1 Your times are still in the window; press SAVE again once "
+                               "this is put right.")
+                                .arg(messageText(outcome.done->saved.error()));
+        showMessage(this, {tr("Times not saved"), why, MessageButtons::Ok, MessageIcon::Stop});
         return false;
+    }
     case SaveEnd::Saved:
         break;
     }
@@ -476,9 +536,9 @@ bool LapTimeEditor::save() {
 
 void LapTimeEditor::clearAll() {
     const MessageAnswer answer = showMessage(
-        this, {QStringLiteral("Clear all Entries"),
-               QStringLiteral("This will clear your times for this track, but this will only be "
-                              "permanent if you Save. Are you sure ?"),
+        this, {tr("Clear all Entries"),
+               tr("This will clear your times for this track, but this will only be permanent if "
+                  "you Save. Are you sure ?"),
                MessageButtons::YesNo, MessageIcon::None});
     if (answer != MessageAnswer::Yes)
         return;

@@ -8,6 +8,7 @@
 #include "platform/TextCodec.h"
 #include "ui/hotlap/BatchRunner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace velomark {
@@ -24,7 +25,9 @@ std::optional<std::string> writeWorkingFile(const char* name, std::string_view b
         written = file.value().close();
     if (written)
         return std::nullopt;
-    return QStringLiteral("in the data folder %1, %2")
+    //: Why a hot lap could not be read, set after "The hot lap A1.hl could not be read: ";
+    //: %1 is Velomark's data folder, %2 what is wrong with a working file in it.
+    return QCoreApplication::translate("velomark::HotlapImportWindow", "in the data folder %1, %2")
         .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()))
         .toStdString();
 }

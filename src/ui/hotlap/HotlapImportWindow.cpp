@@ -64,7 +64,7 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     : QWidget(parent, Qt::Window), m_circuit(std::move(choice)) {
     setObjectName(QStringLiteral("frmhof"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Import Hotlap from GP2"));
+    setWindowTitle(tr("Import Hotlap from GP2"));
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(buildList(), 1);
@@ -75,7 +75,8 @@ HotlapImportWindow::HotlapImportWindow(CircuitChoice choice, QWidget* parent)
     setTextColour(m_status, QColor(160, 0, 0));
     m_trackFile = plainLabel(QString(), this);
     m_trackFile->setObjectName(QStringLiteral("trackfile"));
-    m_trackFile->setAccessibleName(QStringLiteral("Track file"));
+    //: The line naming the track-editor track a hot lap was driven on.
+    m_trackFile->setAccessibleName(tr("Track file"));
     m_trackFile->setWordWrap(true);
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(columns);
@@ -109,15 +110,18 @@ QLayout* HotlapImportWindow::buildList() {
     list->chosenByKey = [this] { chosenInList(); };
     File1 = list;
     File1->setObjectName(QStringLiteral("File1"));
-    File1->setAccessibleName(QStringLiteral("HotLaps"));
+    //: The list of GP2's hot-lap files for the circuit.
+    const QString listName = tr("HotLaps");
+    File1->setAccessibleName(listName);
     File1->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(File1, &QListWidget::itemClicked, this, &HotlapImportWindow::chosenInList);
-    auto* listLabel = plainLabel(QStringLiteral("HotLaps"), this);
+    auto* listLabel = plainLabel(listName, this);
     listLabel->setBuddy(File1);
     // What GP2Lap recorded about the highlighted file's lap, read here, not through hof2lap.
-    m_details = new QPushButton(QStringLiteral("Details"), this);
+    //: The button that shows what GP2Lap recorded about the highlighted hot lap.
+    m_details = new QPushButton(tr("Details"), this);
     m_details->setObjectName(QStringLiteral("cmddetails"));
-    m_details->setAccessibleName(QStringLiteral("Details"));
+    m_details->setAccessibleName(m_details->text());
     m_details->setEnabled(false);
     connect(File1, &QListWidget::currentItemChanged, m_details,
             [this](const QListWidgetItem* item) { m_details->setEnabled(item != nullptr); });
@@ -139,25 +143,28 @@ QLayout* HotlapImportWindow::buildList() {
 // The five fields the dump fills, read-only, and INSERT and CLOSE under them.
 QLayout* HotlapImportWindow::buildFields() {
     auto* fields = new QFormLayout;
-    auto field = [this, fields](const char* label, const char* name) {
+    auto field = [this, fields](const QString& label, const char* name) {
         auto* f = new QLineEdit(this);
         f->setObjectName(QString::fromLatin1(name));
-        f->setAccessibleName(QString::fromLatin1(label));
+        f->setAccessibleName(label);
         f->setReadOnly(true);
-        fields->addRow(QString::fromLatin1(label), f);
+        fields->addRow(label, f);
         return f;
     };
-    session = field("Session", "session");
-    lap = field("Laptime", "lap");
-    split1 = field("1st Split", "split1");
-    split2 = field("2nd Split", "split2");
-    circuit = field("Circuit", "circuit");
+    //: The session the hot lap was driven in (Practice, Qualifying, Race...).
+    session = field(tr("Session"), "session");
+    lap = field(tr("Laptime"), "lap");
+    split1 = field(tr("1st Split"), "split1");
+    //: The hot lap's 2nd split, as GP2Lap recorded it.
+    split2 = field(tr("2nd Split"), "split2");
+    circuit = field(tr("Circuit"), "circuit");
 
-    cmdins = new QPushButton(QStringLiteral("INSERT"), this);
+    //: The button that puts the hot lap's times into the lap-time editor.
+    cmdins = new QPushButton(tr("INSERT"), this);
     cmdins->setObjectName(QStringLiteral("cmdins"));
     cmdins->setVisible(false); // until the end of the first extraction
     connect(cmdins, &QPushButton::clicked, this, &HotlapImportWindow::insert);
-    Command1 = new QPushButton(QStringLiteral("CLOSE"), this);
+    Command1 = new QPushButton(tr("CLOSE"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 
@@ -181,11 +188,13 @@ bool HotlapImportWindow::load() {
     showFields();
     const Result<std::string> dir = readGp2Path();
     if (!dir) {
-        showMessage(this, {QStringLiteral("Cannot access GP2 directory."),
-                           QStringLiteral("You need to set your GP2 directory. Do this by pressing "
-                                          "`INITIALISE` on the main screen. (Remember that HOF2LAP "
-                                          "must also be in the GP2 path.)"),
-                           MessageButtons::Ok, MessageIcon::Stop});
+        //: INITIALISE is the caption of the main window's button (shown there as INITIALISE !);
+        //: HOF2LAP is the program that reads hot laps.
+        const QString text = tr("You need to set your GP2 directory. Do this by pressing "
+                                "`INITIALISE` on the main screen. (Remember that HOF2LAP must "
+                                "also be in the GP2 path.)");
+        showMessage(this, {tr("Cannot access GP2 directory."), text, MessageButtons::Ok,
+                           MessageIcon::Stop});
         return false;
     }
     m_gp2p = *dir;
@@ -264,8 +273,7 @@ void HotlapImportWindow::onExtracted(const DumpFields& fields, const QString& fa
     }
     const QPointer<HotlapImportWindow> self(this);
     if (!failure.isEmpty())
-        showMessage(this, {QStringLiteral("Hot lap not read"), failure, MessageButtons::Ok,
-                           MessageIcon::Stop});
+        showMessage(this, {tr("Hot lap not read"), failure, MessageButtons::Ok, MessageIcon::Stop});
     if (self)
         emit extracted();
 }
@@ -293,11 +301,17 @@ void HotlapImportWindow::showFields() {
 void HotlapImportWindow::showTrackFile() {
     const HotlapReading r =
         readHotlapAt(nativePath(savesFolder(m_gp2p)), diskName(m_extraction->fileName()));
-    if (r.customTrack)
-        m_trackFile->setText(
-            QStringLiteral("Driven on the track-editor track %1, loaded into slot %2.")
-                .arg(r.trackName.empty() ? QStringLiteral("(unnamed)") : fromFileText(r.trackName))
-                .arg(r.circuit));
+    if (!r.customTrack)
+        return;
+    // not translated: the track's own name, as the hot lap holds it
+    const QString name = r.trackName.empty()
+                             //: In place of the name of a track-editor track that names none.
+                             ? tr("(unnamed)")
+                             : fromFileText(r.trackName);
+    //: %1 is the name of a track made with GP2's track editor, %2 the circuit slot (1 to 16) it
+    //: was loaded into.
+    m_trackFile->setText(tr("Driven on the track-editor track %1, loaded into slot %2.")
+                             .arg(name, QString::number(r.circuit)));
 }
 
 void HotlapImportWindow::insert() {

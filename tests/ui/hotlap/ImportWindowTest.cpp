@@ -259,7 +259,7 @@ class ImportWindowTest : public QObject {
                                {"gpsaves/BHOT.HL", "not a hot lap"},
                                {saved.c_str(), hotlapFile({})},
                                {"gpsaves/ZAND.HL",
-                                hotlapFile({.trackByte = 0x80, .trackName = "Zandvoort"})}}));
+                                hotlapFile({.trackByte = 0x80, .trackName = "Zandvoort%2"})}}));
         desk.main.selectTrackset(Trackset::Custom);
         LapTimeEditor* editor = nullptr;
         HotlapImportWindow* import = openImport(desk, 16, &editor);
@@ -267,9 +267,10 @@ class ImportWindowTest : public QObject {
         auto* list = child<QListWidget>(import, "File1");
         QCOMPARE(names(list), strings({"AHOT.HL", "AWARM.HLP", "BHOT.HL", uncarried, "ZAND.HL"}));
         QVERIFY(extract(import, QStringLiteral("ZAND.HL")));
+        // A "%2" in the track's name stays as it is.
         QCOMPARE(texts(import, {"circuit", "trackfile"}),
-                 strings({"Zandvoort", "Driven on the track-editor track Zandvoort, loaded into "
-                                       "slot 1."}));
+                 strings({"Zandvoort%2", "Driven on the track-editor track Zandvoort%2, loaded "
+                                         "into slot 1."}));
         clickButton(import, "cmddetails"); // read from the highlighted file itself
         const QString details =
             child<QPlainTextEdit>(window("frmhotlapdetails"), "details")->toPlainText();
