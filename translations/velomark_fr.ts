@@ -2,119 +2,619 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>Board</name>
+    <message>
+        <source>The %1 circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dates under &quot;Set on&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rival file %1 is larger than 64 MB, far larger than a CSV export of 48 circuits can be, so it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rival file %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rival&apos;s %1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are left out because %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Files</name>
+    <message>
+        <source>this data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the data folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another copy of Velomark is already running on %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark cannot open %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark cannot lock %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a special file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark can be, so it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be examined: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is %2, not a regular file, so it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is a link that leads to no file (%2), so nothing was written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is %2, not a regular file, so it was not replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is read-only, so it was left unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be renamed over it: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a link that leads to no file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be examined: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stands at %2; it was left alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stands at %2, which is %3 in other letters; it was left alone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the old %1 cannot be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be created: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s lap record file of your Standard circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s lap record file of your IA Track Pack circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s lap record file of your Custom circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s list of the names of your Custom circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s setting of your GP2 directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s own history of your saved times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the scratch file through which Velomark saves its data files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Velomark&apos;s note of the history rows a save is adding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file by which Velomark keeps a second copy of itself out of this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2; choose another name for the export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 leads to %2, %3; choose another name for the export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be saved: %2. %1 was left unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>The history %1 cannot be added to: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HofBat</name>
+    <message>
+        <source>a double quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a percent sign, which the command interpreter would expand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GP2 directory %1 cannot be passed to hof2lap: it holds %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No hot-lap file is chosen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a directory separator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The hot-lap file %1 cannot be passed to hof2lap: its name holds %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HotLaps</name>
+    <message>
+        <source>the compressed data expands beyond %1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed data ends inside a back-reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the compressed data refers back to before its own start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is not a GP2 file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is cut short: it ends inside its header.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is a GP2 file but not a hot lap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is too large for a hot lap (over %2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LapRecords</name>
+    <message>
+        <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lap time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 1st split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 +2nd split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 3rd split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 setup file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a double quote at its start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a double quote and starts with a blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds a double quote and ends with a blank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds both a double quote and a comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds both a double quote and a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field %1 of circuit %2 (&quot;%3&quot;) %4 (%5), which a lap record file cannot store.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lap record file %1 has no circuit %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 holds no GP2 directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The GP2 directory cannot be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reports</name>
+    <message>
+        <source>GP2 Lap Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct the filename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid filename. Must end in `.html`</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ooops!</source>
+        <translation type="unfinished">Oups&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Cannot Export as selected Circuits are not set up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erm.. try selecting a Trackset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready to print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready print with A4 paper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no lap times to print in the ticked tracksets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GP2 Lap Times - Standard Circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GP2 Lap Times - IA Track Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GP2 Lap Times - Custom Circuits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation type="unfinished">Séance</translation>
+    </message>
+    <message>
+        <source>Lap Time</source>
+        <translation type="unfinished">Temps au tour</translation>
+    </message>
+    <message>
+        <source>1st Split</source>
+        <translation type="unfinished">Inter. 1</translation>
+    </message>
+    <message>
+        <source>+2nd Split</source>
+        <translation type="unfinished">+Inter. 2</translation>
+    </message>
+    <message>
+        <source>3rd Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard Trackset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IA Track Pack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom Circuits</source>
+        <translation type="unfinished">Circuits personnalisés</translation>
+    </message>
+    <message>
+        <source>LapTime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Setup file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
+        <translation type="unfinished">fr</translation>
+    </message>
+    <message>
+        <source>Velomark Home Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Save</name>
+    <message>
+        <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sessions</name>
+    <message>
+        <source>QuickRace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qualifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished">Course</translation>
+    </message>
+</context>
+<context>
     <name>velomark::AboutBox</name>
     <message>
         <source>About GP2 Velomark</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de GP2 Velomark</translation>
     </message>
     <message>
         <source>A car on a race track, and a chequered flag</source>
-        <translation type="unfinished"></translation>
+        <translation>Une voiture sur un circuit, et un drapeau à damier</translation>
     </message>
     <message>
         <source>Designed to allow you to record your personal best lap-times for every session at every circuit.  Now you can get out there a know what you have to beat !</source>
-        <translation type="unfinished"></translation>
+        <translation>Conçu pour garder vos records personnels au tour dans chaque séance, sur chaque circuit. Vous pouvez désormais prendre la piste en sachant ce qu&apos;il vous faut battre&#xa0;!</translation>
     </message>
     <message>
         <source>Free software, offered without any warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel libre, fourni sans aucune garantie.</translation>
     </message>
     <message>
         <source>Version %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>(21st September 1998)</source>
         <extracomment>The date of the first version, written as the language writes dates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(21 septembre 1998)</translation>
     </message>
     <message>
         <source>Visit my Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitez mon site web</translation>
     </message>
     <message>
         <source>Email me</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrivez-moi</translation>
     </message>
 </context>
 <context>
     <name>velomark::BestsBoard</name>
     <message>
         <source>Bests board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des records</translation>
     </message>
     <message>
         <source>Rival: none</source>
-        <translation type="unfinished"></translation>
+        <translation>Rival&#xa0;: aucun</translation>
     </message>
     <message>
         <source>Rival</source>
-        <translation type="unfinished"></translation>
+        <translation>Rival</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes</translation>
     </message>
     <message>
         <source>Bests table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table des records</translation>
     </message>
     <message>
         <source>Trackset filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtre des jeux de circuits</translation>
     </message>
     <message>
         <source>All</source>
         <extracomment>The filter&apos;s choice that shows every trackset.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de circuits</translation>
     </message>
     <message>
         <source>Compare with a rival</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer à un rival</translation>
     </message>
     <message>
         <source>Clear rival</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer le rival</translation>
     </message>
     <message>
         <source>Export board</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le tableau</translation>
     </message>
     <message>
         <source>A rival&apos;s CSV export, or a file of their data folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Export CSV d&apos;un rival, ou fichier de son dossier de données (%1)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Rival not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Rival non lu</translation>
     </message>
     <message>
         <source>Rival: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rival&#xa0;: %1</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>Board not exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau non exporté</translation>
     </message>
     <message>
         <source>%1 is one of the rival&apos;s files, which Velomark only reads.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est l&apos;un des fichiers du rival, que Velomark ne fait que lire.</translation>
     </message>
 </context>
 <context>
@@ -122,11 +622,11 @@
     <message>
         <source>Bests</source>
         <extracomment>The button that opens the bests board.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Records</translation>
     </message>
     <message>
         <source>Every best on one board, and a rival&apos;s beside them</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous vos records sur un tableau, et ceux d&apos;un rival en regard</translation>
     </message>
 </context>
 <context>
@@ -134,11 +634,11 @@
     <message>
         <source>The bests board</source>
         <extracomment>The start of a sentence: &quot;... needs the module ..., which is missing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des records</translation>
     </message>
     <message>
         <source>No bests board</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de tableau des records</translation>
     </message>
 </context>
 <context>
@@ -146,174 +646,255 @@
     <message>
         <source>Stored best</source>
         <extracomment>The legend&apos;s name for the mark on each session&apos;s stored best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Record enregistré</translation>
     </message>
     <message>
         <source>Ideal lap %1</source>
         <extracomment>The legend&apos;s name for the ideal lap&apos;s line; %1 is its lap time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tour idéal %1</translation>
     </message>
     <message>
         <source>Date saved</source>
         <extracomment>The title of the chart&apos;s date axis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;enregistrement</translation>
     </message>
     <message>
         <source>Lap time</source>
         <extracomment>The title of the chart&apos;s time axis.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de progression</translation>
     </message>
     <message>
         <source>Lap times over the dates they were saved. Left and Right step from point to point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les temps au tour selon leur date d&apos;enregistrement. Les flèches Gauche et Droite passent d&apos;un point à l&apos;autre.</translation>
     </message>
     <message>
         <source>Setup: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>velomark::ClipboardExportWindow</name>
     <message>
         <source>Clipboard Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export presse-papiers</translation>
     </message>
     <message>
         <source>Choose Trackset to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de circuits à exporter</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
 </context>
 <context>
     <name>velomark::CsvExportWindow</name>
     <message>
         <source>CSV file Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fichier CSV</translation>
     </message>
     <message>
         <source>Choose Trackset to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de circuits à exporter</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
     <name>velomark::CustomWindow</name>
     <message>
         <source>A circuit name cannot hold a line break.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nom de circuit ne peut pas contenir de saut de ligne.</translation>
     </message>
     <message>
         <source>Setup Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits personnalisés</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Custom Circuit Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits personnalisés</translation>
     </message>
     <message>
         <source>Circuit Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du circuit</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Circuit %1 name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du circuit %1</translation>
     </message>
     <message>
         <source>Circuit %1 country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays du circuit %1</translation>
     </message>
     <message>
         <source>If you have changed a circuit for a new one, dont forget that you will need to `Clear` out the old lap times.</source>
         <extracomment>`Clear` names the lap-time editor&apos;s CLEAR button, which clears a circuit&apos;s times.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez remplacé un circuit par un autre, n&apos;oubliez pas d&apos;effacer ses anciens temps avec «&#xa0;EFFACER&#xa0;».</translation>
     </message>
     <message>
         <source>Reminder !</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel&#xa0;!</translation>
     </message>
     <message>
         <source>Custom circuits not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits personnalisés non enregistrés</translation>
     </message>
 </context>
 <context>
     <name>velomark::ExportChooser</name>
     <message>
         <source>Export Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les temps</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>Text file (ASCII)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier texte (ASCII)</translation>
     </message>
     <message>
         <source>Web Page (HTML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page web (HTML)</translation>
     </message>
     <message>
         <source>Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Presse-papiers</translation>
     </message>
     <message>
         <source>Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV</translation>
     </message>
 </context>
 <context>
     <name>velomark::HotlapDetailsWindow</name>
     <message>
         <source>Hot lap details</source>
-        <translation type="unfinished"></translation>
+        <translation>Détails du tour chrono</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Hot lap %1</source>
         <extracomment>%1 is the name of the hot lap&apos;s file.</extracomment>
+        <translation>Tour chrono %1</translation>
+    </message>
+</context>
+<context>
+    <name>velomark::HotlapImportWindow</name>
+    <message>
+        <source>in the data folder %1, %2</source>
+        <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is Velomark&apos;s data folder, %2 what is wrong with a working file in it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Hotlap from GP2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track file</source>
+        <extracomment>The line naming the track-editor track a hot lap was driven on.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HotLaps</source>
+        <extracomment>The list of GP2&apos;s hot-lap files for the circuit.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <extracomment>The button that shows what GP2Lap recorded about the highlighted hot lap.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <extracomment>The session the hot lap was driven in (Practice, Qualifying, Race...).</extracomment>
+        <translation type="unfinished">Séance</translation>
+    </message>
+    <message>
+        <source>Laptime</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1st Split</source>
+        <translation type="unfinished">Inter. 1</translation>
+    </message>
+    <message>
+        <source>2nd Split</source>
+        <extracomment>The hot lap&apos;s 2nd split, as GP2Lap recorded it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation type="unfinished">Circuit</translation>
+    </message>
+    <message>
+        <source>INSERT</source>
+        <extracomment>The button that puts the hot lap&apos;s times into the lap-time editor.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You need to set your GP2 directory. Do this by pressing `INITIALISE` on the main screen. (Remember that HOF2LAP must also be in the GP2 path.)</source>
+        <extracomment>INITIALISE is the caption of the main window&apos;s button (shown there as INITIALISE !); HOF2LAP is the program that reads hot laps.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot access GP2 directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hot lap not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(unnamed)</source>
+        <extracomment>In place of the name of a track-editor track that names none.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Driven on the track-editor track %1, loaded into slot %2.</source>
+        <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -321,55 +902,55 @@
     <name>velomark::HotlapTable</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter. 1</translation>
     </message>
     <message>
         <source>+2nd Split</source>
         <extracomment>The 2nd split counted from the start of the lap.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+Inter. 2</translation>
     </message>
     <message>
         <source>Saved</source>
         <extracomment>When GP2 saved the hot lap&apos;s file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardé</translation>
     </message>
     <message>
         <source>Stored</source>
         <extracomment>Your best lap time stored for the circuit and session.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Record</translation>
     </message>
     <message>
         <source>Faster by</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>Clean</source>
         <extracomment>Whether the lap was clean (not off track, not through the pits...), or why not.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Propre</translation>
     </message>
     <message>
         <source>a track-editor track: compare with TrackPack or Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>circuit d&apos;éditeur&#xa0;: comparez à TrackPack ou Custom</translation>
     </message>
     <message>
         <source>no best yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore de record</translation>
     </message>
 </context>
 <context>
@@ -378,19 +959,20 @@
         <source>Hot
 laps</source>
         <extracomment>The button&apos;s caption on two lines, so that it fits its narrow place.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tours
+chrono</translation>
     </message>
     <message>
         <source>Hot laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours chrono</translation>
     </message>
     <message>
         <source>Every hot lap in gpsaves against your bests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les tours chrono de gpsaves face à vos records</translation>
     </message>
     <message>
         <source>Click to put this line away</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour masquer cette ligne</translation>
     </message>
 </context>
 <context>
@@ -398,282 +980,283 @@ laps</source>
     <message>
         <source>The Hot laps window</source>
         <extracomment>The start of a sentence: &quot;... needs the module ..., which is missing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La fenêtre Tours chrono</translation>
     </message>
     <message>
         <source>No Hot laps window</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de fenêtre Tours chrono</translation>
     </message>
 </context>
 <context>
     <name>velomark::HotlapsWindow</name>
     <message>
         <source>The saves folder %1 is missing; Velomark looks for it again every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des sauvegardes %1 est introuvable&#xa0;; Velomark le recherche de nouveau toutes les quelques secondes.</translation>
     </message>
     <message>
         <source>The saves folder %1 is not a folder; Velomark looks for it again every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des sauvegardes %1 n&apos;est pas un dossier&#xa0;; Velomark le recherche de nouveau toutes les quelques secondes.</translation>
     </message>
     <message>
         <source>The saves folder %1 cannot be read; Velomark tries it again every few seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des sauvegardes %1 est illisible&#xa0;; Velomark réessaie toutes les quelques secondes.</translation>
     </message>
     <message>
         <source>The saves folder %1 cannot be read (%2); Velomark tries it again every few seconds.</source>
         <extracomment>%2 is the system&apos;s reason, in the system&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier des sauvegardes %1 est illisible (%2)&#xa0;; Velomark réessaie toutes les quelques secondes.</translation>
     </message>
     <message>
         <source>Hot laps in GP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours chrono de GP2</translation>
     </message>
     <message>
         <source>Saves folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des sauvegardes</translation>
     </message>
     <message>
         <source>Hot lap files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de tours chrono</translation>
     </message>
     <message>
         <source>Hot laps read</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours chrono lus</translation>
     </message>
     <message>
         <source>Hot laps counted</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte des tours chrono</translation>
     </message>
     <message>
         <source>Hot laps taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours chrono importés</translation>
     </message>
     <message>
         <source>Show details</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les détails</translation>
     </message>
     <message>
         <source>Sort by %1</source>
         <extracomment>%1 is a column&apos;s heading.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trier par %1</translation>
     </message>
     <message>
         <source>Compare with the bests of</source>
         <extracomment>Followed by the three tracksets to choose from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparer aux records de</translation>
     </message>
     <message>
         <source>Take selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer la sélection</translation>
     </message>
     <message>
         <source>Take all faster</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les plus rapides</translation>
     </message>
     <message>
         <source>Only clean laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours propres seulement</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Set your GP2 directory first: press INITIALISE ! on the main window, type the folder GP2 is installed in into its lower field and press Set GP2 path.</source>
         <extracomment>INITIALISE ! and Set GP2 path are the captions of the buttons to press.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Définissez d&apos;abord le dossier de GP2&#xa0;: appuyez sur «&#xa0;INITIALISER&#xa0;!&#xa0;» dans la fenêtre principale, saisissez le dossier d&apos;installation de GP2 dans le champ du bas et appuyez sur «&#xa0;Définir chemin&#xa0;».</translation>
     </message>
     <message>
         <source>The hot laps in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tours chrono de %1</translation>
     </message>
     <message>
         <source>Reading %1 hot laps...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de %1 tours chrono...</translation>
     </message>
     <message>
         <source>%1 hot lap, %2 faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tour chrono, %2 sous votre record</translation>
     </message>
     <message>
         <source>%1 hot laps, %2 faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tours chrono, %2 sous votre record</translation>
     </message>
     <message numerus="yes">
         <source>; %n cannot be read (the Session column says why)</source>
         <extracomment>Follows &quot;N hot laps, N faster than your best&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %n illisible (voir la colonne Séance)</numerusform>
+            <numerusform>; %n illisibles (voir la colonne Séance)</numerusform>
         </translation>
     </message>
     <message>
         <source>; %1 more name matching *.hl? is no file and is left out</source>
         <extracomment>Follows &quot;N hot laps, N faster than your best&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; %1 autre nom correspondant à *.hl? n&apos;est pas un fichier et est ignoré</translation>
     </message>
     <message>
         <source>; %1 more names matching *.hl? are no files and are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>; %1 autres noms correspondant à *.hl? ne sont pas des fichiers et sont ignorés</translation>
     </message>
     <message>
         <source>Select the rows of the hot laps to take first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord les lignes des tours chrono à importer.</translation>
     </message>
     <message>
         <source>No clean hot lap is faster than your best. Left out as not clean:
 %1</source>
         <extracomment>%1 is a list of hot laps, one a line, each with why it is not clean.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tour chrono propre n&apos;est plus rapide que votre record. Écartés car non propres&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>No hot lap is faster than your best.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun tour chrono n&apos;est plus rapide que votre record.</translation>
     </message>
     <message>
         <source>A hot lap driven on a track-editor track is never stored as a Standard circuit&apos;s: choose TrackPack or Custom above.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tour chrono roulé sur un circuit d&apos;éditeur n&apos;est jamais enregistré pour un circuit Standard&#xa0;: choisissez TrackPack ou Custom ci-dessus.</translation>
     </message>
     <message>
         <source>None of the selected hot laps holds the lap time of a session Velomark keeps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun des tours chrono sélectionnés ne contient le temps au tour d&apos;une séance que Velomark conserve.</translation>
     </message>
     <message>
         <source>Store this time in your lap records?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ce temps dans vos records&#xa0;?</translation>
     </message>
     <message>
         <source>Store these %1 times in your lap records?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ces %1 temps dans vos records&#xa0;?</translation>
     </message>
     <message>
         <source>A time that is not faster than your best is stored only because you selected it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un temps qui n&apos;est pas plus rapide que votre record n&apos;est enregistré que parce que vous l&apos;avez sélectionné.</translation>
     </message>
     <message>
         <source>This lap is not clean; the list says why.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce tour n&apos;est pas propre&#xa0;; la liste indique pourquoi.</translation>
     </message>
     <message>
         <source>The list says why a lap is not clean.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste indique pourquoi un tour n&apos;est pas propre.</translation>
     </message>
     <message>
         <source>1 faster hot lap is left out as not clean; it ends the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tour chrono plus rapide est écarté car non propre&#xa0;; il figure en fin de liste.</translation>
     </message>
     <message>
         <source>%1 faster hot laps are left out as not clean; they end the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tours chrono plus rapides sont écartés car non propres&#xa0;; ils figurent en fin de liste.</translation>
     </message>
     <message>
         <source>Left out, not clean: %1</source>
         <extracomment>%1 is a hot lap&apos;s file and why the lap is not clean.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écarté, non propre&#xa0;: %1</translation>
     </message>
     <message>
         <source>Take hot laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des tours chrono</translation>
     </message>
     <message>
         <source>Storing hot lap %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement du tour chrono %1 sur %2...</translation>
     </message>
     <message>
         <source>Times not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps non enregistrés</translation>
     </message>
     <message>
         <source>%1, saved, but the history was not updated: %2</source>
         <extracomment>%1 is the circuit, %2 why the history file was not written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, enregistré, mais l&apos;historique n&apos;a pas été mis à jour&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>velomark::HtmlExportWindow</name>
     <message>
         <source>HTML Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export HTML</translation>
     </message>
     <message>
         <source>Choose Trackset to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de circuits à exporter</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Title</source>
         <extracomment>The field for the title of the web page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
 </context>
 <context>
     <name>velomark::InitWindow</name>
     <message>
         <source>Initialise Datafiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialiser les fichiers de données</translation>
     </message>
     <message>
         <source>Standard GP2 Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits GP2 standard</translation>
     </message>
     <message>
         <source>IA Track Pack Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits IA Track Pack</translation>
     </message>
     <message>
         <source>Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits personnalisés</translation>
     </message>
     <message>
         <source>Do it !</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer&#xa0;!</translation>
     </message>
     <message>
         <source>This will erase all your lap records for selected Tracksets. Use with care.</source>
-        <translation type="unfinished"></translation>
+        <translation>Efface tous vos temps des jeux de circuits cochés. À utiliser avec prudence.</translation>
     </message>
     <message>
         <source>GP2 directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de GP2</translation>
     </message>
     <message>
         <source>Set GP2 path</source>
         <extracomment>The Hot laps window tells the player to press this button by its caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Définir chemin</translation>
     </message>
     <message>
         <source>Datafile Initialisation</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisation des fichiers</translation>
     </message>
     <message>
         <source>Are you sure you want to initialise your lap times ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment initialiser vos temps au tour&#xa0;?</translation>
     </message>
     <message>
         <source>Datafile Initialised</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers initialisés</translation>
     </message>
     <message>
         <source>Its all gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout a été effacé.</translation>
     </message>
     <message>
         <source>GP2 directory not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier de GP2 non enregistré</translation>
     </message>
 </context>
 <context>
     <name>velomark::InstanceLock</name>
     <message>
         <source>I`m already running! </source>
-        <translation type="unfinished"></translation>
+        <translation>Je suis déjà lancé&#xa0;! </translation>
     </message>
 </context>
 <context>
@@ -681,31 +1264,229 @@ laps</source>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which an HTML report declares.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
     <name>velomark::LanguageChoice</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>Language</source>
         <extracomment>The About box&apos;s choice of the language Velomark speaks.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Desktop&apos;s</source>
         <extracomment>Follow the language of the desktop (the system&apos;s display language).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système</translation>
     </message>
     <message>
         <source>From its next start Velomark speaks the desktop&apos;s language.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au prochain démarrage, Velomark utilisera la langue du système.</translation>
     </message>
     <message>
         <source>From its next start Velomark speaks %1.</source>
+        <translation>Au prochain démarrage, Velomark utilisera cette langue&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>velomark::LapTimeEditor</name>
+    <message>
+        <source>Lap Time Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROGRESS</source>
+        <extracomment>The button that opens the chart of the circuit&apos;s saved lap times over time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress chart of this circuit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your saved lap times at this circuit over time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold a mouse button here to see the 2nd split alone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This is an accumulated split time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>+/-</source>
+        <extracomment>Plus or minus: the label clicked to see the time differences between Practice and Qualifying.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click with Left or Right mouse button to see time differences.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <extracomment>The button that imports a hot lap from GP2.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <extracomment>The button that empties every field of the window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Press INITIALISE ! on the main screen to create the lap record files.</source>
+        <extracomment>%1 is why the lap record file cannot be read; INITIALISE ! is the caption of the main window&apos;s button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 The file was left as it is.</source>
+        <extracomment>%1 is why the lap record file cannot be read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lap times not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct Error under cursor</source>
+        <extracomment>A lap time or split that is not a time; the cursor is in its session&apos;s lap time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The differences need the 1st and +2nd splits of both sessions, written as times (and the 3rd splits, where both are filled).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2nd Split</source>
+        <extracomment>The +2nd Split column&apos;s header while a mouse button is held on it: the fields then show the 2nd split alone, not added to the 1st.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The 2nd split alone needs the 1st split and the +2nd split written as times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is a field (&quot;Practice Notes&quot;), %2 why its text cannot be stored.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times not saved</source>
+        <translation type="unfinished">Temps non enregistrés</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two of a list of things changed: &quot;the Practice times, the Qualifying times and the Race notes&quot;.</extracomment>
+        <translation type="unfinished">%1 et %2</translation>
+    </message>
+    <message>
+        <source>Keep both</source>
+        <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store both sides&apos; changes.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite</source>
+        <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store the window&apos;s times over the new ones.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go back to the stored times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annuler</translation>
+    </message>
+    <message>
+        <source>Keep both: your changes are stored over the new times.</source>
+        <extracomment>Keep both is the caption of the button this line explains.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You changed %1 here as well: only one of the two can be kept.</source>
+        <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overwrite: the times in this window replace the new ones.</source>
+        <extracomment>Overwrite is the caption of the button this line explains.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go back: the window shows the stored times and your changes are dropped.</source>
+        <extracomment>Go back stands for the button &quot;Go back to the stored times&quot;, which this line explains.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed elsewhere:</source>
+        <extracomment>Heads the list of the fields changed in the file since the window read it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by you:</source>
+        <extracomment>Heads the list of the fields changed in the window.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <extracomment>The list of the fields changed in the window is empty.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Times changed elsewhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your times are saved, but the history was not updated: %1</source>
+        <extracomment>%1 is why the history file was not written.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: your times are still in the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was saved: your changes were dropped, and the window shows the stored times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Your times are still in the window; press SAVE again once this is put right.</source>
+        <extracomment>%1 is why the lap record file was not written; SAVE is the caption of the button.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear all Entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This will clear your times for this track, but this will only be permanent if you Save. Are you sure ?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -714,66 +1495,66 @@ laps</source>
     <message>
         <source>%1 needs the module %2, which could not be loaded: %3.</source>
         <extracomment>%1 is what needs the module (&quot;The progress chart&quot;), %2 the module&apos;s file, %3 the system&apos;s reason, in the system&apos;s words.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin du module %2, qui n&apos;a pas pu être chargé&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1 needs the module %2, which is missing from the folder %3; installing Velomark again brings it back.</source>
         <extracomment>%1 is what needs the module (&quot;The progress chart&quot;), %2 the module&apos;s name, %3 the program&apos;s folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a besoin du module %2, absent du dossier %3&#xa0;; réinstaller Velomark le rétablira.</translation>
     </message>
 </context>
 <context>
     <name>velomark::MainWindow</name>
     <message>
         <source>About Velomark</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Velomark</translation>
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de circuits</translation>
     </message>
     <message>
         <source>Select Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez le jeu de circuits</translation>
     </message>
     <message>
         <source>Set up custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir les circuits personnalisés</translation>
     </message>
     <message>
         <source>INITIALISE !</source>
         <extracomment>The Hot laps window tells the player to press this button by its caption.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INITIALISER&#xa0;!</translation>
     </message>
     <message>
         <source>Initialise datafiles !</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialiser les fichiers de données&#xa0;!</translation>
     </message>
     <message>
         <source>Acknowledgements</source>
-        <translation type="unfinished"></translation>
+        <translation>Remerciements</translation>
     </message>
     <message>
         <source>Export</source>
         <extracomment>The button that opens the export chooser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Print Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les temps au tour</translation>
     </message>
     <message>
         <source>&quot;The meek may inherit the Earth.  They just better stay the hell off the track&quot;</source>
         <extracomment>A quotation shown at the foot of the main window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Les doux hériteront de la Terre. Mais qu&apos;ils dégagent de la piste&#xa0;!&#xa0;»</translation>
     </message>
     <message>
         <source>Ooops!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oups&#xa0;!</translation>
     </message>
     <message>
         <source>You need to set up some circuits first. Press the `?` button to do this</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez d&apos;abord définir des circuits. Pour cela, appuyez sur le bouton «&#xa0;?&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -781,45 +1562,45 @@ laps</source>
     <message>
         <source>The printer %1 did not take &quot;%2&quot;.</source>
         <extracomment>%1 is the printer&apos;s name, %2 the document&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;imprimante %1 n&apos;a pas accepté «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>The file %1 could not be drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;a pas pu être produit.</translation>
     </message>
     <message>
         <source>Printing</source>
         <extracomment>The start of a sentence: &quot;... needs the module ..., which is missing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;impression</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of files: &quot;a&quot;, &quot;b&quot; and &quot;c&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>No printer is installed, so the lap times were saved as %1 in the folder %2.</source>
         <extracomment>%1 is the list of the PDF files written, %2 the folder they are in.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune imprimante n&apos;est installée&#xa0;: les temps au tour ont donc été enregistrés sous %1 dans le dossier %2.</translation>
     </message>
 </context>
 <context>
     <name>velomark::PrintWindow</name>
     <message>
         <source>Print Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer les temps</translation>
     </message>
     <message>
         <source>Choose Trackset to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de circuits à imprimer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Lap times not printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour non imprimés</translation>
     </message>
 </context>
 <context>
@@ -827,11 +1608,11 @@ laps</source>
     <message>
         <source>The progress chart</source>
         <extracomment>The start of a sentence: &quot;... needs the module ..., which is missing&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique de progression</translation>
     </message>
     <message>
         <source>No progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de graphique de progression</translation>
     </message>
 </context>
 <context>
@@ -839,119 +1620,119 @@ laps</source>
     <message>
         <source>Progress - %1</source>
         <extracomment>%1 is the circuit&apos;s name and country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Progression - %1</translation>
     </message>
     <message>
         <source>Progress of the lap times at %1</source>
         <extracomment>%1 is the circuit&apos;s name and country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Progression des temps au tour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>No lap time of this circuit has been saved since Velomark began keeping its history, so there is no progress to draw yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun temps au tour n&apos;a été enregistré pour ce circuit depuis que Velomark tient son historique&#xa0;: il n&apos;y a donc pas encore de progression à tracer.</translation>
     </message>
     <message>
         <source>Hover over a point to see its time, date and setup; on the chart, Left and Right step from point to point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Survolez un point pour voir son temps, sa date et ses réglages&#xa0;; sur le graphique, les flèches Gauche et Droite passent d&apos;un point à l&apos;autre.</translation>
     </message>
     <message>
         <source>The history is long, so only its last 64 MB were read.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique est long&#xa0;: seuls ses 64 derniers Mo ont été lus.</translation>
     </message>
 </context>
 <context>
     <name>velomark::ReportWindow</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Lap times not exported</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour non exportés</translation>
     </message>
 </context>
 <context>
     <name>velomark::ScreenExportWindow</name>
     <message>
         <source>Export to Screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Export à l&apos;écran</translation>
     </message>
     <message>
         <source>Choose Trackset to view</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de circuits à afficher</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
 </context>
 <context>
     <name>velomark::ScreenView</name>
     <message>
         <source>Viewing Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage des temps au tour</translation>
     </message>
     <message>
         <source>Lap times report</source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé des temps au tour</translation>
     </message>
 </context>
 <context>
     <name>velomark::SlotChoiceWindow</name>
     <message>
         <source>Insert into which slot ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer dans quelle séance&#xa0;?</translation>
     </message>
     <message>
         <source>Race</source>
         <extracomment>The session the race lap is stored as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Course</translation>
     </message>
     <message>
         <source>Quickrace</source>
         <extracomment>The session the race lap is stored as.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Course rapide</translation>
     </message>
 </context>
 <context>
     <name>velomark::StorableTextValidator</name>
     <message>
         <source>The character %1 cannot be stored in Velomark&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le caractère %1 ne peut pas être enregistré dans les fichiers de Velomark.</translation>
     </message>
     <message>
         <source>A double quote (&quot;) cannot be stored in Velomark&apos;s files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un guillemet droit (&quot;) ne peut pas être enregistré dans les fichiers de Velomark.</translation>
     </message>
 </context>
 <context>
     <name>velomark::TextExportWindow</name>
     <message>
         <source>Text file Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fichier texte</translation>
     </message>
     <message>
         <source>Choose Trackset to export</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de circuits à exporter</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
 </context>
 <context>
     <name>velomark::WaitWindow</name>
     <message>
         <source>Extracting.....</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraction.....</translation>
     </message>
 </context>
 </TS>
