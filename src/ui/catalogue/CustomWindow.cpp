@@ -87,6 +87,7 @@ void CustomWindow::buildHeadings() {
     QFont titleFont(QStringLiteral("Tahoma"));
     titleFont.setPointSizeF(15.75);
     title->setFont(titleFont);
+    shrinkToFit(title); // a longer translation must not be cut
     setTextColour(title, QColor(0, 0, 192));
 
     QFont headingFont = font();
@@ -96,6 +97,7 @@ void CustomWindow::buildHeadings() {
         QLabel* heading =
             label(this, text, QString::fromLatin1(name), twipRect(left, 600, kFieldWidth, 300));
         heading->setFont(headingFont);
+        shrinkToFit(heading);
         setTextColour(heading, QColor(255, 0, 0));
     }
 
