@@ -5,7 +5,8 @@
 # history) and docs/bests-board.png (the bests board), then the main window
 # and the editor again on a dark desktop (GTK's Adwaita dark theme through
 # Qt's GTK platform theme): docs/main-window-dark.png and
-# docs/editor-differences-dark.png. Builds
+# docs/editor-differences-dark.png, and the main window and the editor in
+# German: docs/main-window-de.png and docs/editor-de.png. Builds
 # velomark, writes made-up lap times into a temporary data folder, starts the
 # real program under a private Xvfb and drives it with xdotool; ImageMagick's
 # import takes the pictures.
@@ -17,7 +18,7 @@ out=$(mkdir -p "${1:-$top/docs}" && cd "${1:-$top/docs}" && pwd)
 
 "$top/scripts/install-deps" imagemagick qt6-gtk-platformtheme
 (cd "$top" && cmake --preset default >/dev/null)
-cmake --build "$top/build/default" --target velomark
+cmake --build "$top/build/default" --target velomark velomark_translations
 program=$top/build/default/bin/velomark
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/velomark-shots.XXXXXX")
@@ -111,13 +112,14 @@ stop_velomark() {
     wait "$app_pid" 2>/dev/null || true
     app_pid=
 }
-# Shoots the main window as $1, then opens circuit 1 in the editor.
+# Shoots the main window as $1, then opens circuit 1 in the editor, whose
+# caption is $2 (by default the English one).
 main_then_editor() {
     main=$(window_named "GP2 Velomark")
     shoot "$main" "$1"
     # Circuit button 1 (Interlagos) stands at 120, 48 and is 113 x 33 pixels.
     xdotool mousemove --window "$main" 176 64 click 1
-    editor=$(window_named "Lap Time Data")
+    editor=$(window_named "${2:-Lap Time Data}")
     sleep 0.5
     # From the first field back to PROGRESS, so no blinking text cursor is in the picture.
     xdotool key shift+Tab
@@ -185,3 +187,14 @@ printf '[Settings]\ngtk-font-name=Sans 9\n' >"$scratch/config/gtk-3.0/settings.i
 start_velomark XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 main_then_editor "$out/main-window-dark.png"
 hold_differences "$out/editor-differences-dark.png"
+
+# German, for the README's section on languages: the main window and the
+# editor, whose caption is looked up in the German translation.
+stop_velomark
+start_velomark LANGUAGE=de LANG=de_DE.UTF-8
+caption=$(python3 -c 'import sys, xml.etree.ElementTree as E
+for m in E.parse(sys.argv[1]).iter("message"):
+    if m.findtext("source") == "Lap Time Data": print(m.findtext("translation")); break' \
+    "$top/translations/velomark_de.ts")
+main_then_editor "$out/main-window-de.png" "$caption"
+shoot "$editor" "$out/editor-de.png"
