@@ -5,500 +5,500 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Strecken des Streckensets %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datumsangaben unter „Set on“</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keine Rundenzeiten-Dateien: Drücke im Hauptfenster EINRICHTEN !, um sie anzulegen.</translation>
     </message>
     <message>
         <source>The rival file %1 is larger than 64 MB, far larger than a CSV export of 48 circuits can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rivalen-Datei %1 ist größer als 64 MB, weit größer, als ein CSV-Export von 48 Strecken sein kann, und wurde daher nicht gelesen.</translation>
     </message>
     <message>
         <source>The rival file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rivalen-Datei %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten des Rivalen im Streckenset %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 enthält keine Rundenzeiten-Datei (set1.dat, set2.dat, set3.dat), die Velomark lesen kann.</translation>
     </message>
     <message>
         <source>%1 are left out because %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 werden ausgelassen: %2</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>this data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>diesen Datenordner</translation>
     </message>
     <message>
         <source>the data folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>den Datenordner %1</translation>
     </message>
     <message>
         <source>Another copy of Velomark is already running on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine andere Instanz von Velomark nutzt bereits %1.</translation>
     </message>
     <message>
         <source>Velomark cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark kann %1 nicht öffnen: %2.</translation>
     </message>
     <message>
         <source>Velomark cannot lock %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark kann %1 nicht sperren: %2.</translation>
     </message>
     <message>
         <source>a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Verzeichnis</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine benannte Pipe</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Gerät</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Link</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Spezialdatei</translation>
     </message>
     <message>
         <source>The file %1 is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist größer als 1 MB (1.048.576 Byte), weit größer, als eine Datendatei von Velomark sein kann, und wurde daher nicht gelesen.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geprüft werden: %2.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist %2, keine normale Datei, und wurde daher nicht gelesen.</translation>
     </message>
     <message>
         <source>The file %1 is a link that leads to no file (%2), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist ein Link, der zu keiner Datei führt (%2), daher wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist %2, keine normale Datei, und wurde daher nicht ersetzt.</translation>
     </message>
     <message>
         <source>The file %1 is read-only, so it was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist schreibgeschützt und blieb daher unverändert.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be renamed over it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht an ihre Stelle umbenannt werden: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist %1</translation>
     </message>
     <message>
         <source>it is a link that leads to no file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist ein Link, der zu keiner Datei führt</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kann nicht geöffnet werden: %1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine normale Datei</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geprüft werden: %2</translation>
     </message>
     <message>
         <source>%1 stands at %2; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 ist %1 und wurde nicht angetastet</translation>
     </message>
     <message>
         <source>%1 stands at %2, which is %3 in other letters; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (in anderer Groß-/Kleinschreibung %3) ist %1 und wurde nicht angetastet</translation>
     </message>
     <message>
         <source>the old %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die alte Datei %1 kann nicht entfernt werden: %2</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Standard circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks Rundenzeiten-Datei deiner Standard-Strecken</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your IA Track Pack circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks Rundenzeiten-Datei deiner IA-Track-Pack-Strecken</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks Rundenzeiten-Datei deiner eigenen Strecken</translation>
     </message>
     <message>
         <source>Velomark&apos;s list of the names of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks Liste der Namen deiner eigenen Strecken</translation>
     </message>
     <message>
         <source>Velomark&apos;s setting of your GP2 directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks Einstellung deines GP2-Verzeichnisses</translation>
     </message>
     <message>
         <source>Velomark&apos;s own history of your saved times</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks eigener Verlauf deiner gespeicherten Zeiten</translation>
     </message>
     <message>
         <source>the scratch file through which Velomark saves its data files</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zwischendatei, über die Velomark seine Datendateien speichert</translation>
     </message>
     <message>
         <source>Velomark&apos;s note of the history rows a save is adding</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomarks Notiz der Verlaufszeilen, die ein Speichervorgang gerade hinzufügt</translation>
     </message>
     <message>
         <source>the file by which Velomark keeps a second copy of itself out of this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei, mit der Velomark eine zweite Instanz von sich aus diesem Ordner fernhält</translation>
     </message>
     <message>
         <source>%1 is %2; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist %2; wähle einen anderen Namen für den Export.</translation>
     </message>
     <message>
         <source>%1 leads to %2, %3; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 führt zu %2 – das ist %3; wähle einen anderen Namen für den Export.</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: %2. %1 was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gespeichert werden: %2. %1 blieb unverändert.</translation>
     </message>
     <message>
         <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Datei %1 ist gespeichert, aber ihr Ordner konnte nicht auf die Festplatte geschrieben werden, daher kann die Änderung verloren gehen, wenn der Computer jetzt ausfällt: %2.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history %1 cannot be added to: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verlaufsdatei %1 kann nicht ergänzt werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>HofBat</name>
     <message>
         <source>a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>ein doppeltes Anführungszeichen</translation>
     </message>
     <message>
         <source>a percent sign, which the command interpreter would expand</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Prozentzeichen, das der Befehlsinterpreter auswerten würde</translation>
     </message>
     <message>
         <source>a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Steuerzeichen</translation>
     </message>
     <message>
         <source>The GP2 directory %1 cannot be passed to hof2lap: it holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GP2-Verzeichnis %1 kann nicht an hof2lap übergeben werden: Es enthält %2.</translation>
     </message>
     <message>
         <source>No hot-lap file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Hotlap-Datei gewählt.</translation>
     </message>
     <message>
         <source>a directory separator</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Verzeichnistrennzeichen</translation>
     </message>
     <message>
         <source>The hot-lap file %1 cannot be passed to hof2lap: its name holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hotlap-Datei %1 kann nicht an hof2lap übergeben werden: Ihr Name enthält %2.</translation>
     </message>
 </context>
 <context>
     <name>HotLaps</name>
     <message>
         <source>the compressed data expands beyond %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>Die komprimierten Daten ergeben entpackt mehr als %1 Byte</translation>
     </message>
     <message>
         <source>the compressed data ends inside a back-reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Die komprimierten Daten enden mitten in einem Rückverweis</translation>
     </message>
     <message>
         <source>the compressed data refers back to before its own start</source>
-        <translation type="unfinished"></translation>
+        <translation>Die komprimierten Daten verweisen auf eine Stelle vor ihrem Anfang</translation>
     </message>
     <message>
         <source>The file %1 is not a GP2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine GP2-Datei.</translation>
     </message>
     <message>
         <source>The file %1 is cut short: it ends inside its header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist unvollständig: Sie endet mitten im Dateikopf.</translation>
     </message>
     <message>
         <source>The file %1 is a GP2 file but not a hot lap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist eine GP2-Datei, aber keine Hotlap.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The file %1 is too large for a hot lap (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist zu groß für eine Hotlap (über %2 MB).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeit der Session %1 für %2 in %3 hat sich geändert, seit du sie zum Ersetzen gewählt hast; sie wurde nicht angetastet.</translation>
     </message>
 </context>
 <context>
     <name>LapRecords</name>
     <message>
         <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rundenzeiten-Datei %1 enthält nur %2 ihrer %3 Streckeneinträge.</translation>
     </message>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Zwischenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>+2. Zwischenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Zwischenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup-Datei (%1)</translation>
     </message>
     <message>
         <source>holds a double quote at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält am Anfang ein doppeltes Anführungszeichen</translation>
     </message>
     <message>
         <source>holds a double quote and starts with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein doppeltes Anführungszeichen und beginnt mit einem Leerzeichen</translation>
     </message>
     <message>
         <source>holds a double quote and ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält ein doppeltes Anführungszeichen und endet mit einem Leerzeichen</translation>
     </message>
     <message>
         <source>holds both a double quote and a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält sowohl ein doppeltes Anführungszeichen als auch ein Komma</translation>
     </message>
     <message>
         <source>holds both a double quote and a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>enthält sowohl ein doppeltes Anführungszeichen als auch einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>Field %1 of circuit %2 (&quot;%3&quot;) %4 (%5), which a lap record file cannot store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Feld %1 der Strecke %2 („%3“) %4 (%5), was eine Rundenzeiten-Datei nicht speichern kann.</translation>
     </message>
     <message>
         <source>The lap record file %1 has no circuit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rundenzeiten-Datei %1 hat keine Strecke %2.</translation>
     </message>
     <message>
         <source>The file %1 holds no GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 enthält kein GP2-Verzeichnis.</translation>
     </message>
     <message>
         <source>The GP2 directory cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das GP2-Verzeichnis kann nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>GP2 Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-Rundenzeiten</translation>
     </message>
     <message>
         <source>Correct the filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen korrigieren</translation>
     </message>
     <message>
         <source>Invalid filename. Must end in `.html`</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateiname. Er muss auf `.html` enden</translation>
     </message>
     <message>
         <source>Ooops!</source>
-        <translation type="unfinished">Hoppla!</translation>
+        <translation>Hoppla!</translation>
     </message>
     <message>
         <source>Cannot Export as selected Circuits are not set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Export nicht möglich, die gewählten Strecken sind nicht eingerichtet</translation>
     </message>
     <message>
         <source>Nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts zu drucken</translation>
     </message>
     <message>
         <source>Erm.. try selecting a Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ähm.. wähle doch ein Streckenset</translation>
     </message>
     <message>
         <source>Ready to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Drucken</translation>
     </message>
     <message>
         <source>Ready print with A4 paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit zum Drucken auf A4-Papier</translation>
     </message>
     <message>
         <source>There are no lap times to print in the ticked tracksets.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den angehakten Streckensets gibt es keine Rundenzeiten zum Drucken.</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Standard Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-Rundenzeiten - Standardstrecken</translation>
     </message>
     <message>
         <source>GP2 Lap Times - IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-Rundenzeiten - IA Track Pack</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-Rundenzeiten - Eigene Strecken</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Session</translation>
+        <translation>Session</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Rundenzeit</translation>
+        <translation>Rundenzeit</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1. Zwischenzeit</translation>
+        <translation>1. Zwischenzeit</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2. Zwischenzeit</translation>
+        <translation>+2. Zwischenzeit</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Zwischenzeit</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup</translation>
     </message>
     <message>
         <source>Standard Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckenset Standard</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom Circuits</source>
-        <translation type="unfinished">Eigene Strecken</translation>
+        <translation>Eigene Strecken</translation>
     </message>
     <message>
         <source>LapTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenzeit</translation>
     </message>
     <message>
         <source>Setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup-Datei</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
-        <translation type="unfinished">de</translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>Velomark Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark-Homepage</translation>
     </message>
 </context>
 <context>
     <name>Save</name>
     <message>
         <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiten für %1 in %2 wurden an anderer Stelle in Velomark geändert, nachdem sie hier eingelesen wurden.</translation>
     </message>
 </context>
 <context>
     <name>Sessions</name>
     <message>
         <source>QuickRace</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelles Rennen</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifikation</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Rennen</translation>
+        <translation>Rennen</translation>
     </message>
 </context>
 <context>
@@ -822,80 +822,80 @@
     <message>
         <source>in the data folder %1, %2</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is Velomark&apos;s data folder, %2 what is wrong with a working file in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>im Datenordner %1: %2</translation>
     </message>
     <message>
         <source>Import Hotlap from GP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlap aus GP2 importieren</translation>
     </message>
     <message>
         <source>Track file</source>
         <extracomment>The line naming the track-editor track a hot lap was driven on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Streckendatei</translation>
     </message>
     <message>
         <source>HotLaps</source>
         <extracomment>The list of GP2&apos;s hot-lap files for the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hotlaps</translation>
     </message>
     <message>
         <source>Details</source>
         <extracomment>The button that shows what GP2Lap recorded about the highlighted hot lap.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Session</source>
         <extracomment>The session the hot lap was driven in (Practice, Qualifying, Race...).</extracomment>
-        <translation type="unfinished">Session</translation>
+        <translation>Session</translation>
     </message>
     <message>
         <source>Laptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenzeit</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1. Zwischenzeit</translation>
+        <translation>1. Zwischenzeit</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The hot lap&apos;s 2nd split, as GP2Lap recorded it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2. Zwischenzeit</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Strecke</translation>
+        <translation>Strecke</translation>
     </message>
     <message>
         <source>INSERT</source>
         <extracomment>The button that puts the hot lap&apos;s times into the lap-time editor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EINFÜGEN</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHLIESSEN</translation>
     </message>
     <message>
         <source>You need to set your GP2 directory. Do this by pressing `INITIALISE` on the main screen. (Remember that HOF2LAP must also be in the GP2 path.)</source>
         <extracomment>INITIALISE is the caption of the main window&apos;s button (shown there as INITIALISE !); HOF2LAP is the program that reads hot laps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du musst dein GP2-Verzeichnis festlegen. Drücke dazu im Hauptfenster `EINRICHTEN`. (Denk daran, dass HOF2LAP ebenfalls im GP2-Pfad liegen muss.)</translation>
     </message>
     <message>
         <source>Cannot access GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff auf das GP2-Verzeichnis.</translation>
     </message>
     <message>
         <source>Hot lap not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlap nicht eingelesen</translation>
     </message>
     <message>
         <source>(unnamed)</source>
         <extracomment>In place of the name of a track-editor track that names none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source>Driven on the track-editor track %1, loaded into slot %2.</source>
         <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gefahren auf der Strecke %1 aus dem Track-Editor, geladen auf Streckenplatz %2.</translation>
     </message>
 </context>
 <context>
@@ -1296,198 +1296,198 @@ laps</translation>
     <name>velomark::LapTimeEditor</name>
     <message>
         <source>Lap Time Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenzeiten</translation>
     </message>
     <message>
         <source>PROGRESS</source>
         <extracomment>The button that opens the chart of the circuit&apos;s saved lap times over time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FORTSCHRITT</translation>
     </message>
     <message>
         <source>Progress chart of this circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsdiagramm dieser Strecke</translation>
     </message>
     <message>
         <source>Your saved lap times at this circuit over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine gespeicherten Rundenzeiten auf dieser Strecke im Lauf der Zeit.</translation>
     </message>
     <message>
         <source>Hold a mouse button here to see the 2nd split alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halte hier eine Maustaste gedrückt, um die 2. Zwischenzeit für sich zu sehen.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist eine kumulierte Zwischenzeit.</translation>
     </message>
     <message>
         <source>+/-</source>
         <extracomment>Plus or minus: the label clicked to see the time differences between Practice and Qualifying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Click with Left or Right mouse button to see time differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der linken oder rechten Maustaste klicken, um die Zeitunterschiede zu sehen.</translation>
     </message>
     <message>
         <source>IMPORT</source>
         <extracomment>The button that imports a hot lap from GP2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMPORT</translation>
     </message>
     <message>
         <source>CLEAR</source>
         <extracomment>The button that empties every field of the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LÖSCHEN</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SCHLIESSEN</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SPEICHERN</translation>
     </message>
     <message>
         <source>%1 Press INITIALISE ! on the main screen to create the lap record files.</source>
         <extracomment>%1 is why the lap record file cannot be read; INITIALISE ! is the caption of the main window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Drücke im Hauptfenster EINRICHTEN !, um die Rundenzeiten-Dateien anzulegen.</translation>
     </message>
     <message>
         <source>%1 The file was left as it is.</source>
         <extracomment>%1 is why the lap record file cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die Datei blieb unverändert.</translation>
     </message>
     <message>
         <source>Lap times not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Rundenzeiten nicht gefunden</translation>
     </message>
     <message>
         <source>Correct Error under cursor</source>
         <extracomment>A lap time or split that is not a time; the cursor is in its session&apos;s lap time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Korrigiere den Fehler an der Cursorposition</translation>
     </message>
     <message>
         <source>Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
     </message>
     <message>
         <source>The differences need the 1st and +2nd splits of both sessions, written as times (and the 3rd splits, where both are filled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Unterschiede braucht es die 1. und +2. Zwischenzeit beider Sessions als Zeiten (und die 3. Zwischenzeiten, wo beide ausgefüllt sind).</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The +2nd Split column&apos;s header while a mouse button is held on it: the fields then show the 2nd split alone, not added to the 1st.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2. Zwischenzeit</translation>
     </message>
     <message>
         <source>The 2nd split alone needs the 1st split and the +2nd split written as times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die 2. Zwischenzeit für sich braucht es die 1. und die +2. Zwischenzeit als Zeiten.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a field (&quot;Practice Notes&quot;), %2 why its text cannot be stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Times not saved</source>
-        <translation type="unfinished">Zeiten nicht gespeichert</translation>
+        <translation>Zeiten nicht gespeichert</translation>
     </message>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of things changed: &quot;the Practice times, the Qualifying times and the Race notes&quot;.</extracomment>
-        <translation type="unfinished">%1 und %2</translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>Keep both</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store both sides&apos; changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beide behalten</translation>
     </message>
     <message>
         <source>Overwrite</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store the window&apos;s times over the new ones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben</translation>
     </message>
     <message>
         <source>Go back to the stored times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück zu den gespeicherten Zeiten</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Keep both: your changes are stored over the new times.</source>
         <extracomment>Keep both is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beide behalten: Deine Änderungen werden über die neuen Zeiten gespeichert.</translation>
     </message>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 auch hier geändert: Nur eine der beiden Fassungen kann bleiben.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>
         <extracomment>Overwrite is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Überschreiben: Die Zeiten in diesem Fenster ersetzen die neuen.</translation>
     </message>
     <message>
         <source>Go back: the window shows the stored times and your changes are dropped.</source>
         <extracomment>Go back stands for the button &quot;Go back to the stored times&quot;, which this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zurück: Das Fenster zeigt die gespeicherten Zeiten, und deine Änderungen werden verworfen.</translation>
     </message>
     <message>
         <source>Changed elsewhere:</source>
         <extracomment>Heads the list of the fields changed in the file since the window read it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anderswo geändert:</translation>
     </message>
     <message>
         <source>Changed by you:</source>
         <extracomment>Heads the list of the fields changed in the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von dir geändert:</translation>
     </message>
     <message>
         <source>nothing</source>
         <extracomment>The list of the fields changed in the window is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nichts</translation>
     </message>
     <message>
         <source>Times changed elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten anderswo geändert</translation>
     </message>
     <message>
         <source>Your times are saved, but the history was not updated: %1</source>
         <extracomment>%1 is why the history file was not written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deine Zeiten sind gespeichert, aber der Verlauf wurde nicht aktualisiert: %1</translation>
     </message>
     <message>
         <source>Nothing was saved: your times are still in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde gespeichert: Deine Zeiten stehen noch im Fenster.</translation>
     </message>
     <message>
         <source>Nothing was saved: your changes were dropped, and the window shows the stored times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde gespeichert: Deine Änderungen wurden verworfen, und das Fenster zeigt die gespeicherten Zeiten.</translation>
     </message>
     <message>
         <source>%1 Your times are still in the window; press SAVE again once this is put right.</source>
         <extracomment>%1 is why the lap record file was not written; SAVE is the caption of the button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Deine Zeiten stehen noch im Fenster; drücke erneut SPEICHERN, sobald das behoben ist.</translation>
     </message>
     <message>
         <source>Clear all Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Einträge löschen</translation>
     </message>
     <message>
         <source>This will clear your times for this track, but this will only be permanent if you Save. Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies löscht deine Zeiten für diese Strecke, endgültig aber erst, wenn du SPEICHERN drückst. Bist du sicher?</translation>
     </message>
 </context>
 <context>

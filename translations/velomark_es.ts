@@ -5,500 +5,500 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>los circuitos del grupo %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>las fechas de la columna «Set on»</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay archivos de tiempos: pulsa ¡INICIALIZAR! en la ventana principal para crearlos.</translation>
     </message>
     <message>
         <source>The rival file %1 is larger than 64 MB, far larger than a CSV export of 48 circuits can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del rival %1 ocupa más de 64 MB, mucho más de lo que puede ocupar una exportación CSV de 48 circuitos, así que no se ha leído.</translation>
     </message>
     <message>
         <source>The rival file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo del rival %1 no existe.</translation>
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>los tiempos del grupo %1 del rival</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no contiene ningún archivo de tiempos (set1.dat, set2.dat, set3.dat) que Velomark pueda leer.</translation>
     </message>
     <message>
         <source>%1 are left out because %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omiten %1. Motivo: %2</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>this data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>esta carpeta de datos</translation>
     </message>
     <message>
         <source>the data folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta de datos %1</translation>
     </message>
     <message>
         <source>Another copy of Velomark is already running on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otra copia de Velomark en marcha con %1.</translation>
     </message>
     <message>
         <source>Velomark cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark no puede abrir %1: %2.</translation>
     </message>
     <message>
         <source>Velomark cannot lock %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark no puede bloquear %1: %2.</translation>
     </message>
     <message>
         <source>a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>un directorio</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería con nombre</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>un enlace</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo especial</translation>
     </message>
     <message>
         <source>The file %1 is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 ocupa más de 1 MB (1.048.576 bytes), mucho más de lo que puede ocupar cualquier archivo de datos de Velomark, así que no se ha leído.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede examinar el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es %2 y no un archivo normal, así que no se ha leído.</translation>
     </message>
     <message>
         <source>The file %1 is a link that leads to no file (%2), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es un enlace que no lleva a ningún archivo (%2), así que no se ha escrito nada.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es %2 y no un archivo normal, así que no se ha sustituido.</translation>
     </message>
     <message>
         <source>The file %1 is read-only, so it was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es de solo lectura, así que no se ha modificado.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be renamed over it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cambiar el nombre de %1 para sustituirlo: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>es %1</translation>
     </message>
     <message>
         <source>it is a link that leads to no file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace que no lleva a ningún archivo</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir: %1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir: %1</translation>
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede examinar %1: %2</translation>
     </message>
     <message>
         <source>%1 stands at %2; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 es %1; no se ha tocado</translation>
     </message>
     <message>
         <source>%1 stands at %2, which is %3 in other letters; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%3 con otras mayúsculas o minúsculas) es %1; no se ha tocado</translation>
     </message>
     <message>
         <source>the old %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede eliminar el antiguo %1: %2</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear %1: %2</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Standard circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de tiempos de Velomark de tus circuitos estándar</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your IA Track Pack circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de tiempos de Velomark de tus circuitos del IA Track Pack</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de tiempos de Velomark de tus circuitos personalizados</translation>
     </message>
     <message>
         <source>Velomark&apos;s list of the names of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de Velomark con los nombres de tus circuitos personalizados</translation>
     </message>
     <message>
         <source>Velomark&apos;s setting of your GP2 directory</source>
-        <translation type="unfinished"></translation>
+        <translation>el ajuste de Velomark con tu directorio de GP2</translation>
     </message>
     <message>
         <source>Velomark&apos;s own history of your saved times</source>
-        <translation type="unfinished"></translation>
+        <translation>el historial propio de Velomark con tus tiempos guardados</translation>
     </message>
     <message>
         <source>the scratch file through which Velomark saves its data files</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo temporal con el que Velomark guarda sus archivos de datos</translation>
     </message>
     <message>
         <source>Velomark&apos;s note of the history rows a save is adding</source>
-        <translation type="unfinished"></translation>
+        <translation>la nota de Velomark con las filas del historial que está añadiendo un guardado</translation>
     </message>
     <message>
         <source>the file by which Velomark keeps a second copy of itself out of this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo con el que Velomark impide que otra copia suya use esta carpeta</translation>
     </message>
     <message>
         <source>%1 is %2; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2; elige otro nombre para la exportación.</translation>
     </message>
     <message>
         <source>%1 leads to %2, %3; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lleva a %2, %3; elige otro nombre para la exportación.</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: %2. %1 was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el archivo %1: %2. %1 no se ha modificado.</translation>
     </message>
     <message>
         <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo %1 ya está en su sitio, pero su carpeta no se pudo volcar al disco, así que el cambio podría perderse si el ordenador se apaga ahora: %2.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history %1 cannot be added to: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden añadir filas al historial %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>HofBat</name>
     <message>
         <source>a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>comillas dobles</translation>
     </message>
     <message>
         <source>a percent sign, which the command interpreter would expand</source>
-        <translation type="unfinished"></translation>
+        <translation>un signo de porcentaje, que el intérprete de comandos expandiría</translation>
     </message>
     <message>
         <source>a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un carácter de control</translation>
     </message>
     <message>
         <source>The GP2 directory %1 cannot be passed to hof2lap: it holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede pasar el directorio de GP2 %1 a hof2lap: contiene %2.</translation>
     </message>
     <message>
         <source>No hot-lap file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha elegido ningún archivo de hot lap.</translation>
     </message>
     <message>
         <source>a directory separator</source>
-        <translation type="unfinished"></translation>
+        <translation>un separador de directorios</translation>
     </message>
     <message>
         <source>The hot-lap file %1 cannot be passed to hof2lap: its name holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede pasar el archivo de hot lap %1 a hof2lap: su nombre contiene %2.</translation>
     </message>
 </context>
 <context>
     <name>HotLaps</name>
     <message>
         <source>the compressed data expands beyond %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos comprimidos ocupan más de %1 bytes al descomprimirse</translation>
     </message>
     <message>
         <source>the compressed data ends inside a back-reference</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos comprimidos terminan en mitad de una referencia hacia atrás</translation>
     </message>
     <message>
         <source>the compressed data refers back to before its own start</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos comprimidos remiten a un punto anterior a su propio inicio</translation>
     </message>
     <message>
         <source>The file %1 is not a GP2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un archivo de GP2.</translation>
     </message>
     <message>
         <source>The file %1 is cut short: it ends inside its header.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está incompleto: termina en mitad de su cabecera.</translation>
     </message>
     <message>
         <source>The file %1 is a GP2 file but not a hot lap.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es un archivo de GP2, pero no una hot lap.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 is too large for a hot lap (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 es demasiado grande para ser una hot lap (más de %2 MB).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta %1.</translation>
     </message>
     <message>
         <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tiempo de %1 de %2 en %3 ha cambiado desde que elegiste sustituirlo; no se ha tocado.</translation>
     </message>
 </context>
 <context>
     <name>LapRecords</name>
     <message>
         <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de tiempos %1 solo contiene %2 de sus %3 registros de circuito.</translation>
     </message>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo de vuelta de %1</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished"></translation>
+        <translation>1.er parcial de %1</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>+2.º parcial de %1</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished"></translation>
+        <translation>3.er parcial de %1</translation>
     </message>
     <message>
         <source>%1 setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo de reglaje de %1</translation>
     </message>
     <message>
         <source>holds a double quote at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene comillas dobles al principio</translation>
     </message>
     <message>
         <source>holds a double quote and starts with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene comillas dobles y empieza por un espacio</translation>
     </message>
     <message>
         <source>holds a double quote and ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene comillas dobles y termina en un espacio</translation>
     </message>
     <message>
         <source>holds both a double quote and a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene comillas dobles y una coma</translation>
     </message>
     <message>
         <source>holds both a double quote and a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene comillas dobles y un salto de línea</translation>
     </message>
     <message>
         <source>Field %1 of circuit %2 (&quot;%3&quot;) %4 (%5), which a lap record file cannot store.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo %1 del circuito %2 («%3») %4 (%5), algo que un archivo de tiempos no puede guardar.</translation>
     </message>
     <message>
         <source>The lap record file %1 has no circuit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de tiempos %1 no tiene circuito %2.</translation>
     </message>
     <message>
         <source>The file %1 holds no GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no contiene ningún directorio de GP2.</translation>
     </message>
     <message>
         <source>The GP2 directory cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el directorio de GP2: %1.</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>GP2 Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de vuelta de GP2</translation>
     </message>
     <message>
         <source>Correct the filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrige el nombre de archivo</translation>
     </message>
     <message>
         <source>Invalid filename. Must end in `.html`</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo no válido. Debe terminar en «.html»</translation>
     </message>
     <message>
         <source>Ooops!</source>
-        <translation type="unfinished">¡Uy!</translation>
+        <translation>¡Uy!</translation>
     </message>
     <message>
         <source>Cannot Export as selected Circuits are not set up</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar: los circuitos seleccionados no están configurados</translation>
     </message>
     <message>
         <source>Nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que imprimir</translation>
     </message>
     <message>
         <source>Erm.. try selecting a Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Eh... prueba a elegir un grupo de circuitos</translation>
     </message>
     <message>
         <source>Ready to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo para imprimir</translation>
     </message>
     <message>
         <source>Ready print with A4 paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Se imprimirá en papel A4.</translation>
     </message>
     <message>
         <source>There are no lap times to print in the ticked tracksets.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay tiempos de vuelta que imprimir en los grupos marcados.</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Standard Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de vuelta de GP2 - Circuitos estándar</translation>
     </message>
     <message>
         <source>GP2 Lap Times - IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de vuelta de GP2 - IA Track Pack</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de vuelta de GP2 - Circuitos personalizados</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Sesión</translation>
+        <translation>Sesión</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Tiempo</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1.er parcial</translation>
+        <translation>1.er parcial</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2.º parcial</translation>
+        <translation>+2.º parcial</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished"></translation>
+        <translation>3.er parcial</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglaje</translation>
     </message>
     <message>
         <source>Standard Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuitos estándar</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom Circuits</source>
-        <translation type="unfinished">Circuitos personalizados</translation>
+        <translation>Circuitos personalizados</translation>
     </message>
     <message>
         <source>LapTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de reglaje</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
-        <translation type="unfinished">es</translation>
+        <translation>es</translation>
     </message>
     <message>
         <source>Velomark Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web de Velomark</translation>
     </message>
 </context>
 <context>
     <name>Save</name>
     <message>
         <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos de %1 en %2 se cambiaron en otra parte de Velomark después de que se leyeran aquí.</translation>
     </message>
 </context>
 <context>
     <name>Sessions</name>
     <message>
         <source>QuickRace</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrera rápida</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrenamientos</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Clasificación</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Carrera</translation>
+        <translation>Carrera</translation>
     </message>
 </context>
 <context>
@@ -747,7 +747,7 @@
     <message>
         <source>If you have changed a circuit for a new one, dont forget that you will need to `Clear` out the old lap times.</source>
         <extracomment>`Clear` names the lap-time editor&apos;s CLEAR button, which clears a circuit&apos;s times.</extracomment>
-        <translation>Si has cambiado un circuito por otro nuevo, no olvides que tendrás que borrar sus tiempos antiguos con «Borrar».</translation>
+        <translation>Si has cambiado un circuito por otro nuevo, no olvides que tendrás que borrar sus tiempos antiguos con «BORRAR».</translation>
     </message>
     <message>
         <source>Reminder !</source>
@@ -822,80 +822,80 @@
     <message>
         <source>in the data folder %1, %2</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is Velomark&apos;s data folder, %2 what is wrong with a working file in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en la carpeta de datos %1, %2</translation>
     </message>
     <message>
         <source>Import Hotlap from GP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar hot lap de GP2</translation>
     </message>
     <message>
         <source>Track file</source>
         <extracomment>The line naming the track-editor track a hot lap was driven on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de circuito</translation>
     </message>
     <message>
         <source>HotLaps</source>
         <extracomment>The list of GP2&apos;s hot-lap files for the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hot laps</translation>
     </message>
     <message>
         <source>Details</source>
         <extracomment>The button that shows what GP2Lap recorded about the highlighted hot lap.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Session</source>
         <extracomment>The session the hot lap was driven in (Practice, Qualifying, Race...).</extracomment>
-        <translation type="unfinished">Sesión</translation>
+        <translation>Sesión</translation>
     </message>
     <message>
         <source>Laptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1.er parcial</translation>
+        <translation>1.er parcial</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The hot lap&apos;s 2nd split, as GP2Lap recorded it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2.º parcial</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuito</translation>
+        <translation>Circuito</translation>
     </message>
     <message>
         <source>INSERT</source>
         <extracomment>The button that puts the hot lap&apos;s times into the lap-time editor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INSERTAR</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>CERRAR</translation>
     </message>
     <message>
         <source>You need to set your GP2 directory. Do this by pressing `INITIALISE` on the main screen. (Remember that HOF2LAP must also be in the GP2 path.)</source>
         <extracomment>INITIALISE is the caption of the main window&apos;s button (shown there as INITIALISE !); HOF2LAP is the program that reads hot laps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tienes que indicar tu directorio de GP2. Para ello, pulsa «¡INICIALIZAR!» en la ventana principal. (Recuerda que HOF2LAP también tiene que estar en la ruta de GP2.)</translation>
     </message>
     <message>
         <source>Cannot access GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder al directorio de GP2.</translation>
     </message>
     <message>
         <source>Hot lap not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Hot lap no leída</translation>
     </message>
     <message>
         <source>(unnamed)</source>
         <extracomment>In place of the name of a track-editor track that names none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source>Driven on the track-editor track %1, loaded into slot %2.</source>
         <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rodada en el circuito %1 del editor de circuitos, cargado en la posición %2.</translation>
     </message>
 </context>
 <context>
@@ -1296,198 +1296,198 @@ laps</translation>
     <name>velomark::LapTimeEditor</name>
     <message>
         <source>Lap Time Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de tiempos de vuelta</translation>
     </message>
     <message>
         <source>PROGRESS</source>
         <extracomment>The button that opens the chart of the circuit&apos;s saved lap times over time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PROGRESO</translation>
     </message>
     <message>
         <source>Progress chart of this circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de progreso de este circuito</translation>
     </message>
     <message>
         <source>Your saved lap times at this circuit over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La evolución de tus tiempos de vuelta guardados en este circuito.</translation>
     </message>
     <message>
         <source>Hold a mouse button here to see the 2nd split alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantén pulsado aquí un botón del ratón para ver solo el 2.º parcial.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 (%1)</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este es un tiempo parcial acumulado.</translation>
     </message>
     <message>
         <source>+/-</source>
         <extracomment>Plus or minus: the label clicked to see the time differences between Practice and Qualifying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Click with Left or Right mouse button to see time differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic con el botón izquierdo o derecho del ratón para ver las diferencias de tiempo.</translation>
     </message>
     <message>
         <source>IMPORT</source>
         <extracomment>The button that imports a hot lap from GP2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTAR</translation>
     </message>
     <message>
         <source>CLEAR</source>
         <extracomment>The button that empties every field of the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>BORRAR</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>CERRAR</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>GUARDAR</translation>
     </message>
     <message>
         <source>%1 Press INITIALISE ! on the main screen to create the lap record files.</source>
         <extracomment>%1 is why the lap record file cannot be read; INITIALISE ! is the caption of the main window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Pulsa ¡INICIALIZAR! en la ventana principal para crear los archivos de tiempos.</translation>
     </message>
     <message>
         <source>%1 The file was left as it is.</source>
         <extracomment>%1 is why the lap record file cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 El archivo se ha dejado como estaba.</translation>
     </message>
     <message>
         <source>Lap times not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos de vuelta no encontrados</translation>
     </message>
     <message>
         <source>Correct Error under cursor</source>
         <extracomment>A lap time or split that is not a time; the cursor is in its session&apos;s lap time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Corrige el error donde está el cursor</translation>
     </message>
     <message>
         <source>Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error!</translation>
     </message>
     <message>
         <source>The differences need the 1st and +2nd splits of both sessions, written as times (and the 3rd splits, where both are filled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Para ver las diferencias hacen falta el 1.er y el +2.º parcial de ambas sesiones, escritos como tiempos (y el 3.er parcial, si está relleno en las dos).</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The +2nd Split column&apos;s header while a mouse button is held on it: the fields then show the 2nd split alone, not added to the 1st.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2.º parcial</translation>
     </message>
     <message>
         <source>The 2nd split alone needs the 1st split and the +2nd split written as times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para ver solo el 2.º parcial hacen falta el 1.er parcial y el +2.º parcial escritos como tiempos.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a field (&quot;Practice Notes&quot;), %2 why its text cannot be stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Times not saved</source>
-        <translation type="unfinished">Tiempos no guardados</translation>
+        <translation>Tiempos no guardados</translation>
     </message>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of things changed: &quot;the Practice times, the Qualifying times and the Race notes&quot;.</extracomment>
-        <translation type="unfinished">%1 y %2</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Keep both</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store both sides&apos; changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambos</translation>
     </message>
     <message>
         <source>Overwrite</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store the window&apos;s times over the new ones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir</translation>
     </message>
     <message>
         <source>Go back to the stored times</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a los tiempos guardados</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Keep both: your changes are stored over the new times.</source>
         <extracomment>Keep both is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambos: tus cambios se guardan sobre los tiempos nuevos.</translation>
     </message>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>También has cambiado %1 aquí: solo se puede conservar uno de los dos.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>
         <extracomment>Overwrite is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobrescribir: los tiempos de esta ventana sustituyen a los nuevos.</translation>
     </message>
     <message>
         <source>Go back: the window shows the stored times and your changes are dropped.</source>
         <extracomment>Go back stands for the button &quot;Go back to the stored times&quot;, which this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Volver: la ventana muestra los tiempos guardados y se descartan tus cambios.</translation>
     </message>
     <message>
         <source>Changed elsewhere:</source>
         <extracomment>Heads the list of the fields changed in the file since the window read it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado en otro lugar:</translation>
     </message>
     <message>
         <source>Changed by you:</source>
         <extracomment>Heads the list of the fields changed in the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiado por ti:</translation>
     </message>
     <message>
         <source>nothing</source>
         <extracomment>The list of the fields changed in the window is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source>Times changed elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempos cambiados en otro lugar</translation>
     </message>
     <message>
         <source>Your times are saved, but the history was not updated: %1</source>
         <extracomment>%1 is why the history file was not written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tus tiempos se han guardado, pero el historial no se actualizó: %1</translation>
     </message>
     <message>
         <source>Nothing was saved: your times are still in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado nada: tus tiempos siguen en la ventana.</translation>
     </message>
     <message>
         <source>Nothing was saved: your changes were dropped, and the window shows the stored times.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado nada: se han descartado tus cambios y la ventana muestra los tiempos guardados.</translation>
     </message>
     <message>
         <source>%1 Your times are still in the window; press SAVE again once this is put right.</source>
         <extracomment>%1 is why the lap record file was not written; SAVE is the caption of the button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Tus tiempos siguen en la ventana; pulsa GUARDAR de nuevo cuando lo hayas solucionado.</translation>
     </message>
     <message>
         <source>Clear all Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todos los campos</translation>
     </message>
     <message>
         <source>This will clear your times for this track, but this will only be permanent if you Save. Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto borrará tus tiempos de este circuito, pero solo será definitivo si pulsas GUARDAR. ¿Seguro que quieres continuar?</translation>
     </message>
 </context>
 <context>

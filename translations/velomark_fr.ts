@@ -5,500 +5,500 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Les circuits %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Les dates de la colonne «&#xa0;Set on&#xa0;»</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de fichiers de records&#xa0;: appuyez sur «&#xa0;INITIALISER&#xa0;!&#xa0;» dans la fenêtre principale pour les créer.</translation>
     </message>
     <message>
         <source>The rival file %1 is larger than 64 MB, far larger than a CSV export of 48 circuits can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du rival %1 dépasse 64 Mo, une taille qu&apos;aucun export CSV de 48 circuits ne peut atteindre&#xa0;: il n&apos;a donc pas été lu.</translation>
     </message>
     <message>
         <source>The rival file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier du rival %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Les temps %1 du rival</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne contient aucun fichier de records (set1.dat, set2.dat, set3.dat) que Velomark puisse lire.</translation>
     </message>
     <message>
         <source>%1 are left out because %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne figurent pas au tableau. %2</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>this data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce dossier de données</translation>
     </message>
     <message>
         <source>the data folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier de données %1</translation>
     </message>
     <message>
         <source>Another copy of Velomark is already running on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une autre copie de Velomark utilise déjà %1.</translation>
     </message>
     <message>
         <source>Velomark cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark ne peut pas ouvrir %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Velomark cannot lock %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark ne peut pas verrouiller %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier spécial</translation>
     </message>
     <message>
         <source>The file %1 is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 dépasse 1 Mo (1&#xa0;048&#xa0;576 octets), une taille qu&apos;aucun fichier de données de Velomark ne peut atteindre&#xa0;: il n&apos;a donc pas été lu.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être ouvert&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être examiné&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est %2 et non un fichier ordinaire&#xa0;: il n&apos;a donc pas été lu.</translation>
     </message>
     <message>
         <source>The file %1 is a link that leads to no file (%2), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est un lien qui ne mène à aucun fichier (%2)&#xa0;: rien n&apos;a donc été écrit.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est %2 et non un fichier ordinaire&#xa0;: il n&apos;a donc pas été remplacé.</translation>
     </message>
     <message>
         <source>The file %1 is read-only, so it was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est en lecture seule&#xa0;: il n&apos;a donc pas été modifié.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be renamed over it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être renommé pour le remplacer&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1</translation>
     </message>
     <message>
         <source>it is a link that leads to no file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien qui ne mène à aucun fichier</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être écrit&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être examiné&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 stands at %2; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 porte le nom %2&#xa0;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>%1 stands at %2, which is %3 in other letters; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 porte le nom %2, soit %3 à la casse près&#xa0;; il a été laissé tel quel</translation>
     </message>
     <message>
         <source>the old %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ancien %1 ne peut pas être supprimé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Standard circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de records de Velomark pour vos circuits standard</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your IA Track Pack circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de records de Velomark pour vos circuits IA Track Pack</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de records de Velomark pour vos circuits personnalisés</translation>
     </message>
     <message>
         <source>Velomark&apos;s list of the names of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste de Velomark des noms de vos circuits personnalisés</translation>
     </message>
     <message>
         <source>Velomark&apos;s setting of your GP2 directory</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier où Velomark garde votre dossier de GP2</translation>
     </message>
     <message>
         <source>Velomark&apos;s own history of your saved times</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;historique que Velomark tient de vos temps enregistrés</translation>
     </message>
     <message>
         <source>the scratch file through which Velomark saves its data files</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier temporaire par lequel Velomark enregistre ses fichiers de données</translation>
     </message>
     <message>
         <source>Velomark&apos;s note of the history rows a save is adding</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier où Velomark note les lignes d&apos;historique qu&apos;un enregistrement est en train d&apos;ajouter</translation>
     </message>
     <message>
         <source>the file by which Velomark keeps a second copy of itself out of this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier par lequel Velomark empêche une seconde copie de lui-même d&apos;utiliser ce dossier</translation>
     </message>
     <message>
         <source>%1 is %2; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est %2&#xa0;; choisissez un autre nom pour l&apos;export.</translation>
     </message>
     <message>
         <source>%1 leads to %2, %3; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mène à %2, %3&#xa0;; choisissez un autre nom pour l&apos;export.</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: %2. %1 was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être enregistré&#xa0;: %2. %1 est resté inchangé.</translation>
     </message>
     <message>
         <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau %1 est en place, mais son dossier n&apos;a pas pu être écrit sur le disque&#xa0;: la modification risque donc d&apos;être perdue si l&apos;ordinateur s&apos;arrête maintenant&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history %1 cannot be added to: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique %1 ne peut pas être complété&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>HofBat</name>
     <message>
         <source>a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet droit</translation>
     </message>
     <message>
         <source>a percent sign, which the command interpreter would expand</source>
-        <translation type="unfinished"></translation>
+        <translation>un signe pourcentage, que l&apos;interpréteur de commandes développerait</translation>
     </message>
     <message>
         <source>a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un caractère de contrôle</translation>
     </message>
     <message>
         <source>The GP2 directory %1 cannot be passed to hof2lap: it holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de GP2 %1 ne peut pas être transmis à hof2lap&#xa0;: il contient %2.</translation>
     </message>
     <message>
         <source>No hot-lap file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de tour chrono n&apos;est choisi.</translation>
     </message>
     <message>
         <source>a directory separator</source>
-        <translation type="unfinished"></translation>
+        <translation>un séparateur de dossiers</translation>
     </message>
     <message>
         <source>The hot-lap file %1 cannot be passed to hof2lap: its name holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de tour chrono %1 ne peut pas être transmis à hof2lap&#xa0;: son nom contient %2.</translation>
     </message>
 </context>
 <context>
     <name>HotLaps</name>
     <message>
         <source>the compressed data expands beyond %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>les données compressées dépassent %1 octets une fois décompressées</translation>
     </message>
     <message>
         <source>the compressed data ends inside a back-reference</source>
-        <translation type="unfinished"></translation>
+        <translation>les données compressées s&apos;arrêtent au milieu d&apos;une référence arrière</translation>
     </message>
     <message>
         <source>the compressed data refers back to before its own start</source>
-        <translation type="unfinished"></translation>
+        <translation>les données compressées renvoient à un point antérieur à leur propre début</translation>
     </message>
     <message>
         <source>The file %1 is not a GP2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un fichier GP2.</translation>
     </message>
     <message>
         <source>The file %1 is cut short: it ends inside its header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est tronqué&#xa0;: il s&apos;arrête au milieu de son en-tête.</translation>
     </message>
     <message>
         <source>The file %1 is a GP2 file but not a hot lap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est un fichier GP2, mais pas un tour chrono.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file %1 is too large for a hot lap (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 est trop gros pour un tour chrono (plus de %2 Mo).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 est illisible.</translation>
     </message>
     <message>
         <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps en %1 du circuit %2 dans %3 a changé depuis que vous avez choisi de le remplacer&#xa0;; il a été laissé tel quel.</translation>
     </message>
 </context>
 <context>
     <name>LapRecords</name>
     <message>
         <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de records %1 ne contient que %2 des %3 circuits attendus.</translation>
     </message>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>temps au tour en %1</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter. 1 en %1</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>+Inter. 2 en %1</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter. 3 en %1</translation>
     </message>
     <message>
         <source>%1 setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier de réglages en %1</translation>
     </message>
     <message>
         <source>holds a double quote at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>commence par un guillemet droit</translation>
     </message>
     <message>
         <source>holds a double quote and starts with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un guillemet droit et commence par un blanc</translation>
     </message>
     <message>
         <source>holds a double quote and ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un guillemet droit et finit par un blanc</translation>
     </message>
     <message>
         <source>holds both a double quote and a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>contient à la fois un guillemet droit et une virgule</translation>
     </message>
     <message>
         <source>holds both a double quote and a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>contient à la fois un guillemet droit et un saut de ligne</translation>
     </message>
     <message>
         <source>Field %1 of circuit %2 (&quot;%3&quot;) %4 (%5), which a lap record file cannot store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ %1 du circuit %2 («&#xa0;%3&#xa0;») %4 (%5), ce qu&apos;un fichier de records ne peut pas enregistrer.</translation>
     </message>
     <message>
         <source>The lap record file %1 has no circuit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de records %1 n&apos;a pas de circuit %2.</translation>
     </message>
     <message>
         <source>The file %1 holds no GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 ne contient aucun dossier de GP2.</translation>
     </message>
     <message>
         <source>The GP2 directory cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de GP2 ne peut pas être enregistré&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>GP2 Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour GP2</translation>
     </message>
     <message>
         <source>Correct the filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigez le nom du fichier</translation>
     </message>
     <message>
         <source>Invalid filename. Must end in `.html`</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier non valide. Il doit se terminer par «&#xa0;.html&#xa0;»</translation>
     </message>
     <message>
         <source>Ooops!</source>
-        <translation type="unfinished">Oups&#xa0;!</translation>
+        <translation>Oups&#xa0;!</translation>
     </message>
     <message>
         <source>Cannot Export as selected Circuits are not set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Export impossible&#xa0;: les circuits choisis ne sont pas définis</translation>
     </message>
     <message>
         <source>Nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien à imprimer</translation>
     </message>
     <message>
         <source>Erm.. try selecting a Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Euh... essayez de cocher un jeu de circuits</translation>
     </message>
     <message>
         <source>Ready to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt à imprimer</translation>
     </message>
     <message>
         <source>Ready print with A4 paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparez du papier A4 pour l&apos;impression</translation>
     </message>
     <message>
         <source>There are no lap times to print in the ticked tracksets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les jeux de circuits cochés ne contiennent aucun temps au tour à imprimer.</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Standard Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour GP2 - Circuits standard</translation>
     </message>
     <message>
         <source>GP2 Lap Times - IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour GP2 - IA Track Pack</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour GP2 - Circuits personnalisés</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Séance</translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Temps au tour</translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">Inter. 1</translation>
+        <translation>Inter. 1</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+Inter. 2</translation>
+        <translation>+Inter. 2</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Inter. 3</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Standard Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de circuits Standard</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom Circuits</source>
-        <translation type="unfinished">Circuits personnalisés</translation>
+        <translation>Circuits personnalisés</translation>
     </message>
     <message>
         <source>LapTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>Setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de réglages</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
-        <translation type="unfinished">fr</translation>
+        <translation>fr</translation>
     </message>
     <message>
         <source>Velomark Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Site web de Velomark</translation>
     </message>
 </context>
 <context>
     <name>Save</name>
     <message>
         <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les temps du circuit %1 dans %2 ont été modifiés ailleurs dans Velomark après avoir été lus ici.</translation>
     </message>
 </context>
 <context>
     <name>Sessions</name>
     <message>
         <source>QuickRace</source>
-        <translation type="unfinished"></translation>
+        <translation>Course rapide</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Essais libres</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifications</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Course</translation>
+        <translation>Course</translation>
     </message>
 </context>
 <context>
@@ -822,80 +822,80 @@
     <message>
         <source>in the data folder %1, %2</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is Velomark&apos;s data folder, %2 what is wrong with a working file in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>dans le dossier de données %1, %2</translation>
     </message>
     <message>
         <source>Import Hotlap from GP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un tour chrono de GP2</translation>
     </message>
     <message>
         <source>Track file</source>
         <extracomment>The line naming the track-editor track a hot lap was driven on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de circuit</translation>
     </message>
     <message>
         <source>HotLaps</source>
         <extracomment>The list of GP2&apos;s hot-lap files for the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tours chrono</translation>
     </message>
     <message>
         <source>Details</source>
         <extracomment>The button that shows what GP2Lap recorded about the highlighted hot lap.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Détails</translation>
     </message>
     <message>
         <source>Session</source>
         <extracomment>The session the hot lap was driven in (Practice, Qualifying, Race...).</extracomment>
-        <translation type="unfinished">Séance</translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Laptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">Inter. 1</translation>
+        <translation>Inter. 1</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The hot lap&apos;s 2nd split, as GP2Lap recorded it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inter. 2</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuit</translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>INSERT</source>
         <extracomment>The button that puts the hot lap&apos;s times into the lap-time editor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INSÉRER</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>FERMER</translation>
     </message>
     <message>
         <source>You need to set your GP2 directory. Do this by pressing `INITIALISE` on the main screen. (Remember that HOF2LAP must also be in the GP2 path.)</source>
         <extracomment>INITIALISE is the caption of the main window&apos;s button (shown there as INITIALISE !); HOF2LAP is the program that reads hot laps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez définir le dossier de GP2. Pour cela, appuyez sur «&#xa0;INITIALISER&#xa0;!&#xa0;» dans la fenêtre principale. (N&apos;oubliez pas que HOF2LAP doit aussi se trouver dans le dossier de GP2.)</translation>
     </message>
     <message>
         <source>Cannot access GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;accéder au dossier de GP2.</translation>
     </message>
     <message>
         <source>Hot lap not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Tour chrono non lu</translation>
     </message>
     <message>
         <source>(unnamed)</source>
         <extracomment>In place of the name of a track-editor track that names none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source>Driven on the track-editor track %1, loaded into slot %2.</source>
         <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roulé sur le circuit d&apos;éditeur %1, chargé à l&apos;emplacement %2.</translation>
     </message>
 </context>
 <context>
@@ -1296,198 +1296,198 @@ chrono</translation>
     <name>velomark::LapTimeEditor</name>
     <message>
         <source>Lap Time Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>PROGRESS</source>
         <extracomment>The button that opens the chart of the circuit&apos;s saved lap times over time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PROGRESSION</translation>
     </message>
     <message>
         <source>Progress chart of this circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique de progression de ce circuit</translation>
     </message>
     <message>
         <source>Your saved lap times at this circuit over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;évolution de vos temps au tour enregistrés sur ce circuit.</translation>
     </message>
     <message>
         <source>Hold a mouse button here to see the 2nd split alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintenez un bouton de la souris enfoncé ici pour voir le 2e temps intermédiaire seul.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce temps intermédiaire est cumulé depuis le début du tour.</translation>
     </message>
     <message>
         <source>+/-</source>
         <extracomment>Plus or minus: the label clicked to see the time differences between Practice and Qualifying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Click with Left or Right mouse button to see time differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez avec le bouton gauche ou droit de la souris pour voir les écarts de temps.</translation>
     </message>
     <message>
         <source>IMPORT</source>
         <extracomment>The button that imports a hot lap from GP2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTER</translation>
     </message>
     <message>
         <source>CLEAR</source>
         <extracomment>The button that empties every field of the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EFFACER</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>FERMER</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>ENREGISTRER</translation>
     </message>
     <message>
         <source>%1 Press INITIALISE ! on the main screen to create the lap record files.</source>
         <extracomment>%1 is why the lap record file cannot be read; INITIALISE ! is the caption of the main window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Appuyez sur «&#xa0;INITIALISER&#xa0;!&#xa0;» dans la fenêtre principale pour créer les fichiers de records.</translation>
     </message>
     <message>
         <source>%1 The file was left as it is.</source>
         <extracomment>%1 is why the lap record file cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le fichier a été laissé tel quel.</translation>
     </message>
     <message>
         <source>Lap times not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps au tour introuvables</translation>
     </message>
     <message>
         <source>Correct Error under cursor</source>
         <extracomment>A lap time or split that is not a time; the cursor is in its session&apos;s lap time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Corrigez l&apos;erreur sous le curseur</translation>
     </message>
     <message>
         <source>Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;!</translation>
     </message>
     <message>
         <source>The differences need the 1st and +2nd splits of both sessions, written as times (and the 3rd splits, where both are filled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les écarts exigent, dans les deux séances, le 1er et le +2e temps intermédiaire saisis sous forme de temps (ainsi que le 3e, s&apos;il est rempli dans les deux).</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The +2nd Split column&apos;s header while a mouse button is held on it: the fields then show the 2nd split alone, not added to the 1st.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inter. 2</translation>
     </message>
     <message>
         <source>The 2nd split alone needs the 1st split and the +2nd split written as times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le 2e temps intermédiaire seul exige le 1er et le +2e temps intermédiaire saisis sous forme de temps.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a field (&quot;Practice Notes&quot;), %2 why its text cannot be stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Times not saved</source>
-        <translation type="unfinished">Temps non enregistrés</translation>
+        <translation>Temps non enregistrés</translation>
     </message>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of things changed: &quot;the Practice times, the Qualifying times and the Race notes&quot;.</extracomment>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Keep both</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store both sides&apos; changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Garder les deux</translation>
     </message>
     <message>
         <source>Overwrite</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store the window&apos;s times over the new ones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écraser</translation>
     </message>
     <message>
         <source>Go back to the stored times</source>
-        <translation type="unfinished"></translation>
+        <translation>Revenir aux temps enregistrés</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Keep both: your changes are stored over the new times.</source>
         <extracomment>Keep both is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Garder les deux&#xa0;: vos modifications sont enregistrées par-dessus les nouveaux temps.</translation>
     </message>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez aussi modifié %1 ici&#xa0;: une seule des deux versions peut être conservée.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>
         <extracomment>Overwrite is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Écraser&#xa0;: les temps de cette fenêtre remplacent les nouveaux.</translation>
     </message>
     <message>
         <source>Go back: the window shows the stored times and your changes are dropped.</source>
         <extracomment>Go back stands for the button &quot;Go back to the stored times&quot;, which this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Revenir&#xa0;: la fenêtre affiche les temps enregistrés et vos modifications sont abandonnées.</translation>
     </message>
     <message>
         <source>Changed elsewhere:</source>
         <extracomment>Heads the list of the fields changed in the file since the window read it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifié ailleurs&#xa0;:</translation>
     </message>
     <message>
         <source>Changed by you:</source>
         <extracomment>Heads the list of the fields changed in the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifié par vous&#xa0;:</translation>
     </message>
     <message>
         <source>nothing</source>
         <extracomment>The list of the fields changed in the window is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rien</translation>
     </message>
     <message>
         <source>Times changed elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps modifiés ailleurs</translation>
     </message>
     <message>
         <source>Your times are saved, but the history was not updated: %1</source>
         <extracomment>%1 is why the history file was not written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos temps sont enregistrés, mais l&apos;historique n&apos;a pas été mis à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing was saved: your times are still in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: vos temps sont toujours dans la fenêtre.</translation>
     </message>
     <message>
         <source>Nothing was saved: your changes were dropped, and the window shows the stored times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été enregistré&#xa0;: vos modifications ont été abandonnées et la fenêtre affiche les temps enregistrés.</translation>
     </message>
     <message>
         <source>%1 Your times are still in the window; press SAVE again once this is put right.</source>
         <extracomment>%1 is why the lap record file was not written; SAVE is the caption of the button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Vos temps sont toujours dans la fenêtre&#xa0;; appuyez de nouveau sur «&#xa0;ENREGISTRER&#xa0;» une fois le problème corrigé.</translation>
     </message>
     <message>
         <source>Clear all Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout effacer</translation>
     </message>
     <message>
         <source>This will clear your times for this track, but this will only be permanent if you Save. Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos temps de ce circuit vont être effacés, mais ce ne sera définitif que si vous appuyez sur «&#xa0;ENREGISTRER&#xa0;». Voulez-vous continuer&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -5,500 +5,500 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>I circuiti %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Le date sotto &quot;Set on&quot;</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non ci sono ancora file dei tempi: premi INIZIALIZZA! nella finestra principale per crearli.</translation>
     </message>
     <message>
         <source>The rival file %1 is larger than 64 MB, far larger than a CSV export of 48 circuits can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del rivale %1 supera 64 MB, molto più di quanto possa occupare un&apos;esportazione CSV di 48 circuiti, quindi non è stato letto.</translation>
     </message>
     <message>
         <source>The rival file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file del rivale %1 non esiste.</translation>
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>I tempi %1 del rivale</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non contiene alcun file dei tempi (set1.dat, set2.dat, set3.dat) leggibile da Velomark.</translation>
     </message>
     <message>
         <source>%1 are left out because %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non compaiono. %2</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>this data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>questa cartella dati</translation>
     </message>
     <message>
         <source>the data folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella dati %1</translation>
     </message>
     <message>
         <source>Another copy of Velomark is already running on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un&apos;altra copia di Velomark sta già usando %1.</translation>
     </message>
     <message>
         <source>Velomark cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark non riesce ad aprire %1: %2.</translation>
     </message>
     <message>
         <source>Velomark cannot lock %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark non riesce a bloccare %1: %2.</translation>
     </message>
     <message>
         <source>a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>una cartella</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>una named pipe</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>un collegamento</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>un file speciale</translation>
     </message>
     <message>
         <source>The file %1 is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 supera 1 MB (1.048.576 byte), molto più di quanto possa occupare un file dati di Velomark, quindi non è stato letto.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il file %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esaminare il file %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è %2, non un file normale, quindi non è stato letto.</translation>
     </message>
     <message>
         <source>The file %1 is a link that leads to no file (%2), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è un collegamento che non porta a nessun file (%2), quindi non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è %2, non un file normale, quindi non è stato sostituito.</translation>
     </message>
     <message>
         <source>The file %1 is read-only, so it was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è di sola lettura, quindi non è stato modificato.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere scritto: %2</translation>
     </message>
     <message>
         <source>%1 cannot be renamed over it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere rinominato al suo posto: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>è %1</translation>
     </message>
     <message>
         <source>it is a link that leads to no file</source>
-        <translation type="unfinished"></translation>
+        <translation>è un collegamento che non porta a nessun file</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere aperto: %1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere letto: %1</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non può essere scritto: %1</translation>
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere esaminato: %2</translation>
     </message>
     <message>
         <source>%1 stands at %2; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>al posto di %2 c&apos;è %1, che Velomark non ha toccato</translation>
     </message>
     <message>
         <source>%1 stands at %2, which is %3 in other letters; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>al posto di %2 (cioè %3 con maiuscole e minuscole diverse) c&apos;è %1, che Velomark non ha toccato</translation>
     </message>
     <message>
         <source>the old %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il vecchio %1 non può essere rimosso: %2</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non può essere creato: %2</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Standard circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>il file dei tempi di Velomark per i tuoi circuiti standard</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your IA Track Pack circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>il file dei tempi di Velomark per i tuoi circuiti IA Track Pack</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>il file dei tempi di Velomark per i tuoi circuiti personalizzati</translation>
     </message>
     <message>
         <source>Velomark&apos;s list of the names of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco di Velomark con i nomi dei tuoi circuiti personalizzati</translation>
     </message>
     <message>
         <source>Velomark&apos;s setting of your GP2 directory</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;impostazione di Velomark con la tua cartella di GP2</translation>
     </message>
     <message>
         <source>Velomark&apos;s own history of your saved times</source>
-        <translation type="unfinished"></translation>
+        <translation>lo storico di Velomark dei tuoi tempi salvati</translation>
     </message>
     <message>
         <source>the scratch file through which Velomark saves its data files</source>
-        <translation type="unfinished"></translation>
+        <translation>il file temporaneo con cui Velomark salva i suoi file dati</translation>
     </message>
     <message>
         <source>Velomark&apos;s note of the history rows a save is adding</source>
-        <translation type="unfinished"></translation>
+        <translation>la nota di Velomark sulle righe che un salvataggio sta aggiungendo allo storico</translation>
     </message>
     <message>
         <source>the file by which Velomark keeps a second copy of itself out of this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>il file con cui Velomark impedisce a una sua seconda copia di usare questa cartella</translation>
     </message>
     <message>
         <source>%1 is %2; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è %2; scegli un altro nome per l&apos;esportazione.</translation>
     </message>
     <message>
         <source>%1 leads to %2, %3; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rimanda a %2, %3; scegli un altro nome per l&apos;esportazione.</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: %2. %1 was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il file %1: %2. %1 non è stato modificato.</translation>
     </message>
     <message>
         <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nuovo %1 è al suo posto, ma non è stato possibile scrivere su disco la sua cartella, quindi la modifica potrebbe andare persa se il computer si spegnesse ora: %2.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history %1 cannot be added to: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aggiungere righe allo storico %1: %2.</translation>
     </message>
 </context>
 <context>
     <name>HofBat</name>
     <message>
         <source>a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>delle virgolette doppie</translation>
     </message>
     <message>
         <source>a percent sign, which the command interpreter would expand</source>
-        <translation type="unfinished"></translation>
+        <translation>un segno di percentuale, che l&apos;interprete dei comandi espanderebbe</translation>
     </message>
     <message>
         <source>a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>un carattere di controllo</translation>
     </message>
     <message>
         <source>The GP2 directory %1 cannot be passed to hof2lap: it holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile passare a hof2lap la cartella di GP2 %1: contiene %2.</translation>
     </message>
     <message>
         <source>No hot-lap file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file di giro veloce selezionato.</translation>
     </message>
     <message>
         <source>a directory separator</source>
-        <translation type="unfinished"></translation>
+        <translation>un separatore di cartelle</translation>
     </message>
     <message>
         <source>The hot-lap file %1 cannot be passed to hof2lap: its name holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile passare a hof2lap il file di giro veloce %1: il suo nome contiene %2.</translation>
     </message>
 </context>
 <context>
     <name>HotLaps</name>
     <message>
         <source>the compressed data expands beyond %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>una volta espansi, i dati compressi superano %1 byte</translation>
     </message>
     <message>
         <source>the compressed data ends inside a back-reference</source>
-        <translation type="unfinished"></translation>
+        <translation>i dati compressi finiscono all&apos;interno di un riferimento all&apos;indietro</translation>
     </message>
     <message>
         <source>the compressed data refers back to before its own start</source>
-        <translation type="unfinished"></translation>
+        <translation>i dati compressi rimandano a un punto prima del loro inizio</translation>
     </message>
     <message>
         <source>The file %1 is not a GP2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non è un file di GP2.</translation>
     </message>
     <message>
         <source>The file %1 is cut short: it ends inside its header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è troncato: finisce all&apos;interno della sua intestazione.</translation>
     </message>
     <message>
         <source>The file %1 is a GP2 file but not a hot lap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è un file di GP2 ma non un giro veloce.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file %1: %2.</translation>
     </message>
     <message>
         <source>The file %1 is too large for a hot lap (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 è troppo grande per un giro veloce (oltre %2 MB).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non esiste.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cartella %1.</translation>
     </message>
     <message>
         <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tempo della sessione %1 di %2 in %3 è cambiato da quando hai scelto di sostituirlo; non è stato toccato.</translation>
     </message>
 </context>
 <context>
     <name>LapRecords</name>
     <message>
         <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei tempi %1 contiene i dati di soli %2 circuiti su %3.</translation>
     </message>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tempo sul giro</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 1° intermedio</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, +2° intermedio</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, 3° intermedio</translation>
     </message>
     <message>
         <source>%1 setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, file di assetto</translation>
     </message>
     <message>
         <source>holds a double quote at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene delle virgolette doppie all&apos;inizio</translation>
     </message>
     <message>
         <source>holds a double quote and starts with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene delle virgolette doppie e inizia con uno spazio</translation>
     </message>
     <message>
         <source>holds a double quote and ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene delle virgolette doppie e finisce con uno spazio</translation>
     </message>
     <message>
         <source>holds both a double quote and a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene sia delle virgolette doppie sia una virgola</translation>
     </message>
     <message>
         <source>holds both a double quote and a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene sia delle virgolette doppie sia un a capo</translation>
     </message>
     <message>
         <source>Field %1 of circuit %2 (&quot;%3&quot;) %4 (%5), which a lap record file cannot store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il campo %1 del circuito %2 (&quot;%3&quot;) %4 (%5), cosa che un file dei tempi non può salvare.</translation>
     </message>
     <message>
         <source>The lap record file %1 has no circuit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei tempi %1 non ha un circuito %2.</translation>
     </message>
     <message>
         <source>The file %1 holds no GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1 non contiene alcuna cartella di GP2.</translation>
     </message>
     <message>
         <source>The GP2 directory cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la cartella di GP2: %1.</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>GP2 Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi sul giro GP2</translation>
     </message>
     <message>
         <source>Correct the filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi il nome file</translation>
     </message>
     <message>
         <source>Invalid filename. Must end in `.html`</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome file non valido. Deve terminare con `.html`</translation>
     </message>
     <message>
         <source>Ooops!</source>
-        <translation type="unfinished">Ops!</translation>
+        <translation>Ops!</translation>
     </message>
     <message>
         <source>Cannot Export as selected Circuits are not set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile esportare: i circuiti selezionati non sono impostati</translation>
     </message>
     <message>
         <source>Nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Niente da stampare</translation>
     </message>
     <message>
         <source>Erm.. try selecting a Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ehm... prova a scegliere un set di circuiti</translation>
     </message>
     <message>
         <source>Ready to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto per la stampa</translation>
     </message>
     <message>
         <source>Ready print with A4 paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto per la stampa su carta A4</translation>
     </message>
     <message>
         <source>There are no lap times to print in the ticked tracksets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nei set di circuiti selezionati non ci sono tempi sul giro da stampare.</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Standard Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi sul giro GP2 - Circuiti standard</translation>
     </message>
     <message>
         <source>GP2 Lap Times - IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi sul giro GP2 - IA Track Pack</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi sul giro GP2 - Circuiti personalizzati</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Sessione</translation>
+        <translation>Sessione</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Tempo giro</translation>
+        <translation>Tempo giro</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1° interm.</translation>
+        <translation>1° interm.</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2° interm.</translation>
+        <translation>+2° interm.</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished"></translation>
+        <translation>3° interm.</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Assetto</translation>
     </message>
     <message>
         <source>Standard Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Set di circuiti standard</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom Circuits</source>
-        <translation type="unfinished">Circuiti personalizzati</translation>
+        <translation>Circuiti personalizzati</translation>
     </message>
     <message>
         <source>LapTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo giro</translation>
     </message>
     <message>
         <source>Setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>File assetto</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
-        <translation type="unfinished">it</translation>
+        <translation>it</translation>
     </message>
     <message>
         <source>Velomark Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito di Velomark</translation>
     </message>
 </context>
 <context>
     <name>Save</name>
     <message>
         <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>I tempi di %1 in %2 sono stati modificati altrove in Velomark dopo essere stati letti qui.</translation>
     </message>
 </context>
 <context>
     <name>Sessions</name>
     <message>
         <source>QuickRace</source>
-        <translation type="unfinished"></translation>
+        <translation>Gara veloce</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Prove libere</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualifiche</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Gara</translation>
+        <translation>Gara</translation>
     </message>
 </context>
 <context>
@@ -747,7 +747,7 @@
     <message>
         <source>If you have changed a circuit for a new one, dont forget that you will need to `Clear` out the old lap times.</source>
         <extracomment>`Clear` names the lap-time editor&apos;s CLEAR button, which clears a circuit&apos;s times.</extracomment>
-        <translation>Se hai sostituito un circuito con uno nuovo, ricordati di cancellare i vecchi tempi sul giro con `Azzera`.</translation>
+        <translation>Se hai sostituito un circuito con uno nuovo, ricordati di cancellare i vecchi tempi sul giro con `AZZERA`.</translation>
     </message>
     <message>
         <source>Reminder !</source>
@@ -822,80 +822,80 @@
     <message>
         <source>in the data folder %1, %2</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is Velomark&apos;s data folder, %2 what is wrong with a working file in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nella cartella dati %1, %2</translation>
     </message>
     <message>
         <source>Import Hotlap from GP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa giro veloce da GP2</translation>
     </message>
     <message>
         <source>Track file</source>
         <extracomment>The line naming the track-editor track a hot lap was driven on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>File della pista</translation>
     </message>
     <message>
         <source>HotLaps</source>
         <extracomment>The list of GP2&apos;s hot-lap files for the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giri veloci</translation>
     </message>
     <message>
         <source>Details</source>
         <extracomment>The button that shows what GP2Lap recorded about the highlighted hot lap.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dettagli</translation>
     </message>
     <message>
         <source>Session</source>
         <extracomment>The session the hot lap was driven in (Practice, Qualifying, Race...).</extracomment>
-        <translation type="unfinished">Sessione</translation>
+        <translation>Sessione</translation>
     </message>
     <message>
         <source>Laptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo sul giro</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1° interm.</translation>
+        <translation>1° intermedio</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The hot lap&apos;s 2nd split, as GP2Lap recorded it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2° intermedio</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuito</translation>
+        <translation>Circuito</translation>
     </message>
     <message>
         <source>INSERT</source>
         <extracomment>The button that puts the hot lap&apos;s times into the lap-time editor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INSERISCI</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>CHIUDI</translation>
     </message>
     <message>
         <source>You need to set your GP2 directory. Do this by pressing `INITIALISE` on the main screen. (Remember that HOF2LAP must also be in the GP2 path.)</source>
         <extracomment>INITIALISE is the caption of the main window&apos;s button (shown there as INITIALISE !); HOF2LAP is the program that reads hot laps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Devi impostare la cartella di GP2. Per farlo premi `INIZIALIZZA!` nella finestra principale. (Ricorda che anche HOF2LAP deve trovarsi nella cartella di GP2.)</translation>
     </message>
     <message>
         <source>Cannot access GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile accedere alla cartella di GP2.</translation>
     </message>
     <message>
         <source>Hot lap not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Giro veloce non letto</translation>
     </message>
     <message>
         <source>(unnamed)</source>
         <extracomment>In place of the name of a track-editor track that names none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(senza nome)</translation>
     </message>
     <message>
         <source>Driven on the track-editor track %1, loaded into slot %2.</source>
         <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Giro fatto sulla pista %1, creata con l&apos;editor e caricata nello slot %2.</translation>
     </message>
 </context>
 <context>
@@ -1296,198 +1296,198 @@ veloci</translation>
     <name>velomark::LapTimeEditor</name>
     <message>
         <source>Lap Time Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati dei tempi sul giro</translation>
     </message>
     <message>
         <source>PROGRESS</source>
         <extracomment>The button that opens the chart of the circuit&apos;s saved lap times over time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PROGRESSI</translation>
     </message>
     <message>
         <source>Progress chart of this circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafico dei progressi di questo circuito</translation>
     </message>
     <message>
         <source>Your saved lap times at this circuit over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;andamento dei tuoi tempi sul giro salvati su questo circuito.</translation>
     </message>
     <message>
         <source>Hold a mouse button here to see the 2nd split alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni premuto qui un pulsante del mouse per vedere il solo 2° intermedio.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo intermedio è cumulativo: conta dall&apos;inizio del giro.</translation>
     </message>
     <message>
         <source>+/-</source>
         <extracomment>Plus or minus: the label clicked to see the time differences between Practice and Qualifying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Click with Left or Right mouse button to see time differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic con il pulsante sinistro o destro del mouse per vedere le differenze di tempo.</translation>
     </message>
     <message>
         <source>IMPORT</source>
         <extracomment>The button that imports a hot lap from GP2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTA</translation>
     </message>
     <message>
         <source>CLEAR</source>
         <extracomment>The button that empties every field of the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AZZERA</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>CHIUDI</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>SALVA</translation>
     </message>
     <message>
         <source>%1 Press INITIALISE ! on the main screen to create the lap record files.</source>
         <extracomment>%1 is why the lap record file cannot be read; INITIALISE ! is the caption of the main window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Premi INIZIALIZZA! nella finestra principale per creare i file dei tempi.</translation>
     </message>
     <message>
         <source>%1 The file was left as it is.</source>
         <extracomment>%1 is why the lap record file cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Il file è stato lasciato com&apos;è.</translation>
     </message>
     <message>
         <source>Lap times not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi sul giro non trovati</translation>
     </message>
     <message>
         <source>Correct Error under cursor</source>
         <extracomment>A lap time or split that is not a time; the cursor is in its session&apos;s lap time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Correggi l&apos;errore sotto il cursore</translation>
     </message>
     <message>
         <source>Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore!</translation>
     </message>
     <message>
         <source>The differences need the 1st and +2nd splits of both sessions, written as times (and the 3rd splits, where both are filled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per le differenze servono il 1° e il +2° intermedio di entrambe le sessioni, scritti come tempi (e il 3° intermedio, dove è compilato in entrambe).</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The +2nd Split column&apos;s header while a mouse button is held on it: the fields then show the 2nd split alone, not added to the 1st.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2° interm.</translation>
     </message>
     <message>
         <source>The 2nd split alone needs the 1st split and the +2nd split written as times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per il solo 2° intermedio servono il 1° e il +2° intermedio scritti come tempi.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a field (&quot;Practice Notes&quot;), %2 why its text cannot be stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Times not saved</source>
-        <translation type="unfinished">Tempi non salvati</translation>
+        <translation>Tempi non salvati</translation>
     </message>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of things changed: &quot;the Practice times, the Qualifying times and the Race notes&quot;.</extracomment>
-        <translation type="unfinished">%1 e %2</translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>Keep both</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store both sides&apos; changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tieni entrambi</translation>
     </message>
     <message>
         <source>Overwrite</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store the window&apos;s times over the new ones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi</translation>
     </message>
     <message>
         <source>Go back to the stored times</source>
-        <translation type="unfinished"></translation>
+        <translation>Torna ai tempi salvati</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Keep both: your changes are stored over the new times.</source>
         <extracomment>Keep both is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tieni entrambi: le tue modifiche vengono salvate sopra i nuovi tempi.</translation>
     </message>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hai modificato anche qui %1: si può tenere solo una delle due versioni.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>
         <extracomment>Overwrite is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sovrascrivi: i tempi di questa finestra sostituiscono quelli nuovi.</translation>
     </message>
     <message>
         <source>Go back: the window shows the stored times and your changes are dropped.</source>
         <extracomment>Go back stands for the button &quot;Go back to the stored times&quot;, which this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Torna ai tempi salvati: la finestra li mostra e le tue modifiche vengono scartate.</translation>
     </message>
     <message>
         <source>Changed elsewhere:</source>
         <extracomment>Heads the list of the fields changed in the file since the window read it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modificato altrove:</translation>
     </message>
     <message>
         <source>Changed by you:</source>
         <extracomment>Heads the list of the fields changed in the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modificato da te:</translation>
     </message>
     <message>
         <source>nothing</source>
         <extracomment>The list of the fields changed in the window is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>niente</translation>
     </message>
     <message>
         <source>Times changed elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi modificati altrove</translation>
     </message>
     <message>
         <source>Your times are saved, but the history was not updated: %1</source>
         <extracomment>%1 is why the history file was not written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>I tuoi tempi sono stati salvati, ma lo storico non è stato aggiornato: %1</translation>
     </message>
     <message>
         <source>Nothing was saved: your times are still in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato salvato nulla: i tuoi tempi sono ancora nella finestra.</translation>
     </message>
     <message>
         <source>Nothing was saved: your changes were dropped, and the window shows the stored times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato salvato nulla: le tue modifiche sono state scartate e la finestra mostra i tempi salvati.</translation>
     </message>
     <message>
         <source>%1 Your times are still in the window; press SAVE again once this is put right.</source>
         <extracomment>%1 is why the lap record file was not written; SAVE is the caption of the button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 I tuoi tempi sono ancora nella finestra; premi di nuovo SALVA dopo aver risolto il problema.</translation>
     </message>
     <message>
         <source>Clear all Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera tutti i campi</translation>
     </message>
     <message>
         <source>This will clear your times for this track, but this will only be permanent if you Save. Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>I tuoi tempi di questo circuito verranno cancellati, ma la modifica sarà definitiva solo se premi SALVA. Sei sicuro?</translation>
     </message>
 </context>
 <context>

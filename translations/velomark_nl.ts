@@ -5,500 +5,500 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>De circuits van %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>De datums onder &quot;Set on&quot;</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn nog geen rondetijdenbestanden: druk in het hoofdvenster op INITIALISEER! om ze aan te maken.</translation>
     </message>
     <message>
         <source>The rival file %1 is larger than 64 MB, far larger than a CSV export of 48 circuits can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rivaalbestand %1 is groter dan 64 MB, veel groter dan een CSV-export van 48 circuits kan zijn, dus het is niet ingelezen.</translation>
     </message>
     <message>
         <source>The rival file %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rivaalbestand %1 bestaat niet.</translation>
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijden van de rivaal op de circuits van %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 bevat geen rondetijdenbestand (set1.dat, set2.dat, set3.dat) dat Velomark kan lezen.</translation>
     </message>
     <message>
         <source>%1 are left out because %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zijn overgeslagen. %2</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>this data folder</source>
-        <translation type="unfinished"></translation>
+        <translation>deze gegevensmap</translation>
     </message>
     <message>
         <source>the data folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de gegevensmap %1</translation>
     </message>
     <message>
         <source>Another copy of Velomark is already running on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander exemplaar van Velomark gebruikt %1 al.</translation>
     </message>
     <message>
         <source>Velomark cannot open %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark kan %1 niet openen: %2.</translation>
     </message>
     <message>
         <source>Velomark cannot lock %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velomark kan %1 niet vergrendelen: %2.</translation>
     </message>
     <message>
         <source>a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>een map</translation>
     </message>
     <message>
         <source>a named pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>een named pipe</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>een socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>een apparaat</translation>
     </message>
     <message>
         <source>a link</source>
-        <translation type="unfinished"></translation>
+        <translation>een koppeling</translation>
     </message>
     <message>
         <source>a special file</source>
-        <translation type="unfinished"></translation>
+        <translation>een speciaal bestand</translation>
     </message>
     <message>
         <source>The file %1 is larger than 1 MB (1,048,576 bytes), far larger than any data file of Velomark can be, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is groter dan 1 MB (1.048.576 bytes), veel groter dan een gegevensbestand van Velomark ooit kan zijn, dus het is niet ingelezen.</translation>
     </message>
     <message>
         <source>The file %1 cannot be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden geopend: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>The file %1 cannot be examined: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden onderzocht: %2.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is %2, geen gewoon bestand, dus het is niet ingelezen.</translation>
     </message>
     <message>
         <source>The file %1 is a link that leads to no file (%2), so nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is een koppeling die naar geen bestand leidt (%2), dus er is niets geschreven.</translation>
     </message>
     <message>
         <source>The file %1 is %2, not a regular file, so it was not replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is %2, geen gewoon bestand, dus het is niet vervangen.</translation>
     </message>
     <message>
         <source>The file %1 is read-only, so it was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is alleen-lezen, dus het is ongewijzigd gelaten.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden geschreven: %2</translation>
     </message>
     <message>
         <source>%1 cannot be renamed over it: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden hernoemd om het te vervangen: %2</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het is %1</translation>
     </message>
     <message>
         <source>it is a link that leads to no file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een koppeling die naar geen bestand leidt</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden geopend: %1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het kan niet worden gelezen: %1</translation>
     </message>
     <message>
         <source>it cannot be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er kan niet in worden geschreven: %1</translation>
     </message>
     <message>
         <source>%1 cannot be examined: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden onderzocht: %2</translation>
     </message>
     <message>
         <source>%1 stands at %2; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>op de plaats van %2 staat %1; die is ongemoeid gelaten</translation>
     </message>
     <message>
         <source>%1 stands at %2, which is %3 in other letters; it was left alone</source>
-        <translation type="unfinished"></translation>
+        <translation>op de plaats van %2 (dat is %3 met andere hoofd- of kleine letters) staat %1; die is ongemoeid gelaten</translation>
     </message>
     <message>
         <source>the old %1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het oude %1 kan niet worden verwijderd: %2</translation>
     </message>
     <message>
         <source>%1 cannot be created: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kan niet worden aangemaakt: %2</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Standard circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>het rondetijdenbestand van Velomark voor je standaard GP2-circuits</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your IA Track Pack circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>het rondetijdenbestand van Velomark voor je IA Track Pack-circuits</translation>
     </message>
     <message>
         <source>Velomark&apos;s lap record file of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>het rondetijdenbestand van Velomark voor je eigen circuits</translation>
     </message>
     <message>
         <source>Velomark&apos;s list of the names of your Custom circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst van Velomark met de namen van je eigen circuits</translation>
     </message>
     <message>
         <source>Velomark&apos;s setting of your GP2 directory</source>
-        <translation type="unfinished"></translation>
+        <translation>de instelling van Velomark voor je GP2-map</translation>
     </message>
     <message>
         <source>Velomark&apos;s own history of your saved times</source>
-        <translation type="unfinished"></translation>
+        <translation>de geschiedenis die Velomark zelf van je opgeslagen tijden bijhoudt</translation>
     </message>
     <message>
         <source>the scratch file through which Velomark saves its data files</source>
-        <translation type="unfinished"></translation>
+        <translation>het tijdelijke bestand waarmee Velomark zijn gegevensbestanden opslaat</translation>
     </message>
     <message>
         <source>Velomark&apos;s note of the history rows a save is adding</source>
-        <translation type="unfinished"></translation>
+        <translation>de aantekening waarin Velomark bijhoudt welke regels het opslaan aan de geschiedenis toevoegt</translation>
     </message>
     <message>
         <source>the file by which Velomark keeps a second copy of itself out of this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand waarmee Velomark voorkomt dat een tweede exemplaar van zichzelf deze map gebruikt</translation>
     </message>
     <message>
         <source>%1 is %2; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is %2; kies een andere naam voor de export.</translation>
     </message>
     <message>
         <source>%1 leads to %2, %3; choose another name for the export.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verwijst naar %2, %3; kies een andere naam voor de export.</translation>
     </message>
     <message>
         <source>The file %1 cannot be saved: %2. %1 was left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden opgeslagen: %2. %1 is ongewijzigd gebleven.</translation>
     </message>
     <message>
         <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het nieuwe %1 staat op zijn plaats, maar de map kon niet naar de schijf worden weggeschreven, dus de wijziging kan verloren gaan als de computer nu uitvalt: %2.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>The history %1 cannot be added to: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De geschiedenis %1 kan niet worden aangevuld: %2.</translation>
     </message>
 </context>
 <context>
     <name>HofBat</name>
     <message>
         <source>a double quote</source>
-        <translation type="unfinished"></translation>
+        <translation>een dubbel aanhalingsteken</translation>
     </message>
     <message>
         <source>a percent sign, which the command interpreter would expand</source>
-        <translation type="unfinished"></translation>
+        <translation>een procentteken, dat de opdrachtinterpreter zou vervangen</translation>
     </message>
     <message>
         <source>a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>een stuurteken</translation>
     </message>
     <message>
         <source>The GP2 directory %1 cannot be passed to hof2lap: it holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De GP2-map %1 kan niet aan hof2lap worden doorgegeven: het pad bevat %2.</translation>
     </message>
     <message>
         <source>No hot-lap file is chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen hotlapbestand gekozen.</translation>
     </message>
     <message>
         <source>a directory separator</source>
-        <translation type="unfinished"></translation>
+        <translation>een mapscheidingsteken</translation>
     </message>
     <message>
         <source>The hot-lap file %1 cannot be passed to hof2lap: its name holds %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het hotlapbestand %1 kan niet aan hof2lap worden doorgegeven: de naam bevat %2.</translation>
     </message>
 </context>
 <context>
     <name>HotLaps</name>
     <message>
         <source>the compressed data expands beyond %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>de gecomprimeerde gegevens pakken uit tot meer dan %1 bytes</translation>
     </message>
     <message>
         <source>the compressed data ends inside a back-reference</source>
-        <translation type="unfinished"></translation>
+        <translation>de gecomprimeerde gegevens eindigen midden in een terugverwijzing</translation>
     </message>
     <message>
         <source>the compressed data refers back to before its own start</source>
-        <translation type="unfinished"></translation>
+        <translation>de gecomprimeerde gegevens verwijzen terug naar vóór hun eigen begin</translation>
     </message>
     <message>
         <source>The file %1 is not a GP2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is geen GP2-bestand.</translation>
     </message>
     <message>
         <source>The file %1 is cut short: it ends inside its header.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is afgekapt: het eindigt midden in de header.</translation>
     </message>
     <message>
         <source>The file %1 is a GP2 file but not a hot lap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is een GP2-bestand, maar geen hotlap.</translation>
     </message>
     <message>
         <source>The file %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 kan niet worden gelezen: %2.</translation>
     </message>
     <message>
         <source>The file %1 is too large for a hot lap (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 is te groot voor een hotlap (meer dan %2 MB).</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 bestaat niet.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>De map %1 kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijd voor %1 op %2 in %3 is gewijzigd sinds je koos om hem te vervangen; hij is ongemoeid gelaten.</translation>
     </message>
 </context>
 <context>
     <name>LapRecords</name>
     <message>
         <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rondetijdenbestand %1 bevat maar %2 van zijn %3 circuitregels.</translation>
     </message>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>rondetijd %1</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished"></translation>
+        <translation>1e tussentijd %1</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>+2e tussentijd %1</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished"></translation>
+        <translation>3e tussentijd %1</translation>
     </message>
     <message>
         <source>%1 setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>setupbestand %1</translation>
     </message>
     <message>
         <source>holds a double quote at its start</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat een dubbel aanhalingsteken aan het begin</translation>
     </message>
     <message>
         <source>holds a double quote and starts with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat een dubbel aanhalingsteken en begint met een spatie</translation>
     </message>
     <message>
         <source>holds a double quote and ends with a blank</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat een dubbel aanhalingsteken en eindigt op een spatie</translation>
     </message>
     <message>
         <source>holds both a double quote and a comma</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat zowel een dubbel aanhalingsteken als een komma</translation>
     </message>
     <message>
         <source>holds both a double quote and a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>bevat zowel een dubbel aanhalingsteken als een regeleinde</translation>
     </message>
     <message>
         <source>Field %1 of circuit %2 (&quot;%3&quot;) %4 (%5), which a lap record file cannot store.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld %1 van circuit %2 (&quot;%3&quot;) %4 (%5), en dat kan een rondetijdenbestand niet opslaan.</translation>
     </message>
     <message>
         <source>The lap record file %1 has no circuit %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rondetijdenbestand %1 heeft geen circuit %2.</translation>
     </message>
     <message>
         <source>The file %1 holds no GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 bevat geen GP2-map.</translation>
     </message>
     <message>
         <source>The GP2 directory cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De GP2-map kan niet worden opgeslagen: %1.</translation>
     </message>
 </context>
 <context>
     <name>Reports</name>
     <message>
         <source>GP2 Lap Times</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-rondetijden</translation>
     </message>
     <message>
         <source>Correct the filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbeter de bestandsnaam</translation>
     </message>
     <message>
         <source>Invalid filename. Must end in `.html`</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongeldige bestandsnaam. Die moet eindigen op `.html`</translation>
     </message>
     <message>
         <source>Ooops!</source>
-        <translation type="unfinished">Oeps!</translation>
+        <translation>Oeps!</translation>
     </message>
     <message>
         <source>Cannot Export as selected Circuits are not set up</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren kan niet: de gekozen circuits zijn niet ingesteld</translation>
     </message>
     <message>
         <source>Nothing to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets af te drukken</translation>
     </message>
     <message>
         <source>Erm.. try selecting a Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Eh.. kies eens een circuitset</translation>
     </message>
     <message>
         <source>Ready to print</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om af te drukken</translation>
     </message>
     <message>
         <source>Ready print with A4 paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Klaar om af te drukken op A4-papier</translation>
     </message>
     <message>
         <source>There are no lap times to print in the ticked tracksets.</source>
-        <translation type="unfinished"></translation>
+        <translation>De aangevinkte circuitsets bevatten geen rondetijden om af te drukken.</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Standard Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-rondetijden - Standaardcircuits</translation>
     </message>
     <message>
         <source>GP2 Lap Times - IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-rondetijden - IA Track Pack</translation>
     </message>
     <message>
         <source>GP2 Lap Times - Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2-rondetijden - Eigen circuits</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished">Sessie</translation>
+        <translation>Sessie</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Rondetijd</translation>
+        <translation>Rondetijd</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1e tussentijd</translation>
+        <translation>1e tussentijd</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2e tussentijd</translation>
+        <translation>+2e tussentijd</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished"></translation>
+        <translation>3e tussentijd</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup</translation>
     </message>
     <message>
         <source>Standard Trackset</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard circuitset</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished"></translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom Circuits</source>
-        <translation type="unfinished">Eigen circuits</translation>
+        <translation>Eigen circuits</translation>
     </message>
     <message>
         <source>LapTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondetijd</translation>
     </message>
     <message>
         <source>Setup file</source>
-        <translation type="unfinished"></translation>
+        <translation>Setupbestand</translation>
     </message>
     <message>
         <source>en</source>
         <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
-        <translation type="unfinished">nl</translation>
+        <translation>nl</translation>
     </message>
     <message>
         <source>Velomark Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage van Velomark</translation>
     </message>
 </context>
 <context>
     <name>Save</name>
     <message>
         <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tijden van %1 in %2 zijn elders in Velomark gewijzigd nadat ze hier waren ingelezen.</translation>
     </message>
 </context>
 <context>
     <name>Sessions</name>
     <message>
         <source>QuickRace</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelle race</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished"></translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwalificatie</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Race</translation>
+        <translation>Race</translation>
     </message>
 </context>
 <context>
@@ -822,80 +822,80 @@
     <message>
         <source>in the data folder %1, %2</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is Velomark&apos;s data folder, %2 what is wrong with a working file in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in de gegevensmap %1: %2</translation>
     </message>
     <message>
         <source>Import Hotlap from GP2</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlap importeren uit GP2</translation>
     </message>
     <message>
         <source>Track file</source>
         <extracomment>The line naming the track-editor track a hot lap was driven on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Baanbestand</translation>
     </message>
     <message>
         <source>HotLaps</source>
         <extracomment>The list of GP2&apos;s hot-lap files for the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hotlaps</translation>
     </message>
     <message>
         <source>Details</source>
         <extracomment>The button that shows what GP2Lap recorded about the highlighted hot lap.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Details</translation>
     </message>
     <message>
         <source>Session</source>
         <extracomment>The session the hot lap was driven in (Practice, Qualifying, Race...).</extracomment>
-        <translation type="unfinished">Sessie</translation>
+        <translation>Sessie</translation>
     </message>
     <message>
         <source>Laptime</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondetijd</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1e tussentijd</translation>
+        <translation>1e tussentijd</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The hot lap&apos;s 2nd split, as GP2Lap recorded it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2e tussentijd</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuit</translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>INSERT</source>
         <extracomment>The button that puts the hot lap&apos;s times into the lap-time editor.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>INVOEGEN</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SLUITEN</translation>
     </message>
     <message>
         <source>You need to set your GP2 directory. Do this by pressing `INITIALISE` on the main screen. (Remember that HOF2LAP must also be in the GP2 path.)</source>
         <extracomment>INITIALISE is the caption of the main window&apos;s button (shown there as INITIALISE !); HOF2LAP is the program that reads hot laps.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je moet je GP2-map instellen. Druk daarvoor in het hoofdvenster op `INITIALISEER!`. (Denk eraan dat HOF2LAP ook in de GP2-map moet staan.)</translation>
     </message>
     <message>
         <source>Cannot access GP2 directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen toegang tot de GP2-map.</translation>
     </message>
     <message>
         <source>Hot lap not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotlap niet ingelezen</translation>
     </message>
     <message>
         <source>(unnamed)</source>
         <extracomment>In place of the name of a track-editor track that names none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(naamloos)</translation>
     </message>
     <message>
         <source>Driven on the track-editor track %1, loaded into slot %2.</source>
         <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gereden op %1, een baan uit een trackeditor, geladen op circuitplaats %2.</translation>
     </message>
 </context>
 <context>
@@ -1296,198 +1296,198 @@ laps</translation>
     <name>velomark::LapTimeEditor</name>
     <message>
         <source>Lap Time Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondetijden</translation>
     </message>
     <message>
         <source>PROGRESS</source>
         <extracomment>The button that opens the chart of the circuit&apos;s saved lap times over time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>VOORTGANG</translation>
     </message>
     <message>
         <source>Progress chart of this circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortgangsgrafiek van dit circuit</translation>
     </message>
     <message>
         <source>Your saved lap times at this circuit over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je opgeslagen rondetijden op dit circuit door de tijd heen.</translation>
     </message>
     <message>
         <source>Hold a mouse button here to see the 2nd split alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Houd hier een muisknop ingedrukt om alleen de 2e tussentijd te zien.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit is een opgetelde tussentijd.</translation>
     </message>
     <message>
         <source>+/-</source>
         <extracomment>Plus or minus: the label clicked to see the time differences between Practice and Qualifying.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>+/-</translation>
     </message>
     <message>
         <source>Click with Left or Right mouse button to see time differences.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik met de linker- of rechtermuisknop om de tijdverschillen te zien.</translation>
     </message>
     <message>
         <source>IMPORT</source>
         <extracomment>The button that imports a hot lap from GP2.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>IMPORTEREN</translation>
     </message>
     <message>
         <source>CLEAR</source>
         <extracomment>The button that empties every field of the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>WISSEN</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>SLUITEN</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation type="unfinished"></translation>
+        <translation>OPSLAAN</translation>
     </message>
     <message>
         <source>%1 Press INITIALISE ! on the main screen to create the lap record files.</source>
         <extracomment>%1 is why the lap record file cannot be read; INITIALISE ! is the caption of the main window&apos;s button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Druk in het hoofdvenster op INITIALISEER! om de rondetijdenbestanden aan te maken.</translation>
     </message>
     <message>
         <source>%1 The file was left as it is.</source>
         <extracomment>%1 is why the lap record file cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Het bestand is ongewijzigd gelaten.</translation>
     </message>
     <message>
         <source>Lap times not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondetijden niet gevonden</translation>
     </message>
     <message>
         <source>Correct Error under cursor</source>
         <extracomment>A lap time or split that is not a time; the cursor is in its session&apos;s lap time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verbeter de fout bij de cursor</translation>
     </message>
     <message>
         <source>Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout!</translation>
     </message>
     <message>
         <source>The differences need the 1st and +2nd splits of both sessions, written as times (and the 3rd splits, where both are filled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor de verschillen zijn de 1e en +2e tussentijd van beide sessies nodig, ingevuld als tijden (en de 3e tussentijden, als beide zijn ingevuld).</translation>
     </message>
     <message>
         <source>2nd Split</source>
         <extracomment>The +2nd Split column&apos;s header while a mouse button is held on it: the fields then show the 2nd split alone, not added to the 1st.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2e tussentijd</translation>
     </message>
     <message>
         <source>The 2nd split alone needs the 1st split and the +2nd split written as times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voor de 2e tussentijd alleen moeten de 1e en de +2e tussentijd als tijden zijn ingevuld.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a field (&quot;Practice Notes&quot;), %2 why its text cannot be stored.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Times not saved</source>
-        <translation type="unfinished">Tijden niet opgeslagen</translation>
+        <translation>Tijden niet opgeslagen</translation>
     </message>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>The last two of a list of things changed: &quot;the Practice times, the Qualifying times and the Race notes&quot;.</extracomment>
-        <translation type="unfinished">%1 en %2</translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>Keep both</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store both sides&apos; changes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beide behouden</translation>
     </message>
     <message>
         <source>Overwrite</source>
         <extracomment>A button of the question &quot;Times changed elsewhere&quot;: store the window&apos;s times over the new ones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Overschrijven</translation>
     </message>
     <message>
         <source>Go back to the stored times</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug naar de opgeslagen tijden</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annuleren</translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Keep both: your changes are stored over the new times.</source>
         <extracomment>Keep both is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beide behouden: je wijzigingen worden bovenop de nieuwe tijden opgeslagen.</translation>
     </message>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt %1 hier ook gewijzigd: maar één van de twee kan worden behouden.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>
         <extracomment>Overwrite is the caption of the button this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Overschrijven: de tijden in dit venster vervangen de nieuwe.</translation>
     </message>
     <message>
         <source>Go back: the window shows the stored times and your changes are dropped.</source>
         <extracomment>Go back stands for the button &quot;Go back to the stored times&quot;, which this line explains.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terug: het venster toont de opgeslagen tijden en je wijzigingen worden verworpen.</translation>
     </message>
     <message>
         <source>Changed elsewhere:</source>
         <extracomment>Heads the list of the fields changed in the file since the window read it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elders gewijzigd:</translation>
     </message>
     <message>
         <source>Changed by you:</source>
         <extracomment>Heads the list of the fields changed in the window.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Door jou gewijzigd:</translation>
     </message>
     <message>
         <source>nothing</source>
         <extracomment>The list of the fields changed in the window is empty.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>niets</translation>
     </message>
     <message>
         <source>Times changed elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijden elders gewijzigd</translation>
     </message>
     <message>
         <source>Your times are saved, but the history was not updated: %1</source>
         <extracomment>%1 is why the history file was not written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je tijden zijn opgeslagen, maar de geschiedenis is niet bijgewerkt: %1</translation>
     </message>
     <message>
         <source>Nothing was saved: your times are still in the window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets opgeslagen: je tijden staan nog in het venster.</translation>
     </message>
     <message>
         <source>Nothing was saved: your changes were dropped, and the window shows the stored times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets opgeslagen: je wijzigingen zijn verworpen en het venster toont de opgeslagen tijden.</translation>
     </message>
     <message>
         <source>%1 Your times are still in the window; press SAVE again once this is put right.</source>
         <extracomment>%1 is why the lap record file was not written; SAVE is the caption of the button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Je tijden staan nog in het venster; druk opnieuw op OPSLAAN zodra dit is verholpen.</translation>
     </message>
     <message>
         <source>Clear all Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle velden wissen</translation>
     </message>
     <message>
         <source>This will clear your times for this track, but this will only be permanent if you Save. Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee worden je tijden voor dit circuit gewist, maar dat is pas definitief als je op OPSLAAN drukt. Weet je het zeker?</translation>
     </message>
 </context>
 <context>
