@@ -1546,7 +1546,7 @@ laps</translation>
     <message>
         <source>&quot;The meek may inherit the Earth.  They just better stay the hell off the track&quot;</source>
         <extracomment>A quotation shown at the foot of the main window.</extracomment>
-        <translation>&quot;De zachtmoedigen mogen de aarde beërven.  Maar van de baan blijven ze verdomme beter weg&quot;</translation>
+        <translation>&quot;De zachtmoedigen beërven de aarde. Maar van de baan blijven ze verdomme weg&quot;</translation>
     </message>
     <message>
         <source>Ooops!</source>
