@@ -138,20 +138,13 @@ QWidget* openHotlaps(Desk& desk) {
 QStringList rows(QWidget* w) {
     const QAbstractItemModel* m = child<QTableView>(w, "hotlaps")->model();
     QStringList out;
-    for (int r = 0; r < m->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < m->columnCount(); ++c)
-            cells << m->index(r, c).data().toString();
-        out << cells.join(QStringLiteral(" | "));
-    }
+    for (int r = 0; r < m->rowCount(); ++r)
+        out << rowTexts(m, r).join(QStringLiteral(" | "));
     return out;
 }
 
 QStringList column(QWidget* w, int c) {
-    QStringList out;
-    for (const QString& row : rows(w))
-        out << row.split(QStringLiteral(" | ")).value(c);
-    return out;
+    return columnTexts(child<QTableView>(w, "hotlaps")->model(), c);
 }
 
 void clickHeading(QWidget* w, int c) {

@@ -181,7 +181,6 @@ class MainWindowTest : public QObject {
             QPointer<QWidget> about = window("frmAbout");
             QTest::mouseClick(picture, Qt::LeftButton); // the open box comes to the front
             QVERIFY(about && window("frmAbout") == about && !about->isModal());
-            QCOMPARE(child<QLabel>(about, "lblVersion")->text(), QStringLiteral("Version 1.5"));
             QTest::keyClick(about, Qt::Key(key));
             QVERIFY(!window("frmAbout"));
         }

@@ -46,11 +46,6 @@ TEST_CASE("scanning") {
         tchange(f);
         CHECK(f.session + '|' + f.lap + '|' + f.split1 + '|' + f.split2 + '|' + f.circuit ==
               row.fields);
-        DumpReading reading(row.dump); // a line at a time, as the import shows it
-        int lines = 0;
-        while (reading.readLine())
-            ++lines;
-        CHECK((reading.fields() == scanDump(row.dump) && lines <= kDumpLineLimit));
     }
 }
 

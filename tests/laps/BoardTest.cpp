@@ -4,12 +4,11 @@
 #include "laps/BestsTable.h"
 
 #include "formats/Csv.h"
-#include "formats/HistoryFile.h"
 #include "laps/CsvExport.h"
 #include "laps/DataFiles.h"
 #include "laps/Rival.h"
 #include "laps/TimeDifferences.h"
-#include "support/Files.h"
+#include "support/BoardData.h"
 
 #include <doctest.h>
 
@@ -20,43 +19,6 @@ using namespace velomark;
 using namespace velomark::test;
 
 namespace {
-
-const std::string kInterlagos = // the editor's own example: ideal lap 1.29.824
-    R"("1.31.200","","","","r.set","1.30.950","29.112","1.02.347","28.654","p.set",)"
-    R"("1.29.800","28.905","1.01.523","28.301","q.set","1.32.400","","","","r.set")";
-const std::string kCustom = ",\"Brno\nCzechia\"" + std::string(14, ',') + "\r\n";
-
-std::string qualifying(const char* lap) {
-    return ",,,,,,,,,," + std::string("\"") + lap + "\",,,,,,,,,";
-}
-
-std::string historyRow(const char* when, RecordSession s, const char* lap) {
-    return historyLine(
-        {when, Trackset::Standard, 1, "Interlagos - Brazil", s, lap, "", "", "", ""});
-}
-
-// Yours: Interlagos (its Qualifying best set on 2026-01-05 and again on
-// 2026-03-07, then matched by a Practice lap, which dates nothing), Monza
-// (Qualifying 1.21.000, no history) and the Custom Brno (58.100); no
-// set2.dat. The rival anna: Interlagos 1.30.000 in Practice and 1.30.212 in
-// Qualifying, Brno as their circuit 5 in 58.000.
-bool writeData() {
-    const auto q = RecordSession::Qualifying;
-    return writeBytes("set1.dat", lapRecords({{1, kInterlagos}, {12, qualifying("1.21.000")}})) &&
-           writeBytes("set3.dat", lapRecords({{2, qualifying("58.100")}})) &&
-           writeBytes("custom", kCustom) &&
-           writeBytes("history.csv", std::string(kHistoryHeader) + "\r\n" +
-                                         historyRow("2026-01-05T20:00:00+01:00", q, "1.29.800") +
-                                         historyRow("2026-03-07T20:00:00+01:00", q, "1.29.800") +
-                                         historyRow("2026-04-01T20:00:00+01:00", q, "1.30.100") +
-                                         historyRow("2026-05-02T20:00:00+01:00",
-                                                    RecordSession::Practice, "1.29.800")) &&
-           makeFolder("anna") &&
-           writeBytes("anna/set1.dat",
-                      lapRecords({{1, ",,,,,\"1.30.000\",,,,,\"1.30.212\",,,,,,,,,"}})) &&
-           writeBytes("anna/set3.dat", lapRecords({{5, qualifying("58.000")}})) &&
-           writeBytes("anna/custom", ",,," + kCustom);
-}
 
 // The texts of a line's cells from..to.
 std::vector<std::string> cells(const BoardLine& line, size_t from = 0, size_t to = 99) {
@@ -92,12 +54,12 @@ TEST_CASE("the board's rows, notes and dates") {
     }
 
     std::filesystem::remove("set2.dat");
-    REQUIRE(writeData());
+    REQUIRE(writeBoardData());
     // 65 MB of later Practice rows: the rows that set the bests long before
     // still date them; a best that no row holds stays undated.
     std::string later, bytes = readBytes("history.csv");
     while (later.size() < 64 * 1024)
-        later += historyRow("2026-06-01T20:00:00+01:00", RecordSession::Practice, "1.29.800");
+        later += interlagosRow("2026-06-01T20:00:00+01:00", RecordSession::Practice, "1.29.800");
     for (int i = 0; i <= 1040; ++i)
         bytes += later;
     REQUIRE(writeBytes("history.csv", bytes));
@@ -117,7 +79,7 @@ TEST_CASE("the board's rows, notes and dates") {
 // ended by CR alone, and from the folder.
 TEST_CASE("a rival's times and gaps") {
     WorkDir dir;
-    REQUIRE(writeData());
+    REQUIRE(writeBoardData());
     REQUIRE(!exportCsvFile("anna.csv", {true, false, true}, realFileOps(), "anna/").writeError);
     REQUIRE(writeBytes("cronly.csv", withLineBreaks(readBytes("anna.csv"), "\r")));
     const Board board = readBoard(idealLapSeconds);

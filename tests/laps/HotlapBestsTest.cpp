@@ -37,6 +37,8 @@ const std::string kMonzaRecord =
 
 } // namespace
 
+// A timed lap of each session, a plain hot lap and a file that is none are
+// the Hot laps window's table's rows; these are the rest.
 TEST_CASE("each kind of file") {
     const struct {
         const char* name;
@@ -46,14 +48,6 @@ TEST_CASE("each kind of file") {
         std::string clean;                // as the Clean column says it
     } rows[] = {
         // clang-format off
-        {"qualifying", hotlapFile(monza()), HotlapState::Timed, "Qualifying",
-         "12 1.23.456 41.123 1.02.345 ", "yes"},
-        {"race", hotlapFile({.session = 0x80, .lapTime = 95321}), HotlapState::Timed, "Race",
-         "1 1.35.321 41.123 1.02.345 ", "yes"},
-        {"warm-up", hotlapFile(monza(0x02)), HotlapState::NotKept, "Warm-up (never taken)",
-         "12 1.23.456 41.123 1.02.345 ", "yes"},
-        {"plain", hotlapFile({.track = 4, .extension = false}), HotlapState::NoTimes,
-         "times not in this file", "5    ", "unknown"},
         {"through the pits", hotlapFile(monza(0x44, 0x10000000)), HotlapState::NoTimes,
          "Qualifying: no lap time in this file", "12  41.123 1.02.345 ", "yes"},
         {"custom track", hotlapFile({.trackByte = 0x83, .trackName = "Fuji"}), HotlapState::Timed,
@@ -68,14 +62,8 @@ TEST_CASE("each kind of file") {
          "F4 used, no slow-down before the lap"},
         {"old records", hotlapFile({.logVersion = 6, .lapFlags = 0x01}), HotlapState::NoTimes,
          "times not readable (saved before GP2Lap 1.14)", "1    ", "unknown"},
-        {"empty", "", HotlapState::Unreadable, "The file is not a GP2 file.", "0    ", "unknown"},
-        {"truncated", hotlapFile(monza()).substr(0, 20), HotlapState::Unreadable,
-         "The file is cut short: it ends inside its header.", "0    ", "unknown"},
         {"no circuit", hotlapFile({.track = 20}), HotlapState::Unreadable,
          "The file names track number 20, which is no circuit.", "0    ", "unknown"},
-        {"oversized", hotlapFile(monza()) + std::string(4 * 1024 * 1024, '\0'),
-         HotlapState::Unreadable, "The file is too large for a hot lap (over 4 MB).", "0    ",
-         "unknown"},
         // clang-format on
     };
     for (const auto& row : rows) {
@@ -120,9 +108,6 @@ TEST_CASE("takes against the bests") {
     const std::vector<HotlapReading> laps{timed(RecordSession::Qualifying, 12, "1.23.456"),
                                           timed(RecordSession::Qualifying, 12, "1.23.777"),
                                           timed(RecordSession::Race, 12, "1.31.000", 0x01)};
-    CHECK(newBestLine(laps[0], bests).value_or("none") ==
-          "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best, a clean "
-          "lap. Open Hot laps to take it.");
     CHECK(!newBestLine(laps[1], bests)); // the same time
     CHECK(newBestLine(laps[2], bests).value_or("none") ==
           "New hot lap at Monza, Race 1.31.000: the first time for this session, not clean: "

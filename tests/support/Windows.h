@@ -8,6 +8,7 @@
 #include "support/TestFiles.h"
 #include "ui/editor/LapTimeEditor.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,22 @@ inline QStringList texts(QWidget* parent, std::initializer_list<const char*> nam
 
 inline QString text(QWidget* parent, const char* name) {
     return texts(parent, {name}).value(0);
+}
+
+// The texts of a table's row r, column by column.
+inline QStringList rowTexts(const QAbstractItemModel* m, int r) {
+    QStringList cells;
+    for (int c = 0; c < m->columnCount(); ++c)
+        cells << m->index(r, c).data().toString();
+    return cells;
+}
+
+// The texts of a table's column c, top to bottom.
+inline QStringList columnTexts(const QAbstractItemModel* m, int c) {
+    QStringList cells;
+    for (int r = 0; r < m->rowCount(); ++r)
+        cells << m->index(r, c).data().toString();
+    return cells;
 }
 
 // A fresh working directory, answered messages and the main window.

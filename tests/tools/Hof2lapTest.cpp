@@ -109,25 +109,20 @@ TEST_CASE("tool") {
     }
 }
 
-// Each of the lap's flags alone and all together, a lap through the pits, the
-// aids, their changes and slow motion, as the dump's details say them.
+// A flag alone and all of them together, a lap through the pits, the aids,
+// their changes and slow motion, as the dump's details say them.
 TEST_CASE("details") {
-    const std::string offTrack = "off track", pits = "through the pits",
-                      detail = "detail level changed", noSlowDown = "no slow-down before the lap",
-                      f4 = "F4 used", map = "track map on";
+    const std::string offTrack = "off track", pits = "through the pits";
     const struct {
         FixtureLap lap;
         std::string details;
     } rows[] = {
         {{.lapFlags = 0x01}, details({{"Lap flags", offTrack}})},
         {{.lapFlags = 0x02}, details({{"Lap flags", pits}}, kPits)},
-        {{.lapFlags = 0x04}, details({{"Lap flags", detail}})},
-        {{.lapFlags = 0x08}, details({{"Lap flags", noSlowDown}})},
-        {{.lapFlags = 0x10}, details({{"Lap flags", f4}})},
-        {{.lapFlags = 0x20}, details({{"Lap flags", map}})},
         {{.lapFlags = 0x7F},
-         details({{"Lap flags", offTrack + ", " + pits + ", " + detail + ", " + noSlowDown + ", " +
-                                    f4 + ", " + map + ", flags 0x40 of unknown meaning"}},
+         details({{"Lap flags", offTrack + ", " + pits +
+                                    ", detail level changed, no slow-down before the lap, F4 "
+                                    "used, track map on, flags 0x40 of unknown meaning"}},
                  kPits)},
         {{.sessionFlags = 0x02, .aidChanges = 3, .slowMotion = 1205},
          details({{"Steering help", "off"},

@@ -136,18 +136,6 @@ class LapTimeEditorTest : public QObject {
                  strings({"1.20.000", "27.500", "25.000", "1.38.500",
                           "Race: 1.38.500, 1.500 s faster than 1.40.000"}));
 
-        // Both changed Qualifying: Keep both is not offered; Overwrite stores the typed lap.
-        retype(editor, {{"qlap", "1.19.9"}});
-        QVERIFY(writeBytes(
-            QStringLiteral("set1.dat"),
-            lapRecords({{12, monza(R"("1.19.500","27.400","54.900","25.100")", "1.38.500")}})));
-        desk.msgs.expect(MessageAnswer::Choice1);
-        clickButton(editor, "cmdsave");
-        QVERIFY(desk.msgs.shown.last().text.contains(QStringLiteral("the Qualifying times")));
-        QCOMPARE(desk.msgs.shown.last().choices.size(), 3);
-        const std::string overwritten = monza(R"("1.19.900","","","")", "1.38.500");
-        QCOMPARE(line(12), overwritten);
-
         // Go back: nothing written, the window shows the notes stored elsewhere.
         retype(editor, {{"rlap", "1.37"}});
         const std::string notes = monza(R"("1.19.900","","","")", "1.38.500", "dry.set");
