@@ -199,7 +199,7 @@ Result<RivalTimes> readRivalFolder(const std::string& folder, FileOps& ops) {
     bool anyRead = false;
     for (Trackset set : kTracksetsInOrder) {
         const Sentence what(VM_TEXT("Board", "The rival's %1 times"),
-                            {std::string(tracksetName(set))});
+                            {Sentence(tracksetName(set))});
         const auto records = readLapRecordFile(folder + std::string(lapRecordFileName(set)), ops);
         if (!records) {
             times.notes.push_back(leftOut(what, records.error()));

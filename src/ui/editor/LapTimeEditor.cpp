@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 
 #include <QCloseEvent>
@@ -88,7 +89,7 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
 
 void LapTimeEditor::buildGrid(QGridLayout* grid) {
     // not translated: the circuit's name, as the data files have it
-    track = label(this, fromFileText(circuit().caption), QStringLiteral("track"));
+    track = label(this, shownCaption(circuit()), QStringLiteral("track"));
     track->setAlignment(Qt::AlignCenter);
     QFont trackFont = track->font();
     trackFont.setBold(true);
