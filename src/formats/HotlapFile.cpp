@@ -194,15 +194,6 @@ SourceText lapFlagWords(uint8_t flag) {
     return {"HotLaps", ""};
 }
 
-Sentence listOf(const std::vector<Sentence>& items) {
-    if (items.empty())
-        return {};
-    Sentence list = items.front();
-    for (size_t i = 1; i < items.size(); ++i)
-        list = Sentence(VM_TEXT("HotLaps", "%1, %2"), {list, items[i]});
-    return list;
-}
-
 std::string slowMotionText(int hundredths) {
     return std::to_string(hundredths / 100) + '.' + twoDigits(hundredths % 100) + " s";
 }

@@ -33,7 +33,7 @@ Sentence cleanSentence(const hotlap::HotlapLap& lap) {
         return VM_TEXT("HotLaps", "unknown");
     if (why->empty())
         return VM_TEXT("HotLaps", "yes");
-    return hotlap::listOf(*why);
+    return listOf(*why);
 }
 
 std::string cleanText(const hotlap::HotlapLap& lap) {

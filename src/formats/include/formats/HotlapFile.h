@@ -68,9 +68,6 @@ inline constexpr LapFlagName kLapFlagNames[] = {
 };
 SourceText lapFlagWords(uint8_t flag);
 
-// Sentences joined by ", ": "off track, slow motion 1.25 s"; nothing for none.
-Sentence listOf(const std::vector<Sentence>& items);
-
 // The driving aids among the session record's flags.
 inline constexpr uint32_t kSteeringHelp = 0x01, kOppositeLockHelp = 0x02;
 
