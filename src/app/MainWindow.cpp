@@ -9,6 +9,7 @@
 #include "formats/CustomFile.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 #include "ui/catalogue/CustomWindow.h"
 #include "ui/catalogue/InitWindow.h"
@@ -157,7 +158,7 @@ void MainWindow::buildTracksetFrame() {
     auto* group = new QButtonGroup(this);
     for (Trackset set : {Trackset::Standard, Trackset::TrackPack, Trackset::Custom}) {
         const int i = static_cast<int>(set);
-        auto* option = new QRadioButton(QString::fromLatin1(optionCaption(set).data()), Frame1);
+        auto* option = new QRadioButton(shown(optionCaption(set)), Frame1);
         option->setObjectName(QStringLiteral("set%1").arg(i + 1));
         option->setGeometry(twipRect(120, 360 + 360 * i, 1335, 255));
         QFont f = option->font();
@@ -261,9 +262,9 @@ void MainWindow::showTrackset(Trackset set) {
     } else {
         const auto& circuits = fixedCircuits(set);
         for (size_t i = 0; i < t.size(); ++i)
-            setCaption(t[i], QString::fromStdString(buttonCaption(circuits[i])));
+            setCaption(t[i], shown(circuits[i], QStringLiteral("\n")));
     }
-    labset->setText(QString::fromLatin1(mainWindowHeading(set).data()));
+    labset->setText(shown(mainWindowHeading(set)));
 }
 
 // The Custom captions from the custom file; when it cannot be read, says what

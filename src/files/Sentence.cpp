@@ -51,6 +51,15 @@ std::string Sentence::english() const {
     return fillPlaces(m_source.text, texts);
 }
 
+Sentence listOf(const std::vector<Sentence>& items) {
+    if (items.empty())
+        return {};
+    Sentence list = items.front();
+    for (size_t i = 1; i < items.size(); ++i)
+        list = Sentence(VM_TEXT("Sentence", "%1, %2"), {list, items[i]});
+    return list;
+}
+
 std::string fillPlaces(std::string_view text, const std::vector<std::string>& values) {
     const auto digit = [&text](size_t at) {
         return at < text.size() && text[at] >= '0' && text[at] <= '9';

@@ -158,24 +158,25 @@ std::string dateText(const HotlapLap& lap) {
            twoDigits(lap.hour) + ':' + twoDigits(lap.minute) + ':' + twoDigits(lap.second);
 }
 
-std::string onOff(uint32_t flags, uint32_t flag) {
-    return (flags & flag) != 0 ? "on" : "off";
+Sentence onOff(uint32_t flags, uint32_t flag) {
+    return (flags & flag) != 0 ? VM_TEXT("HotLaps", "on") : VM_TEXT("HotLaps", "off");
 }
 
-std::string lapFlagsText(uint8_t flags) {
-    std::string text;
-    uint8_t named = 0;
+Sentence lapFlagsSentence(uint8_t flags) {
+    std::vector<Sentence> named;
+    uint8_t known = 0;
     for (const LapFlagName& f : kLapFlagNames) {
-        named |= f.flag;
+        known |= f.flag;
         if (flags & f.flag)
-            text += (text.empty() ? "" : ", ") + std::string(f.words);
+            named.emplace_back(f.words);
     }
-    if (const int other = flags & ~named; other != 0) {
-        char buffer[48];
-        std::snprintf(buffer, sizeof buffer, "flags 0x%02X of unknown meaning", other);
-        text += (text.empty() ? "" : ", ") + std::string(buffer);
+    if (const int other = flags & ~known; other != 0) {
+        char buffer[8];
+        std::snprintf(buffer, sizeof buffer, "%02X", other);
+        named.emplace_back(VM_TEXT("HotLaps", "flags 0x%1 of unknown meaning"),
+                           std::vector<SentenceValue>{buffer});
     }
-    return text.empty() ? "none" : text;
+    return named.empty() ? Sentence(VM_TEXT("HotLaps", "none")) : listOf(named);
 }
 
 std::string checksumText(uint32_t v) {
@@ -186,48 +187,60 @@ std::string checksumText(uint32_t v) {
 
 } // namespace
 
-std::string_view lapFlagWords(uint8_t flag) {
+SourceText lapFlagWords(uint8_t flag) {
     for (const LapFlagName& f : kLapFlagNames)
         if (f.flag == flag)
             return f.words;
-    return {};
+    return {"HotLaps", ""};
 }
 
 std::string slowMotionText(int hundredths) {
     return std::to_string(hundredths / 100) + '.' + twoDigits(hundredths % 100) + " s";
 }
 
-std::vector<std::string> detailLines(const HotlapLap& lap) {
+std::vector<Sentence> detailSentences(const HotlapLap& lap) {
     switch (lap.extension) {
     case Extension::None:
-        return {"The details GP2Lap records (driving aids, lap flags, slow motion...) are not in "
-                "this file."};
+        return {VM_TEXT("HotLaps", "The details GP2Lap records (driving aids, lap flags, slow "
+                                   "motion...) are not in this file.")};
     case Extension::Damaged:
     case Extension::TooOld:
-        return {"The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be "
-                "read either."};
+        return {VM_TEXT("HotLaps", "The details GP2Lap recorded (driving aids, lap flags, slow "
+                                   "motion...) cannot be read either.")};
     case Extension::Readable:
         break;
     }
     // The track is known to be edited only by GP2Lap's mark; the slot counts
     // from 1 as the circuits do, as the track number beside it does.
-    std::vector<std::string> lines{
-        "Date GP2Lap wrote: " + dateText(lap) + " (as it set up its records, before the lap)",
-        "GP2Lap version: " + gp2LapVersionText(lap.gp2LapVersion),
-        "Track file: " + std::string(lap.customTrack ? "edited" : "standard") + ", from slot " +
-            std::to_string(lap.trackSlot + 1) + ", checksum " + checksumText(lap.trackChecksum),
-        "Steering help: " + onOff(lap.sessionFlags, kSteeringHelp),
-        "Opposite-lock help: " + onOff(lap.sessionFlags, kOppositeLockHelp),
-        "Lap flags: " + lapFlagsText(lap.lapFlags),
-        "Driving-aid changes: " + std::to_string(lap.aidChanges),
-        "Processor occupancy: " + std::to_string(lap.processorAverage) + "% on average, " +
-            std::to_string(lap.processorHighest) + "% at the highest",
-        "Slow motion: " + slowMotionText(lap.slowMotion),
-        "Fuel: " + std::to_string(lap.fuel) + " laps",
-        "Weight: " + std::to_string(lap.weight) + " lb",
+    const Sentence track =
+        lap.customTrack ? VM_TEXT("HotLaps", "edited") : VM_TEXT("HotLaps", "standard");
+    std::vector<Sentence> lines{
+        {VM_TEXT("HotLaps", "Date GP2Lap wrote: %1 (as it set up its records, before the lap)"),
+         {dateText(lap)}},
+        {VM_TEXT("HotLaps", "GP2Lap version: %1"), {gp2LapVersionText(lap.gp2LapVersion)}},
+        {VM_TEXT("HotLaps", "Track file: %1, from slot %2, checksum %3"),
+         {track, lap.trackSlot + 1, checksumText(lap.trackChecksum)}},
+        {VM_TEXT("HotLaps", "Steering help: %1"), {onOff(lap.sessionFlags, kSteeringHelp)}},
+        {VM_TEXT("HotLaps", "Opposite-lock help: %1"),
+         {onOff(lap.sessionFlags, kOppositeLockHelp)}},
+        {VM_TEXT("HotLaps", "Lap flags: %1"), {lapFlagsSentence(lap.lapFlags)}},
+        {VM_TEXT("HotLaps", "Driving-aid changes: %1"), {lap.aidChanges}},
+        {VM_TEXT("HotLaps", "Processor occupancy: %1% on average, %2% at the highest"),
+         {lap.processorAverage, lap.processorHighest}},
+        {VM_TEXT("HotLaps", "Slow motion: %1"), {slowMotionText(lap.slowMotion)}},
+        {VM_TEXT("HotLaps", "Fuel: %1 laps"), {lap.fuel}},
+        {VM_TEXT("HotLaps", "Weight: %1 lb"), {lap.weight}},
     };
     if (lap.throughPits())
-        lines.emplace_back("The lap went through the pits: its splits are not times.");
+        lines.emplace_back(
+            VM_TEXT("HotLaps", "The lap went through the pits: its splits are not times."));
+    return lines;
+}
+
+std::vector<std::string> detailLines(const HotlapLap& lap) {
+    std::vector<std::string> lines;
+    for (const Sentence& line : detailSentences(lap))
+        lines.push_back(line.english());
     return lines;
 }
 

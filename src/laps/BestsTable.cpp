@@ -35,7 +35,7 @@ BoardRow boardRow(Trackset set, int number, std::string heading, const CircuitRe
 
 void addTrackset(Board& board, Trackset set, IdealLap ideal, const std::string& folder,
                  FileOps& ops) {
-    const Sentence what(VM_TEXT("Board", "The %1 circuits"), {std::string(tracksetName(set))});
+    const Sentence what(VM_TEXT("Board", "The %1 circuits"), {Sentence(tracksetName(set))});
     const auto records = readLapRecordFile(folder + std::string(lapRecordFileName(set)), ops);
     if (!records) {
         board.notes.push_back(leftOut(what, records.error()));
@@ -142,14 +142,16 @@ Board readBoard(IdealLap ideal, const std::string& folder, FileOps& ops) {
 
 BoardTable boardTable(const Board& board, const RivalTimes* rival) {
     BoardTable table;
-    table.header = {"Trackset", "Circuit"};
+    table.header = {VM_TEXT("Board", "Trackset"), VM_TEXT("Board", "Circuit")};
     table.byValue = {true, false};
     for (RecordSession s : kRecordSessions) {
-        table.header.emplace_back(recordSessionName(s));
+        table.header.push_back(sessionWord(s));
         if (rival)
-            table.header.insert(table.header.end(), {"Rival", "Gap"});
+            table.header.insert(table.header.end(),
+                                {VM_TEXT("Board", "Rival"), VM_TEXT("Board", "Gap")});
     }
-    table.header.insert(table.header.end(), {"Ideal", "Set on"});
+    table.header.insert(table.header.end(),
+                        {VM_TEXT("Board", "Ideal"), VM_TEXT("Board", "Set on")});
     table.byValue.resize(table.header.size() - 1, true);
     table.byValue.push_back(false);
     for (const BoardRow& row : board.rows)

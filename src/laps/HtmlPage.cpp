@@ -136,7 +136,7 @@ ExportResult exportHtmlFile(const std::string& target, std::string_view title,
         result.refused = ExportResult::Refused::NothingTicked;
         return result;
     }
-    const ReportData data = loadReport(ticked, ops, folder);
+    const ReportData data = loadReport(ticked, ops, folder, words);
     if (data.stop) {
         result.stop = data.stop;
         return result;

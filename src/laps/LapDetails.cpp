@@ -2,10 +2,10 @@
 
 namespace velomark {
 
-std::optional<std::vector<std::string>> notCleanBecause(const hotlap::HotlapLap& lap) {
+std::optional<std::vector<Sentence>> notCleanBecause(const hotlap::HotlapLap& lap) {
     if (lap.extension != hotlap::Extension::Readable)
         return std::nullopt;
-    std::vector<std::string> why;
+    std::vector<Sentence> why;
     const auto flag = [&](uint8_t f) {
         if (lap.lapFlags & f)
             why.emplace_back(hotlap::lapFlagWords(f));
@@ -15,26 +15,29 @@ std::optional<std::vector<std::string>> notCleanBecause(const hotlap::HotlapLap&
         why.emplace_back(hotlap::lapFlagWords(hotlap::kThroughPits));
     flag(hotlap::kDetailChanged);
     if (lap.slowMotion > 0)
-        why.push_back("slow motion " + hotlap::slowMotionText(lap.slowMotion));
+        why.emplace_back(VM_TEXT("HotLaps", "slow motion %1"),
+                         std::vector<SentenceValue>{hotlap::slowMotionText(lap.slowMotion)});
     if (lap.aidChanges > 0)
-        why.push_back(std::to_string(lap.aidChanges) +
-                      (lap.aidChanges == 1 ? " aid change" : " aid changes"));
+        why.emplace_back(lap.aidChanges == 1 ? VM_TEXT("HotLaps", "%1 aid change")
+                                             : VM_TEXT("HotLaps", "%1 aid changes"),
+                         std::vector<SentenceValue>{lap.aidChanges});
     // Both are marked in HOF2.5 mode only.
     flag(hotlap::kF4Used);
     flag(hotlap::kNoSlowDown);
     return why;
 }
 
-std::string cleanText(const hotlap::HotlapLap& lap) {
+Sentence cleanSentence(const hotlap::HotlapLap& lap) {
     const auto why = notCleanBecause(lap);
     if (!why)
-        return "unknown";
+        return VM_TEXT("HotLaps", "unknown");
     if (why->empty())
-        return "yes";
-    std::string text;
-    for (const std::string& reason : *why)
-        text += (text.empty() ? "" : ", ") + reason;
-    return text;
+        return VM_TEXT("HotLaps", "yes");
+    return listOf(*why);
+}
+
+std::string cleanText(const hotlap::HotlapLap& lap) {
+    return cleanSentence(lap).english();
 }
 
 bool isClean(const hotlap::HotlapLap& lap) {
@@ -42,11 +45,12 @@ bool isClean(const hotlap::HotlapLap& lap) {
     return why && why->empty();
 }
 
-std::vector<std::string> lapDetails(const HotlapReading& lap) {
+std::vector<Sentence> lapDetails(const HotlapReading& lap) {
     if (lap.state == HotlapState::Unreadable)
-        return {lap.session};
-    std::vector<std::string> lines{"Clean: " + cleanText(lap.record)};
-    for (std::string& line : hotlap::detailLines(lap.record))
+        return {Sentence::verbatim(lap.session)};
+    std::vector<Sentence> lines{
+        Sentence(VM_TEXT("HotLaps", "Clean: %1"), {cleanSentence(lap.record)})};
+    for (Sentence& line : hotlap::detailSentences(lap.record))
         lines.push_back(std::move(line));
     return lines;
 }

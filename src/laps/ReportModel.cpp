@@ -84,6 +84,11 @@ ReportWords reportWords(SayWord say) {
         words.pageColumns[i] = word(kPageColumns[i]);
     words.homePage = word(kHomePage);
     words.pageTitle = word(kPageTitle);
+    for (Trackset set : {Trackset::Standard, Trackset::TrackPack})
+        for (size_t i = 0; i < kCircuitsPerSet; ++i) {
+            const Circuit& c = fixedCircuits(set)[i];
+            words.circuits[static_cast<size_t>(set)][i] = word(c.name) + " - " + word(c.country);
+        }
     return words;
 }
 
@@ -107,12 +112,8 @@ bool nothingTicked(const TracksetChoice& ticked) {
     return !ticked.standard && !ticked.trackPack && !ticked.custom;
 }
 
-Headings fixedHeadings(Trackset set) {
-    Headings headings;
-    const auto& circuits = fixedCircuits(set);
-    for (size_t i = 0; i < headings.size(); ++i)
-        headings[i] = reportHeading(circuits[i]);
-    return headings;
+Headings fixedHeadings(Trackset set, const ReportWords& words) {
+    return words.circuits[static_cast<size_t>(set == Trackset::TrackPack)];
 }
 
 Headings customHeadings(const std::array<std::string, kCircuitsPerSet>& captions) {
@@ -149,7 +150,8 @@ Sentence ReportStop::sentence() const {
     return error.kind == ErrorKind::Missing ? Sentence(kNotSetUpText) : error.text;
 }
 
-ReportData loadReport(const TracksetChoice& ticked, FileOps& ops, const std::string& folder) {
+ReportData loadReport(const TracksetChoice& ticked, FileOps& ops, const std::string& folder,
+                      const ReportWords& words) {
     ReportData data;
     Headings custom;
     if (ticked.custom) {
@@ -168,8 +170,8 @@ ReportData loadReport(const TracksetChoice& ticked, FileOps& ops, const std::str
             data.stop = ReportStop{records.error(), false};
             return data;
         }
-        data.tracksets.push_back(
-            tracksetReport(set, set == Trackset::Custom ? custom : fixedHeadings(set), *records));
+        data.tracksets.push_back(tracksetReport(
+            set, set == Trackset::Custom ? custom : fixedHeadings(set, words), *records));
     }
     return data;
 }
@@ -209,8 +211,8 @@ void appendSessionLine(std::string& out, const ReportCircuit& circuit, RecordSes
 
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
                               const std::function<std::string(const ReportData&)>& compose,
-                              FileOps& ops, const std::string& folder) {
-    const ReportData data = loadReport(ticked, ops, folder);
+                              FileOps& ops, const std::string& folder, const ReportWords& words) {
+    const ReportData data = loadReport(ticked, ops, folder, words);
     ExportResult result;
     result.stop = data.stop;
     if (data.stop && data.stop->atCustomFile)

@@ -19,39 +19,40 @@ namespace {
 // Why a line of a rival's CSV file was skipped.
 enum Skip { NotARow, Unknown, Repeated, kSkipReasons };
 
+// Each reason said of the one line skipped, of one line among more, and of several.
 struct SkipPhrase {
-    const char* one;
-    const char* many;
+    SourceText it, one, many;
 };
 constexpr SkipPhrase kSkipPhrases[kSkipReasons] = {
-    {"is not a CSV row of nine fields", "are not CSV rows of nine fields"},
-    {"names no trackset, circuit (1 to 16) or session that Velomark knows",
-     "name no trackset, circuit (1 to 16) or session that Velomark knows"},
-    {"repeats the circuit and session of an earlier line",
-     "repeat the circuit and session of an earlier line"},
+    {VM_TEXT("Board", "it is not a CSV row of nine fields"),
+     VM_TEXT("Board", "%1 is not a CSV row of nine fields"),
+     VM_TEXT("Board", "%1 are not CSV rows of nine fields")},
+    {VM_TEXT("Board", "it names no trackset, circuit (1 to 16) or session that Velomark knows"),
+     VM_TEXT("Board", "%1 names no trackset, circuit (1 to 16) or session that Velomark knows"),
+     VM_TEXT("Board", "%1 name no trackset, circuit (1 to 16) or session that Velomark knows")},
+    {VM_TEXT("Board", "it repeats the circuit and session of an earlier line"),
+     VM_TEXT("Board", "%1 repeats the circuit and session of an earlier line"),
+     VM_TEXT("Board", "%1 repeat the circuit and session of an earlier line")},
 };
 
 // "3 lines of the rival's file were skipped: 2 are not CSV rows of nine
 // fields, 1 names no trackset, circuit (1 to 16) or session that Velomark knows."
-std::string skipNote(const std::array<int, kSkipReasons>& skipped) {
+Sentence skipNote(const std::array<int, kSkipReasons>& skipped) {
     int total = 0;
     for (int n : skipped)
         total += n;
-    std::string text = std::to_string(total) + (total == 1 ? " line" : " lines") +
-                       " of the rival's file " + (total == 1 ? "was" : "were") + " skipped: ";
-    const char* separator = "";
+    std::vector<Sentence> reasons;
     for (int r = 0; r < kSkipReasons; ++r) {
         const int n = skipped[static_cast<size_t>(r)];
-        if (n == 0)
-            continue;
         const SkipPhrase& phrase = kSkipPhrases[r];
-        text += separator;
-        text += n == total && n == 1
-                    ? std::string("it ") + phrase.one
-                    : std::to_string(n) + " " + (n == 1 ? phrase.one : phrase.many);
-        separator = ", ";
+        if (n > 0)
+            reasons.push_back(n == total && n == 1
+                                  ? Sentence(phrase.it)
+                                  : Sentence(n == 1 ? phrase.one : phrase.many, {n}));
     }
-    return text + ".";
+    return Sentence(total == 1 ? VM_TEXT("Board", "%1 line of the rival's file was skipped: %2.")
+                               : VM_TEXT("Board", "%1 lines of the rival's file were skipped: %2."),
+                    {total, listOf(reasons)});
 }
 
 bool oddQuotes(std::string_view text) {
@@ -199,7 +200,7 @@ Result<RivalTimes> readRivalFolder(const std::string& folder, FileOps& ops) {
     bool anyRead = false;
     for (Trackset set : kTracksetsInOrder) {
         const Sentence what(VM_TEXT("Board", "The rival's %1 times"),
-                            {std::string(tracksetName(set))});
+                            {Sentence(tracksetName(set))});
         const auto records = readLapRecordFile(folder + std::string(lapRecordFileName(set)), ops);
         if (!records) {
             times.notes.push_back(leftOut(what, records.error()));

@@ -68,7 +68,7 @@ ExportResult exportTextFile(const std::string& target, const TracksetChoice& tic
                             const std::string& folder, const ReportWords& words) {
     return exportReportFile(
         target, ticked, [&words](const ReportData& data) { return textFileReport(data, words); },
-        ops, folder);
+        ops, folder, words);
 }
 
 std::string screenText(const ReportData& data, const ReportWords& words) {

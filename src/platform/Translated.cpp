@@ -62,6 +62,22 @@ QString shown(SourceText source) {
     return translated(source);
 }
 
+QString shown(const Circuit& circuit, const QString& between) {
+    return translated(circuit.name) + between + translated(circuit.country);
+}
+
+QString shownCaption(const CircuitChoice& circuit) {
+    if (const auto fixed = fixedCircuitOf(circuit.trackset, circuit.number))
+        return shown(*fixed, QStringLiteral("\n"));
+    return fromFileText(circuit.caption);
+}
+
+QString shownHeading(const CircuitChoice& circuit) {
+    if (const auto fixed = fixedCircuitOf(circuit.trackset, circuit.number))
+        return shown(*fixed, QStringLiteral(" - "));
+    return fromFileText(customHeading(circuit.caption));
+}
+
 std::string fileTextIn(SourceText source) {
     return toFileText(translated(source)).value_or(std::string(source.text));
 }

@@ -3,6 +3,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 #include "ui/board/BoardModel.h"
 
@@ -124,7 +125,7 @@ QLayout* BestsBoard::buildControls() {
     //: The filter's choice that shows every trackset.
     filter->addItem(tr("All"));
     for (Trackset set : kTracksetsInOrder)
-        filter->addItem(QString::fromLatin1(optionCaption(set).data()));
+        filter->addItem(shown(optionCaption(set)));
     connect(filter, &QComboBox::currentIndexChanged, this, [this](int i) {
         m_sorted->setFilterFixedString(i > 0 ? QString::number(i - 1) : QString());
     });
@@ -225,7 +226,10 @@ void BestsBoard::exportBoard() {
         return;
     }
     // The rows as the table shows them: filtered and sorted.
-    std::vector<std::vector<std::string>> lines{m_model->table().header};
+    // In English, as a rival's file is read back.
+    std::vector<std::vector<std::string>> lines(1);
+    for (SourceText head : m_model->table().header)
+        lines.back().emplace_back(head.text);
     for (int r = 0; r < m_sorted->rowCount(); ++r) {
         const int line = m_sorted->mapToSource(m_sorted->index(r, 0)).row();
         lines.emplace_back();

@@ -1,6 +1,23 @@
 #include "ui/board/BoardModel.h"
 
+#include "platform/Translated.h"
+
 namespace velomark {
+
+namespace {
+
+// The trackset and a fixed circuit are named in the player's language; the
+// cells keep the English the CSV file holds.
+QString shownText(const BoardLine& line, size_t column) {
+    if (column == 0)
+        return shown(tracksetName(line.set));
+    if (column == 1)
+        if (const auto fixed = fixedCircuitOf(line.set, line.number))
+            return shown(*fixed, QStringLiteral(" - "));
+    return QString::fromStdString(line.cells[column].text);
+}
+
+} // namespace
 
 void BoardModel::setTable(BoardTable table) {
     beginResetModel();
@@ -33,7 +50,7 @@ QVariant BoardModel::data(const QModelIndex& index, int role) const {
     const bool byValue = m_table.byValue[column];
     switch (role) {
     case Qt::DisplayRole:
-        return QString::fromStdString(cell.text);
+        return shownText(line, column);
     case Qt::ForegroundRole:
         return cell.gapSign < 0   ? QVariant(m_faster)
                : cell.gapSign > 0 ? QVariant(m_slower)
@@ -55,7 +72,7 @@ QVariant BoardModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= columnCount())
         return {};
-    return QString::fromStdString(m_table.header[static_cast<size_t>(section)]);
+    return shown(m_table.header[static_cast<size_t>(section)]);
 }
 
 } // namespace velomark

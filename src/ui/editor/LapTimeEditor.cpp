@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 
 #include <QCloseEvent>
@@ -51,7 +52,7 @@ int gridColumnOf(Column c) {
 // A column's header as the grid shows it; the +2nd split's header goes back
 // to it once a mouse button is let go of it.
 QString columnHeader(Column c) {
-    return QString::fromLatin1(kColumnHeaders[static_cast<size_t>(c)]);
+    return shown(kColumnHeaders[static_cast<size_t>(c)]);
 }
 
 } // namespace
@@ -88,7 +89,7 @@ LapTimeEditor::LapTimeEditor(CircuitChoice circuit, QWidget* parent)
 
 void LapTimeEditor::buildGrid(QGridLayout* grid) {
     // not translated: the circuit's name, as the data files have it
-    track = label(this, fromFileText(circuit().caption), QStringLiteral("track"));
+    track = label(this, shownCaption(circuit()), QStringLiteral("track"));
     track->setAlignment(Qt::AlignCenter);
     QFont trackFont = track->font();
     trackFont.setBold(true);
@@ -110,7 +111,7 @@ void LapTimeEditor::buildGrid(QGridLayout* grid) {
     auto refused = [this](const QString& why) { showStatus(why); };
     for (int r = 0; r < kRows; ++r) {
         const RowSpec& spec = kRowSpecs[static_cast<size_t>(r)];
-        grid->addWidget(label(this, QString::fromLatin1(spec.label)), kGridRowOf[r], 0);
+        grid->addWidget(label(this, shown(spec.label)), kGridRowOf[r], 0);
         for (int c = 0; c < kColumns; ++c) {
             const char* name = spec.cell[static_cast<size_t>(c)];
             if (!name)
@@ -119,8 +120,8 @@ void LapTimeEditor::buildGrid(QGridLayout* grid) {
             f->setObjectName(QString::fromLatin1(name));
             //: A field's name, also in messages about it: %1 is its row ("Practice"), %2 its
             //: column ("Lap Time").
-            f->setAccessibleName(tr("%1 %2").arg(QString::fromLatin1(spec.label),
-                                                 columnHeader(static_cast<Column>(c))));
+            f->setAccessibleName(
+                tr("%1 %2").arg(shown(spec.label), columnHeader(static_cast<Column>(c))));
             new StorableTextValidator(f, kTypingLimits[static_cast<size_t>(c)], refused);
             // The session has each change before the window's own rules run.
             connect(f, &QLineEdit::textChanged, this,

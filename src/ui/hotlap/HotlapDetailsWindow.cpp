@@ -2,6 +2,7 @@
 
 #include "laps/LapDetails.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 
 #include <QClipboard>
@@ -53,8 +54,8 @@ HotlapDetailsWindow::HotlapDetailsWindow(QWidget* parent) : QWidget(parent, Qt::
 void HotlapDetailsWindow::showLap(const HotlapReading& lap) {
     //: %1 is the name of the hot lap's file.
     QStringList lines{tr("Hot lap %1").arg(fromDiskName(lap.name))};
-    for (const std::string& line : lapDetails(lap))
-        lines << fromFileText(line);
+    for (const Sentence& line : lapDetails(lap))
+        lines << shown(line);
     m_text->setPlainText(lines.join(QLatin1Char('\n')));
 }
 

@@ -3,6 +3,7 @@
 #include "formats/NumberText.h"
 #include "laps/LapDetails.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 
 #include <QDateTime>
 
@@ -106,7 +107,7 @@ QString HotlapTable::text(size_t row, int column) const {
             return QString::fromStdString(threeDecimalFormat(*c.fasterBy));
         return c.beats() ? tr("no best yet") : QString();
     case Clean:
-        return fromFileText(cleanText(r.record));
+        return shown(cleanSentence(r.record));
     }
     return QString();
 }

@@ -6,6 +6,7 @@
 #include "laps/LapDetails.h"
 #include "platform/Messages.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/UserSettings.h"
 #include "platform/WidgetLook.h"
 #include "ui/hotlap/HotlapDetailsWindow.h"
@@ -232,7 +233,7 @@ QLayout* HotlapsWindow::buildChoice(Trackset set) {
     auto* row = new QHBoxLayout(frame);
     auto* group = new QButtonGroup(this);
     for (Trackset each : kTracksetsInOrder) {
-        const QString caption = QString::fromLatin1(optionCaption(each).data());
+        const QString caption = shown(optionCaption(each));
         auto* option = new QRadioButton(caption, frame);
         const auto i = static_cast<size_t>(each);
         option->setObjectName(QStringLiteral("set%1").arg(i + 1));

@@ -2,6 +2,7 @@
 
 #include "laps/ProgressChart.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 #include "ui/progress/ChartView.h"
 
@@ -16,7 +17,7 @@ ProgressWindow::ProgressWindow(ProgressInput input, QWidget* parent)
     : QWidget(parent, Qt::Window), m_input(std::move(input)) {
     setObjectName(QStringLiteral("frmprogress"));
     setAttribute(Qt::WA_DeleteOnClose);
-    const QString heading = fromFileText(customHeading(m_input.circuit.caption));
+    const QString heading = shownHeading(m_input.circuit);
     //: %1 is the circuit's name and country.
     setWindowTitle(tr("Progress - %1").arg(heading));
     //: %1 is the circuit's name and country.

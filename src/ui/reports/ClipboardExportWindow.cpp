@@ -15,11 +15,12 @@ ClipboardExportWindow::ClipboardExportWindow()
 }
 
 void ClipboardExportWindow::run() {
-    const ReportData data = loadReport(ticked());
+    const ReportWords words = reportWords(fileTextIn);
+    const ReportData data = loadReport(ticked(), realFileOps(), {}, words);
     // The text is built whole and set once, so no other program's change to
     // the clipboard ends up inside the report. What was there before is gone
     // in every case, and the tracksets read before a missing file stay.
-    const std::string text = clipboardText(data, reportWords(fileTextIn));
+    const std::string text = clipboardText(data, words);
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (text.empty())
         clipboard->clear();

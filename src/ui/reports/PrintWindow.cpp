@@ -35,7 +35,8 @@ void PrintWindow::run() {
     }
     // Everything is read before the question, so a missing custom file is
     // told at once; the tracksets read before another missing file still print.
-    const ReportData data = loadReport(choice);
+    const ReportWords words = reportWords(fileTextIn);
+    const ReportData data = loadReport(choice, realFileOps(), {}, words);
     if (data.stop && data.stop->atCustomFile) {
         showStop(*data.stop);
         close();
@@ -52,7 +53,7 @@ void PrintWindow::run() {
 
     // A trackset without a reported circuit gives no document at all: an
     // empty page, or an empty PDF, tells the player nothing.
-    std::vector<PrintDocument> documents = printDocuments(data, reportWords(fileTextIn));
+    std::vector<PrintDocument> documents = printDocuments(data, words);
     std::erase_if(documents, [](const PrintDocument& doc) { return doc.lines.empty(); });
     if (documents.empty() && !data.stop) {
         showMessage(this, {shown(kNothingTickedTitle), shown(kNoLapTimesToPrintText),

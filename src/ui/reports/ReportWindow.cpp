@@ -29,7 +29,7 @@ ReportWindow::ReportWindow(const char* name, const QString& caption, const QStri
     outer->addWidget(Label1);
     int i = 0;
     for (Trackset set : kTracksetsInOrder) {
-        auto* chk = new QCheckBox(QString::fromLatin1(tracksetName(set)), this);
+        auto* chk = new QCheckBox(shown(tracksetName(set)), this);
         chk->setObjectName(QStringLiteral("chk%1").arg(++i));
         outer->addWidget(chk);
     }

@@ -14,10 +14,11 @@ void ScreenExportWindow::run() {
     // The report is read and laid out whole before the view changes, in one
     // step of the event loop: no second build can start inside this one, and
     // this window cannot go away under it.
-    const ReportData data = loadReport(ticked());
+    const ReportWords words = reportWords(fileTextIn);
+    const ReportData data = loadReport(ticked(), realFileOps(), {}, words);
     if (!data.stop || !data.stop->atCustomFile) {
         ScreenView* view = ScreenView::shared();
-        view->setReportText(screenText(data, reportWords(fileTextIn)));
+        view->setReportText(screenText(data, words));
         view->show();
         view->raise();
     }

@@ -22,6 +22,16 @@ std::string line(int k) {
     return bytes.substr(start, bytes.find("\r\n", start) - start);
 }
 
+// Another language for the circuits' names: each in brackets.
+class BracketedCircuits : public QTranslator {
+  public:
+    QString translate(const char* context, const char* text, const char*, int) const override {
+        return qstrcmp(context, "Circuits") == 0 ? QStringLiteral("[%1]").arg(QLatin1String(text))
+                                                 : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 } // namespace
 
 class LapTimeEditorTest : public QObject {
@@ -95,6 +105,20 @@ class LapTimeEditorTest : public QObject {
         QCOMPARE(texts(editor, {"ps2", "prset", "rlap"}),
                  strings({"1.02.300", "dry, low.set", ""}));
         editor->close();
+
+        // In another language the heading names the circuit so; the history
+        // keeps naming it in English.
+        BracketedCircuits language;
+        QCoreApplication::installTranslator(&language);
+        editor = desk.open(5);
+        QCOMPARE(text(editor, "track"), QStringLiteral("[Barcelona]\n[Spain]"));
+        retype(editor, {{"rlap", "1.40.5"}});
+        clickButton(editor, "cmdsave");
+        editor->close();
+        QCoreApplication::removeTranslator(&language);
+        const std::string history = readBytes(QStringLiteral("history.csv"));
+        QVERIFY(history.find(",\"Barcelona - Spain\",\"Race\",\"1.40.500\"") != std::string::npos);
+        QVERIFY(history.find('[') == std::string::npos);
     }
 
     void timesStoredElsewhereMeetTheTypedOnes() {

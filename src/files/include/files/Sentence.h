@@ -97,6 +97,9 @@ class Sentence {
     std::vector<SentenceValue> m_values;
 };
 
+// Sentences joined by ", ": "off track, slow motion 1.25 s"; nothing for none.
+Sentence listOf(const std::vector<Sentence>& items);
+
 // text with each place %1 to %99 that has a value replaced by it, in one pass,
 // so that a value holding "%1" stays as it is; a place without a value, or a %
 // without a number, stays.

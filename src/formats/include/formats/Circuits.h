@@ -1,6 +1,10 @@
 // The three tracksets and their circuit lists: button captions (name, line
-// feed, country) and report headings (name, " - ", country).
+// feed, country) and report headings (name, " - ", country). The fixed
+// circuits' names and countries and the tracksets' words are English source
+// texts: the files and the CSV exports hold them so, the windows translate them.
 #pragma once
+
+#include "files/Sentence.h"
 
 #include <array>
 #include <optional>
@@ -14,25 +18,28 @@ inline constexpr Trackset kTracksetsInOrder[] = {Trackset::Standard, Trackset::T
                                                  Trackset::Custom};
 
 struct Circuit {
-    std::string_view name;
-    std::string_view country;
+    SourceText name;
+    SourceText country;
 };
 
 // The 16 circuits of a fixed list (Standard or TrackPack), in circuit order.
 const std::array<Circuit, 16>& fixedCircuits(Trackset set);
 
+// In English, as the history, the CSV exports and the hot-lap dump name them.
 std::string buttonCaption(const Circuit& c); // "Interlagos\nBrazil"
 std::string reportHeading(const Circuit& c); // "Interlagos - Brazil"
+// The fixed circuit a choice names; nothing for a Custom one (its caption is the player's own).
+std::optional<Circuit> fixedCircuitOf(Trackset set, int number);
 
 // A Custom caption as a heading: every line feed becomes " - ".
 std::string customHeading(std::string_view caption);
 
 std::string_view lapRecordFileName(Trackset set); // set1.dat, set2.dat, set3.dat
-std::string_view mainWindowHeading(Trackset set); // "Standard GP2 Circuits", ...
-std::string_view optionCaption(Trackset set);     // "Standard", "TrackPack", "Custom"
+SourceText mainWindowHeading(Trackset set);       // "Standard GP2 Circuits", ...
+SourceText optionCaption(Trackset set);           // "Standard", "TrackPack", "Custom"
 // What the reports' check boxes, the history and the CSV files call it:
 // "Standard", "IA Track Pack", "Custom"; and the trackset of such a name.
-std::string_view tracksetName(Trackset set);
+SourceText tracksetName(Trackset set);
 std::optional<Trackset> tracksetNamed(std::string_view name);
 
 // A circuit as the main window hands it to the editor and the import.

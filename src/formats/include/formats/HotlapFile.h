@@ -56,17 +56,17 @@ inline constexpr uint8_t kOffTrack = 0x01, kThroughPits = 0x02, kDetailChanged =
                          kNoSlowDown = 0x08, kF4Used = 0x10, kTrackMapOn = 0x20;
 struct LapFlagName {
     uint8_t flag;
-    std::string_view words;
+    SourceText words;
 };
 inline constexpr LapFlagName kLapFlagNames[] = {
-    {kOffTrack, "off track"},
-    {kThroughPits, "through the pits"},
-    {kDetailChanged, "detail level changed"},
-    {kNoSlowDown, "no slow-down before the lap"},
-    {kF4Used, "F4 used"},
-    {kTrackMapOn, "track map on"},
+    {kOffTrack, VM_TEXT("HotLaps", "off track")},
+    {kThroughPits, VM_TEXT("HotLaps", "through the pits")},
+    {kDetailChanged, VM_TEXT("HotLaps", "detail level changed")},
+    {kNoSlowDown, VM_TEXT("HotLaps", "no slow-down before the lap")},
+    {kF4Used, VM_TEXT("HotLaps", "F4 used")},
+    {kTrackMapOn, VM_TEXT("HotLaps", "track map on")},
 };
-std::string_view lapFlagWords(uint8_t flag);
+SourceText lapFlagWords(uint8_t flag);
 
 // The driving aids among the session record's flags.
 inline constexpr uint32_t kSteeringHelp = 0x01, kOppositeLockHelp = 0x02;
@@ -118,7 +118,9 @@ std::string slowMotionText(int hundredths);
 
 // What GP2Lap recorded about the lap beyond its session, times and circuit,
 // one fact a line ("Slow motion: 1.25 s"), or the one line saying that the
-// file holds none of it. No line holds a key of the import.
+// file holds none of it. No line holds a key of the import. The dump holds
+// them in English, the windows show the sentences translated.
+std::vector<Sentence> detailSentences(const HotlapLap& lap);
 std::vector<std::string> detailLines(const HotlapLap& lap);
 
 // The dump, one line ending in CR LF per fact, between the opening and closing

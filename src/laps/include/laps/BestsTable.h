@@ -57,8 +57,8 @@ struct BoardLine {
 };
 
 struct BoardTable {
-    std::vector<std::string> header;
-    std::vector<bool> byValue; // per column: sorted by the cells' keys, not their texts
+    std::vector<SourceText> header; // English in the CSV file, translated on the board
+    std::vector<bool> byValue;      // per column: sorted by the cells' keys, not their texts
     std::vector<BoardLine> lines;
 };
 

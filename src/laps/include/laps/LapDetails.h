@@ -15,14 +15,16 @@ namespace velomark {
 // level changed, slow motion (with its time), driving-aid changes, F4 used, no
 // slow-down before the lap. Empty for a clean lap; nothing when the file
 // holds no readable GP2Lap records, so that nobody can tell.
-std::optional<std::vector<std::string>> notCleanBecause(const hotlap::HotlapLap& lap);
+std::optional<std::vector<Sentence>> notCleanBecause(const hotlap::HotlapLap& lap);
 
-// "yes", the reasons joined by ", " ("off track, slow motion 1.25 s"), or "unknown".
+// "yes", the reasons joined by ", " ("off track, slow motion 1.25 s"), or
+// "unknown"; and the same in English.
+Sentence cleanSentence(const hotlap::HotlapLap& lap);
 std::string cleanText(const hotlap::HotlapLap& lap);
 bool isClean(const hotlap::HotlapLap& lap);
 
 // The lap's details as the details window shows them under the file's name:
 // whether it is clean, then hof2lap's detail lines; or why the file cannot be read.
-std::vector<std::string> lapDetails(const HotlapReading& lap);
+std::vector<Sentence> lapDetails(const HotlapReading& lap);
 
 } // namespace velomark

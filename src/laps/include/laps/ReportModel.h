@@ -33,6 +33,8 @@ struct ReportWords {
     std::array<std::string, 3> pageTracksets; // "Standard Trackset", ...
     std::array<std::string, 6> pageColumns;   // "Session", "LapTime", ... "Setup file"
     std::string homePage;                     // "Velomark Home Page"
+    // The Standard and TrackPack circuits' headings: "Interlagos - Brazil", ...
+    std::array<std::array<std::string, kCircuitsPerSet>, 2> circuits;
 };
 
 // A word's text in the report: its translation in the files' 8-bit text.
@@ -54,7 +56,8 @@ std::vector<Trackset> reportOrder(const TracksetChoice& ticked);
 bool nothingTicked(const TracksetChoice& ticked);
 
 using Headings = std::array<std::string, kCircuitsPerSet>;
-Headings fixedHeadings(Trackset set); // Standard or TrackPack
+// Standard or TrackPack, in the words' language.
+Headings fixedHeadings(Trackset set, const ReportWords& words = englishReportWords());
 Headings customHeadings(const std::array<std::string, kCircuitsPerSet>& captions);
 
 // A circuit that has a lap time in at least one session; fields that hold
@@ -94,9 +97,11 @@ struct ReportData {
 
 // Reads `custom` (when Custom is ticked) and the ticked lap record files, in
 // the order the reports read them; bare file names are taken inside folder
-// ("" for the working directory, otherwise ending in a separator).
+// ("" for the working directory, otherwise ending in a separator). The fixed
+// circuits' headings are in the words' language.
 ReportData loadReport(const TracksetChoice& ticked, FileOps& ops = realFileOps(),
-                      const std::string& folder = {});
+                      const std::string& folder = {},
+                      const ReportWords& words = englishReportWords());
 
 // Blank runs that stand in for empty fields.
 struct FillWidths {
@@ -131,6 +136,7 @@ struct ExportResult {
 // a lap record file writes the tracksets read before it.
 ExportResult exportReportFile(const std::string& target, const TracksetChoice& ticked,
                               const std::function<std::string(const ReportData&)>& compose,
-                              FileOps& ops, const std::string& folder);
+                              FileOps& ops, const std::string& folder,
+                              const ReportWords& words = englishReportWords());
 
 } // namespace velomark

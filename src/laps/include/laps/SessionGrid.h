@@ -18,21 +18,23 @@ inline constexpr int kRows = static_cast<int>(kRecordSessions.size());
 inline constexpr int kColumns = kFieldsPerSession;
 
 struct RowSpec {
-    const char* label;                      // "Practice", as the row is captioned
+    SourceText label;                       // "Practice", as the row is captioned
     std::array<const char*, kColumns> cell; // field names; nullptr where the row has no field
 };
 
 // In record order; the load fills the cells row by row, so a session's lap
 // time is set before its splits.
 inline constexpr std::array<RowSpec, kRows> kRowSpecs{{
-    {"Quickrace", {"qrlap", nullptr, nullptr, nullptr, "qrset"}},
-    {"Practice", {"plap", "ps1", "ps2", "ps3", "prset"}},
-    {"Qualifying", {"qlap", "qs1", "qs2", "qs3", "qset"}},
-    {"Race", {"rlap", nullptr, nullptr, nullptr, "raset"}},
+    {VM_TEXT("SessionGrid", "Quickrace"), {"qrlap", nullptr, nullptr, nullptr, "qrset"}},
+    {VM_TEXT("SessionGrid", "Practice"), {"plap", "ps1", "ps2", "ps3", "prset"}},
+    {VM_TEXT("SessionGrid", "Qualifying"), {"qlap", "qs1", "qs2", "qs3", "qset"}},
+    {VM_TEXT("SessionGrid", "Race"), {"rlap", nullptr, nullptr, nullptr, "raset"}},
 }};
 
-inline constexpr std::array<const char*, kColumns> kColumnHeaders{
-    "Lap Time", "1st Split", "+2nd Split", "3rd Split", "Notes"};
+inline constexpr std::array<SourceText, kColumns> kColumnHeaders{
+    VM_TEXT("SessionGrid", "Lap Time"), VM_TEXT("SessionGrid", "1st Split"),
+    VM_TEXT("SessionGrid", "+2nd Split"), VM_TEXT("SessionGrid", "3rd Split"),
+    VM_TEXT("SessionGrid", "Notes")};
 
 // Typing limits by column; 0 means none. Loaded texts are never cut to them.
 inline constexpr std::array<int, kColumns> kTypingLimits{8, 6, 8, 0, 0};

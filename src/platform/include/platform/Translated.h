@@ -4,6 +4,7 @@
 #pragma once
 
 #include "files/Sentence.h"
+#include "formats/Circuits.h"
 
 #include <QString>
 
@@ -16,6 +17,13 @@ namespace velomark {
 // a sentence within it translated in turn.
 QString shown(const Sentence& sentence);
 QString shown(SourceText source);
+
+// A circuit as the windows name it: a fixed circuit's name and country
+// translated, joined by between ("\n" for a button's caption, " - " for a
+// heading); a Custom circuit's caption, the player's own, as it stands.
+QString shown(const Circuit& circuit, const QString& between);
+QString shownCaption(const CircuitChoice& circuit);
+QString shownHeading(const CircuitChoice& circuit);
 
 // A word for a report or file written in the files' 8-bit text: its
 // translation, or its English source when the translation holds a character
