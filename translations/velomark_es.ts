@@ -35,6 +35,257 @@
         <source>%1 are left out because %2</source>
         <translation>Se omiten %1. Motivo: %2</translation>
     </message>
+    <message>
+        <source>Trackset</source>
+        <translation type="unfinished">Grupo</translation>
+    </message>
+    <message>
+        <source>Circuit</source>
+        <translation type="unfinished">Circuito</translation>
+    </message>
+    <message>
+        <source>Rival</source>
+        <translation type="unfinished">Rival</translation>
+    </message>
+    <message>
+        <source>Gap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ideal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a CSV row of nine fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a CSV row of nine fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 are not CSV rows of nine fields</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names no trackset, circuit (1 to 16) or session that Velomark knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 names no trackset, circuit (1 to 16) or session that Velomark knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 name no trackset, circuit (1 to 16) or session that Velomark knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it repeats the circuit and session of an earlier line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 repeats the circuit and session of an earlier line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 repeat the circuit and session of an earlier line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 line of the rival&apos;s file was skipped: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lines of the rival&apos;s file were skipped: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Circuits</name>
+    <message>
+        <source>Interlagos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TI Circuit Aida</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pacific</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imola</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>San Marino</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monte Carlo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monaco</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcelona</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gilles Villeneuve</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Magny Cours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>France</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Silverstone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Great Britain</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hockenheim</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Germany</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hungaroring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spa Francorchamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Belgium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monza</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estoril</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portugal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jerez</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Europe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suzuka</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adelaide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brands Hatch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ireland</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buenos Aires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Argentina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paul Ricard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A1 Ring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zandvoort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Netherlands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nurburgring</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Luxembourg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Donnington Park</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Melbourne</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -303,6 +554,134 @@
         <source>The %1 time of %2 in %3 has changed since you chose to replace it; it was left alone.</source>
         <translation>El tiempo de %1 de %2 en %3 ha cambiado desde que elegiste sustituirlo; no se ha tocado.</translation>
     </message>
+    <message>
+        <source>on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flags 0x%1 of unknown meaning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The details GP2Lap records (driving aids, lap flags, slow motion...) are not in this file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be read either.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>edited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date GP2Lap wrote: %1 (as it set up its records, before the lap)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GP2Lap version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track file: %1, from slot %2, checksum %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Steering help: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opposite-lock help: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lap flags: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Driving-aid changes: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processor occupancy: %1% on average, %2% at the highest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slow motion: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuel: %1 laps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Weight: %1 lb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The lap went through the pits: its splits are not times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>off track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>through the pits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>detail level changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no slow-down before the lap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F4 used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>track map on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slow motion %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 aid change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 aid changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clean: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LapRecords</name>
@@ -483,6 +862,52 @@
     </message>
 </context>
 <context>
+    <name>Sentence</name>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+</context>
+<context>
+    <name>SessionGrid</name>
+    <message>
+        <source>Quickrace</source>
+        <translation type="unfinished">Carrera rápida</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation type="unfinished">Entrenamientos</translation>
+    </message>
+    <message>
+        <source>Qualifying</source>
+        <translation type="unfinished">Clasificación</translation>
+    </message>
+    <message>
+        <source>Race</source>
+        <translation type="unfinished">Carrera</translation>
+    </message>
+    <message>
+        <source>Lap Time</source>
+        <translation type="unfinished">Tiempo</translation>
+    </message>
+    <message>
+        <source>1st Split</source>
+        <translation type="unfinished">1.er parcial</translation>
+    </message>
+    <message>
+        <source>+2nd Split</source>
+        <translation type="unfinished">+2.º parcial</translation>
+    </message>
+    <message>
+        <source>3rd Split</source>
+        <translation type="unfinished">3.er parcial</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished">Notas</translation>
+    </message>
+</context>
+<context>
     <name>Sessions</name>
     <message>
         <source>QuickRace</source>
@@ -499,6 +924,37 @@
     <message>
         <source>Race</source>
         <translation>Carrera</translation>
+    </message>
+</context>
+<context>
+    <name>Tracksets</name>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standard GP2 Circuits</source>
+        <translation type="unfinished">Circuitos estándar de GP2</translation>
+    </message>
+    <message>
+        <source>TrackPack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IA Track Pack Circuits</source>
+        <translation type="unfinished">Circuitos del IA Track Pack</translation>
+    </message>
+    <message>
+        <source>IA Track Pack</source>
+        <translation type="unfinished">IA Track Pack</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User-defined Custom Circuits</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
