@@ -5,11 +5,11 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation>Die Strecken des Streckensets %1</translation>
+        <translation>Die Strecken des Streckensets „%1“</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation>Die Datumsangaben unter „Set on“</translation>
+        <translation>Die Datumsangaben unter „Erzielt am“</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation>Die Zeiten des Rivalen im Streckenset %1</translation>
+        <translation>Die Zeiten des Rivalen im Streckenset „%1“</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
@@ -37,254 +37,254 @@
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished">Streckenset</translation>
+        <translation>Streckenset</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Strecke</translation>
+        <translation>Strecke</translation>
     </message>
     <message>
         <source>Rival</source>
-        <translation type="unfinished">Rivale</translation>
+        <translation>Rivale</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Ideal</source>
-        <translation type="unfinished"></translation>
+        <translation>Idealrunde</translation>
     </message>
     <message>
         <source>Set on</source>
-        <translation type="unfinished"></translation>
+        <translation>Erzielt am</translation>
     </message>
     <message>
         <source>it is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ist keine CSV-Zeile mit neun Feldern</translation>
     </message>
     <message>
         <source>%1 is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine CSV-Zeile mit neun Feldern</translation>
     </message>
     <message>
         <source>%1 are not CSV rows of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sind keine CSV-Zeilen mit neun Feldern</translation>
     </message>
     <message>
         <source>it names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie nennt ein Streckenset, eine Strecke (1 bis 16) oder eine Session, die Velomark nicht kennt</translation>
     </message>
     <message>
         <source>%1 names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennt ein Streckenset, eine Strecke (1 bis 16) oder eine Session, die Velomark nicht kennt</translation>
     </message>
     <message>
         <source>%1 name no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nennen ein Streckenset, eine Strecke (1 bis 16) oder eine Session, die Velomark nicht kennt</translation>
     </message>
     <message>
         <source>it repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie wiederholt Strecke und Session einer früheren Zeile</translation>
     </message>
     <message>
         <source>%1 repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederholt Strecke und Session einer früheren Zeile</translation>
     </message>
     <message>
         <source>%1 repeat the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wiederholen Strecke und Session einer früheren Zeile</translation>
     </message>
     <message>
         <source>%1 line of the rival&apos;s file was skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile der Rivalen-Datei wurde übersprungen: %2.</translation>
     </message>
     <message>
         <source>%1 lines of the rival&apos;s file were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen der Rivalen-Datei wurden übersprungen: %2.</translation>
     </message>
 </context>
 <context>
     <name>Circuits</name>
     <message>
         <source>Interlagos</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlagos</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasilien</translation>
     </message>
     <message>
         <source>TI Circuit Aida</source>
-        <translation type="unfinished"></translation>
+        <translation>TI Circuit Aida</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pazifik</translation>
     </message>
     <message>
         <source>Imola</source>
-        <translation type="unfinished"></translation>
+        <translation>Imola</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translation>San Marino</translation>
     </message>
     <message>
         <source>Monte Carlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte Carlo</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <source>Barcelona</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelona</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanien</translation>
     </message>
     <message>
         <source>Gilles Villeneuve</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilles Villeneuve</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanada</translation>
     </message>
     <message>
         <source>Magny Cours</source>
-        <translation type="unfinished"></translation>
+        <translation>Magny-Cours</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankreich</translation>
     </message>
     <message>
         <source>Silverstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Silverstone</translation>
     </message>
     <message>
         <source>Great Britain</source>
-        <translation type="unfinished"></translation>
+        <translation>Großbritannien</translation>
     </message>
     <message>
         <source>Hockenheim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hockenheim</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutschland</translation>
     </message>
     <message>
         <source>Hungaroring</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungaroring</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungarn</translation>
     </message>
     <message>
         <source>Spa Francorchamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Spa-Francorchamps</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgien</translation>
     </message>
     <message>
         <source>Monza</source>
-        <translation type="unfinished"></translation>
+        <translation>Monza</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Estoril</source>
-        <translation type="unfinished"></translation>
+        <translation>Estoril</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Jerez</source>
-        <translation type="unfinished"></translation>
+        <translation>Jerez</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Suzuka</source>
-        <translation type="unfinished"></translation>
+        <translation>Suzuka</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>Adelaide</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelaide</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australien</translation>
     </message>
     <message>
         <source>Brands Hatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Brands Hatch</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irland</translation>
     </message>
     <message>
         <source>Buenos Aires</source>
-        <translation type="unfinished"></translation>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentinien</translation>
     </message>
     <message>
         <source>Paul Ricard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paul Ricard</translation>
     </message>
     <message>
         <source>A1 Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>A1-Ring</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Österreich</translation>
     </message>
     <message>
         <source>Zandvoort</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandvoort</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Niederlande</translation>
     </message>
     <message>
         <source>Nurburgring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nürburgring</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburg</translation>
     </message>
     <message>
         <source>Donnington Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Donington Park</translation>
     </message>
     <message>
         <source>Melbourne</source>
-        <translation type="unfinished"></translation>
+        <translation>Melbourne</translation>
     </message>
 </context>
 <context>
@@ -556,131 +556,131 @@
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>an</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>flags 0x%1 of unknown meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>Flags 0x%1 mit unbekannter Bedeutung</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>The details GP2Lap records (driving aids, lap flags, slow motion...) are not in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Details, die GP2Lap aufzeichnet (Fahrhilfen, Runden-Flags, Zeitlupe...), sind nicht in dieser Datei.</translation>
     </message>
     <message>
         <source>The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be read either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Details, die GP2Lap aufgezeichnet hat (Fahrhilfen, Runden-Flags, Zeitlupe...), können nicht gelesen werden.</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>bearbeitet</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Date GP2Lap wrote: %1 (as it set up its records, before the lap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum laut GP2Lap: %1 (beim Anlegen der Aufzeichnung, vor der Runde)</translation>
     </message>
     <message>
         <source>GP2Lap version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2Lap-Version: %1</translation>
     </message>
     <message>
         <source>Track file: %1, from slot %2, checksum %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckendatei: %1, von Streckenplatz %2, Prüfsumme %3</translation>
     </message>
     <message>
         <source>Steering help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenkhilfe: %1</translation>
     </message>
     <message>
         <source>Opposite-lock help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenlenkhilfe: %1</translation>
     </message>
     <message>
         <source>Lap flags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden-Flags: %1</translation>
     </message>
     <message>
         <source>Driving-aid changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fahrhilfen-Änderungen: %1</translation>
     </message>
     <message>
         <source>Processor occupancy: %1% on average, %2% at the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozessorauslastung: %1% im Schnitt, %2% in der Spitze</translation>
     </message>
     <message>
         <source>Slow motion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlupe: %1</translation>
     </message>
     <message>
         <source>Fuel: %1 laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprit: %1 Runden</translation>
     </message>
     <message>
         <source>Weight: %1 lb</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht: %1 lb</translation>
     </message>
     <message>
         <source>The lap went through the pits: its splits are not times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Runde führte durch die Boxengasse: Ihre Zwischenzeiten sind keine gültigen Zeiten.</translation>
     </message>
     <message>
         <source>off track</source>
-        <translation type="unfinished"></translation>
+        <translation>neben der Strecke</translation>
     </message>
     <message>
         <source>through the pits</source>
-        <translation type="unfinished"></translation>
+        <translation>durch die Boxengasse</translation>
     </message>
     <message>
         <source>detail level changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Detailstufe geändert</translation>
     </message>
     <message>
         <source>no slow-down before the lap</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Abbremsen vor der Runde</translation>
     </message>
     <message>
         <source>F4 used</source>
-        <translation type="unfinished"></translation>
+        <translation>F4 benutzt</translation>
     </message>
     <message>
         <source>track map on</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckenkarte an</translation>
     </message>
     <message>
         <source>slow motion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitlupe %1</translation>
     </message>
     <message>
         <source>%1 aid change</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fahrhilfen-Änderung</translation>
     </message>
     <message>
         <source>%1 aid changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Fahrhilfen-Änderungen</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>Clean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauber: %1</translation>
     </message>
 </context>
 <context>
@@ -865,46 +865,46 @@
     <name>Sentence</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>SessionGrid</name>
     <message>
         <source>Quickrace</source>
-        <translation type="unfinished">Schnelles Rennen</translation>
+        <translation>Schnelles Rennen</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished">Training</translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished">Qualifikation</translation>
+        <translation>Qualifikation</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Rennen</translation>
+        <translation>Rennen</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Rundenzeit</translation>
+        <translation>Rundenzeit</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1. Zwischenzeit</translation>
+        <translation>1. Zwischenzeit</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2. Zwischenzeit</translation>
+        <translation>+2. Zwischenzeit</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished">3. Zwischenzeit</translation>
+        <translation>3. Zwischenzeit</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notizen</translation>
+        <translation>Notizen</translation>
     </message>
 </context>
 <context>
@@ -930,31 +930,31 @@
     <name>Tracksets</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Standard GP2 Circuits</source>
-        <translation type="unfinished">GP2-Standardstrecken</translation>
+        <translation>GP2-Standardstrecken</translation>
     </message>
     <message>
         <source>TrackPack</source>
-        <translation type="unfinished"></translation>
+        <translation>TrackPack</translation>
     </message>
     <message>
         <source>IA Track Pack Circuits</source>
-        <translation type="unfinished">IA-Track-Pack-Strecken</translation>
+        <translation>IA-Track-Pack-Strecken</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished">IA Track Pack</translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene</translation>
     </message>
     <message>
         <source>User-defined Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefinierte Strecken</translation>
     </message>
 </context>
 <context>
@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <source>a track-editor track: compare with TrackPack or Custom</source>
-        <translation>eine Strecke aus dem Track-Editor: mit TrackPack oder Custom vergleichen</translation>
+        <translation>eine Strecke aus dem Track-Editor: mit „TrackPack“ oder „Eigene“ vergleichen</translation>
     </message>
     <message>
         <source>no best yet</source>
@@ -1498,7 +1498,7 @@ laps</translation>
     <message>
         <source>Compare with the bests of</source>
         <extracomment>Followed by the three tracksets to choose from.</extracomment>
-        <translation>Vergleichen mit den Bestzeiten von</translation>
+        <translation>Bestzeiten zum Vergleich</translation>
     </message>
     <message>
         <source>Take selected</source>
@@ -1571,7 +1571,7 @@ laps</translation>
     </message>
     <message>
         <source>A hot lap driven on a track-editor track is never stored as a Standard circuit&apos;s: choose TrackPack or Custom above.</source>
-        <translation>Eine Hotlap auf einer Strecke aus dem Track-Editor wird nie als Zeit einer Standard-Strecke gespeichert: Wähle oben TrackPack oder Custom.</translation>
+        <translation>Eine Hotlap auf einer Strecke aus dem Track-Editor wird nie als Zeit einer Standard-Strecke gespeichert: Wähle oben „TrackPack“ oder „Eigene“.</translation>
     </message>
     <message>
         <source>None of the selected hot laps holds the lap time of a session Velomark keeps.</source>
@@ -1774,7 +1774,7 @@ laps</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%2 (%1)</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation>las fechas de la columna «Set on»</translation>
+        <translation>las fechas de la columna «Fecha»</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
@@ -37,254 +37,254 @@
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished">Grupo</translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuito</translation>
+        <translation>Circuito</translation>
     </message>
     <message>
         <source>Rival</source>
-        <translation type="unfinished">Rival</translation>
+        <translation>Rival</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Dif.</translation>
     </message>
     <message>
         <source>Ideal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideal</translation>
     </message>
     <message>
         <source>Set on</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>it is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una fila CSV de nueve campos</translation>
     </message>
     <message>
         <source>%1 is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una fila CSV de nueve campos</translation>
     </message>
     <message>
         <source>%1 are not CSV rows of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no son filas CSV de nueve campos</translation>
     </message>
     <message>
         <source>it names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>no indica ningún grupo, circuito (del 1 al 16) ni sesión que Velomark conozca</translation>
     </message>
     <message>
         <source>%1 names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no indica ningún grupo, circuito (del 1 al 16) ni sesión que Velomark conozca</translation>
     </message>
     <message>
         <source>%1 name no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no indican ningún grupo, circuito (del 1 al 16) ni sesión que Velomark conozca</translation>
     </message>
     <message>
         <source>it repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>repite el circuito y la sesión de una línea anterior</translation>
     </message>
     <message>
         <source>%1 repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 repite el circuito y la sesión de una línea anterior</translation>
     </message>
     <message>
         <source>%1 repeat the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 repiten el circuito y la sesión de una línea anterior</translation>
     </message>
     <message>
         <source>%1 line of the rival&apos;s file was skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha omitido %1 línea del archivo del rival: %2.</translation>
     </message>
     <message>
         <source>%1 lines of the rival&apos;s file were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han omitido %1 líneas del archivo del rival: %2.</translation>
     </message>
 </context>
 <context>
     <name>Circuits</name>
     <message>
         <source>Interlagos</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlagos</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasil</translation>
     </message>
     <message>
         <source>TI Circuit Aida</source>
-        <translation type="unfinished"></translation>
+        <translation>TI Circuit Aida</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacífico</translation>
     </message>
     <message>
         <source>Imola</source>
-        <translation type="unfinished"></translation>
+        <translation>Imola</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translation>San Marino</translation>
     </message>
     <message>
         <source>Monte Carlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Montecarlo</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Mónaco</translation>
     </message>
     <message>
         <source>Barcelona</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelona</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>España</translation>
     </message>
     <message>
         <source>Gilles Villeneuve</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilles Villeneuve</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canadá</translation>
     </message>
     <message>
         <source>Magny Cours</source>
-        <translation type="unfinished"></translation>
+        <translation>Magny-Cours</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Silverstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Silverstone</translation>
     </message>
     <message>
         <source>Great Britain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gran Bretaña</translation>
     </message>
     <message>
         <source>Hockenheim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hockenheim</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemania</translation>
     </message>
     <message>
         <source>Hungaroring</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungaroring</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungría</translation>
     </message>
     <message>
         <source>Spa Francorchamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Spa-Francorchamps</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Bélgica</translation>
     </message>
     <message>
         <source>Monza</source>
-        <translation type="unfinished"></translation>
+        <translation>Monza</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Estoril</source>
-        <translation type="unfinished"></translation>
+        <translation>Estoril</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Jerez</source>
-        <translation type="unfinished"></translation>
+        <translation>Jerez</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Suzuka</source>
-        <translation type="unfinished"></translation>
+        <translation>Suzuka</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japón</translation>
     </message>
     <message>
         <source>Adelaide</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelaida</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Brands Hatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Brands Hatch</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <source>Buenos Aires</source>
-        <translation type="unfinished"></translation>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentina</translation>
     </message>
     <message>
         <source>Paul Ricard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paul Ricard</translation>
     </message>
     <message>
         <source>A1 Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>A1 Ring</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <source>Zandvoort</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandvoort</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Países Bajos</translation>
     </message>
     <message>
         <source>Nurburgring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nürburgring</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburgo</translation>
     </message>
     <message>
         <source>Donnington Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Donington Park</translation>
     </message>
     <message>
         <source>Melbourne</source>
-        <translation type="unfinished"></translation>
+        <translation>Melbourne</translation>
     </message>
 </context>
 <context>
@@ -556,131 +556,131 @@
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activada</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>desactivada</translation>
     </message>
     <message>
         <source>flags 0x%1 of unknown meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>indicadores 0x%1 de significado desconocido</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>The details GP2Lap records (driving aids, lap flags, slow motion...) are not in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los detalles que registra GP2Lap (ayudas a la conducción, indicadores de vuelta, cámara lenta...) no están en este archivo.</translation>
     </message>
     <message>
         <source>The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be read either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampoco se pueden leer los detalles que registró GP2Lap (ayudas a la conducción, indicadores de vuelta, cámara lenta...).</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>editado</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>estándar</translation>
     </message>
     <message>
         <source>Date GP2Lap wrote: %1 (as it set up its records, before the lap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha anotada por GP2Lap: %1 (al preparar sus registros, antes de la vuelta)</translation>
     </message>
     <message>
         <source>GP2Lap version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión de GP2Lap: %1</translation>
     </message>
     <message>
         <source>Track file: %1, from slot %2, checksum %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de circuito: %1, de la posición %2, suma de comprobación %3</translation>
     </message>
     <message>
         <source>Steering help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda a la dirección: %1</translation>
     </message>
     <message>
         <source>Opposite-lock help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda al contravolante: %1</translation>
     </message>
     <message>
         <source>Lap flags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicadores de vuelta: %1</translation>
     </message>
     <message>
         <source>Driving-aid changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios de ayudas a la conducción: %1</translation>
     </message>
     <message>
         <source>Processor occupancy: %1% on average, %2% at the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso del procesador: %1 % de media, %2 % como máximo</translation>
     </message>
     <message>
         <source>Slow motion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara lenta: %1</translation>
     </message>
     <message>
         <source>Fuel: %1 laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Combustible: %1 vueltas</translation>
     </message>
     <message>
         <source>Weight: %1 lb</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso: %1 lb</translation>
     </message>
     <message>
         <source>The lap went through the pits: its splits are not times.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vuelta pasó por boxes: sus parciales no son tiempos válidos.</translation>
     </message>
     <message>
         <source>off track</source>
-        <translation type="unfinished"></translation>
+        <translation>fuera de pista</translation>
     </message>
     <message>
         <source>through the pits</source>
-        <translation type="unfinished"></translation>
+        <translation>paso por boxes</translation>
     </message>
     <message>
         <source>detail level changed</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel de detalle cambiado</translation>
     </message>
     <message>
         <source>no slow-down before the lap</source>
-        <translation type="unfinished"></translation>
+        <translation>sin desacelerar antes de la vuelta</translation>
     </message>
     <message>
         <source>F4 used</source>
-        <translation type="unfinished"></translation>
+        <translation>F4 usada</translation>
     </message>
     <message>
         <source>track map on</source>
-        <translation type="unfinished"></translation>
+        <translation>mapa del circuito activado</translation>
     </message>
     <message>
         <source>slow motion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cámara lenta %1</translation>
     </message>
     <message>
         <source>%1 aid change</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambio de ayudas</translation>
     </message>
     <message>
         <source>%1 aid changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambios de ayudas</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>no se sabe</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>Clean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpia: %1</translation>
     </message>
 </context>
 <context>
@@ -865,46 +865,46 @@
     <name>Sentence</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>SessionGrid</name>
     <message>
         <source>Quickrace</source>
-        <translation type="unfinished">Carrera rápida</translation>
+        <translation>Carrera rápida</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished">Entrenamientos</translation>
+        <translation>Entrenamientos</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished">Clasificación</translation>
+        <translation>Clasificación</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Carrera</translation>
+        <translation>Carrera</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Tiempo</translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1.er parcial</translation>
+        <translation>1.er parcial</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2.º parcial</translation>
+        <translation>+2.º parcial</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished">3.er parcial</translation>
+        <translation>3.er parcial</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notas</translation>
+        <translation>Notas</translation>
     </message>
 </context>
 <context>
@@ -930,31 +930,31 @@
     <name>Tracksets</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Standard GP2 Circuits</source>
-        <translation type="unfinished">Circuitos estándar de GP2</translation>
+        <translation>Circuitos estándar de GP2</translation>
     </message>
     <message>
         <source>TrackPack</source>
-        <translation type="unfinished"></translation>
+        <translation>TrackPack</translation>
     </message>
     <message>
         <source>IA Track Pack Circuits</source>
-        <translation type="unfinished">Circuitos del IA Track Pack</translation>
+        <translation>Circuitos del IA Track Pack</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished">IA Track Pack</translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Propios</translation>
     </message>
     <message>
         <source>User-defined Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuitos personalizados</translation>
     </message>
 </context>
 <context>
@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <source>a track-editor track: compare with TrackPack or Custom</source>
-        <translation>un circuito del editor de circuitos: compara con TrackPack o Personalizados</translation>
+        <translation>un circuito del editor de circuitos: compara con TrackPack o Propios</translation>
     </message>
     <message>
         <source>no best yet</source>
@@ -1571,7 +1571,7 @@ laps</translation>
     </message>
     <message>
         <source>A hot lap driven on a track-editor track is never stored as a Standard circuit&apos;s: choose TrackPack or Custom above.</source>
-        <translation>Una hot lap rodada en un circuito del editor de circuitos nunca se guarda como la de un circuito Estándar: elige TrackPack o Personalizados arriba.</translation>
+        <translation>Una hot lap rodada en un circuito del editor de circuitos nunca se guarda como la de un circuito Estándar: elige TrackPack o Propios arriba.</translation>
     </message>
     <message>
         <source>None of the selected hot laps holds the lap time of a session Velomark keeps.</source>
@@ -1774,7 +1774,7 @@ laps</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation>%2 (%1)</translation>
+        <translation>%2 de %1</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>

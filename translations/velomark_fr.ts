@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation>Les dates de la colonne «&#xa0;Set on&#xa0;»</translation>
+        <translation>Les dates de la colonne «&#xa0;Établi le&#xa0;»</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation>Les temps %1 du rival</translation>
+        <translation>Les temps du rival sur les circuits %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
@@ -37,254 +37,254 @@
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished">Jeu de circuits</translation>
+        <translation>Jeu de circuits</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuit</translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>Rival</source>
-        <translation type="unfinished">Rival</translation>
+        <translation>Rival</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Écart</translation>
     </message>
     <message>
         <source>Ideal</source>
-        <translation type="unfinished"></translation>
+        <translation>Idéal</translation>
     </message>
     <message>
         <source>Set on</source>
-        <translation type="unfinished"></translation>
+        <translation>Établi le</translation>
     </message>
     <message>
         <source>it is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>elle n&apos;est pas une ligne CSV de neuf champs</translation>
     </message>
     <message>
         <source>%1 is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une ligne CSV de neuf champs</translation>
     </message>
     <message>
         <source>%1 are not CSV rows of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne sont pas des lignes CSV de neuf champs</translation>
     </message>
     <message>
         <source>it names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>elle ne nomme ni jeu de circuits, ni circuit (1 à 16), ni séance que Velomark connaisse</translation>
     </message>
     <message>
         <source>%1 names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne nomme ni jeu de circuits, ni circuit (1 à 16), ni séance que Velomark connaisse</translation>
     </message>
     <message>
         <source>%1 name no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne nomment ni jeu de circuits, ni circuit (1 à 16), ni séance que Velomark connaisse</translation>
     </message>
     <message>
         <source>it repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>elle répète le circuit et la séance d&apos;une ligne précédente</translation>
     </message>
     <message>
         <source>%1 repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répète le circuit et la séance d&apos;une ligne précédente</translation>
     </message>
     <message>
         <source>%1 repeat the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 répètent le circuit et la séance d&apos;une ligne précédente</translation>
     </message>
     <message>
         <source>%1 line of the rival&apos;s file was skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne du fichier du rival a été ignorée&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 lines of the rival&apos;s file were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes du fichier du rival ont été ignorées&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>Circuits</name>
     <message>
         <source>Interlagos</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlagos</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brésil</translation>
     </message>
     <message>
         <source>TI Circuit Aida</source>
-        <translation type="unfinished"></translation>
+        <translation>TI Circuit Aida</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacifique</translation>
     </message>
     <message>
         <source>Imola</source>
-        <translation type="unfinished"></translation>
+        <translation>Imola</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translation>Saint-Marin</translation>
     </message>
     <message>
         <source>Monte Carlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte-Carlo</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <source>Barcelona</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelone</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagne</translation>
     </message>
     <message>
         <source>Gilles Villeneuve</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilles-Villeneuve</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Magny Cours</source>
-        <translation type="unfinished"></translation>
+        <translation>Magny-Cours</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>France</translation>
     </message>
     <message>
         <source>Silverstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Silverstone</translation>
     </message>
     <message>
         <source>Great Britain</source>
-        <translation type="unfinished"></translation>
+        <translation>Grande-Bretagne</translation>
     </message>
     <message>
         <source>Hockenheim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hockenheim</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemagne</translation>
     </message>
     <message>
         <source>Hungaroring</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungaroring</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongrie</translation>
     </message>
     <message>
         <source>Spa Francorchamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Spa-Francorchamps</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgique</translation>
     </message>
     <message>
         <source>Monza</source>
-        <translation type="unfinished"></translation>
+        <translation>Monza</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italie</translation>
     </message>
     <message>
         <source>Estoril</source>
-        <translation type="unfinished"></translation>
+        <translation>Estoril</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Jerez</source>
-        <translation type="unfinished"></translation>
+        <translation>Jerez</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europe</translation>
     </message>
     <message>
         <source>Suzuka</source>
-        <translation type="unfinished"></translation>
+        <translation>Suzuka</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japon</translation>
     </message>
     <message>
         <source>Adelaide</source>
-        <translation type="unfinished"></translation>
+        <translation>Adélaïde</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australie</translation>
     </message>
     <message>
         <source>Brands Hatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Brands Hatch</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlande</translation>
     </message>
     <message>
         <source>Buenos Aires</source>
-        <translation type="unfinished"></translation>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentine</translation>
     </message>
     <message>
         <source>Paul Ricard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paul-Ricard</translation>
     </message>
     <message>
         <source>A1 Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>A1-Ring</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Autriche</translation>
     </message>
     <message>
         <source>Zandvoort</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandvoort</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays-Bas</translation>
     </message>
     <message>
         <source>Nurburgring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nürburgring</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxembourg</translation>
     </message>
     <message>
         <source>Donnington Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Donington Park</translation>
     </message>
     <message>
         <source>Melbourne</source>
-        <translation type="unfinished"></translation>
+        <translation>Melbourne</translation>
     </message>
 </context>
 <context>
@@ -556,131 +556,131 @@
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>activée</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>désactivée</translation>
     </message>
     <message>
         <source>flags 0x%1 of unknown meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>indicateurs 0x%1 de signification inconnue</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>The details GP2Lap records (driving aids, lap flags, slow motion...) are not in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les détails qu&apos;enregistre GP2Lap (aides au pilotage, indicateurs du tour, ralenti...) ne figurent pas dans ce fichier.</translation>
     </message>
     <message>
         <source>The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be read either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les détails enregistrés par GP2Lap (aides au pilotage, indicateurs du tour, ralenti...) ne peuvent pas non plus être lus.</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>standard</translation>
     </message>
     <message>
         <source>Date GP2Lap wrote: %1 (as it set up its records, before the lap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Date notée par GP2Lap&#xa0;: %1 (quand il a préparé ses enregistrements, avant le tour)</translation>
     </message>
     <message>
         <source>GP2Lap version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de GP2Lap&#xa0;: %1</translation>
     </message>
     <message>
         <source>Track file: %1, from slot %2, checksum %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de circuit&#xa0;: %1, chargé depuis l&apos;emplacement %2, somme de contrôle %3</translation>
     </message>
     <message>
         <source>Steering help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide à la direction&#xa0;: %1</translation>
     </message>
     <message>
         <source>Opposite-lock help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide au contre-braquage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Lap flags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicateurs du tour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Driving-aid changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Changements d&apos;aides au pilotage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Processor occupancy: %1% on average, %2% at the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupation du processeur&#xa0;: %1&#xa0;% en moyenne, %2&#xa0;% au maximum</translation>
     </message>
     <message>
         <source>Slow motion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralenti&#xa0;: %1</translation>
     </message>
     <message>
         <source>Fuel: %1 laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburant&#xa0;: %1 tours</translation>
     </message>
     <message>
         <source>Weight: %1 lb</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids&#xa0;: %1 lb</translation>
     </message>
     <message>
         <source>The lap went through the pits: its splits are not times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour est passé par les stands&#xa0;: ses temps intermédiaires ne sont pas de vrais temps.</translation>
     </message>
     <message>
         <source>off track</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie de piste</translation>
     </message>
     <message>
         <source>through the pits</source>
-        <translation type="unfinished"></translation>
+        <translation>passage par les stands</translation>
     </message>
     <message>
         <source>detail level changed</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau de détail modifié</translation>
     </message>
     <message>
         <source>no slow-down before the lap</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun ralentissement avant le tour</translation>
     </message>
     <message>
         <source>F4 used</source>
-        <translation type="unfinished"></translation>
+        <translation>touche F4 utilisée</translation>
     </message>
     <message>
         <source>track map on</source>
-        <translation type="unfinished"></translation>
+        <translation>carte du circuit affichée</translation>
     </message>
     <message>
         <source>slow motion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ralenti %1</translation>
     </message>
     <message>
         <source>%1 aid change</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 changement d&apos;aide</translation>
     </message>
     <message>
         <source>%1 aid changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 changements d&apos;aides</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>Clean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Propre&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -865,46 +865,46 @@
     <name>Sentence</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>SessionGrid</name>
     <message>
         <source>Quickrace</source>
-        <translation type="unfinished">Course rapide</translation>
+        <translation>Course rapide</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished">Essais libres</translation>
+        <translation>Essais libres</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished">Qualifications</translation>
+        <translation>Qualifications</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Course</translation>
+        <translation>Course</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Temps au tour</translation>
+        <translation>Temps au tour</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">Inter. 1</translation>
+        <translation>Inter. 1</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+Inter. 2</translation>
+        <translation>+Inter. 2</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished">Inter. 3</translation>
+        <translation>Inter. 3</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notes</translation>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
@@ -930,31 +930,31 @@
     <name>Tracksets</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Standard GP2 Circuits</source>
-        <translation type="unfinished">Circuits GP2 standard</translation>
+        <translation>Circuits GP2 standard</translation>
     </message>
     <message>
         <source>TrackPack</source>
-        <translation type="unfinished"></translation>
+        <translation>TrackPack</translation>
     </message>
     <message>
         <source>IA Track Pack Circuits</source>
-        <translation type="unfinished">Circuits IA Track Pack</translation>
+        <translation>Circuits IA Track Pack</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished">IA Track Pack</translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Perso</translation>
     </message>
     <message>
         <source>User-defined Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuits personnalisés</translation>
     </message>
 </context>
 <context>
@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <source>a track-editor track: compare with TrackPack or Custom</source>
-        <translation>circuit d&apos;éditeur&#xa0;: comparez à TrackPack ou Custom</translation>
+        <translation>circuit d&apos;éditeur&#xa0;: comparez à TrackPack ou Perso</translation>
     </message>
     <message>
         <source>no best yet</source>
@@ -1571,7 +1571,7 @@ chrono</translation>
     </message>
     <message>
         <source>A hot lap driven on a track-editor track is never stored as a Standard circuit&apos;s: choose TrackPack or Custom above.</source>
-        <translation>Un tour chrono roulé sur un circuit d&apos;éditeur n&apos;est jamais enregistré pour un circuit Standard&#xa0;: choisissez TrackPack ou Custom ci-dessus.</translation>
+        <translation>Un tour chrono roulé sur un circuit d&apos;éditeur n&apos;est jamais enregistré pour un circuit Standard&#xa0;: choisissez TrackPack ou Perso ci-dessus.</translation>
     </message>
     <message>
         <source>None of the selected hot laps holds the lap time of a session Velomark keeps.</source>
@@ -1774,7 +1774,7 @@ chrono</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%2 en %1</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>

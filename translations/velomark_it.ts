@@ -5,11 +5,11 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation>I circuiti %1</translation>
+        <translation>I circuiti del set %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation>Le date sotto &quot;Set on&quot;</translation>
+        <translation>Le date della colonna &quot;Data&quot;</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation>I tempi %1 del rivale</translation>
+        <translation>I tempi del rivale per il set %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
@@ -37,254 +37,254 @@
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished">Set circuiti</translation>
+        <translation>Set circuiti</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuito</translation>
+        <translation>Circuito</translation>
     </message>
     <message>
         <source>Rival</source>
-        <translation type="unfinished">Rivale</translation>
+        <translation>Rivale</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Distacco</translation>
     </message>
     <message>
         <source>Ideal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideale</translation>
     </message>
     <message>
         <source>Set on</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>it is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una riga CSV di nove campi</translation>
     </message>
     <message>
         <source>%1 is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una riga CSV di nove campi</translation>
     </message>
     <message>
         <source>%1 are not CSV rows of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non sono righe CSV di nove campi</translation>
     </message>
     <message>
         <source>it names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>non indica alcun set di circuiti, circuito (da 1 a 16) o sessione noti a Velomark</translation>
     </message>
     <message>
         <source>%1 names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non indica alcun set di circuiti, circuito (da 1 a 16) o sessione noti a Velomark</translation>
     </message>
     <message>
         <source>%1 name no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non indicano alcun set di circuiti, circuito (da 1 a 16) o sessione noti a Velomark</translation>
     </message>
     <message>
         <source>it repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>ripete il circuito e la sessione di una riga precedente</translation>
     </message>
     <message>
         <source>%1 repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ripete il circuito e la sessione di una riga precedente</translation>
     </message>
     <message>
         <source>%1 repeat the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ripetono il circuito e la sessione di una riga precedente</translation>
     </message>
     <message>
         <source>%1 line of the rival&apos;s file was skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 riga del file del rivale è stata ignorata: %2.</translation>
     </message>
     <message>
         <source>%1 lines of the rival&apos;s file were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 righe del file del rivale sono state ignorate: %2.</translation>
     </message>
 </context>
 <context>
     <name>Circuits</name>
     <message>
         <source>Interlagos</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlagos</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brasile</translation>
     </message>
     <message>
         <source>TI Circuit Aida</source>
-        <translation type="unfinished"></translation>
+        <translation>TI Circuit Aida</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacifico</translation>
     </message>
     <message>
         <source>Imola</source>
-        <translation type="unfinished"></translation>
+        <translation>Imola</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translation>San Marino</translation>
     </message>
     <message>
         <source>Monte Carlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Montecarlo</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <source>Barcelona</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcellona</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spagna</translation>
     </message>
     <message>
         <source>Gilles Villeneuve</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilles Villeneuve</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Magny Cours</source>
-        <translation type="unfinished"></translation>
+        <translation>Magny-Cours</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Francia</translation>
     </message>
     <message>
         <source>Silverstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Silverstone</translation>
     </message>
     <message>
         <source>Great Britain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gran Bretagna</translation>
     </message>
     <message>
         <source>Hockenheim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hockenheim</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Germania</translation>
     </message>
     <message>
         <source>Hungaroring</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungaroring</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungheria</translation>
     </message>
     <message>
         <source>Spa Francorchamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Spa-Francorchamps</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>Belgio</translation>
     </message>
     <message>
         <source>Monza</source>
-        <translation type="unfinished"></translation>
+        <translation>Monza</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italia</translation>
     </message>
     <message>
         <source>Estoril</source>
-        <translation type="unfinished"></translation>
+        <translation>Estoril</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portogallo</translation>
     </message>
     <message>
         <source>Jerez</source>
-        <translation type="unfinished"></translation>
+        <translation>Jerez</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Suzuka</source>
-        <translation type="unfinished"></translation>
+        <translation>Suzuka</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Giappone</translation>
     </message>
     <message>
         <source>Adelaide</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelaide</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australia</translation>
     </message>
     <message>
         <source>Brands Hatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Brands Hatch</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Irlanda</translation>
     </message>
     <message>
         <source>Buenos Aires</source>
-        <translation type="unfinished"></translation>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentina</translation>
     </message>
     <message>
         <source>Paul Ricard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paul Ricard</translation>
     </message>
     <message>
         <source>A1 Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>A1-Ring</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Austria</translation>
     </message>
     <message>
         <source>Zandvoort</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandvoort</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Olanda</translation>
     </message>
     <message>
         <source>Nurburgring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nürburgring</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Lussemburgo</translation>
     </message>
     <message>
         <source>Donnington Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Donington Park</translation>
     </message>
     <message>
         <source>Melbourne</source>
-        <translation type="unfinished"></translation>
+        <translation>Melbourne</translation>
     </message>
 </context>
 <context>
@@ -556,131 +556,131 @@
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>attivo</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>non attivo</translation>
     </message>
     <message>
         <source>flags 0x%1 of unknown meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>flag 0x%1 di significato sconosciuto</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>The details GP2Lap records (driving aids, lap flags, slow motion...) are not in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dettagli che GP2Lap registra (aiuti alla guida, flag del giro, rallentatore...) non sono presenti in questo file.</translation>
     </message>
     <message>
         <source>The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be read either.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anche i dettagli registrati da GP2Lap (aiuti alla guida, flag del giro, rallentatore...) sono illeggibili.</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>modificato</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>standard</translation>
     </message>
     <message>
         <source>Date GP2Lap wrote: %1 (as it set up its records, before the lap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Data scritta da GP2Lap: %1 (quando ha preparato i suoi dati, prima del giro)</translation>
     </message>
     <message>
         <source>GP2Lap version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione di GP2Lap: %1</translation>
     </message>
     <message>
         <source>Track file: %1, from slot %2, checksum %3</source>
-        <translation type="unfinished"></translation>
+        <translation>File del circuito: %1, dallo slot %2, checksum %3</translation>
     </message>
     <message>
         <source>Steering help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto allo sterzo: %1</translation>
     </message>
     <message>
         <source>Opposite-lock help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto al controsterzo: %1</translation>
     </message>
     <message>
         <source>Lap flags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Flag del giro: %1</translation>
     </message>
     <message>
         <source>Driving-aid changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambi degli aiuti alla guida: %1</translation>
     </message>
     <message>
         <source>Processor occupancy: %1% on average, %2% at the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupazione del processore: %1% in media, %2% al massimo</translation>
     </message>
     <message>
         <source>Slow motion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rallentatore: %1</translation>
     </message>
     <message>
         <source>Fuel: %1 laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Carburante: %1 giri</translation>
     </message>
     <message>
         <source>Weight: %1 lb</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso: %1 lb</translation>
     </message>
     <message>
         <source>The lap went through the pits: its splits are not times.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il giro è passato dai box: i suoi intermedi non sono tempi veri e propri.</translation>
     </message>
     <message>
         <source>off track</source>
-        <translation type="unfinished"></translation>
+        <translation>fuori pista</translation>
     </message>
     <message>
         <source>through the pits</source>
-        <translation type="unfinished"></translation>
+        <translation>passaggio dai box</translation>
     </message>
     <message>
         <source>detail level changed</source>
-        <translation type="unfinished"></translation>
+        <translation>livello di dettaglio cambiato</translation>
     </message>
     <message>
         <source>no slow-down before the lap</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun rallentamento prima del giro</translation>
     </message>
     <message>
         <source>F4 used</source>
-        <translation type="unfinished"></translation>
+        <translation>F4 usato</translation>
     </message>
     <message>
         <source>track map on</source>
-        <translation type="unfinished"></translation>
+        <translation>mappa del circuito attiva</translation>
     </message>
     <message>
         <source>slow motion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rallentatore %1</translation>
     </message>
     <message>
         <source>%1 aid change</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambio degli aiuti</translation>
     </message>
     <message>
         <source>%1 aid changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambi degli aiuti</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>non noto</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sì</translation>
     </message>
     <message>
         <source>Clean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulito: %1</translation>
     </message>
 </context>
 <context>
@@ -865,46 +865,46 @@
     <name>Sentence</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>SessionGrid</name>
     <message>
         <source>Quickrace</source>
-        <translation type="unfinished">Gara veloce</translation>
+        <translation>Gara veloce</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished">Prove libere</translation>
+        <translation>Prove libere</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished">Qualifiche</translation>
+        <translation>Qualifiche</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Gara</translation>
+        <translation>Gara</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Tempo giro</translation>
+        <translation>Tempo giro</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished"></translation>
+        <translation>1° interm.</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2° interm.</translation>
+        <translation>+2° interm.</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished">3° interm.</translation>
+        <translation>3° interm.</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Note</translation>
+        <translation>Note</translation>
     </message>
 </context>
 <context>
@@ -930,31 +930,31 @@
     <name>Tracksets</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Standard GP2 Circuits</source>
-        <translation type="unfinished">Circuiti GP2 standard</translation>
+        <translation>Circuiti GP2 standard</translation>
     </message>
     <message>
         <source>TrackPack</source>
-        <translation type="unfinished"></translation>
+        <translation>TrackPack</translation>
     </message>
     <message>
         <source>IA Track Pack Circuits</source>
-        <translation type="unfinished">Circuiti IA Track Pack</translation>
+        <translation>Circuiti IA Track Pack</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished">IA Track Pack</translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personali</translation>
     </message>
     <message>
         <source>User-defined Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuiti personalizzati</translation>
     </message>
 </context>
 <context>
@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <source>a track-editor track: compare with TrackPack or Custom</source>
-        <translation>pista creata con l&apos;editor: confronta con TrackPack o Custom</translation>
+        <translation>pista creata con l&apos;editor: confronta con TrackPack o Personali</translation>
     </message>
     <message>
         <source>no best yet</source>
@@ -1571,7 +1571,7 @@ veloci</translation>
     </message>
     <message>
         <source>A hot lap driven on a track-editor track is never stored as a Standard circuit&apos;s: choose TrackPack or Custom above.</source>
-        <translation>Un giro veloce su una pista creata con l&apos;editor non viene mai registrato per un circuito Standard: scegli TrackPack o Custom qui sopra.</translation>
+        <translation>Un giro veloce su una pista creata con l&apos;editor non viene mai registrato per un circuito Standard: scegli TrackPack o Personali qui sopra.</translation>
     </message>
     <message>
         <source>None of the selected hot laps holds the lap time of a session Velomark keeps.</source>
@@ -1774,7 +1774,7 @@ veloci</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation>%1, %2</translation>
+        <translation>%2 (%1)</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>

@@ -5,11 +5,11 @@
     <name>Board</name>
     <message>
         <source>The %1 circuits</source>
-        <translation>De circuits van %1</translation>
+        <translation>De circuits van de circuitset %1</translation>
     </message>
     <message>
         <source>The dates under &quot;Set on&quot;</source>
-        <translation>De datums onder &quot;Set on&quot;</translation>
+        <translation>De datums in de kolom &quot;Datum&quot;</translation>
     </message>
     <message>
         <source>There are no lap record files yet: press INITIALISE ! on the main window to create them.</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>The rival&apos;s %1 times</source>
-        <translation>De tijden van de rivaal op de circuits van %1</translation>
+        <translation>De tijden van de rivaal in de circuitset %1</translation>
     </message>
     <message>
         <source>The folder %1 holds no lap record file (set1.dat, set2.dat, set3.dat) that Velomark can read.</source>
@@ -37,254 +37,254 @@
     </message>
     <message>
         <source>Trackset</source>
-        <translation type="unfinished">Circuitset</translation>
+        <translation>Circuitset</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished">Circuit</translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>Rival</source>
-        <translation type="unfinished">Rivaal</translation>
+        <translation>Rivaal</translation>
     </message>
     <message>
         <source>Gap</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschil</translation>
     </message>
     <message>
         <source>Ideal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ideaal</translation>
     </message>
     <message>
         <source>Set on</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>it is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen CSV-rij van negen velden</translation>
     </message>
     <message>
         <source>%1 is not a CSV row of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen CSV-rij van negen velden</translation>
     </message>
     <message>
         <source>%1 are not CSV rows of nine fields</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zijn geen CSV-rijen van negen velden</translation>
     </message>
     <message>
         <source>it names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>er staat geen circuitset, circuit (1 t/m 16) of sessie in die Velomark kent</translation>
     </message>
     <message>
         <source>%1 names no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noemt geen circuitset, circuit (1 t/m 16) of sessie die Velomark kent</translation>
     </message>
     <message>
         <source>%1 name no trackset, circuit (1 to 16) or session that Velomark knows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noemen geen circuitset, circuit (1 t/m 16) of sessie die Velomark kent</translation>
     </message>
     <message>
         <source>it repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>het circuit en de sessie staan al in een eerdere regel</translation>
     </message>
     <message>
         <source>%1 repeats the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herhaalt het circuit en de sessie van een eerdere regel</translation>
     </message>
     <message>
         <source>%1 repeat the circuit and session of an earlier line</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 herhalen het circuit en de sessie van een eerdere regel</translation>
     </message>
     <message>
         <source>%1 line of the rival&apos;s file was skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 regel van het rivaalbestand is overgeslagen: %2.</translation>
     </message>
     <message>
         <source>%1 lines of the rival&apos;s file were skipped: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 regels van het rivaalbestand zijn overgeslagen: %2.</translation>
     </message>
 </context>
 <context>
     <name>Circuits</name>
     <message>
         <source>Interlagos</source>
-        <translation type="unfinished"></translation>
+        <translation>Interlagos</translation>
     </message>
     <message>
         <source>Brazil</source>
-        <translation type="unfinished"></translation>
+        <translation>Brazilië</translation>
     </message>
     <message>
         <source>TI Circuit Aida</source>
-        <translation type="unfinished"></translation>
+        <translation>TI Circuit Aida</translation>
     </message>
     <message>
         <source>Pacific</source>
-        <translation type="unfinished"></translation>
+        <translation>Pacific</translation>
     </message>
     <message>
         <source>Imola</source>
-        <translation type="unfinished"></translation>
+        <translation>Imola</translation>
     </message>
     <message>
         <source>San Marino</source>
-        <translation type="unfinished"></translation>
+        <translation>San Marino</translation>
     </message>
     <message>
         <source>Monte Carlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Monte Carlo</translation>
     </message>
     <message>
         <source>Monaco</source>
-        <translation type="unfinished"></translation>
+        <translation>Monaco</translation>
     </message>
     <message>
         <source>Barcelona</source>
-        <translation type="unfinished"></translation>
+        <translation>Barcelona</translation>
     </message>
     <message>
         <source>Spain</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanje</translation>
     </message>
     <message>
         <source>Gilles Villeneuve</source>
-        <translation type="unfinished"></translation>
+        <translation>Gilles Villeneuve</translation>
     </message>
     <message>
         <source>Canada</source>
-        <translation type="unfinished"></translation>
+        <translation>Canada</translation>
     </message>
     <message>
         <source>Magny Cours</source>
-        <translation type="unfinished"></translation>
+        <translation>Magny-Cours</translation>
     </message>
     <message>
         <source>France</source>
-        <translation type="unfinished"></translation>
+        <translation>Frankrijk</translation>
     </message>
     <message>
         <source>Silverstone</source>
-        <translation type="unfinished"></translation>
+        <translation>Silverstone</translation>
     </message>
     <message>
         <source>Great Britain</source>
-        <translation type="unfinished"></translation>
+        <translation>Groot-Brittannië</translation>
     </message>
     <message>
         <source>Hockenheim</source>
-        <translation type="unfinished"></translation>
+        <translation>Hockenheim</translation>
     </message>
     <message>
         <source>Germany</source>
-        <translation type="unfinished"></translation>
+        <translation>Duitsland</translation>
     </message>
     <message>
         <source>Hungaroring</source>
-        <translation type="unfinished"></translation>
+        <translation>Hungaroring</translation>
     </message>
     <message>
         <source>Hungary</source>
-        <translation type="unfinished"></translation>
+        <translation>Hongarije</translation>
     </message>
     <message>
         <source>Spa Francorchamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Spa-Francorchamps</translation>
     </message>
     <message>
         <source>Belgium</source>
-        <translation type="unfinished"></translation>
+        <translation>België</translation>
     </message>
     <message>
         <source>Monza</source>
-        <translation type="unfinished"></translation>
+        <translation>Monza</translation>
     </message>
     <message>
         <source>Italy</source>
-        <translation type="unfinished"></translation>
+        <translation>Italië</translation>
     </message>
     <message>
         <source>Estoril</source>
-        <translation type="unfinished"></translation>
+        <translation>Estoril</translation>
     </message>
     <message>
         <source>Portugal</source>
-        <translation type="unfinished"></translation>
+        <translation>Portugal</translation>
     </message>
     <message>
         <source>Jerez</source>
-        <translation type="unfinished"></translation>
+        <translation>Jerez</translation>
     </message>
     <message>
         <source>Europe</source>
-        <translation type="unfinished"></translation>
+        <translation>Europa</translation>
     </message>
     <message>
         <source>Suzuka</source>
-        <translation type="unfinished"></translation>
+        <translation>Suzuka</translation>
     </message>
     <message>
         <source>Japan</source>
-        <translation type="unfinished"></translation>
+        <translation>Japan</translation>
     </message>
     <message>
         <source>Adelaide</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelaide</translation>
     </message>
     <message>
         <source>Australia</source>
-        <translation type="unfinished"></translation>
+        <translation>Australië</translation>
     </message>
     <message>
         <source>Brands Hatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Brands Hatch</translation>
     </message>
     <message>
         <source>Ireland</source>
-        <translation type="unfinished"></translation>
+        <translation>Ierland</translation>
     </message>
     <message>
         <source>Buenos Aires</source>
-        <translation type="unfinished"></translation>
+        <translation>Buenos Aires</translation>
     </message>
     <message>
         <source>Argentina</source>
-        <translation type="unfinished"></translation>
+        <translation>Argentinië</translation>
     </message>
     <message>
         <source>Paul Ricard</source>
-        <translation type="unfinished"></translation>
+        <translation>Paul Ricard</translation>
     </message>
     <message>
         <source>A1 Ring</source>
-        <translation type="unfinished"></translation>
+        <translation>A1-Ring</translation>
     </message>
     <message>
         <source>Austria</source>
-        <translation type="unfinished"></translation>
+        <translation>Oostenrijk</translation>
     </message>
     <message>
         <source>Zandvoort</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandvoort</translation>
     </message>
     <message>
         <source>Netherlands</source>
-        <translation type="unfinished"></translation>
+        <translation>Nederland</translation>
     </message>
     <message>
         <source>Nurburgring</source>
-        <translation type="unfinished"></translation>
+        <translation>Nürburgring</translation>
     </message>
     <message>
         <source>Luxembourg</source>
-        <translation type="unfinished"></translation>
+        <translation>Luxemburg</translation>
     </message>
     <message>
         <source>Donnington Park</source>
-        <translation type="unfinished"></translation>
+        <translation>Donington Park</translation>
     </message>
     <message>
         <source>Melbourne</source>
-        <translation type="unfinished"></translation>
+        <translation>Melbourne</translation>
     </message>
 </context>
 <context>
@@ -556,131 +556,131 @@
     </message>
     <message>
         <source>on</source>
-        <translation type="unfinished"></translation>
+        <translation>aan</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished"></translation>
+        <translation>uit</translation>
     </message>
     <message>
         <source>flags 0x%1 of unknown meaning</source>
-        <translation type="unfinished"></translation>
+        <translation>markeringen 0x%1 met onbekende betekenis</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>The details GP2Lap records (driving aids, lap flags, slow motion...) are not in this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>De details die GP2Lap vastlegt (rijhulpen, rondemarkeringen, slow motion...) staan niet in dit bestand.</translation>
     </message>
     <message>
         <source>The details GP2Lap recorded (driving aids, lap flags, slow motion...) cannot be read either.</source>
-        <translation type="unfinished"></translation>
+        <translation>De details die GP2Lap heeft vastgelegd (rijhulpen, rondemarkeringen, slow motion...) kunnen evenmin worden gelezen.</translation>
     </message>
     <message>
         <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>bewerkt</translation>
     </message>
     <message>
         <source>standard</source>
-        <translation type="unfinished"></translation>
+        <translation>standaard</translation>
     </message>
     <message>
         <source>Date GP2Lap wrote: %1 (as it set up its records, before the lap)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum vastgelegd door GP2Lap: %1 (bij het aanmaken van zijn gegevens, vóór de ronde)</translation>
     </message>
     <message>
         <source>GP2Lap version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>GP2Lap-versie: %1</translation>
     </message>
     <message>
         <source>Track file: %1, from slot %2, checksum %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Baanbestand: %1, van circuitplaats %2, controlesom %3</translation>
     </message>
     <message>
         <source>Steering help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stuurhulp: %1</translation>
     </message>
     <message>
         <source>Opposite-lock help: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hulp bij tegensturen: %1</translation>
     </message>
     <message>
         <source>Lap flags: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rondemarkeringen: %1</translation>
     </message>
     <message>
         <source>Driving-aid changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen in rijhulpen: %1</translation>
     </message>
     <message>
         <source>Processor occupancy: %1% on average, %2% at the highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Processorbelasting: gemiddeld %1%, maximaal %2%</translation>
     </message>
     <message>
         <source>Slow motion: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Slow motion: %1</translation>
     </message>
     <message>
         <source>Fuel: %1 laps</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandstof: %1 ronden</translation>
     </message>
     <message>
         <source>Weight: %1 lb</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht: %1 lb</translation>
     </message>
     <message>
         <source>The lap went through the pits: its splits are not times.</source>
-        <translation type="unfinished"></translation>
+        <translation>De ronde ging door de pits: de tussentijden zijn geen echte tijden.</translation>
     </message>
     <message>
         <source>off track</source>
-        <translation type="unfinished"></translation>
+        <translation>van de baan</translation>
     </message>
     <message>
         <source>through the pits</source>
-        <translation type="unfinished"></translation>
+        <translation>door de pits</translation>
     </message>
     <message>
         <source>detail level changed</source>
-        <translation type="unfinished"></translation>
+        <translation>detailniveau gewijzigd</translation>
     </message>
     <message>
         <source>no slow-down before the lap</source>
-        <translation type="unfinished"></translation>
+        <translation>geen vertraging vóór de ronde</translation>
     </message>
     <message>
         <source>F4 used</source>
-        <translation type="unfinished"></translation>
+        <translation>F4 gebruikt</translation>
     </message>
     <message>
         <source>track map on</source>
-        <translation type="unfinished"></translation>
+        <translation>circuitkaart aan</translation>
     </message>
     <message>
         <source>slow motion %1</source>
-        <translation type="unfinished"></translation>
+        <translation>slow motion %1</translation>
     </message>
     <message>
         <source>%1 aid change</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wijziging in rijhulpen</translation>
     </message>
     <message>
         <source>%1 aid changes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wijzigingen in rijhulpen</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>Clean: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schoon: %1</translation>
     </message>
 </context>
 <context>
@@ -865,46 +865,46 @@
     <name>Sentence</name>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>SessionGrid</name>
     <message>
         <source>Quickrace</source>
-        <translation type="unfinished">Snelle race</translation>
+        <translation>Snelle race</translation>
     </message>
     <message>
         <source>Practice</source>
-        <translation type="unfinished">Training</translation>
+        <translation>Training</translation>
     </message>
     <message>
         <source>Qualifying</source>
-        <translation type="unfinished">Kwalificatie</translation>
+        <translation>Kwalificatie</translation>
     </message>
     <message>
         <source>Race</source>
-        <translation type="unfinished">Race</translation>
+        <translation>Race</translation>
     </message>
     <message>
         <source>Lap Time</source>
-        <translation type="unfinished">Rondetijd</translation>
+        <translation>Rondetijd</translation>
     </message>
     <message>
         <source>1st Split</source>
-        <translation type="unfinished">1e tussentijd</translation>
+        <translation>1e tussentijd</translation>
     </message>
     <message>
         <source>+2nd Split</source>
-        <translation type="unfinished">+2e tussentijd</translation>
+        <translation>+2e tussentijd</translation>
     </message>
     <message>
         <source>3rd Split</source>
-        <translation type="unfinished">3e tussentijd</translation>
+        <translation>3e tussentijd</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished">Notities</translation>
+        <translation>Notities</translation>
     </message>
 </context>
 <context>
@@ -930,31 +930,31 @@
     <name>Tracksets</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Standard GP2 Circuits</source>
-        <translation type="unfinished">Standaard GP2-circuits</translation>
+        <translation>Standaard GP2-circuits</translation>
     </message>
     <message>
         <source>TrackPack</source>
-        <translation type="unfinished"></translation>
+        <translation>TrackPack</translation>
     </message>
     <message>
         <source>IA Track Pack Circuits</source>
-        <translation type="unfinished">IA Track Pack-circuits</translation>
+        <translation>IA Track Pack-circuits</translation>
     </message>
     <message>
         <source>IA Track Pack</source>
-        <translation type="unfinished">IA Track Pack</translation>
+        <translation>IA Track Pack</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen</translation>
     </message>
     <message>
         <source>User-defined Custom Circuits</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen circuits</translation>
     </message>
 </context>
 <context>
@@ -1402,7 +1402,7 @@
     </message>
     <message>
         <source>a track-editor track: compare with TrackPack or Custom</source>
-        <translation>baan uit een trackeditor: vergelijk met TrackPack of Custom</translation>
+        <translation>baan uit een trackeditor: vergelijk met TrackPack of Eigen</translation>
     </message>
     <message>
         <source>no best yet</source>
@@ -1571,7 +1571,7 @@ laps</translation>
     </message>
     <message>
         <source>A hot lap driven on a track-editor track is never stored as a Standard circuit&apos;s: choose TrackPack or Custom above.</source>
-        <translation>Een hotlap die op een baan uit een trackeditor is gereden, wordt nooit opgeslagen bij een circuit van Standard: kies hierboven TrackPack of Custom.</translation>
+        <translation>Een hotlap die op een baan uit een trackeditor is gereden, wordt nooit opgeslagen in de circuitset Standaard: kies hierboven TrackPack of Eigen.</translation>
     </message>
     <message>
         <source>None of the selected hot laps holds the lap time of a session Velomark keeps.</source>
@@ -1774,7 +1774,7 @@ laps</translation>
     <message>
         <source>%1 %2</source>
         <extracomment>A field&apos;s name, also in messages about it: %1 is its row (&quot;Practice&quot;), %2 its column (&quot;Lap Time&quot;).</extracomment>
-        <translation>%1 %2</translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>This is an accumulated split time.</source>
