@@ -2002,7 +2002,7 @@ laps</translation>
     <message>
         <source>&quot;The meek may inherit the Earth.  They just better stay the hell off the track&quot;</source>
         <extracomment>A quotation shown at the foot of the main window.</extracomment>
-        <translation>„Die Sanftmütigen mögen die Erde erben. Von der Strecke bleiben sie gefälligst weg.“</translation>
+        <translation>„Die Sanftmütigen erben die Erde. Aber weg von der Strecke, verdammt!“</translation>
     </message>
     <message>
         <source>Ooops!</source>

@@ -994,7 +994,7 @@
     </message>
     <message>
         <source>Email me</source>
-        <translation>Écrivez-moi</translation>
+        <translation>M&apos;écrire</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,7 @@ void MainWindow::buildTools() {
     cmdinit->setGeometry(twipRect(240, 3000, 1215, 255));
     setFaceColour(cmdinit, QColor(255, 0, 0));
     cmdinit->setToolTip(tr("Initialise datafiles !"));
+    shrinkToFit(cmdinit); // a longer translation, or a wider system font, must not be cut
     connect(cmdinit, &QPushButton::clicked, this, &MainWindow::openInitialisation);
 
     auto* Image1 = new DrawnPicture(stopwatchPicture, this);
@@ -219,6 +220,7 @@ void MainWindow::buildTools() {
     Command1 = new QPushButton(tr("Export"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipRect(360, 4920, 855, 375));
+    shrinkToFit(Command1);
     setFaceColour(Command1, QColor(0, 192, 0));
     Command1->setToolTip(tr("Print Lap Times"));
     connect(Command1, &QPushButton::clicked, this, &MainWindow::openExportChooser);
