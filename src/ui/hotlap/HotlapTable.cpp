@@ -85,7 +85,7 @@ QString HotlapTable::text(size_t row, int column) const {
     case File:
         return fromDiskName(r.name);
     case Circuit:
-        return fromFileText(c.circuit);
+        return shown(c.circuit);
     case SessionColumn:
         return fromFileText(r.session);
     case Lap:
