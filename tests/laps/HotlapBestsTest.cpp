@@ -24,9 +24,9 @@ HotlapReading timed(RecordSession slot, int circuit, const char* lap, uint8_t la
     r.record.lapFlags = lapFlags;
     r.state = HotlapState::Timed;
     r.slot = slot;
-    r.session = recordSessionName(slot);
+    r.session = Sentence(sessionWord(slot));
     r.circuit = circuit;
-    r.fields = {r.session, lap, "41.123", "1.02.345", ""};
+    r.fields = {std::string(recordSessionName(slot)), lap, "41.123", "1.02.345", ""};
     return r;
 }
 
@@ -95,7 +95,7 @@ TEST_CASE("what is no file") {
     if (pipe) {
         const HotlapReading read = readHotlapAt(dir.path(), "PIPE.HL");
         CHECK(read.state == HotlapState::Unreadable);
-        CHECK(read.session.find("pipe") != std::string::npos);
+        CHECK(read.session.english().find("pipe") != std::string::npos);
     }
 }
 

@@ -87,7 +87,7 @@ QString HotlapTable::text(size_t row, int column) const {
     case Circuit:
         return shown(c.circuit);
     case SessionColumn:
-        return fromFileText(r.session);
+        return shown(r.session);
     case Lap:
         return fromFileText(r.fields.lap);
     case Split1:
