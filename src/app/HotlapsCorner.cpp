@@ -4,6 +4,7 @@
 #include "laps/DataFiles.h"
 #include "laps/HotlapBests.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "platform/WidgetLook.h"
 #include "ui/hotlap/HotlapWatch.h"
 #include "ui/hotlap/HotlapsModule.h"
@@ -114,10 +115,10 @@ void HotlapsCorner::watchGp2Directory() {
 void HotlapsCorner::onLapRead(const HotlapReading& lap) {
     if (m_window)
         m_module->putReading(m_window, m_watch->folder(), lap);
-    const std::optional<std::string> line =
+    const std::optional<Sentence> line =
         newBestLine(lap, readTracksetBests(m_main->selectedTrackset()));
     if (line)
-        announce(fromFileText(*line));
+        announce(shown(*line));
 }
 
 bool HotlapsCorner::eventFilter(QObject* watched, QEvent* event) {

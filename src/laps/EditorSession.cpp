@@ -18,11 +18,11 @@ bool shown(size_t field) {
 
 std::vector<SaveNote> saveNotes(const SavedTimes& done) {
     std::vector<SaveNote> notes;
-    for (const std::string& improvement : done.improvements)
+    for (const Sentence& improvement : done.improvements)
         notes.push_back({SaveNote::Kind::Improvement, improvement, std::nullopt});
     if (!done.history)
         notes.push_back({SaveNote::Kind::HistoryNotUpdated, {}, done.history.error()});
-    for (const std::string& warning : done.warnings)
+    for (const Sentence& warning : done.warnings)
         notes.push_back({SaveNote::Kind::SplitWarning, warning, std::nullopt});
     return notes;
 }

@@ -59,12 +59,15 @@ TracksetBests readTracksetBests(Trackset set, const std::string& dataDir) {
     return bests;
 }
 
-std::string circuitName(const TracksetBests& bests, int k) {
+Sentence circuitName(const TracksetBests& bests, int k) {
     if (k < 1 || k > kCircuitsPerSet)
-        return std::string();
+        return {};
+    if (const auto fixed = fixedCircuitOf(bests.set, k))
+        return Sentence(fixed->name);
     const std::string& caption = bests.captions[static_cast<size_t>(k - 1)];
     const std::string name = caption.substr(0, caption.find('\n'));
-    return name.empty() ? "circuit " + std::to_string(k) : name;
+    return name.empty() ? Sentence(VM_TEXT("HotLaps", "circuit %1"), {k})
+                        : Sentence::verbatim(name);
 }
 
 namespace {
@@ -72,19 +75,19 @@ namespace {
 // A lap on a track-editor track is named by the track file's own name and its
 // slot, and, where the trackset keeps it, by the circuit it is stored as; the
 // circuit's own name follows where it is another.
-std::string editorTrackLabel(const HotlapReading& lap, const TracksetBests& bests) {
-    const std::string k = std::to_string(lap.circuit);
-    std::string label =
-        (lap.trackName.empty() ? std::string("Unnamed track-editor track") : lap.trackName) +
-        " (slot " + k + ")";
+Sentence editorTrackLabel(const HotlapReading& lap, const TracksetBests& bests) {
+    const Sentence track = lap.trackName.empty()
+                               ? Sentence(VM_TEXT("HotLaps", "Unnamed track-editor track"))
+                               : Sentence::verbatim(lap.trackName);
     if (bests.set == Trackset::Standard)
-        return label;
-    label += " as " + std::string(optionCaption(bests.set)) + " circuit " + k;
+        return {VM_TEXT("HotLaps", "%1 (slot %2)"), {track, lap.circuit}};
     const std::string& caption = bests.captions[static_cast<size_t>(lap.circuit - 1)];
     const std::string name = caption.substr(0, caption.find('\n'));
-    if (!name.empty() && !equalIgnoringCase(name, lap.trackName))
-        label += " (" + name + ")";
-    return label;
+    const Sentence set(optionCaption(bests.set));
+    if (name.empty() || equalIgnoringCase(name, lap.trackName))
+        return {VM_TEXT("HotLaps", "%1 (slot %2) as %3 circuit %2"), {track, lap.circuit, set}};
+    return {VM_TEXT("HotLaps", "%1 (slot %2) as %3 circuit %2 (%4)"),
+            {track, lap.circuit, set, circuitName(bests, lap.circuit)}};
 }
 
 } // namespace
@@ -111,39 +114,50 @@ HotlapComparison compareHotlap(const HotlapReading& lap, const TracksetBests& be
     return c;
 }
 
-std::optional<std::string> newBestLine(const HotlapReading& lap, const TracksetBests& bests) {
+std::optional<Sentence> newBestLine(const HotlapReading& lap, const TracksetBests& bests) {
     const HotlapComparison c = compareHotlap(lap, bests);
     if (!c.beats())
         return std::nullopt;
-    const std::string how = c.fasterBy
-                                ? threeDecimalFormat(*c.fasterBy) + " s faster than your best"
-                                : std::string("the first time for this session");
+    const Sentence how = c.fasterBy
+                             ? Sentence(VM_TEXT("HotLaps", "%1 s faster than your best"),
+                                        {threeDecimalFormat(*c.fasterBy)})
+                             : Sentence(VM_TEXT("HotLaps", "the first time for this session"));
+    std::vector<SentenceValue> values{c.circuit, Sentence(sessionWord(lap.slot)), lap.fields.lap,
+                                      how};
     const auto why = notCleanBecause(lap.record);
-    const std::string verdict = !why           ? std::string()
-                                : why->empty() ? std::string(", a clean lap")
-                                               : ", not clean: " + cleanText(lap.record);
-    return "New hot lap at " + c.circuit + ", " + lap.session + " " + lap.fields.lap + ": " + how +
-           verdict + ". Open Hot laps to take it.";
+    if (!why)
+        return Sentence(VM_TEXT("HotLaps", "New hot lap at %1, %2 %3: %4. Open Hot laps to "
+                                           "take it."),
+                        std::move(values));
+    if (why->empty())
+        return Sentence(VM_TEXT("HotLaps", "New hot lap at %1, %2 %3: %4, a clean lap. Open Hot "
+                                           "laps to take it."),
+                        std::move(values));
+    values.emplace_back(cleanSentence(lap.record));
+    return Sentence(VM_TEXT("HotLaps", "New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot "
+                                       "laps to take it."),
+                    std::move(values));
 }
 
 namespace {
 
 // The stored texts other than the lap's own that SAVE would fill out.
-std::vector<std::string> otherTextsFilledOut(const CircuitRecord& held, const HotlapReading& lap,
-                                             const std::string& circuit) {
-    static constexpr const char* kFieldNames[] = {"lap time", "1st split", "+2nd split",
-                                                  "3rd split", "setup"};
+std::vector<Sentence> otherTextsFilledOut(const CircuitRecord& held, const HotlapReading& lap,
+                                          const Sentence& circuit) {
     const CircuitRecord saved = filledOut(insertedHotlap(held, lap));
-    std::vector<std::string> lines;
+    std::vector<Sentence> lines;
     for (RecordSession s : kRecordSessions) {
         if (s == lap.slot)
             continue;
         for (int f = 0; f < kFieldsPerSession; ++f) {
             const size_t i = fieldIndex(s, static_cast<RecordField>(f));
+            const Sentence field =
+                f == static_cast<int>(RecordField::Setup)
+                    ? Sentence(VM_TEXT("HotLaps", "%1 setup"), {Sentence(sessionWord(s))})
+                    : recordFieldName(i);
             if (textOf(saved[i]) != textOf(held[i]))
-                lines.push_back(circuit + ", " + std::string(recordSessionName(s)) + " " +
-                                kFieldNames[f] + ": " + textOf(held[i]) + " becomes " +
-                                textOf(saved[i]));
+                lines.push_back({VM_TEXT("HotLaps", "%1, %2: %3 becomes %4"),
+                                 {circuit, field, textOf(held[i]), textOf(saved[i])}});
         }
     }
     return lines;
@@ -183,27 +197,40 @@ std::vector<PlannedTake> planTakes(const std::vector<HotlapReading>& readings,
     return plan;
 }
 
-std::vector<std::string> takeLines(const PlannedTake& take) {
+namespace {
+
+// "Monza, Qualifying: 1.23.456 replaces 1.23.777 (0.321 s slower)".
+Sentence takeLine(const PlannedTake& take) {
     const HotlapReading& lap = take.lap;
     const HotlapComparison& c = take.comparison;
-    std::string line = c.circuit + ", " + lap.session + ": " + lap.fields.lap;
-    if (c.firstTime) {
-        line += ", the first time stored for this session";
-    } else {
-        line += " replaces " + c.stored;
-        const auto hot = milliseconds(lap.fields.lap), best = milliseconds(c.stored);
-        if (!hot || !best)
-            line += " (which cannot be compared as a time)";
-        else if (*hot == *best)
-            line += " (the same time)";
-        else if (*hot > *best)
-            line += " (" + secondsText(*hot - *best) + " s slower)";
+    std::vector<SentenceValue> values{c.circuit, Sentence(sessionWord(lap.slot)), lap.fields.lap,
+                                      c.stored};
+    if (c.firstTime)
+        return {VM_TEXT("HotLaps", "%1, %2: %3, the first time stored for this session"),
+                std::move(values)};
+    const auto hot = milliseconds(lap.fields.lap), best = milliseconds(c.stored);
+    if (!hot || !best)
+        return {VM_TEXT("HotLaps", "%1, %2: %3 replaces %4 (which cannot be compared as a time)"),
+                std::move(values)};
+    if (*hot == *best)
+        return {VM_TEXT("HotLaps", "%1, %2: %3 replaces %4 (the same time)"), std::move(values)};
+    if (*hot > *best) {
+        values.emplace_back(secondsText(*hot - *best));
+        return {VM_TEXT("HotLaps", "%1, %2: %3 replaces %4 (%5 s slower)"), std::move(values)};
     }
-    if (const auto why = notCleanBecause(lap.record); why && !why->empty())
-        line += "; not clean: " + cleanText(lap.record);
-    std::vector<std::string> lines{line};
-    for (const std::string& other : take.alsoFilledOut)
-        lines.push_back("and SAVE fills out " + other);
+    return {VM_TEXT("HotLaps", "%1, %2: %3 replaces %4"), std::move(values)};
+}
+
+} // namespace
+
+std::vector<Sentence> takeLines(const PlannedTake& take) {
+    Sentence line = takeLine(take);
+    if (const auto why = notCleanBecause(take.lap.record); why && !why->empty())
+        line = Sentence(VM_TEXT("HotLaps", "%1; not clean: %2"),
+                        {line, cleanSentence(take.lap.record)});
+    std::vector<Sentence> lines{line};
+    for (const Sentence& other : take.alsoFilledOut)
+        lines.push_back({VM_TEXT("HotLaps", "and SAVE fills out %1"), {other}});
     return lines;
 }
 
@@ -216,8 +243,9 @@ std::vector<LeftOutLap> leaveOutUnclean(const std::vector<HotlapReading>& readin
             return false;
         const HotlapComparison c = compareHotlap(lap, bests);
         if (c.beats())
-            faster.push_back({lap.name, c.circuit + ", " + lap.session + " " + lap.fields.lap +
-                                            ": " + cleanText(lap.record)});
+            faster.push_back({lap.name, Sentence(VM_TEXT("HotLaps", "%1, %2 %3: %4"),
+                                                 {c.circuit, Sentence(sessionWord(lap.slot)),
+                                                  lap.fields.lap, cleanSentence(lap.record)})});
         return true;
     });
     return faster;

@@ -46,22 +46,25 @@ FileStamp fileStamp(const std::string& path) {
 namespace {
 
 // A message about the file at path as a cell says it: "The file is cut short...".
-std::string aboutTheFile(std::string message, const std::string& path) {
+// Without the file's name it is no longer the reader's sentence, and stays in English.
+Sentence aboutTheFile(const Error& error, const std::string& path) {
     const std::string named = "The file " + path + " ";
-    if (message.starts_with(named))
-        message.replace(0, named.size(), "The file ");
-    return message;
+    if (!error.message.starts_with(named))
+        return error.text;
+    std::string message = error.message;
+    message.replace(0, named.size(), "The file ");
+    return Sentence::verbatim(message);
 }
 
 // What the Session cell says of a file from which no time is taken.
-std::string withoutTimes(hotlap::Extension extension) {
+Sentence withoutTimes(hotlap::Extension extension) {
     switch (extension) {
     case hotlap::Extension::Damaged:
-        return "times damaged in this file";
+        return VM_TEXT("HotLaps", "times damaged in this file");
     case hotlap::Extension::TooOld:
-        return "times not readable (saved before GP2Lap 1.14)";
+        return VM_TEXT("HotLaps", "times not readable (saved before GP2Lap 1.14)");
     default:
-        return "times not in this file";
+        return VM_TEXT("HotLaps", "times not in this file");
     }
 }
 
@@ -78,13 +81,13 @@ void takeSession(HotlapReading& r) {
         break;
     case HotlapSession::None:
         r.state = HotlapState::NotKept;
-        r.session = r.fields.session + " (never taken)";
+        r.session = Sentence(VM_TEXT("HotLaps", "%1 (never taken)"), {r.fields.session});
         return;
     }
-    r.session = recordSessionName(r.slot);
     r.state = r.fields.lap.empty() ? HotlapState::NoTimes : HotlapState::Timed;
-    if (r.fields.lap.empty())
-        r.session += ": no lap time in this file";
+    r.session = r.fields.lap.empty() ? Sentence(VM_TEXT("HotLaps", "%1: no lap time in this file"),
+                                                {Sentence(sessionWord(r.slot))})
+                                     : Sentence(sessionWord(r.slot));
 }
 
 } // namespace
@@ -98,12 +101,13 @@ HotlapReading readHotlapAt(const std::string& nativeDir, const std::string& name
     Result<hotlap::HotlapLap> lap =
         bytes ? hotlap::readHotlap(*bytes, name) : Result<hotlap::HotlapLap>(bytes.error());
     if (!lap) {
-        r.session = aboutTheFile(lap.error().message, bytes ? name : path);
+        r.session = aboutTheFile(lap.error(), bytes ? name : path);
         return r;
     }
     if (lap->trackNumber > 15) {
-        r.session = "The file names track number " + std::to_string(lap->trackNumber) +
-                    ", which is no circuit.";
+        r.session =
+            Sentence(VM_TEXT("HotLaps", "The file names track number %1, which is no circuit."),
+                     {lap->trackNumber});
         return r;
     }
     r.circuit = lap->trackNumber + 1;

@@ -47,7 +47,7 @@ bool isClean(const hotlap::HotlapLap& lap) {
 
 std::vector<Sentence> lapDetails(const HotlapReading& lap) {
     if (lap.state == HotlapState::Unreadable)
-        return {Sentence::verbatim(lap.session)};
+        return {lap.session};
     std::vector<Sentence> lines{
         Sentence(VM_TEXT("HotLaps", "Clean: %1"), {cleanSentence(lap.record)})};
     for (Sentence& line : hotlap::detailSentences(lap.record))

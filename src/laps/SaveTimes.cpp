@@ -205,14 +205,18 @@ RecordSession sessionOf(size_t field) {
     return static_cast<RecordSession>(field / kFieldsPerSession);
 }
 
-// "Qualifying lap time", "Race notes": the setup file name stands under
-// Notes in the editor.
-std::string fieldNameOf(size_t field) {
-    static const char* const names[] = {"lap time", "1st split", "+2nd split", "3rd split",
-                                        "notes"};
-    return std::string(recordSessionName(sessionOf(field))) + " " +
-           names[field % kFieldsPerSession];
+} // namespace
+
+Sentence recordFieldName(size_t field) {
+    // The setup file name stands under Notes in the editor.
+    static constexpr SourceText names[] = {
+        VM_TEXT("SaveTimes", "%1 lap time"), VM_TEXT("SaveTimes", "%1 1st split"),
+        VM_TEXT("SaveTimes", "%1 +2nd split"), VM_TEXT("SaveTimes", "%1 3rd split"),
+        VM_TEXT("SaveTimes", "%1 notes")};
+    return {names[field % kFieldsPerSession], {Sentence(sessionWord(sessionOf(field)))}};
 }
+
+namespace {
 
 std::vector<FieldChange> changesBetween(const RecordTexts& before, const RecordTexts& after) {
     std::vector<FieldChange> changes;
@@ -257,9 +261,10 @@ MergedEdits mergeEdits(const CircuitRecord& held, const CircuitRecord& stored,
         if (!differ(was, mine) || !differ(now, mine))
             continue; // the player left it, or changed it as it was stored elsewhere
         if (differ(was, now)) {
-            result.clashes.push_back(
-                unit.size() > 1 ? std::string(recordSessionName(sessionOf(unit[0]))) + " times"
-                                : fieldNameOf(unit[0]));
+            result.clashes.push_back(unit.size() > 1
+                                         ? Sentence(VM_TEXT("SaveTimes", "%1 times"),
+                                                    {Sentence(sessionWord(sessionOf(unit[0])))})
+                                         : recordFieldName(unit[0]));
             continue;
         }
         for (size_t f : unit)
@@ -268,34 +273,45 @@ MergedEdits mergeEdits(const CircuitRecord& held, const CircuitRecord& stored,
     return result;
 }
 
-std::string fieldChangeText(const FieldChange& change) {
-    const std::string head = fieldNameOf(change.field) + ": ";
+Sentence fieldChangeText(const FieldChange& change) {
+    const Sentence name = recordFieldName(change.field);
     if (change.before.empty())
-        return head + "set to " + excerpt(change.after);
+        return {VM_TEXT("SaveTimes", "%1: set to %2"), {name, excerpt(change.after)}};
     if (change.after.empty())
-        return head + excerpt(change.before) + " cleared";
-    return head + excerpt(change.before) + " became " + excerpt(change.after);
+        return {VM_TEXT("SaveTimes", "%1: %2 cleared"), {name, excerpt(change.before)}};
+    return {VM_TEXT("SaveTimes", "%1: %2 became %3"),
+            {name, excerpt(change.before), excerpt(change.after)}};
 }
 
-std::string improvementText(const SessionChange& change, const std::string& previousDate) {
-    const std::string head = std::string(recordSessionName(change.session)) + ": " + change.after;
+Sentence improvementText(const SessionChange& change, const std::string& previousDate) {
+    const Sentence session(sessionWord(change.session));
     if (change.before.empty())
-        return head + ", the first time stored for this session";
-    const std::string of = previousDate.empty() ? std::string() : " of " + previousDate;
+        return {VM_TEXT("SaveTimes", "%1: %2, the first time stored for this session"),
+                {session, change.after}};
+    const bool dated = !previousDate.empty();
     const auto now = timeSeconds(change.after);
     const auto was = timeSeconds(change.before);
     if (!now || !was)
-        return head + ", which cannot be compared as a time with " + change.before + of;
+        return {dated ? VM_TEXT("SaveTimes", "%1: %2, which cannot be compared as a time with "
+                                             "%3 of %4")
+                      : VM_TEXT("SaveTimes", "%1: %2, which cannot be compared as a time with %3"),
+                {session, change.after, change.before, previousDate}};
     const std::string by = threeDecimalFormat(std::fabs(*was - *now));
     if (by == "0.000")
-        return head + ", the same time as " + change.before + of;
+        return {dated ? VM_TEXT("SaveTimes", "%1: %2, the same time as %3 of %4")
+                      : VM_TEXT("SaveTimes", "%1: %2, the same time as %3"),
+                {session, change.after, change.before, previousDate}};
     if (*now < *was)
-        return head + ", " + by + " s faster than " + change.before + of;
-    return head + ", " + by + " s slower than " + change.before + of + ", stored as you asked";
+        return {dated ? VM_TEXT("SaveTimes", "%1: %2, %5 s faster than %3 of %4")
+                      : VM_TEXT("SaveTimes", "%1: %2, %5 s faster than %3"),
+                {session, change.after, change.before, previousDate, by}};
+    return {dated ? VM_TEXT("SaveTimes", "%1: %2, %5 s slower than %3 of %4, stored as you asked")
+                  : VM_TEXT("SaveTimes", "%1: %2, %5 s slower than %3, stored as you asked"),
+            {session, change.after, change.before, previousDate, by}};
 }
 
-std::vector<std::string> splitWarnings(const CircuitRecord& record) {
-    std::vector<std::string> warnings;
+std::vector<Sentence> splitWarnings(const CircuitRecord& record) {
+    std::vector<Sentence> warnings;
     for (RecordSession s : {RecordSession::Practice, RecordSession::Qualifying}) {
         auto seconds = [&](RecordField f) { return timeSeconds(textOf(record[fieldIndex(s, f)])); };
         const auto lap = seconds(RecordField::Lap);
@@ -303,11 +319,17 @@ std::vector<std::string> splitWarnings(const CircuitRecord& record) {
         const auto split2 = seconds(RecordField::Split2);
         if (!lap || !split1 || !split2)
             continue;
-        const std::string check = "Check the " + std::string(recordSessionName(s)) + " times: ";
+        const Sentence session(sessionWord(s));
         if (*split1 >= *split2)
-            warnings.push_back(check + "its 1st split is not below its +2nd split");
+            warnings.push_back(
+                {VM_TEXT("SaveTimes",
+                         "Check the %1 times: its 1st split is not below its +2nd split"),
+                 {session}});
         if (*split2 >= *lap)
-            warnings.push_back(check + "its +2nd split is not below its lap time");
+            warnings.push_back(
+                {VM_TEXT("SaveTimes",
+                         "Check the %1 times: its +2nd split is not below its lap time"),
+                 {session}});
     }
     return warnings;
 }

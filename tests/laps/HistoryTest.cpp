@@ -316,7 +316,7 @@ TEST_CASE("changed sessions and split warnings") {
     splits[q] = std::string("1.30.000");
     splits[q + 1] = std::string("29.000");
     splits[q + 2] = std::string("1.31.000");
-    CHECK(splitWarnings(splits) ==
+    CHECK(englishOf(splitWarnings(splits)) ==
           std::vector<std::string>{
               "Check the Practice times: its 1st split is not below its +2nd split",
               "Check the Qualifying times: its +2nd split is not below its lap time"});
@@ -339,7 +339,8 @@ TEST_CASE("the player's changes over times stored elsewhere") {
     typed[q(RecordField::Split2)] = std::string("1.02");
     typed[q(RecordField::Split1)] = std::string("28.9");
     MergedEdits met = mergeEdits(held, stored, typed);
-    CHECK((met.clashes == std::vector<std::string>{"Qualifying times"} && met.merged == stored));
+    CHECK((englishOf(met.clashes) == std::vector<std::string>{"Qualifying times"} &&
+           met.merged == stored));
     CHECK(fieldChangeText(met.theirs[3]) == "Qualifying 3rd split: set to 25.000");
     for (RecordField f : {RecordField::Lap, RecordField::Split1, RecordField::Split2})
         typed[q(f)] = stored[q(f)];

@@ -24,9 +24,9 @@ HotlapReading timed(RecordSession slot, int circuit, const char* lap, uint8_t la
     r.record.lapFlags = lapFlags;
     r.state = HotlapState::Timed;
     r.slot = slot;
-    r.session = recordSessionName(slot);
+    r.session = Sentence(sessionWord(slot));
     r.circuit = circuit;
-    r.fields = {r.session, lap, "41.123", "1.02.345", ""};
+    r.fields = {std::string(recordSessionName(slot)), lap, "41.123", "1.02.345", ""};
     return r;
 }
 
@@ -95,7 +95,7 @@ TEST_CASE("what is no file") {
     if (pipe) {
         const HotlapReading read = readHotlapAt(dir.path(), "PIPE.HL");
         CHECK(read.state == HotlapState::Unreadable);
-        CHECK(read.session.find("pipe") != std::string::npos);
+        CHECK(read.session.english().find("pipe") != std::string::npos);
     }
 }
 
@@ -109,14 +109,14 @@ TEST_CASE("takes against the bests") {
                                           timed(RecordSession::Qualifying, 12, "1.23.777"),
                                           timed(RecordSession::Race, 12, "1.31.000", 0x01)};
     CHECK(!newBestLine(laps[1], bests)); // the same time
-    CHECK(newBestLine(laps[2], bests).value_or("none") ==
+    CHECK(newBestLine(laps[2], bests).value_or(Sentence()) ==
           "New hot lap at Monza, Race 1.31.000: the first time for this session, not clean: "
           "off track. Open Hot laps to take it.");
 
     const std::vector<PlannedTake> plan = planTakes(laps, {1, 0}, bests, true);
     REQUIRE(plan.size() == 1);
     CHECK(plan[0].lap.fields.lap == "1.23.456");
-    CHECK(takeLines(plan[0]) ==
+    CHECK(englishOf(takeLines(plan[0])) ==
           std::vector<std::string>{"Monza, Qualifying: 1.23.456 replaces 1.23.777",
                                    "and SAVE fills out Monza, Practice lap time: 1.25.4 "
                                    "becomes 1.25.400"});

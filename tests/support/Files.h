@@ -4,12 +4,22 @@
 // programs run as built. Paths are UTF-8, as the store takes them.
 #pragma once
 
+#include "files/Sentence.h"
+
 #include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace velomark::test {
+
+// The sentences in English, as the tools print them.
+inline std::vector<std::string> englishOf(const std::vector<Sentence>& sentences) {
+    std::vector<std::string> lines;
+    for (const Sentence& s : sentences)
+        lines.push_back(s.english());
+    return lines;
+}
 
 // The bytes of a file, or "<missing PATH>" when it cannot be read.
 std::string readBytes(const std::string& path);

@@ -390,13 +390,12 @@ std::vector<std::pair<size_t, QLineEdit*>> LapTimeEditor::shownFields() const {
 namespace {
 
 // "the Qualifying times and the Race notes"
-QString joinedNames(const std::vector<std::string>& names) {
+QString joinedNames(const std::vector<Sentence>& names) {
     QStringList named;
-    for (const std::string& name : names)
+    for (const Sentence& name : names)
         //: One of the things changed both here and elsewhere: %1 is "Qualifying times",
         //: "Race notes" and the like.
-        named << QCoreApplication::translate("velomark::LapTimeEditor", "the %1")
-                     .arg(fromFileText(name));
+        named << QCoreApplication::translate("velomark::LapTimeEditor", "the %1").arg(shown(name));
     const QString last = named.takeLast();
     if (named.isEmpty())
         return last;
@@ -448,7 +447,7 @@ Message changedElsewhere(const ChangedElsewhere& asked) {
     QStringList details{
         QCoreApplication::translate("velomark::LapTimeEditor", "Changed elsewhere:")};
     for (const FieldChange& change : met.theirs)
-        details << fromFileText(fieldChangeText(change));
+        details << shown(fieldChangeText(change));
     //: Heads the list of the fields changed in the window.
     details << QString()
             << QCoreApplication::translate("velomark::LapTimeEditor", "Changed by you:");
@@ -456,7 +455,7 @@ Message changedElsewhere(const ChangedElsewhere& asked) {
         //: The list of the fields changed in the window is empty.
         details << QCoreApplication::translate("velomark::LapTimeEditor", "nothing");
     for (const FieldChange& change : met.yours)
-        details << fromFileText(fieldChangeText(change));
+        details << shown(fieldChangeText(change));
     const QString text = messageText(asked.why) + QStringLiteral("\n\n") + choicesExplained(met);
     Message message{
         QCoreApplication::translate("velomark::LapTimeEditor", "Times changed elsewhere"), text,
@@ -481,7 +480,7 @@ QString statusAfterSave(const SavedTimes& done) {
     for (const SaveNote& note : saveNotes(done)) {
         switch (note.kind) {
         case SaveNote::Kind::Improvement:
-            lines << fromFileText(note.text);
+            lines << shown(note.text);
             break;
         case SaveNote::Kind::HistoryNotUpdated:
             //: %1 is why the history file was not written.
@@ -492,7 +491,7 @@ QString statusAfterSave(const SavedTimes& done) {
             break;
         case SaveNote::Kind::SplitWarning:
             // not translated: the full stop ends the session's own warning
-            lines << fromFileText(note.text) + QStringLiteral(".");
+            lines << shown(note.text) + QStringLiteral(".");
             break;
         }
     }

@@ -85,9 +85,9 @@ QString HotlapTable::text(size_t row, int column) const {
     case File:
         return fromDiskName(r.name);
     case Circuit:
-        return fromFileText(c.circuit);
+        return shown(c.circuit);
     case SessionColumn:
-        return fromFileText(r.session);
+        return shown(r.session);
     case Lap:
         return fromFileText(r.fields.lap);
     case Split1:

@@ -433,7 +433,7 @@ void HotlapsWindow::take(const std::vector<size_t>& indices, bool onlyBeating) {
     QStringList leftOut;
     if (onlyBeating && m_onlyClean->isChecked()) {
         for (const LeftOutLap& lap : leaveOutUnclean(m_table->readings(), taken, m_bests))
-            leftOut << fromDiskName(lap.file) + QStringLiteral(", ") + fromFileText(lap.what);
+            leftOut << fromDiskName(lap.file) + QStringLiteral(", ") + shown(lap.what);
     }
     const std::vector<PlannedTake> plan =
         planTakes(m_table->readings(), taken, m_bests, onlyBeating);
@@ -471,8 +471,8 @@ bool HotlapsWindow::confirmed(const std::vector<PlannedTake>& plan, const QStrin
     QStringList lines;
     bool slower = false, unclean = false;
     for (const PlannedTake& take : plan) {
-        for (const std::string& line : takeLines(take))
-            lines << fromFileText(line);
+        for (const Sentence& line : takeLines(take))
+            lines << shown(line);
         slower = slower || !take.comparison.beats();
         const auto why = notCleanBecause(take.lap.record);
         unclean = unclean || (why && !why->empty());
@@ -533,16 +533,15 @@ void HotlapsWindow::store(const std::vector<PlannedTake>& plan) {
         }
         stored = true;
         // not translated: ", " joins the circuit and the core's own lines about it
-        const QString circuit = fromFileText(take.comparison.circuit) + QStringLiteral(", ");
-        for (const std::string& improvement : saved.improvements)
-            lines << circuit + fromFileText(improvement);
+        const QString circuit = shown(take.comparison.circuit) + QStringLiteral(", ");
+        for (const Sentence& improvement : saved.improvements)
+            lines << circuit + shown(improvement);
         //: %1 is the circuit, %2 why the history file was not written.
         if (!saved.history)
             lines << tr("%1, saved, but the history was not updated: %2")
-                         .arg(fromFileText(take.comparison.circuit),
-                              messageText(saved.history.error()));
-        for (const std::string& warning : saved.warnings)
-            lines << circuit + fromFileText(warning) + QStringLiteral(".");
+                         .arg(shown(take.comparison.circuit), messageText(saved.history.error()));
+        for (const Sentence& warning : saved.warnings)
+            lines << circuit + shown(warning) + QStringLiteral(".");
     }
     m_progress->hide();
     m_takeSelected->setEnabled(true);

@@ -54,7 +54,7 @@ struct SaveOutcome {
 struct SaveNote {
     enum class Kind { Improvement, HistoryNotUpdated, SplitWarning };
     Kind kind;
-    std::string text;           // an improvement or a warning, in the files' 8-bit text
+    Sentence text;              // an improvement or a warning
     std::optional<Error> error; // why the history was not updated
 };
 

@@ -28,15 +28,16 @@ struct TracksetBests {
 // Reads the trackset's lap record file and captions from dataDir ("" or ending in a separator).
 TracksetBests readTracksetBests(Trackset set, const std::string& dataDir = {});
 
-// The name of circuit k (1 to 16): its caption up to the line feed.
-std::string circuitName(const TracksetBests& bests, int k);
+// The name of circuit k (1 to 16): a fixed circuit's name, a Custom caption up
+// to the line feed, or "circuit k".
+Sentence circuitName(const TracksetBests& bests, int k);
 
 // A hot lap against the stored best of its circuit and session.
 struct HotlapComparison {
     // The trackset's circuit; for a lap on a track-editor track, the track's
     // own name and slot and the circuit it is stored as: "Zandvoort (slot 1)
     // as Custom circuit 1".
-    std::string circuit;
+    Sentence circuit;
     bool editorTrackOnStandard = false; // such a lap is never kept as a Standard circuit's
     std::string stored;                 // the stored best, as stored
     std::optional<double> fasterBy;     // seconds, when it beats a stored time
@@ -49,14 +50,14 @@ HotlapComparison compareHotlap(const HotlapReading& lap, const TracksetBests& be
 // "New hot lap at Monza, Qualifying 1.23.456: 0.321 s faster than your best,
 // a clean lap. Open Hot laps to take it." (or ", not clean: off track."), for
 // a lap that beats the stored best.
-std::optional<std::string> newBestLine(const HotlapReading& lap, const TracksetBests& bests);
+std::optional<Sentence> newBestLine(const HotlapReading& lap, const TracksetBests& bests);
 
 // One lap a take writes.
 struct PlannedTake {
     HotlapReading lap; // as read when the take was planned
     CircuitChoice circuit;
     HotlapComparison comparison;
-    std::vector<std::string> alsoFilledOut; // other stored texts SAVE fills out, as lines
+    std::vector<Sentence> alsoFilledOut; // other stored texts SAVE fills out, as lines
 };
 
 // For each circuit and session among the readings at indices, the fastest
@@ -69,12 +70,12 @@ std::vector<PlannedTake> planTakes(const std::vector<HotlapReading>& readings,
 // What the confirmation lists for one take: "Monza, Qualifying: 1.23.456
 // replaces 1.23.777", marked when it is slower and, with its reasons, when it
 // is not clean; then what else SAVE fills out.
-std::vector<std::string> takeLines(const PlannedTake& take);
+std::vector<Sentence> takeLines(const PlannedTake& take);
 
 // A lap that beats its stored best, left out of a take as not clean.
 struct LeftOutLap {
     std::string file; // as the file system spells it
-    std::string what; // "Monza, Qualifying 1.23.000: off track"
+    Sentence what;    // "Monza, Qualifying 1.23.000: off track"
 };
 // Takes every lap that is not clean out of indices, and says which of them
 // beat their stored best.

@@ -51,7 +51,7 @@ struct HotlapReading {
     HotlapState state = HotlapState::Unreadable;
     // Timed: "Practice", "Qualifying" or "Race"; otherwise what the player is
     // told instead ("times not in this file", why it cannot be read...).
-    std::string session;
+    Sentence session;
     RecordSession slot = RecordSession::Race; // Timed only
     int circuit = 0;                          // 1 to 16 from the file's track number; 0 for none
     // GP2Lap's track record says the lap was driven on a track file of the

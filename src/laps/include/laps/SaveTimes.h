@@ -27,9 +27,9 @@ struct SavedTimes {
     TimeSheet sheet;      // the time texts as filled out, to be shown whether or not it saved
     CircuitRecord record; // typed with the filled-out texts: what is stored once saved
     Status saved;         // a failure leaves the file as it was
-    std::vector<std::string> improvements; // per changed lap time, in the files' 8-bit text
-    Status history;                        // a history that could not be added to
-    std::vector<std::string> warnings;     // splits that cannot be right, 8-bit text
+    std::vector<Sentence> improvements; // per changed lap time
+    Status history;                     // a history that could not be added to
+    std::vector<Sentence> warnings;     // splits that cannot be right
     // The record the file held instead of held (saved is then ErrorKind::Changed),
     // from the same read: the window settles the change with it, reading nothing again.
     std::optional<CircuitRecord> storedNow;
@@ -81,7 +81,7 @@ struct MergedEdits {
     std::vector<FieldChange> yours;  // typed against held
     // What both sides changed, each in its own way ("Qualifying times",
     // "Race notes"): only one of the two can be kept.
-    std::vector<std::string> clashes;
+    std::vector<Sentence> clashes;
     // stored with the player's changes over it; where they clash, stored.
     CircuitRecord merged{};
 };
@@ -94,16 +94,19 @@ struct MergedEdits {
 MergedEdits mergeEdits(const CircuitRecord& held, const CircuitRecord& stored,
                        const CircuitRecord& typed);
 
+// A field's name by its place in the record: "Qualifying lap time", "Race notes".
+Sentence recordFieldName(size_t field);
+
 // "Qualifying lap time: 1.30.000 became 1.20.000", "Race notes: set to
-// wet.set", "Practice 1st split: 29.100 cleared". In the files' 8-bit text.
-std::string fieldChangeText(const FieldChange& change);
+// wet.set", "Practice 1st split: 29.100 cleared".
+Sentence fieldChangeText(const FieldChange& change);
 
 // "Practice: 1.29.876, 0.412 s faster than 1.30.288 of 2026-11-02", the date
-// left out when it is "". In the files' 8-bit text.
-std::string improvementText(const SessionChange& change, const std::string& previousDate);
+// left out when it is "".
+Sentence improvementText(const SessionChange& change, const std::string& previousDate);
 
 // Practice and Qualifying, where all three are times: a 1st split not below
 // the +2nd split, or a +2nd split not below the lap time.
-std::vector<std::string> splitWarnings(const CircuitRecord& record);
+std::vector<Sentence> splitWarnings(const CircuitRecord& record);
 
 } // namespace velomark
