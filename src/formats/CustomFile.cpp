@@ -18,16 +18,21 @@ Result<CustomCaptions> readCustomCaptions(const std::string& path) {
     if (!bytes && bytes.error().kind != ErrorKind::Missing)
         return bytes.error(); // too large, or not a file: the message says which
     if (!bytes)
-        return Error{ErrorKind::Missing, "The custom circuit file " + path + " cannot be read.",
+        return Error{ErrorKind::Missing,
+                     Sentence(VM_TEXT("Custom", "The custom circuit file %1 cannot be read."),
+                              {utf8Text(path)}),
                      path};
     FieldReader reader(*bytes);
     CustomCaptions captions;
     for (std::string& caption : captions) {
         std::optional<Field> f = reader.next();
         if (!f)
-            return Error{&caption == captions.data() ? ErrorKind::Empty : ErrorKind::Short,
-                         "The custom circuit file " + path + " holds fewer than 16 circuits.",
-                         path};
+            return Error{
+                &caption == captions.data() ? ErrorKind::Empty : ErrorKind::Short,
+                Sentence(
+                    VM_TEXT("Custom", "The custom circuit file %1 holds fewer than 16 circuits."),
+                    {utf8Text(path)}),
+                path};
         caption = withLineFeedBreaks(textOf(*f)); // as an editor may have changed them
     }
     return captions;
@@ -45,9 +50,10 @@ Status writeCustomCaptions(const CustomCaptions& captions, FileOps& ops, const s
         const std::vector<Field> line(captions.begin() + static_cast<std::ptrdiff_t>(first),
                                       captions.begin() +
                                           static_cast<std::ptrdiff_t>(first + kCaptionsPerLine));
-        if (std::optional<std::string> why = unwritableReason(line))
-            return Error{ErrorKind::Unstorable,
-                         "The custom circuits cannot be saved: " + *why + "."};
+        if (std::optional<Sentence> why = unwritableReason(line))
+            return Error{
+                ErrorKind::Unstorable,
+                Sentence(VM_TEXT("Custom", "The custom circuits cannot be saved: %1."), {*why})};
         appendLine(out, line);
     }
     return replaceFileSafely(ops, path, out, kScratchFileName);

@@ -80,10 +80,13 @@ std::string excerpt(std::string_view text) {
     return text.size() <= kShown ? std::string(text) : std::string(text.substr(0, kShown)) + "...";
 }
 
-std::optional<std::string> unwritableReason(const std::vector<Field>& fields) {
+std::optional<Sentence> unwritableReason(const std::vector<Field>& fields) {
     for (const Field& f : fields) {
         if (f && f->find('"') != std::string::npos)
-            return "a double quote (\") cannot be stored in a field: \"" + excerpt(*f) + "\"";
+            //: Set after a colon into "... cannot be saved: %1.".
+            return Sentence(
+                VM_TEXT("Files", "a double quote (\") cannot be stored in a field: \"%1\""),
+                {excerpt(*f)});
     }
     return std::nullopt;
 }

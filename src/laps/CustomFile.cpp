@@ -3,11 +3,12 @@
 
 namespace velomark {
 
-std::optional<std::string> customTextProblem(std::string_view text, bool isName) {
+std::optional<Sentence> customTextProblem(std::string_view text, bool isName) {
+    //: Set after a colon into "Custom circuit %1 cannot be saved: %2.".
     if (text.find('"') != std::string_view::npos)
-        return std::string("a double quote (\") cannot be stored");
+        return Sentence(VM_TEXT("Custom", "a double quote (\") cannot be stored"));
     if (isName && text.find('\n') != std::string_view::npos)
-        return std::string("a name cannot hold a line break");
+        return Sentence(VM_TEXT("Custom", "a name cannot hold a line break"));
     return std::nullopt;
 }
 
@@ -32,12 +33,13 @@ Status writeCustomFile(const CustomRows& rows, FileOps& ops, const std::string& 
     CustomCaptions captions;
     for (size_t i = 0; i < rows.size(); ++i) {
         const CustomRow& row = rows[i];
-        std::optional<std::string> problem = customTextProblem(row.name, true);
+        std::optional<Sentence> problem = customTextProblem(row.name, true);
         if (!problem)
             problem = customTextProblem(row.country, false);
         if (problem)
-            return Error{ErrorKind::Unstorable, "Custom circuit " + std::to_string(i + 1) +
-                                                    " cannot be saved: " + *problem + "."};
+            return Error{ErrorKind::Unstorable,
+                         Sentence(VM_TEXT("Custom", "Custom circuit %1 cannot be saved: %2."),
+                                  {i + 1, *problem})};
         captions[i] = row.name + '\n' + row.country;
     }
     return writeCustomCaptions(captions, ops, path);

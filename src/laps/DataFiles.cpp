@@ -24,7 +24,7 @@ Result<std::string> readGp2Path(const std::string& path) {
 
 Status writeGp2Path(const std::string& dir, FileOps& ops, const std::string& path) {
     const std::vector<Field> fields{dir};
-    if (std::optional<std::string> why = unwritableReason(fields))
+    if (std::optional<Sentence> why = unwritableReason(fields))
         return Error{
             ErrorKind::Unstorable,
             Sentence(VM_TEXT("LapRecords", "The GP2 directory cannot be saved: %1."), {*why})};

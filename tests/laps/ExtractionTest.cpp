@@ -9,7 +9,8 @@ using Kind = BatchEnd::Kind;
 
 TEST_CASE("an extraction's failures in words") {
     const auto why = [](Kind kind, int status, const char* errors) {
-        return batchFailure({kind, status, "/opt/velobat", errors}, "C:\\GP2").value_or("none");
+        const auto failure = batchFailure({kind, status, "/opt/velobat", errors}, "C:\\GP2");
+        return failure ? failure->english() : "none";
     };
     CHECK(why(Kind::Ended, 0, "") == "none");
     CHECK(why(Kind::Ended, 3, "hof2lap: no lap\nsecond line") == "hof2lap: no lap; second line");
@@ -25,15 +26,13 @@ TEST_CASE("an extraction's failures in words") {
           "GP2 directory C:\\GP2 runs on this system and that the file can be read");
 
     CHECK(!flagFailure(FlagState::Finished));
-    CHECK(flagFailure(FlagState::NotANumber) ==
+    CHECK(flagFailure(FlagState::NotANumber)->english() ==
           "the file flag does not hold a number once hof.bat has run");
     for (FlagState s : {FlagState::Running, FlagState::Unreadable})
-        CHECK(flagFailure(s) == "hof.bat ended without writing 1 into the file flag");
+        CHECK(flagFailure(s)->english() == "hof.bat ended without writing 1 into the file flag");
 
     // A sentence set after the colon loses its period and, but for a name in
     // capitals, its capital.
-    CHECK(notReadSentence("AHOT.HL", "The file hoftemp is missing. ") ==
-          "The hot lap AHOT.HL could not be read: the file hoftemp is missing.");
-    CHECK(notReadSentence("Ä.HL", "HOF2LAP must be there.") ==
-          "The hot lap Ä.HL could not be read: HOF2LAP must be there.");
+    CHECK(asClause("The file hoftemp is missing. ") == "the file hoftemp is missing");
+    CHECK(asClause("HOF2LAP must be there.") == "HOF2LAP must be there");
 }

@@ -4,8 +4,10 @@
 
 #include "files/FreshFiles.h"
 #include "formats/HofBat.h"
+#include "platform/Language.h"
 #include "platform/StorableText.h"
 #include "platform/TextCodec.h"
+#include "platform/Translated.h"
 #include "ui/hotlap/BatchRunner.h"
 
 #include <QCoreApplication>
@@ -18,7 +20,7 @@ namespace {
 // Writes one of the working files afresh, never through a link: a stale file
 // or link of its name in any case of its letters goes first, and anything
 // else standing there is named. Returns why it failed, or nothing.
-std::optional<std::string> writeWorkingFile(const char* name, std::string_view bytes) {
+std::optional<QString> writeWorkingFile(const char* name, std::string_view bytes) {
     Result<FreshFile> file = createFresh(name, 0666, true);
     Status written = file ? file.value().write(bytes) : Status(file.error());
     if (written)
@@ -28,8 +30,7 @@ std::optional<std::string> writeWorkingFile(const char* name, std::string_view b
     //: Why a hot lap could not be read, set after "The hot lap A1.hl could not be read: ";
     //: %1 is Velomark's data folder, %2 what is wrong with a working file in it.
     return QCoreApplication::translate("velomark::HotlapImportWindow", "in the data folder %1, %2")
-        .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()))
-        .toStdString();
+        .arg(QDir::toNativeSeparators(QDir::currentPath()), messageText(written.error()));
 }
 
 // Only what an extraction leaves: a pipe or directory that stood in the way
@@ -59,19 +60,19 @@ void HotlapExtraction::start(const std::string& gp2p, const QString& fileName) {
     // Refused before anything is written or started.
     const std::optional<std::string> name = toFileText(fileName);
     if (!name)
-        return finish(nameNotCarried(firstUnstorable(fileName).toStdString()));
+        return finish(shown(nameNotCarried(firstUnstorable(fileName).toStdString())));
     const Result<HofBat> bat = composeHofBat(gp2p, *name);
     if (!bat)
-        return finish(messageText(bat.error()).toStdString());
+        return finish(messageText(bat.error()));
     emit waiting();
-    if (const std::optional<std::string> why = writeWorkingFiles(bat->bytes))
+    if (const std::optional<QString> why = writeWorkingFiles(bat->bytes))
         return finish(*why);
     m_runner->start(QString::fromLatin1(kHofBatName), kExtractionTimeoutMs);
 }
 
 // hoftemp too, empty, so that a pipe or directory in its way is named now.
-std::optional<std::string> HotlapExtraction::writeWorkingFiles(const std::string& batch) {
-    std::optional<std::string> why = writeWorkingFile(kDumpName, {});
+std::optional<QString> HotlapExtraction::writeWorkingFiles(const std::string& batch) {
+    std::optional<QString> why = writeWorkingFile(kDumpName, {});
     if (!why)
         why = writeWorkingFile(kFlagName, kFlagRunning);
     if (!why)
@@ -83,15 +84,15 @@ void HotlapExtraction::onBatchFinished(const BatchEnd& end) {
     if (m_stage != Stage::Waiting)
         return;
     const QString gp2Dir = QDir::toNativeSeparators(fromFileText(m_gp2p));
-    if (const std::optional<std::string> why = batchFailure(end, gp2Dir.toStdString()))
-        return finish(*why);
-    if (const std::optional<std::string> why = flagFailure(readFlag()))
-        return finish(*why);
+    if (const std::optional<Sentence> why = batchFailure(end, gp2Dir.toStdString()))
+        return finish(shown(*why));
+    if (const std::optional<Sentence> why = flagFailure(readFlag()))
+        return finish(shown(*why));
     Result<std::string> dump = readDumpFile(kDumpName);
     if (!dump)
-        return finish(messageText(dump.error()).toStdString());
+        return finish(messageText(dump.error()));
     if (!dumpComplete(*dump))
-        return finish(std::string(kDumpCutShort));
+        return finish(shown(dumpCutShort()));
     m_reading.emplace(std::move(*dump));
     m_stage = Stage::Reading;
     readNextLine();
@@ -102,20 +103,33 @@ void HotlapExtraction::readNextLine() {
     if (m_stage != Stage::Reading)
         return;
     if (!m_reading->readLine()) // the 19th line was read, or the dump ended before it
-        return finish({});
+        return finish(QString());
     emit lineRead(m_reading->fields());
     QMetaObject::invokeMethod(this, &HotlapExtraction::readNextLine, Qt::QueuedConnection);
 }
 
-void HotlapExtraction::finish(const std::string& why) {
+// The sentence that names the file and says why it was not read: the reason
+// set after a colon, without its period (and in English without the capital
+// of its first word, unless that is a name in capitals).
+QString HotlapExtraction::notRead(const QString& why) const {
+    QString clause = why;
+    if (spokenLanguage() == QLatin1String("en"))
+        clause = QString::fromStdString(asClause(why.toStdString()));
+    else
+        while (clause.endsWith(QLatin1Char('.')) || clause.endsWith(QLatin1Char(' ')))
+            clause.chop(1);
+    return QCoreApplication::translate("velomark::HotlapImportWindow",
+                                       "The hot lap %1 could not be read: %2.")
+        .arg(m_file, clause);
+}
+
+void HotlapExtraction::finish(const QString& why) {
     DumpFields fields = m_reading ? m_reading->fields() : DumpFields{};
     m_reading.reset();
     tchange(fields);
     removeWorkingFiles();
     m_stage = Stage::Idle;
-    emit finished(fields, why.empty()
-                              ? QString()
-                              : QString::fromStdString(notReadSentence(m_file.toStdString(), why)));
+    emit finished(fields, why.isEmpty() ? QString() : notRead(why));
 }
 
 // Closing the window in the middle of an extraction: the interpreter is

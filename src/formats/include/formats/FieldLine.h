@@ -56,7 +56,7 @@ bool readsBackBare(std::string_view text);
 std::string excerpt(std::string_view text);
 
 // Why a line cannot be written, or nothing when it can.
-std::optional<std::string> unwritableReason(const std::vector<Field>& fields);
+std::optional<Sentence> unwritableReason(const std::vector<Field>& fields);
 
 // What typing may put into a field whose text is to be stored: characters
 // of the files' 8-bit set only, no double quote (it would end the quoted

@@ -33,7 +33,7 @@ CustomRows loadCustomRows(const std::string& path = kCustomFileName);
 // quote would end its caption early when read back, and a line feed in a name
 // would move the rest of the name into the country. The setup window refuses
 // such text as it is typed; the writer refuses it again.
-std::optional<std::string> customTextProblem(std::string_view text, bool isName);
+std::optional<Sentence> customTextProblem(std::string_view text, bool isName);
 
 // Replaces the file through temp.dat, so a failure leaves the old one
 // whole; a row that cannot be stored is named and nothing is written.

@@ -3,6 +3,7 @@
 // UTF-8, as the player reads them.
 #pragma once
 
+#include "files/Sentence.h"
 #include "formats/HofBat.h"
 
 #include <optional>
@@ -31,21 +32,22 @@ struct BatchEnd {
 
 // Why the batch did not read the lap, or nothing when hof2lap ended well.
 // Its own words come first: hof2lap and the interpreter write to standard
-// error only when something went wrong. gp2Dir is the GP2 directory.
-std::optional<std::string> batchFailure(const BatchEnd& end, std::string_view gp2Dir);
+// error only when something went wrong. gp2Dir is the GP2 directory. Each
+// reason is set after a colon into the sentence that names the hot lap.
+std::optional<Sentence> batchFailure(const BatchEnd& end, std::string_view gp2Dir);
 
 // Why the flag, read once the batch has run, tells of no lap; nothing when
 // it says that hof2lap has finished.
-std::optional<std::string> flagFailure(FlagState state);
+std::optional<Sentence> flagFailure(FlagState state);
 
 // A listed file whose name holds character, which hof.bat's 8-bit text lacks.
-std::string nameNotCarried(std::string_view character);
+Sentence nameNotCarried(std::string_view character);
 
-inline constexpr std::string_view kDumpCutShort =
-    "the dump that hof2lap wrote into hoftemp ends before its last line";
+// hof2lap's dump without its closing line.
+Sentence dumpCutShort();
 
-// One sentence: which hot lap, and why it could not be read (a sentence of
-// its own, set after a colon without its closing period).
-std::string notReadSentence(std::string_view file, std::string_view why);
+// An English sentence set after a colon into another: without its closing
+// period and, but for a name in capitals (HOF2LAP), its first capital.
+std::string asClause(std::string text);
 
 } // namespace velomark

@@ -47,10 +47,11 @@ class HotlapExtraction : public QObject {
   private:
     enum class Stage { Idle, Waiting, Reading };
 
-    std::optional<std::string> writeWorkingFiles(const std::string& batch);
+    std::optional<QString> writeWorkingFiles(const std::string& batch);
     void onBatchFinished(const BatchEnd& end);
     void readNextLine();
-    void finish(const std::string& why);
+    void finish(const QString& why);
+    QString notRead(const QString& why) const;
 
     BatchRunner* m_runner = nullptr;
     Stage m_stage = Stage::Idle;
