@@ -288,6 +288,70 @@
     </message>
 </context>
 <context>
+    <name>Custom</name>
+    <message>
+        <source>The custom circuit file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The custom circuit file %1 holds fewer than 16 circuits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The custom circuits cannot be saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a double quote (&quot;) cannot be stored</source>
+        <extracomment>Set after a colon into &quot;Custom circuit %1 cannot be saved: %2.&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name cannot hold a line break</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Custom circuit %1 cannot be saved: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Extraction</name>
+    <message>
+        <source>the command interpreter %1 could not be started (%2); it belongs in the folder of the program</source>
+        <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is the program that ran hof.bat.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hof2lap did not finish within %1 seconds and was stopped; check that hof2lap in the GP2 directory %2 runs on this system and that the file can be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the command interpreter %1 stopped before hof.bat was done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hof2lap ended with status %1 without saying why</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file flag does not hold a number once hof.bat has run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hof.bat ended without writing 1 into the file flag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its name holds the character %1, which the batch file cannot carry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the dump that hof2lap wrote into hoftemp ends before its last line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Files</name>
     <message>
         <source>this data folder</source>
@@ -468,6 +532,11 @@
     <message>
         <source>The new %1 is in place, but its folder could not be flushed to the disk, so the change may be lost if the computer stops now: %2.</source>
         <translation>Le nouveau %1 est en place, mais son dossier n&apos;a pas pu être écrit sur le disque&#xa0;: la modification risque donc d&apos;être perdue si l&apos;ordinateur s&apos;arrête maintenant&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>a double quote (&quot;) cannot be stored in a field: &quot;%1&quot;</source>
+        <extracomment>Set after a colon into &quot;... cannot be saved: %1.&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -682,6 +751,110 @@
         <source>Clean: %1</source>
         <translation>Propre&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>circuit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unnamed track-editor track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (slot %2) as %3 circuit %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (slot %2) as %3 circuit %2 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s faster than your best</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first time for this session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New hot lap at %1, %2 %3: %4. Open Hot laps to take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New hot lap at %1, %2 %3: %4, a clean lap. Open Hot laps to take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot laps to take it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 becomes %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3, the first time stored for this session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 replaces %4 (which cannot be compared as a time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 replaces %4 (the same time)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 replaces %4 (%5 s slower)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 replaces %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; not clean: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and SAVE fills out %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>times damaged in this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>times not readable (saved before GP2Lap 1.14)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>times not in this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (never taken)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: no lap time in this file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file names track number %1, which is no circuit.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LapRecords</name>
@@ -859,6 +1032,89 @@
     <message>
         <source>The times of %1 in %2 were changed elsewhere in Velomark after they were read here.</source>
         <translation>Les temps du circuit %1 dans %2 ont été modifiés ailleurs dans Velomark après avoir été lus ici.</translation>
+    </message>
+</context>
+<context>
+    <name>SaveTimes</name>
+    <message>
+        <source>%1 lap time</source>
+        <translation type="unfinished">temps au tour en %1</translation>
+    </message>
+    <message>
+        <source>%1 1st split</source>
+        <translation type="unfinished">Inter. 1 en %1</translation>
+    </message>
+    <message>
+        <source>%1 +2nd split</source>
+        <translation type="unfinished">+Inter. 2 en %1</translation>
+    </message>
+    <message>
+        <source>%1 3rd split</source>
+        <translation type="unfinished">Inter. 3 en %1</translation>
+    </message>
+    <message>
+        <source>%1 notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: set to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 became %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, the first time stored for this session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, which cannot be compared as a time with %3 of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, which cannot be compared as a time with %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, the same time as %3 of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, the same time as %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %5 s faster than %3 of %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %5 s faster than %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %5 s slower than %3 of %4, stored as you asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %5 s slower than %3, stored as you asked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the %1 times: its 1st split is not below its +2nd split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the %1 times: its +2nd split is not below its lap time</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1352,6 +1608,10 @@
         <source>Driven on the track-editor track %1, loaded into slot %2.</source>
         <extracomment>%1 is the name of a track made with GP2&apos;s track editor, %2 the circuit slot (1 to 16) it was loaded into.</extracomment>
         <translation>Roulé sur le circuit d&apos;éditeur %1, chargé à l&apos;emplacement %2.</translation>
+    </message>
+    <message>
+        <source>The hot lap %1 could not be read: %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
