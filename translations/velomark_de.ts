@@ -291,28 +291,28 @@
     <name>Custom</name>
     <message>
         <source>The custom circuit file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 mit den eigenen Strecken kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The custom circuit file %1 holds fewer than 16 circuits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 mit den eigenen Strecken enthält weniger als 16 Strecken.</translation>
     </message>
     <message>
         <source>The custom circuits cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigenen Strecken können nicht gespeichert werden: %1.</translation>
     </message>
     <message>
         <source>a double quote (&quot;) cannot be stored</source>
         <extracomment>Set after a colon into &quot;Custom circuit %1 cannot be saved: %2.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein doppeltes Anführungszeichen (&quot;) kann nicht gespeichert werden</translation>
     </message>
     <message>
         <source>a name cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name kann keinen Zeilenumbruch enthalten</translation>
     </message>
     <message>
         <source>Custom circuit %1 cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigene Strecke %1 kann nicht gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -320,35 +320,35 @@
     <message>
         <source>the command interpreter %1 could not be started (%2); it belongs in the folder of the program</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is the program that ran hof.bat.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehlsinterpreter %1 konnte nicht gestartet werden (%2); er gehört in den Programmordner von Velomark</translation>
     </message>
     <message>
         <source>hof2lap did not finish within %1 seconds and was stopped; check that hof2lap in the GP2 directory %2 runs on this system and that the file can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap war nach %1 Sekunden nicht fertig und wurde abgebrochen; prüfe, ob hof2lap im GP2-Verzeichnis %2 auf diesem System läuft und ob die Datei gelesen werden kann</translation>
     </message>
     <message>
         <source>the command interpreter %1 stopped before hof.bat was done</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befehlsinterpreter %1 wurde beendet, bevor hof.bat fertig war</translation>
     </message>
     <message>
         <source>hof2lap ended with status %1 without saying why</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap endete mit Status %1, ohne einen Grund zu nennen</translation>
     </message>
     <message>
         <source>the file flag does not hold a number once hof.bat has run</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei flag enthält nach dem Lauf von hof.bat keine Zahl</translation>
     </message>
     <message>
         <source>hof.bat ended without writing 1 into the file flag</source>
-        <translation type="unfinished"></translation>
+        <translation>hof.bat endete, ohne 1 in die Datei flag zu schreiben</translation>
     </message>
     <message>
         <source>its name holds the character %1, which the batch file cannot carry</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Name enthält das Zeichen %1, das die Batchdatei nicht weitergeben kann</translation>
     </message>
     <message>
         <source>the dump that hof2lap wrote into hoftemp ends before its last line</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabe, die hof2lap in hoftemp geschrieben hat, endet vor ihrer letzten Zeile</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@
     <message>
         <source>a double quote (&quot;) cannot be stored in a field: &quot;%1&quot;</source>
         <extracomment>Set after a colon into &quot;... cannot be saved: %1.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein doppeltes Anführungszeichen (&quot;) kann nicht in einem Feld gespeichert werden: „%1“</translation>
     </message>
 </context>
 <context>
@@ -753,107 +753,107 @@
     </message>
     <message>
         <source>circuit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecke %1</translation>
     </message>
     <message>
         <source>Unnamed track-editor track</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannte Strecke aus dem Track-Editor</translation>
     </message>
     <message>
         <source>%1 (slot %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Streckenplatz %2)</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Streckenplatz %2) als Strecke %2 im Streckenset „%3“</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Streckenplatz %2) als Strecke %2 im Streckenset „%3“ (%4)</translation>
     </message>
     <message>
         <source>%1 s faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s schneller als deine Bestzeit</translation>
     </message>
     <message>
         <source>the first time for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Zeit für diese Session</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Hotlap: %1, %2 %3 – %4. Öffne das Hotlaps-Fenster, um sie zu übernehmen.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, a clean lap. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Hotlap: %1, %2 %3 – %4, eine saubere Runde. Öffne das Hotlaps-Fenster, um sie zu übernehmen.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Hotlap: %1, %2 %3 – %4, nicht sauber: %5. Öffne das Hotlaps-Fenster, um sie zu übernehmen.</translation>
     </message>
     <message>
         <source>%1 setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Setup (%1)</translation>
     </message>
     <message>
         <source>%1, %2: %3 becomes %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 wird zu %4</translation>
     </message>
     <message>
         <source>%1, %2: %3, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3, die erste gespeicherte Zeit für diese Session</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (which cannot be compared as a time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 ersetzt %4 (nicht als Zeit vergleichbar)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (the same time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 ersetzt %4 (dieselbe Zeit)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (%5 s slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 ersetzt %4 (%5 s langsamer)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 ersetzt %4</translation>
     </message>
     <message>
         <source>%1; not clean: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; nicht sauber: %2</translation>
     </message>
     <message>
         <source>and SAVE fills out %1</source>
-        <translation type="unfinished"></translation>
+        <translation>und SPEICHERN ergänzt: %1</translation>
     </message>
     <message>
         <source>%1, %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %3: %4</translation>
     </message>
     <message>
         <source>times damaged in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten in dieser Datei beschädigt</translation>
     </message>
     <message>
         <source>times not readable (saved before GP2Lap 1.14)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten nicht lesbar (vor GP2Lap 1.14 gespeichert)</translation>
     </message>
     <message>
         <source>times not in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Zeiten in dieser Datei</translation>
     </message>
     <message>
         <source>%1 (never taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wird nie übernommen)</translation>
     </message>
     <message>
         <source>%1: no lap time in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Rundenzeit in dieser Datei</translation>
     </message>
     <message>
         <source>The file names track number %1, which is no circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei nennt die Streckennummer %1, zu der es keine Strecke gibt.</translation>
     </message>
 </context>
 <context>
@@ -1038,83 +1038,83 @@
     <name>SaveTimes</name>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished">Rundenzeit (%1)</translation>
+        <translation>Rundenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished">1. Zwischenzeit (%1)</translation>
+        <translation>1. Zwischenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished">+2. Zwischenzeit (%1)</translation>
+        <translation>+2. Zwischenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished">3. Zwischenzeit (%1)</translation>
+        <translation>3. Zwischenzeit (%1)</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen (%1)</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten (%1)</translation>
     </message>
     <message>
         <source>%1: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: auf %2 gesetzt</translation>
     </message>
     <message>
         <source>%1: %2 cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gelöscht</translation>
     </message>
     <message>
         <source>%1: %2 became %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 wurde zu %3</translation>
     </message>
     <message>
         <source>%1: %2, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, die erste gespeicherte Zeit für diese Session</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, nicht als Zeit vergleichbar mit %3 vom %4</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, nicht als Zeit vergleichbar mit %3</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, dieselbe Zeit wie %3 vom %4</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, dieselbe Zeit wie %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s schneller als %3 vom %4</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s schneller als %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3 of %4, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s langsamer als %3 vom %4, wie gewünscht gespeichert</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s langsamer als %3, wie gewünscht gespeichert</translation>
     </message>
     <message>
         <source>Check the %1 times: its 1st split is not below its +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfe die Zeiten der Session %1: Die 1. Zwischenzeit ist nicht kleiner als die +2. Zwischenzeit</translation>
     </message>
     <message>
         <source>Check the %1 times: its +2nd split is not below its lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfe die Zeiten der Session %1: Die +2. Zwischenzeit ist nicht kleiner als die Rundenzeit</translation>
     </message>
 </context>
 <context>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>The hot lap %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hotlap %1 konnte nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2115,7 +2115,7 @@ laps</translation>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation>„%1“</translation>
+        <translation>die %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>

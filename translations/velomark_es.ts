@@ -291,28 +291,28 @@
     <name>Custom</name>
     <message>
         <source>The custom circuit file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de circuitos personalizados %1.</translation>
     </message>
     <message>
         <source>The custom circuit file %1 holds fewer than 16 circuits.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de circuitos personalizados %1 contiene menos de 16 circuitos.</translation>
     </message>
     <message>
         <source>The custom circuits cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden guardar los circuitos personalizados: %1.</translation>
     </message>
     <message>
         <source>a double quote (&quot;) cannot be stored</source>
         <extracomment>Set after a colon into &quot;Custom circuit %1 cannot be saved: %2.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>las comillas dobles (&quot;) no se pueden guardar</translation>
     </message>
     <message>
         <source>a name cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre no puede contener saltos de línea</translation>
     </message>
     <message>
         <source>Custom circuit %1 cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el circuito personalizado %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -320,35 +320,35 @@
     <message>
         <source>the command interpreter %1 could not be started (%2); it belongs in the folder of the program</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is the program that ran hof.bat.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido iniciar el intérprete de comandos %1 (%2); tiene que estar en la carpeta del programa</translation>
     </message>
     <message>
         <source>hof2lap did not finish within %1 seconds and was stopped; check that hof2lap in the GP2 directory %2 runs on this system and that the file can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap no ha terminado en %1 segundos y se ha detenido; comprueba que hof2lap, en el directorio de GP2 %2, funciona en este sistema y que el archivo se puede leer</translation>
     </message>
     <message>
         <source>the command interpreter %1 stopped before hof.bat was done</source>
-        <translation type="unfinished"></translation>
+        <translation>el intérprete de comandos %1 se ha detenido antes de que terminara hof.bat</translation>
     </message>
     <message>
         <source>hof2lap ended with status %1 without saying why</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap ha terminado con el código de salida %1 sin indicar el motivo</translation>
     </message>
     <message>
         <source>the file flag does not hold a number once hof.bat has run</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo flag no contiene ningún número después de ejecutarse hof.bat</translation>
     </message>
     <message>
         <source>hof.bat ended without writing 1 into the file flag</source>
-        <translation type="unfinished"></translation>
+        <translation>hof.bat ha terminado sin escribir 1 en el archivo flag</translation>
     </message>
     <message>
         <source>its name holds the character %1, which the batch file cannot carry</source>
-        <translation type="unfinished"></translation>
+        <translation>su nombre contiene el carácter %1, que el archivo por lotes no admite</translation>
     </message>
     <message>
         <source>the dump that hof2lap wrote into hoftemp ends before its last line</source>
-        <translation type="unfinished"></translation>
+        <translation>el volcado que hof2lap ha escrito en hoftemp se corta antes de la última línea</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@
     <message>
         <source>a double quote (&quot;) cannot be stored in a field: &quot;%1&quot;</source>
         <extracomment>Set after a colon into &quot;... cannot be saved: %1.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un campo no puede contener comillas dobles (&quot;): «%1»</translation>
     </message>
 </context>
 <context>
@@ -753,107 +753,107 @@
     </message>
     <message>
         <source>circuit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito %1</translation>
     </message>
     <message>
         <source>Unnamed track-editor track</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito sin nombre del editor de circuitos</translation>
     </message>
     <message>
         <source>%1 (slot %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (posición %2)</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (posición %2) como circuito %2 del grupo %3</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (posición %2) como circuito %2 del grupo %3 (%4)</translation>
     </message>
     <message>
         <source>%1 s faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s más rápida que tu mejor tiempo</translation>
     </message>
     <message>
         <source>the first time for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer tiempo de esta sesión</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva hot lap en %1, %2: %3, %4. Abre Hot laps para importarla.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, a clean lap. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva hot lap en %1, %2: %3, %4; vuelta limpia. Abre Hot laps para importarla.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva hot lap en %1, %2: %3, %4; no limpia: %5. Abre Hot laps para importarla.</translation>
     </message>
     <message>
         <source>%1 setup</source>
-        <translation type="unfinished"></translation>
+        <translation>reglaje de %1</translation>
     </message>
     <message>
         <source>%1, %2: %3 becomes %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 pasa a ser %4</translation>
     </message>
     <message>
         <source>%1, %2: %3, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3, el primer tiempo guardado en esta sesión</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (which cannot be compared as a time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sustituye a %4 (que no se puede comparar como tiempo)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (the same time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sustituye a %4 (el mismo tiempo)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (%5 s slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sustituye a %4 (%5 s más lento)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sustituye a %4</translation>
     </message>
     <message>
         <source>%1; not clean: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; no limpia: %2</translation>
     </message>
     <message>
         <source>and SAVE fills out %1</source>
-        <translation type="unfinished"></translation>
+        <translation>y GUARDAR completa %1</translation>
     </message>
     <message>
         <source>%1, %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3: %4</translation>
     </message>
     <message>
         <source>times damaged in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempos dañados en este archivo</translation>
     </message>
     <message>
         <source>times not readable (saved before GP2Lap 1.14)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempos ilegibles (archivo anterior a GP2Lap 1.14)</translation>
     </message>
     <message>
         <source>times not in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tiempos en este archivo</translation>
     </message>
     <message>
         <source>%1 (never taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nunca se importa)</translation>
     </message>
     <message>
         <source>%1: no lap time in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin tiempo de vuelta en este archivo</translation>
     </message>
     <message>
         <source>The file names track number %1, which is no circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo indica el número de circuito %1, que no corresponde a ningún circuito.</translation>
     </message>
 </context>
 <context>
@@ -1038,83 +1038,83 @@
     <name>SaveTimes</name>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished">tiempo de vuelta de %1</translation>
+        <translation>tiempo de vuelta de %1</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished">1.er parcial de %1</translation>
+        <translation>1.er parcial de %1</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished">+2.º parcial de %1</translation>
+        <translation>+2.º parcial de %1</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished">3.er parcial de %1</translation>
+        <translation>3.er parcial de %1</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notas de %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempos de %1</translation>
     </message>
     <message>
         <source>%1: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se ha añadido %2</translation>
     </message>
     <message>
         <source>%1: %2 cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se ha borrado %2</translation>
     </message>
     <message>
         <source>%1: %2 became %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ha pasado a ser %3</translation>
     </message>
     <message>
         <source>%1: %2, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, el primer tiempo guardado en esta sesión</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, que no se puede comparar como tiempo con el %3 del %4</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, que no se puede comparar como tiempo con el %3</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, el mismo tiempo que el %3 del %4</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, el mismo tiempo que el %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s más rápido que el %3 del %4</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s más rápido que el %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3 of %4, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s más lento que el %3 del %4; guardado porque lo has pedido</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s más lento que el %3; guardado porque lo has pedido</translation>
     </message>
     <message>
         <source>Check the %1 times: its 1st split is not below its +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisa los tiempos de %1: el 1.er parcial no es menor que el +2.º parcial</translation>
     </message>
     <message>
         <source>Check the %1 times: its +2nd split is not below its lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisa los tiempos de %1: el +2.º parcial no es menor que el tiempo de vuelta</translation>
     </message>
 </context>
 <context>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>The hot lap %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la hot lap %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -2115,7 +2115,7 @@ laps</translation>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation>«%1»</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2148,7 +2148,7 @@ laps</translation>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation>También has cambiado %1 aquí: solo se puede conservar uno de los dos.</translation>
+        <translation>Esto también lo has cambiado aquí: %1. Solo se puede conservar una de las dos versiones.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>

@@ -291,28 +291,28 @@
     <name>Custom</name>
     <message>
         <source>The custom circuit file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des circuits personnalisés %1 ne peut pas être lu.</translation>
     </message>
     <message>
         <source>The custom circuit file %1 holds fewer than 16 circuits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des circuits personnalisés %1 contient moins de 16 circuits.</translation>
     </message>
     <message>
         <source>The custom circuits cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les circuits personnalisés ne peuvent pas être enregistrés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>a double quote (&quot;) cannot be stored</source>
         <extracomment>Set after a colon into &quot;Custom circuit %1 cannot be saved: %2.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet droit (&quot;) est interdit</translation>
     </message>
     <message>
         <source>a name cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom ne peut pas contenir de saut de ligne</translation>
     </message>
     <message>
         <source>Custom circuit %1 cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le circuit personnalisé %1 ne peut pas être enregistré&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -320,35 +320,35 @@
     <message>
         <source>the command interpreter %1 could not be started (%2); it belongs in the folder of the program</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is the program that ran hof.bat.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;interpréteur de commandes %1 n&apos;a pas pu être lancé (%2)&#xa0;; il doit se trouver dans le dossier du programme</translation>
     </message>
     <message>
         <source>hof2lap did not finish within %1 seconds and was stopped; check that hof2lap in the GP2 directory %2 runs on this system and that the file can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap ne s&apos;est pas terminé en %1 secondes et a été arrêté&#xa0;; vérifiez que hof2lap, dans le dossier de GP2 %2, fonctionne sur ce système et que le fichier peut être lu</translation>
     </message>
     <message>
         <source>the command interpreter %1 stopped before hof.bat was done</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;interpréteur de commandes %1 s&apos;est arrêté avant la fin de hof.bat</translation>
     </message>
     <message>
         <source>hof2lap ended with status %1 without saying why</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap s&apos;est terminé avec le code %1 sans en donner la raison</translation>
     </message>
     <message>
         <source>the file flag does not hold a number once hof.bat has run</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier flag ne contient pas de nombre une fois hof.bat exécuté</translation>
     </message>
     <message>
         <source>hof.bat ended without writing 1 into the file flag</source>
-        <translation type="unfinished"></translation>
+        <translation>hof.bat s&apos;est terminé sans écrire 1 dans le fichier flag</translation>
     </message>
     <message>
         <source>its name holds the character %1, which the batch file cannot carry</source>
-        <translation type="unfinished"></translation>
+        <translation>son nom contient le caractère %1, que le fichier de commandes ne peut pas transmettre</translation>
     </message>
     <message>
         <source>the dump that hof2lap wrote into hoftemp ends before its last line</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie que hof2lap a écrite dans hoftemp s&apos;arrête avant sa dernière ligne</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@
     <message>
         <source>a double quote (&quot;) cannot be stored in a field: &quot;%1&quot;</source>
         <extracomment>Set after a colon into &quot;... cannot be saved: %1.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le texte «&#xa0;%1&#xa0;» contient un guillemet droit (&quot;), interdit dans un champ</translation>
     </message>
 </context>
 <context>
@@ -753,107 +753,107 @@
     </message>
     <message>
         <source>circuit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>circuit %1</translation>
     </message>
     <message>
         <source>Unnamed track-editor track</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit d&apos;éditeur sans nom</translation>
     </message>
     <message>
         <source>%1 (slot %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (emplacement %2)</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (emplacement %2) comme circuit %3 %2</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (emplacement %2) comme circuit %3 %2 (%4)</translation>
     </message>
     <message>
         <source>%1 s faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s plus rapide que votre record</translation>
     </message>
     <message>
         <source>the first time for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>premier temps de cette séance</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tour chrono (%1)&#xa0;: %3 en %2, %4. Ouvrez la fenêtre Tours chrono pour l&apos;importer.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, a clean lap. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tour chrono (%1)&#xa0;: %3 en %2, %4, tour propre. Ouvrez la fenêtre Tours chrono pour l&apos;importer.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau tour chrono (%1)&#xa0;: %3 en %2, %4, non propre&#xa0;: %5. Ouvrez la fenêtre Tours chrono pour l&apos;importer.</translation>
     </message>
     <message>
         <source>%1 setup</source>
-        <translation type="unfinished"></translation>
+        <translation>réglages en %1</translation>
     </message>
     <message>
         <source>%1, %2: %3 becomes %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3 devient %4</translation>
     </message>
     <message>
         <source>%1, %2: %3, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3, premier temps enregistré pour cette séance</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (which cannot be compared as a time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3 remplace %4 (qui ne peut pas être comparé en tant que temps)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (the same time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3 remplace %4 (même temps)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (%5 s slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3 remplace %4 (%5 s plus lent)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2&#xa0;: %3 remplace %4</translation>
     </message>
     <message>
         <source>%1; not clean: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; non propre&#xa0;: %2</translation>
     </message>
     <message>
         <source>and SAVE fills out %1</source>
-        <translation type="unfinished"></translation>
+        <translation>et «&#xa0;ENREGISTRER&#xa0;» complète %1</translation>
     </message>
     <message>
         <source>%1, %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %3 en %2&#xa0;: %4</translation>
     </message>
     <message>
         <source>times damaged in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>temps endommagés dans ce fichier</translation>
     </message>
     <message>
         <source>times not readable (saved before GP2Lap 1.14)</source>
-        <translation type="unfinished"></translation>
+        <translation>temps illisibles (sauvegardés avant GP2Lap 1.14)</translation>
     </message>
     <message>
         <source>times not in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de temps dans ce fichier</translation>
     </message>
     <message>
         <source>%1 (never taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (non importable)</translation>
     </message>
     <message>
         <source>%1: no lap time in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas de temps au tour dans ce fichier</translation>
     </message>
     <message>
         <source>The file names track number %1, which is no circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier désigne le circuit numéro %1, qui n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -1038,83 +1038,83 @@
     <name>SaveTimes</name>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished">temps au tour en %1</translation>
+        <translation>temps au tour en %1</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished">Inter. 1 en %1</translation>
+        <translation>Inter. 1 en %1</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished">+Inter. 2 en %1</translation>
+        <translation>+Inter. 2 en %1</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished">Inter. 3 en %1</translation>
+        <translation>Inter. 3 en %1</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notes en %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>temps en %1</translation>
     </message>
     <message>
         <source>%1: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 ajouté</translation>
     </message>
     <message>
         <source>%1: %2 cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 effacé</translation>
     </message>
     <message>
         <source>%1: %2 became %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 est devenu %3</translation>
     </message>
     <message>
         <source>%1: %2, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, premier temps enregistré pour cette séance</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, qui ne peut pas être comparé en tant que temps à %3 du %4</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, qui ne peut pas être comparé en tant que temps à %3</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, même temps que %3 du %4</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, même temps que %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %5 s plus rapide que %3 du %4</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %5 s plus rapide que %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3 of %4, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %5 s plus lent que %3 du %4, enregistré à votre demande</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, %5 s plus lent que %3, enregistré à votre demande</translation>
     </message>
     <message>
         <source>Check the %1 times: its 1st split is not below its +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les temps en %1&#xa0;: le 1er temps intermédiaire n&apos;est pas inférieur au +2e</translation>
     </message>
     <message>
         <source>Check the %1 times: its +2nd split is not below its lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez les temps en %1&#xa0;: le +2e temps intermédiaire n&apos;est pas inférieur au temps au tour</translation>
     </message>
 </context>
 <context>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>The hot lap %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour chrono %1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -2115,7 +2115,7 @@ chrono</translation>
     <message>
         <source>the %1</source>
         <extracomment>One of the things changed both here and elsewhere: %1 is &quot;Qualifying times&quot;, &quot;Race notes&quot; and the like.</extracomment>
-        <translation>«&#xa0;%1&#xa0;»</translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -2148,7 +2148,7 @@ chrono</translation>
     <message>
         <source>You changed %1 here as well: only one of the two can be kept.</source>
         <extracomment>%1 is what was changed both here and elsewhere (&quot;the Qualifying times&quot;).</extracomment>
-        <translation>Vous avez aussi modifié %1 ici&#xa0;: une seule des deux versions peut être conservée.</translation>
+        <translation>Vous avez aussi modifié ici&#xa0;: %1. Une seule des deux versions peut être conservée.</translation>
     </message>
     <message>
         <source>Overwrite: the times in this window replace the new ones.</source>

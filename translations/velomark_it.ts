@@ -291,28 +291,28 @@
     <name>Custom</name>
     <message>
         <source>The custom circuit file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file dei circuiti personalizzati %1.</translation>
     </message>
     <message>
         <source>The custom circuit file %1 holds fewer than 16 circuits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file dei circuiti personalizzati %1 contiene meno di 16 circuiti.</translation>
     </message>
     <message>
         <source>The custom circuits cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare i circuiti personalizzati: %1.</translation>
     </message>
     <message>
         <source>a double quote (&quot;) cannot be stored</source>
         <extracomment>Set after a colon into &quot;Custom circuit %1 cannot be saved: %2.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le virgolette doppie (&quot;) non si possono salvare</translation>
     </message>
     <message>
         <source>a name cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>un nome non può contenere un a capo</translation>
     </message>
     <message>
         <source>Custom circuit %1 cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il circuito personalizzato %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -320,35 +320,35 @@
     <message>
         <source>the command interpreter %1 could not be started (%2); it belongs in the folder of the program</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is the program that ran hof.bat.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossibile avviare l&apos;interprete dei comandi %1 (%2); deve trovarsi nella cartella di Velomark</translation>
     </message>
     <message>
         <source>hof2lap did not finish within %1 seconds and was stopped; check that hof2lap in the GP2 directory %2 runs on this system and that the file can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap non ha finito entro %1 secondi ed è stato fermato; controlla che hof2lap nella cartella di GP2 %2 funzioni su questo sistema e che il file sia leggibile</translation>
     </message>
     <message>
         <source>the command interpreter %1 stopped before hof.bat was done</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;interprete dei comandi %1 si è fermato prima che hof.bat finisse</translation>
     </message>
     <message>
         <source>hof2lap ended with status %1 without saying why</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap è terminato con il codice di uscita %1 senza indicarne il motivo</translation>
     </message>
     <message>
         <source>the file flag does not hold a number once hof.bat has run</source>
-        <translation type="unfinished"></translation>
+        <translation>dopo l&apos;esecuzione di hof.bat il file flag non contiene un numero</translation>
     </message>
     <message>
         <source>hof.bat ended without writing 1 into the file flag</source>
-        <translation type="unfinished"></translation>
+        <translation>hof.bat è terminato senza scrivere 1 nel file flag</translation>
     </message>
     <message>
         <source>its name holds the character %1, which the batch file cannot carry</source>
-        <translation type="unfinished"></translation>
+        <translation>il suo nome contiene il carattere %1, che il file batch non può gestire</translation>
     </message>
     <message>
         <source>the dump that hof2lap wrote into hoftemp ends before its last line</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;output che hof2lap ha scritto in hoftemp si interrompe prima dell&apos;ultima riga</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@
     <message>
         <source>a double quote (&quot;) cannot be stored in a field: &quot;%1&quot;</source>
         <extracomment>Set after a colon into &quot;... cannot be saved: %1.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un campo non può contenere virgolette doppie (&quot;): &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -753,107 +753,107 @@
     </message>
     <message>
         <source>circuit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>circuito %1</translation>
     </message>
     <message>
         <source>Unnamed track-editor track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista senza nome creata con l&apos;editor</translation>
     </message>
     <message>
         <source>%1 (slot %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (slot %2)</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (slot %2) come circuito %2 del set %3</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (slot %2) come circuito %2 del set %3 (%4)</translation>
     </message>
     <message>
         <source>%1 s faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>batte il tuo record di %1 s</translation>
     </message>
     <message>
         <source>the first time for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>il primo tempo per questa sessione</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giro veloce – %1, %2 %3: %4. Apri la finestra Giri veloci per prenderlo.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, a clean lap. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giro veloce – %1, %2 %3: %4, giro pulito. Apri la finestra Giri veloci per prenderlo.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo giro veloce – %1, %2 %3: %4, non pulito: %5. Apri la finestra Giri veloci per prenderlo.</translation>
     </message>
     <message>
         <source>%1 setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Assetto (%1)</translation>
     </message>
     <message>
         <source>%1, %2: %3 becomes %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 diventa %4</translation>
     </message>
     <message>
         <source>%1, %2: %3, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3, il primo tempo registrato per questa sessione</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (which cannot be compared as a time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sostituisce %4 (non confrontabile come tempo)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (the same time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sostituisce %4 (stesso tempo)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (%5 s slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sostituisce %4 (%5 s più lento)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 sostituisce %4</translation>
     </message>
     <message>
         <source>%1; not clean: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; non pulito: %2</translation>
     </message>
     <message>
         <source>and SAVE fills out %1</source>
-        <translation type="unfinished"></translation>
+        <translation>e SALVA completa anche %1</translation>
     </message>
     <message>
         <source>%1, %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %3: %4</translation>
     </message>
     <message>
         <source>times damaged in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>tempi danneggiati in questo file</translation>
     </message>
     <message>
         <source>times not readable (saved before GP2Lap 1.14)</source>
-        <translation type="unfinished"></translation>
+        <translation>tempi illeggibili (file salvato prima di GP2Lap 1.14)</translation>
     </message>
     <message>
         <source>times not in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>tempi non presenti in questo file</translation>
     </message>
     <message>
         <source>%1 (never taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mai preso)</translation>
     </message>
     <message>
         <source>%1: no lap time in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessun tempo sul giro in questo file</translation>
     </message>
     <message>
         <source>The file names track number %1, which is no circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file indica la pista numero %1, che non corrisponde a nessun circuito.</translation>
     </message>
 </context>
 <context>
@@ -1038,83 +1038,83 @@
     <name>SaveTimes</name>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished">%1, tempo sul giro</translation>
+        <translation>Tempo sul giro (%1)</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished">%1, 1° intermedio</translation>
+        <translation>1° intermedio (%1)</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished">%1, +2° intermedio</translation>
+        <translation>+2° intermedio (%1)</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished">%1, 3° intermedio</translation>
+        <translation>3° intermedio (%1)</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Note (%1)</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempi (%1)</translation>
     </message>
     <message>
         <source>%1: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: inserito %2</translation>
     </message>
     <message>
         <source>%1: %2 cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 cancellato</translation>
     </message>
     <message>
         <source>%1: %2 became %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: da %2 a %3</translation>
     </message>
     <message>
         <source>%1: %2, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, il primo tempo registrato per questa sessione</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, non confrontabile come tempo con %3 del %4</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, non confrontabile come tempo con %3</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, lo stesso tempo di %3 del %4</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, lo stesso tempo di %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s più veloce di %3 del %4</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s più veloce di %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3 of %4, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s più lento di %3 del %4, registrato come richiesto</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s più lento di %3, registrato come richiesto</translation>
     </message>
     <message>
         <source>Check the %1 times: its 1st split is not below its +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla i tempi della sessione %1: il 1° intermedio non è inferiore al +2° intermedio</translation>
     </message>
     <message>
         <source>Check the %1 times: its +2nd split is not below its lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlla i tempi della sessione %1: il +2° intermedio non è inferiore al tempo sul giro</translation>
     </message>
 </context>
 <context>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>The hot lap %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il giro veloce %1: %2.</translation>
     </message>
 </context>
 <context>

@@ -291,28 +291,28 @@
     <name>Custom</name>
     <message>
         <source>The custom circuit file %1 cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 met je eigen circuits kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>The custom circuit file %1 holds fewer than 16 circuits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand %1 met je eigen circuits bevat minder dan 16 circuits.</translation>
     </message>
     <message>
         <source>The custom circuits cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De eigen circuits kunnen niet worden opgeslagen: %1.</translation>
     </message>
     <message>
         <source>a double quote (&quot;) cannot be stored</source>
         <extracomment>Set after a colon into &quot;Custom circuit %1 cannot be saved: %2.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>een dubbel aanhalingsteken (&quot;) kan niet worden opgeslagen</translation>
     </message>
     <message>
         <source>a name cannot hold a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>een naam kan geen regeleinde bevatten</translation>
     </message>
     <message>
         <source>Custom circuit %1 cannot be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen circuit %1 kan niet worden opgeslagen: %2.</translation>
     </message>
 </context>
 <context>
@@ -320,35 +320,35 @@
     <message>
         <source>the command interpreter %1 could not be started (%2); it belongs in the folder of the program</source>
         <extracomment>Why a hot lap could not be read, set after &quot;The hot lap A1.hl could not be read: &quot;; %1 is the program that ran hof.bat.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de opdrachtinterpreter %1 kon niet worden gestart (%2); hij hoort in de map van het programma te staan</translation>
     </message>
     <message>
         <source>hof2lap did not finish within %1 seconds and was stopped; check that hof2lap in the GP2 directory %2 runs on this system and that the file can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap was niet binnen %1 seconden klaar en is afgebroken; controleer of hof2lap in de GP2-map %2 op dit systeem werkt en of het bestand kan worden gelezen</translation>
     </message>
     <message>
         <source>the command interpreter %1 stopped before hof.bat was done</source>
-        <translation type="unfinished"></translation>
+        <translation>de opdrachtinterpreter %1 stopte voordat hof.bat klaar was</translation>
     </message>
     <message>
         <source>hof2lap ended with status %1 without saying why</source>
-        <translation type="unfinished"></translation>
+        <translation>hof2lap eindigde met status %1 zonder te melden waarom</translation>
     </message>
     <message>
         <source>the file flag does not hold a number once hof.bat has run</source>
-        <translation type="unfinished"></translation>
+        <translation>het bestand flag bevat geen getal nadat hof.bat is uitgevoerd</translation>
     </message>
     <message>
         <source>hof.bat ended without writing 1 into the file flag</source>
-        <translation type="unfinished"></translation>
+        <translation>hof.bat eindigde zonder 1 in het bestand flag te schrijven</translation>
     </message>
     <message>
         <source>its name holds the character %1, which the batch file cannot carry</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam bevat het teken %1, dat het batchbestand niet kan doorgeven</translation>
     </message>
     <message>
         <source>the dump that hof2lap wrote into hoftemp ends before its last line</source>
-        <translation type="unfinished"></translation>
+        <translation>de uitvoer die hof2lap naar hoftemp schreef, eindigt vóór de laatste regel</translation>
     </message>
 </context>
 <context>
@@ -536,7 +536,7 @@
     <message>
         <source>a double quote (&quot;) cannot be stored in a field: &quot;%1&quot;</source>
         <extracomment>Set after a colon into &quot;... cannot be saved: %1.&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>een dubbel aanhalingsteken (&quot;) kan niet in een veld worden opgeslagen: &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -753,107 +753,107 @@
     </message>
     <message>
         <source>circuit %1</source>
-        <translation type="unfinished"></translation>
+        <translation>circuit %1</translation>
     </message>
     <message>
         <source>Unnamed track-editor track</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloze baan uit een trackeditor</translation>
     </message>
     <message>
         <source>%1 (slot %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (circuitplaats %2)</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (circuitplaats %2) als circuit %2 van de circuitset %3</translation>
     </message>
     <message>
         <source>%1 (slot %2) as %3 circuit %2 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (circuitplaats %2) als circuit %2 van de circuitset %3 (%4)</translation>
     </message>
     <message>
         <source>%1 s faster than your best</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s sneller dan je record</translation>
     </message>
     <message>
         <source>the first time for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste tijd voor deze sessie</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe hotlap op %1, %2 %3: %4. Open Hotlaps om hem over te nemen.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, a clean lap. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe hotlap op %1, %2 %3: %4, een schone ronde. Open Hotlaps om hem over te nemen.</translation>
     </message>
     <message>
         <source>New hot lap at %1, %2 %3: %4, not clean: %5. Open Hot laps to take it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe hotlap op %1, %2 %3: %4, niet schoon: %5. Open Hotlaps om hem over te nemen.</translation>
     </message>
     <message>
         <source>%1 setup</source>
-        <translation type="unfinished"></translation>
+        <translation>setup %1</translation>
     </message>
     <message>
         <source>%1, %2: %3 becomes %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 wordt %4</translation>
     </message>
     <message>
         <source>%1, %2: %3, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3, de eerste opgeslagen tijd voor deze sessie</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (which cannot be compared as a time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 vervangt %4 (niet als tijd te vergelijken)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (the same time)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 vervangt %4 (dezelfde tijd)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4 (%5 s slower)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 vervangt %4 (%5 s langzamer)</translation>
     </message>
     <message>
         <source>%1, %2: %3 replaces %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2: %3 vervangt %4</translation>
     </message>
     <message>
         <source>%1; not clean: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; niet schoon: %2</translation>
     </message>
     <message>
         <source>and SAVE fills out %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en OPSLAAN vult ook aan: %1</translation>
     </message>
     <message>
         <source>%1, %2 %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 %3: %4</translation>
     </message>
     <message>
         <source>times damaged in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>tijden in dit bestand beschadigd</translation>
     </message>
     <message>
         <source>times not readable (saved before GP2Lap 1.14)</source>
-        <translation type="unfinished"></translation>
+        <translation>tijden onleesbaar (opgeslagen vóór GP2Lap 1.14)</translation>
     </message>
     <message>
         <source>times not in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tijden in dit bestand</translation>
     </message>
     <message>
         <source>%1 (never taken)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (wordt nooit overgenomen)</translation>
     </message>
     <message>
         <source>%1: no lap time in this file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: geen rondetijd in dit bestand</translation>
     </message>
     <message>
         <source>The file names track number %1, which is no circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand noemt baannummer %1, maar dat is geen circuit.</translation>
     </message>
 </context>
 <context>
@@ -1038,83 +1038,83 @@
     <name>SaveTimes</name>
     <message>
         <source>%1 lap time</source>
-        <translation type="unfinished">rondetijd %1</translation>
+        <translation>rondetijd %1</translation>
     </message>
     <message>
         <source>%1 1st split</source>
-        <translation type="unfinished">1e tussentijd %1</translation>
+        <translation>1e tussentijd %1</translation>
     </message>
     <message>
         <source>%1 +2nd split</source>
-        <translation type="unfinished">+2e tussentijd %1</translation>
+        <translation>+2e tussentijd %1</translation>
     </message>
     <message>
         <source>%1 3rd split</source>
-        <translation type="unfinished">3e tussentijd %1</translation>
+        <translation>3e tussentijd %1</translation>
     </message>
     <message>
         <source>%1 notes</source>
-        <translation type="unfinished"></translation>
+        <translation>notities %1</translation>
     </message>
     <message>
         <source>%1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>tijden %1</translation>
     </message>
     <message>
         <source>%1: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ingevuld</translation>
     </message>
     <message>
         <source>%1: %2 cleared</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gewist</translation>
     </message>
     <message>
         <source>%1: %2 became %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 werd %3</translation>
     </message>
     <message>
         <source>%1: %2, the first time stored for this session</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, de eerste opgeslagen tijd voor deze sessie</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, niet als tijd te vergelijken met %3 van %4</translation>
     </message>
     <message>
         <source>%1: %2, which cannot be compared as a time with %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, niet als tijd te vergelijken met %3</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, dezelfde tijd als %3 van %4</translation>
     </message>
     <message>
         <source>%1: %2, the same time as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, dezelfde tijd als %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3 of %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s sneller dan %3 van %4</translation>
     </message>
     <message>
         <source>%1: %2, %5 s faster than %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s sneller dan %3</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3 of %4, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s langzamer dan %3 van %4, op je verzoek opgeslagen</translation>
     </message>
     <message>
         <source>%1: %2, %5 s slower than %3, stored as you asked</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %5 s langzamer dan %3, op je verzoek opgeslagen</translation>
     </message>
     <message>
         <source>Check the %1 times: its 1st split is not below its +2nd split</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleer de tijden van %1: de 1e tussentijd is niet kleiner dan de +2e tussentijd</translation>
     </message>
     <message>
         <source>Check the %1 times: its +2nd split is not below its lap time</source>
-        <translation type="unfinished"></translation>
+        <translation>Controleer de tijden van %1: de +2e tussentijd is niet kleiner dan de rondetijd</translation>
     </message>
 </context>
 <context>
@@ -1611,7 +1611,7 @@
     </message>
     <message>
         <source>The hot lap %1 could not be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De hotlap %1 kon niet worden ingelezen: %2.</translation>
     </message>
 </context>
 <context>
