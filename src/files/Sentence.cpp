@@ -7,12 +7,20 @@ SentenceValue::SentenceValue(Sentence sentence, bool asClause)
       clause(asClause) {}
 
 std::string SentenceValue::english() const {
+    if (kind == Kind::Omitted)
+        return std::string(kOmittedPlace);
     if (kind != Kind::Nested)
         return text;
     std::string words = clause ? withoutClosingPeriod(nested->english()) : nested->english();
     if (lowerThe && words.starts_with("The "))
         words[0] = 't';
     return words;
+}
+
+SentenceValue omittedPlace() {
+    SentenceValue value(std::string{});
+    value.kind = SentenceValue::Kind::Omitted;
+    return value;
 }
 
 SentenceValue utf8Text(std::string text) {
@@ -80,8 +88,13 @@ std::string fillPlaces(std::string_view text, const std::vector<std::string>& va
         if (place > values.size())
             continue;
         out.append(text.substr(from, at - from));
-        out += values[place - 1];
         from = at + length;
+        if (values[place - 1] != kOmittedPlace)
+            out += values[place - 1];
+        else if (!out.empty() && out.back() == ' ')
+            out.pop_back();
+        else if (from < text.size() && text[from] == ' ')
+            ++from;
         at = from - 1;
     }
     out.append(text.substr(from));

@@ -45,15 +45,16 @@ FileStamp fileStamp(const std::string& path) {
 
 namespace {
 
-// A message about the file at path as a cell says it: "The file is cut short...".
-// Without the file's name it is no longer the reader's sentence, and stays in English.
+// A message about the file at path as a cell says it, the row already naming
+// the file: "The file is cut short...", the reader's sentence without its name.
 Sentence aboutTheFile(const Error& error, const std::string& path) {
-    const std::string named = "The file " + path + " ";
-    if (!error.message.starts_with(named))
+    const std::vector<SentenceValue>& values = error.text.values();
+    if (error.text.source() == nullptr || values.empty() || values.front().text != path ||
+        !std::string_view(error.text.source()).starts_with("The file %1 "))
         return error.text;
-    std::string message = error.message;
-    message.replace(0, named.size(), "The file ");
-    return Sentence::verbatim(message);
+    std::vector<SentenceValue> without = values;
+    without.front() = omittedPlace();
+    return Sentence({error.text.context(), error.text.source()}, std::move(without));
 }
 
 // What the Session cell says of a file from which no time is taken.

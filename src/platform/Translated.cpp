@@ -26,6 +26,8 @@ QString shownValue(const SentenceValue& value) {
         return fromFileText(value.text);
     case SentenceValue::Kind::Utf8:
         return fromDiskName(value.text);
+    case SentenceValue::Kind::Omitted:
+        return QString::fromLatin1(kOmittedPlace.data(), kOmittedPlace.size());
     case SentenceValue::Kind::Nested:
         break;
     }

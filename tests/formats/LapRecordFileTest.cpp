@@ -348,6 +348,10 @@ TEST_CASE("a message in English and filled into a translation") {
     const Sentence cut(VM_TEXT("Files", "Saving failed: %1. Nothing changed."),
                        {clauseOf(Sentence(VM_TEXT("Files", "%1 is full."), {utf8Text("disk")}))});
     CHECK(cut.english() == "Saving failed: disk is full. Nothing changed.");
+    // An omitted place goes with one blank beside it, in any language.
+    const std::string omitted(kOmittedPlace);
+    CHECK(fillPlaces("The file %1 is cut short.", {omitted}) == "The file is cut short.");
+    CHECK(fillPlaces("%1 ist zu kurz, %2", {omitted, "x"}) == "ist zu kurz, x");
 }
 
 #ifdef _WIN32

@@ -41,7 +41,7 @@ class Sentence;
 // bytes), a name as the file system spells it or the system's words (UTF-8),
 // or another sentence, translated with the one it stands in.
 struct SentenceValue {
-    enum class Kind { FileText, Utf8, Nested };
+    enum class Kind { FileText, Utf8, Nested, Omitted };
     Kind kind = Kind::FileText;
     std::string text;                       // FileText, Utf8
     std::shared_ptr<const Sentence> nested; // Nested
@@ -63,6 +63,11 @@ struct SentenceValue {
 
 // A file or folder name, or the system's words for a failure (UTF-8).
 SentenceValue utf8Text(std::string text);
+// A place left out together with one blank beside it: "The file %1 is cut
+// short." says "The file is cut short." where a cell already names the file.
+SentenceValue omittedPlace();
+// What an omitted place gives fillPlaces: a byte no text of ours holds.
+inline constexpr std::string_view kOmittedPlace = "\x1f";
 // Another sentence set inside this one without its closing period.
 SentenceValue clauseOf(Sentence sentence);
 // Another sentence set inside this one as it is, but in English a leading
@@ -102,7 +107,8 @@ Sentence listOf(const std::vector<Sentence>& items);
 
 // text with each place %1 to %99 that has a value replaced by it, in one pass,
 // so that a value holding "%1" stays as it is; a place without a value, or a %
-// without a number, stays.
+// without a number, stays; an omitted place goes with the blank before it (or,
+// at the start, the one after it).
 std::string fillPlaces(std::string_view text, const std::vector<std::string>& values);
 
 // A text without its closing period and blanks, to be set inside a longer sentence.
