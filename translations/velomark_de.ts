@@ -857,6 +857,14 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>en</source>
+        <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl): the program tells by it which language it speaks, and an HTML report declares it.</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>LapRecords</name>
     <message>
         <source>The lap record file %1 holds only %2 of its %3 circuit records.</source>
@@ -1016,11 +1024,6 @@
     <message>
         <source>Setup file</source>
         <translation>Setup-Datei</translation>
-    </message>
-    <message>
-        <source>en</source>
-        <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which the HTML report declares as the language of its words.</extracomment>
-        <translation>de</translation>
     </message>
     <message>
         <source>Velomark Home Page</source>
@@ -1973,14 +1976,6 @@ laps</translation>
     <message>
         <source>I`m already running! </source>
         <translation>Ich laufe bereits! </translation>
-    </message>
-</context>
-<context>
-    <name>velomark::Language</name>
-    <message>
-        <source>en</source>
-        <extracomment>The code of this translation&apos;s language (de, fr, it, es, nl), which an HTML report declares.</extracomment>
-        <translation>de</translation>
     </message>
 </context>
 <context>

@@ -29,9 +29,6 @@ constexpr SourceText kPageColumns[] = {
     VM_TEXT("Reports", "Session"),   VM_TEXT("Reports", "LapTime"),
     VM_TEXT("Reports", "1st Split"), VM_TEXT("Reports", "+2nd Split"),
     VM_TEXT("Reports", "3rd Split"), VM_TEXT("Reports", "Setup file")};
-//: The code of this translation's language (de, fr, it, es, nl), which the
-//: HTML report declares as the language of its words.
-constexpr SourceText kLanguage = VM_TEXT("Reports", "en");
 constexpr SourceText kHomePage = VM_TEXT("Reports", "Velomark Home Page");
 constexpr SourceText kPageTitle = VM_TEXT("Reports", "GP2 Lap Times");
 
@@ -66,7 +63,7 @@ ReportWords reportWords(SayWord say) {
         return say ? say(source) : std::string(source.text);
     };
     ReportWords words;
-    words.language = word(kLanguage);
+    words.language = word(kLanguageCode);
     for (RecordSession s : kRecordSessions)
         words.sessions[static_cast<size_t>(s)] = word(sessionWord(s));
     layOut(words);

@@ -1,5 +1,6 @@
 #include "platform/Language.h"
 
+#include "files/Sentence.h"
 #include "platform/UserSettings.h"
 
 #include <QCoreApplication>
@@ -119,9 +120,7 @@ QString speak(const QString& code, const QStringList& folders) {
 }
 
 QString spokenLanguage() {
-    //: The code of this translation's language (de, fr, it, es, nl), which an
-    //: HTML report declares.
-    return QCoreApplication::translate("velomark::Language", "en");
+    return QCoreApplication::translate(kLanguageCode.context, kLanguageCode.text);
 }
 
 } // namespace velomark

@@ -35,6 +35,10 @@ struct SourceText {
     }
 };
 
+//: The code of this translation's language (de, fr, it, es, nl): the program
+//: tells by it which language it speaks, and an HTML report declares it.
+inline constexpr SourceText kLanguageCode = VM_TEXT("Language", "en");
+
 class Sentence;
 
 // What fills a place: a text from the player's files (the files' 8-bit
