@@ -73,8 +73,7 @@ Sentence dumpCutShort() {
 }
 
 std::string asClause(std::string text) {
-    while (!text.empty() && (text.back() == '.' || text.back() == ' '))
-        text.pop_back();
+    text = withoutClosingPeriod(std::move(text));
     if (text.size() > 1 && asciiUpper(text[0]) && asciiLower(text[1]))
         text[0] = static_cast<char>(text[0] - 'A' + 'a');
     return text;

@@ -112,12 +112,9 @@ void HotlapExtraction::readNextLine() {
 // set after a colon, without its period (and in English without the capital
 // of its first word, unless that is a name in capitals).
 QString HotlapExtraction::notRead(const QString& why) const {
-    QString clause = why;
-    if (spokenLanguage() == QLatin1String("en"))
-        clause = QString::fromStdString(asClause(why.toStdString()));
-    else
-        while (clause.endsWith(QLatin1Char('.')) || clause.endsWith(QLatin1Char(' ')))
-            clause.chop(1);
+    const std::string reason = why.toStdString();
+    const QString clause = QString::fromStdString(
+        spokenLanguage() == QLatin1String("en") ? asClause(reason) : withoutClosingPeriod(reason));
     return QCoreApplication::translate("velomark::HotlapImportWindow",
                                        "The hot lap %1 could not be read: %2.")
         .arg(m_file, clause);
